@@ -1,0 +1,405 @@
+#include "DateText.h"
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+
+namespace tavrio {
+
+namespace {
+
+using namespace std::chrono;
+
+constexpr std::string_view kAm = "AM";
+constexpr std::string_view kPm = "PM";
+
+// Two-digit years up to this one are read as 20xx, later ones as 19xx.
+constexpr unsigned kLastTwoDigitYearOf2000s = 29;
+
+// Writers fall back to these when the settings leave a separator or designator empty: an empty
+// one would glue the numbers together, or lose the half of the day, and the text would not read
+// back.
+std::string_view dateSeparatorOf(const RegionalSettings& regional) {
+    return regional.dateSeparator.empty() ? std::string_view{"/"} : regional.dateSeparator;
+}
+
+std::string_view timeSeparatorOf(const RegionalSettings& regional) {
+    return regional.timeSeparator.empty() ? std::string_view{":"} : regional.timeSeparator;
+}
+
+std::string_view designatorOf(bool afternoon, const RegionalSettings& regional) {
+    const std::string& designator = afternoon ? regional.pmDesignator : regional.amDesignator;
+    if (designator.empty()) {
+        return afternoon ? kPm : kAm;
+    }
+    return designator;
+}
+
+void appendNumber(std::string& text, unsigned value, int width) {
+    char digits[10];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    for (; width > count; --width) {
+        text += '0';
+    }
+    while (count > 0) {
+        text += digits[--count];
+    }
+}
+
+void appendDate(std::string& text, const year_month_day& date, const RegionalSettings& regional,
+                bool dayLeadingZero, bool monthLeadingZero) {
+    const std::string_view separator = dateSeparatorOf(regional);
+    const auto year = static_cast<unsigned>(static_cast<int>(date.year()));
+    const auto month = static_cast<unsigned>(date.month());
+    const auto day = static_cast<unsigned>(date.day());
+    const int dayWidth = dayLeadingZero ? 2 : 1;
+    const int monthWidth = monthLeadingZero ? 2 : 1;
+    switch (regional.dateOrder) {
+    case DateOrder::MonthDayYear:
+        appendNumber(text, month, monthWidth);
+        text += separator;
+        appendNumber(text, day, dayWidth);
+        text += separator;
+        appendNumber(text, year, 4);
+        break;
+    case DateOrder::DayMonthYear:
+        appendNumber(text, day, dayWidth);
+        text += separator;
+        appendNumber(text, month, monthWidth);
+        text += separator;
+        appendNumber(text, year, 4);
+        break;
+    case DateOrder::YearMonthDay:
+        appendNumber(text, year, 4);
+        text += separator;
+        appendNumber(text, month, monthWidth);
+        text += separator;
+        appendNumber(text, day, dayWidth);
+        break;
+    }
+}
+
+void appendLongTime(std::string& text, std::int64_t secondOfDay, const RegionalSettings& regional) {
+    const std::string_view separator = timeSeparatorOf(regional);
+    const auto hour = static_cast<unsigned>(secondOfDay / 3600);
+    const auto minute = static_cast<unsigned>(secondOfDay / 60 % 60);
+    const auto second = static_cast<unsigned>(secondOfDay % 60);
+    const int hourWidth = regional.hourLeadingZero ? 2 : 1;
+    if (regional.twelveHourClock) {
+        appendNumber(text, hour % 12 == 0 ? 12 : hour % 12, hourWidth);
+    } else {
+        appendNumber(text, hour, hourWidth);
+    }
+    text += separator;
+    appendNumber(text, minute, 2);
+    text += separator;
+    appendNumber(text, second, 2);
+    if (regional.twelveHourClock) {
+        text += ' ';
+        text += designatorOf(hour >= 12, regional);
+    }
+}
+
+// The reader works on a view that each step shortens by what it has read; a step that fails
+// leaves the caller to discard the view.
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::string_view trimBlanks(std::string_view text) {
+    while (!text.empty() && isBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && isBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+bool takePrefix(std::string_view& text, std::string_view prefix) {
+    if (prefix.empty() || !text.starts_with(prefix)) {
+        return false;
+    }
+    text.remove_prefix(prefix.size());
+    return true;
+}
+
+struct Number {
+    unsigned value = 0;
+    std::size_t digits = 0;
+};
+
+// A run of at most maxDigits digits. A longer run is no number at all rather than a number
+// followed by more text, which also keeps the value far from overflowing.
+std::optional<Number> takeNumber(std::string_view& text, std::size_t maxDigits) {
+    Number number;
+    while (number.digits < text.size() && isDigit(text[number.digits])) {
+        if (number.digits == maxDigits) {
+            return std::nullopt;
+        }
+        number.value = number.value * 10 + static_cast<unsigned>(text[number.digits] - '0');
+        ++number.digits;
+    }
+    if (number.digits == 0) {
+        return std::nullopt;
+    }
+    text.remove_prefix(number.digits);
+    return number;
+}
+
+std::optional<std::string_view> takeDateSeparator(std::string_view& text,
+                                                  const RegionalSettings& regional) {
+    for (const std::string_view separator :
+         {std::string_view{regional.dateSeparator}, std::string_view{"/"}, std::string_view{"-"},
+          std::string_view{"."}}) {
+        if (takePrefix(text, separator)) {
+            return separator;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string_view> takeTimeSeparator(std::string_view& text,
+                                                  const RegionalSettings& regional) {
+    for (const std::string_view separator :
+         {std::string_view{regional.timeSeparator}, std::string_view{":"}}) {
+        if (takePrefix(text, separator)) {
+            return separator;
+        }
+    }
+    return std::nullopt;
+}
+
+int yearOf(Number number) {
+    if (number.digits > 2) {
+        return static_cast<int>(number.value);
+    }
+    return static_cast<int>(number.value) +
+           (number.value <= kLastTwoDigitYearOf2000s ? 2000 : 1900);
+}
+
+struct ReadDate {
+    year_month_day date;
+    bool yearFirst = false;
+};
+
+std::optional<ReadDate> takeDate(std::string_view& text, const RegionalSettings& regional) {
+    const auto first = takeNumber(text, 4);
+    if (!first) {
+        return std::nullopt;
+    }
+    const auto separator = takeDateSeparator(text, regional);
+    if (!separator) {
+        return std::nullopt;
+    }
+    // No day or month needs three digits or exceeds 31, so such a first number can only be the
+    // year of an ISO 8601 date, whatever order the locale writes dates in.
+    const bool yearFirst =
+        regional.dateOrder == DateOrder::YearMonthDay || first->digits > 2 || first->value > 31;
+    const auto second = takeNumber(text, 2);
+    if (!second || !takePrefix(text, *separator)) {
+        return std::nullopt;
+    }
+    const auto third = takeNumber(text, yearFirst ? 2 : 4);
+    if (!third) {
+        return std::nullopt;
+    }
+    Number year = *third;
+    Number month = *first;
+    Number day = *second;
+    if (yearFirst) {
+        year = *first;
+        month = *second;
+        day = *third;
+    } else if (regional.dateOrder == DateOrder::DayMonthYear) {
+        month = *second;
+        day = *first;
+    }
+    const year_month_day date{std::chrono::year{yearOf(year)}, std::chrono::month{month.value},
+                              std::chrono::day{day.value}};
+    if (!date.ok()) {
+        return std::nullopt;
+    }
+    return ReadDate{date, yearFirst};
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    const auto lower = [](char c) {
+        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    };
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+enum class HalfOfDay { None, Morning, Afternoon };
+
+std::optional<HalfOfDay> readDesignator(std::string_view text, const RegionalSettings& regional) {
+    if (text.empty()) {
+        return HalfOfDay::None;
+    }
+    if (equalsIgnoringCase(text, regional.amDesignator) || equalsIgnoringCase(text, kAm)) {
+        return HalfOfDay::Morning;
+    }
+    if (equalsIgnoringCase(text, regional.pmDesignator) || equalsIgnoringCase(text, kPm)) {
+        return HalfOfDay::Afternoon;
+    }
+    return std::nullopt;
+}
+
+// A time of day that runs to the end of the text, which has no trailing blanks.
+std::optional<seconds> readTime(std::string_view text, const RegionalSettings& regional) {
+    const auto hour = takeNumber(text, 2);
+    if (!hour) {
+        return std::nullopt;
+    }
+    unsigned minute = 0;
+    unsigned second = 0;
+    const auto separator = takeTimeSeparator(text, regional);
+    if (separator) {
+        const auto minuteNumber = takeNumber(text, 2);
+        if (!minuteNumber) {
+            return std::nullopt;
+        }
+        minute = minuteNumber->value;
+        if (takePrefix(text, *separator)) {
+            const auto secondNumber = takeNumber(text, 2);
+            if (!secondNumber) {
+                return std::nullopt;
+            }
+            second = secondNumber->value;
+        }
+    }
+    const auto half = readDesignator(trimBlanks(text), regional);
+    if (!half || minute > 59 || second > 59) {
+        return std::nullopt;
+    }
+    unsigned hour24 = hour->value;
+    if (*half == HalfOfDay::None) {
+        // A bare number is no time: "12" could as well be a day or a count.
+        if (!separator || hour24 > 23) {
+            return std::nullopt;
+        }
+    } else {
+        if (hour24 < 1 || hour24 > 12) {
+            return std::nullopt;
+        }
+        hour24 = hour24 % 12 + (*half == HalfOfDay::Afternoon ? 12 : 0);
+    }
+    return hours{hour24} + minutes{minute} + seconds{second};
+}
+
+std::optional<DateValue> readDateAndTime(std::string_view text, const RegionalSettings& regional) {
+    const auto date = takeDate(text, regional);
+    if (!date) {
+        return std::nullopt;
+    }
+    seconds timeOfDay{0};
+    if (!text.empty()) {
+        if (date->yearFirst && (text.front() == 'T' || text.front() == 't')) {
+            text.remove_prefix(1);
+        } else if (isBlank(text.front())) {
+            text = trimBlanks(text);
+        } else {
+            return std::nullopt;
+        }
+        const auto time = readTime(text, regional);
+        if (!time) {
+            return std::nullopt;
+        }
+        timeOfDay = *time;
+    }
+    return toDateValue(date->date, timeOfDay);
+}
+
+} // namespace
+
+std::string generalDateText(DateValue value, const RegionalSettings& regional) {
+    const auto civil = toCivil(value);
+    if (!civil) {
+        return {};
+    }
+    const bool hasDate = dayNumber(value) != 0;
+    const bool hasTime = civil->timeOfDay.count() != 0;
+    std::string text;
+    if (hasDate) {
+        appendDate(text, civil->date, regional, regional.dayLeadingZero, regional.monthLeadingZero);
+    }
+    if (hasTime || !hasDate) {
+        if (hasDate) {
+            text += ' ';
+        }
+        appendLongTime(text, civil->timeOfDay.count(), regional);
+    }
+    return text;
+}
+
+std::string entryDateText(DateValue value, const RegionalSettings& regional) {
+    const auto civil = toCivil(value);
+    if (!civil) {
+        return {};
+    }
+    std::string text;
+    appendDate(text, civil->date, regional, true, true);
+    return text;
+}
+
+std::string calendarPickText(DateValue value, const RegionalSettings& regional) {
+    const auto civil = toCivil(value);
+    if (!civil) {
+        return {};
+    }
+    std::string text;
+    appendDate(text, civil->date, regional, false, false);
+    return text;
+}
+
+std::string entryTimeText(DateValue value, const RegionalSettings& regional) {
+    const auto civil = toCivil(value);
+    if (!civil) {
+        return {};
+    }
+    const auto minuteOfDay = static_cast<unsigned>(civil->timeOfDay.count() / 60);
+    const unsigned hour = minuteOfDay / 60;
+    std::string text;
+    appendNumber(text, hour % 12 == 0 ? 12 : hour % 12, 2);
+    text += timeSeparatorOf(regional);
+    appendNumber(text, minuteOfDay % 60, 2);
+    text += ' ';
+    text += designatorOf(hour >= 12, regional);
+    return text;
+}
+
+std::optional<DateValue> readDateText(std::string_view text, const RegionalSettings& regional) {
+    text = trimBlanks(text);
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    if (const auto value = readDateAndTime(text, regional)) {
+        return value;
+    }
+    // Only when the text is no date: where the date and time separators coincide, "1.02.03"
+    // is a date.
+    const auto time = readTime(text, regional);
+    if (!time) {
+        return std::nullopt;
+    }
+    return dateValueOf(0, time->count());
+}
+
+} // namespace tavrio

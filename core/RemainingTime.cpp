@@ -1,0 +1,26 @@
+#include "RemainingTime.h"
+
+#include <cstdio>
+
+namespace tavrio {
+
+std::string RemainingTimeText(DateValue targetDate, DateValue targetTime, DateValue now) {
+    if (targetDate == 0.0) {
+        return std::string{kNoTargetText};
+    }
+    const std::int64_t target = dayNumber(targetDate) * kSecondsPerDay + secondOfDay(targetTime);
+    const std::int64_t present = linearSeconds(now);
+    if (present > target) {
+        return std::string{kTargetPassedText};
+    }
+    const std::int64_t remaining = target - present;
+    const std::int64_t days = remaining / kSecondsPerDay;
+    const std::int64_t rest = remaining % kSecondsPerDay;
+    char text[48];
+    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld:%02lld", static_cast<long long>(days),
+                  static_cast<long long>(rest / 3600), static_cast<long long>(rest % 3600 / 60),
+                  static_cast<long long>(rest % 60));
+    return text;
+}
+
+} // namespace tavrio

@@ -1,0 +1,72 @@
+// The fifteen stored settings, declared once: name, default and how the text is read. Nothing
+// else in the program spells a key name or a default.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string_view>
+
+namespace tavrio {
+
+inline constexpr std::string_view kAppName = "Tavrio";
+inline constexpr std::string_view kSection = "Settings";
+
+enum class ReadAs { Int16, Int32, Byte, Single, Boolean, Date, Text };
+
+// In the order in which the timer window reads them.
+enum class Key {
+    BS,
+    What,
+    tvDate,
+    tvTime,
+    tvTrans,
+    tvHide,
+    FontSize,
+    FontName,
+    FontColor,
+    FontBold,
+    FontItalic,
+    Left,
+    Top,
+    Width,
+    Height,
+};
+
+struct KeyInfo {
+    Key key;
+    std::string_view name;
+    // What a reader passes when the key is absent; none for "FontName", whose default is the
+    // label's current face.
+    std::optional<std::string_view> defaultText;
+    ReadAs readAs;
+};
+
+inline constexpr std::array<KeyInfo, 15> kKeys{{
+    {Key::BS, "BS", "5", ReadAs::Int16},
+    {Key::What, "What", "??", ReadAs::Text},
+    {Key::tvDate, "tvDate", "0", ReadAs::Date},
+    {Key::tvTime, "tvTime", "0", ReadAs::Date},
+    {Key::tvTrans, "tvTrans", "255", ReadAs::Byte},
+    {Key::tvHide, "tvHide", "False", ReadAs::Boolean},
+    {Key::FontSize, "FontSize", "100", ReadAs::Single},
+    {Key::FontName, "FontName", std::nullopt, ReadAs::Text},
+    {Key::FontColor, "FontColor", "0", ReadAs::Int32},
+    {Key::FontBold, "FontBold", "False", ReadAs::Boolean},
+    {Key::FontItalic, "FontItalic", "False", ReadAs::Boolean},
+    {Key::Left, "Left", "0", ReadAs::Int32},
+    {Key::Top, "Top", "0", ReadAs::Int32},
+    {Key::Width, "Width", "0", ReadAs::Int32},
+    {Key::Height, "Height", "0", ReadAs::Int32},
+}};
+
+// The settings window's title box starts empty rather than with the caption's "??".
+inline constexpr std::string_view kWhatDefaultForTitleBox = "";
+
+constexpr const KeyInfo& keyInfo(Key key) {
+    return kKeys[static_cast<std::size_t>(key)];
+}
+constexpr std::string_view keyName(Key key) {
+    return keyInfo(key).name;
+}
+
+} // namespace tavrio

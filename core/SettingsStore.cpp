@@ -1,0 +1,27 @@
+#include "SettingsStore.h"
+
+namespace tavrio {
+
+std::string GetSetting(SettingsStore& store, std::string_view appName, std::string_view section,
+                       std::string_view key, std::string_view defaultText) {
+    return store.read(appName, section, key).value_or(std::string{defaultText});
+}
+
+WriteResult SaveSetting(SettingsStore& store, std::string_view appName, std::string_view section,
+                        std::string_view key, std::string_view text) {
+    return store.write(appName, section, key, text);
+}
+
+std::string readSetting(SettingsStore& store, Key key) {
+    return readSetting(store, key, keyInfo(key).defaultText.value_or(std::string_view{}));
+}
+
+std::string readSetting(SettingsStore& store, Key key, std::string_view defaultText) {
+    return GetSetting(store, kAppName, kSection, keyName(key), defaultText);
+}
+
+WriteResult saveSetting(SettingsStore& store, Key key, std::string_view text) {
+    return SaveSetting(store, kAppName, kSection, keyName(key), text);
+}
+
+} // namespace tavrio

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tavrio needs that this machine lacks.
+#   scripts/setup.sh run    what building and running the program needs
+#   scripts/setup.sh test   that, plus what the tests, the fuzzer and the format check need
+# Installing needs root: as root apt-get runs directly, otherwise through sudo.
+set -euo pipefail
+
+run_packages=(
+    cmake g++ make pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev
+    fonts-liberation2
+)
+test_packages=(
+    libgtest-dev
+    clang libclang-rt-14-dev clang-format
+    xvfb openbox xdotool x11-utils x11-apps picom
+)
+
+profile=${1:-run}
+packages=("${run_packages[@]}")
+if [[ $profile == test ]]; then
+    packages+=("${test_packages[@]}")
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+as_root=()
+if [[ $(id -u) -ne 0 ]]; then
+    command -v sudo >/dev/null || { echo "Installing packages needs root or sudo." >&2; exit 1; }
+    as_root=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -qq
+"${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,136 @@
+#include "SettingsStore.h"
+
+#include "Conversions.h"
+#include "MemorySettingsStore.h"
+#include "SettingKeys.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+
+namespace tavrio {
+namespace {
+
+TEST(GetSetting, GivesTheDefaultWhenAnyPartIsAbsent) {
+    MemorySettingsStore store;
+    ASSERT_TRUE(SaveSetting(store, "Tavrio", "Settings", "BS", "7").ok());
+
+    EXPECT_EQ(GetSetting(store, "Tavrio", "Settings", "BS", "5"), "7");
+    EXPECT_EQ(GetSetting(store, "Other", "Settings", "BS", "5"), "5");
+    EXPECT_EQ(GetSetting(store, "Tavrio", "Other", "BS", "5"), "5");
+    EXPECT_EQ(GetSetting(store, "Tavrio", "Settings", "Top", "5"), "5");
+}
+
+TEST(GetSetting, AStoredEmptyTextIsNotAbsent) {
+    MemorySettingsStore store;
+    ASSERT_TRUE(SaveSetting(store, "Tavrio", "Settings", "What", "").ok());
+    EXPECT_EQ(GetSetting(store, "Tavrio", "Settings", "What", "??"), "");
+}
+
+TEST(SaveSetting, ReplacesTheEarlierValueOnly) {
+    MemorySettingsStore store;
+    ASSERT_TRUE(SaveSetting(store, "Tavrio", "Settings", "Left", "10").ok());
+    ASSERT_TRUE(SaveSetting(store, "Tavrio", "Settings", "Top", "20").ok());
+    ASSERT_TRUE(SaveSetting(store, "Tavrio", "Settings", "Left", "30").ok());
+
+    EXPECT_EQ(GetSetting(store, "Tavrio", "Settings", "Left", ""), "30");
+    EXPECT_EQ(GetSetting(store, "Tavrio", "Settings", "Top", ""), "20");
+}
+
+TEST(ReadSetting, UsesTavriosSectionAndTheDeclaredDefault) {
+    MemorySettingsStore store;
+    EXPECT_EQ(readSetting(store, Key::BS), "5");
+    EXPECT_EQ(readSetting(store, Key::What), "??");
+    EXPECT_EQ(readSetting(store, Key::FontName), "");
+    EXPECT_EQ(readSetting(store, Key::What, kWhatDefaultForTitleBox), "");
+
+    ASSERT_TRUE(saveSetting(store, Key::FontColor, "255").ok());
+    EXPECT_EQ(store.read("Tavrio", "Settings", "FontColor"), "255");
+    EXPECT_EQ(readSetting(store, Key::FontColor), "255");
+    EXPECT_EQ(readSetting(store, Key::FontColor, "0"), "255");
+}
+
+// The names and defaults are what existing settings files contain and what a fresh install
+// starts from, so a renamed, reordered or retyped key loses or misreads the user's settings.
+TEST(KeyTable, ListsTheKeysInReadOrder) {
+    struct Row {
+        std::string_view name;
+        std::optional<std::string_view> defaultText;
+        ReadAs readAs;
+    };
+    const Row expected[] = {
+        {"BS", "5", ReadAs::Int16},
+        {"What", "??", ReadAs::Text},
+        {"tvDate", "0", ReadAs::Date},
+        {"tvTime", "0", ReadAs::Date},
+        {"tvTrans", "255", ReadAs::Byte},
+        {"tvHide", "False", ReadAs::Boolean},
+        {"FontSize", "100", ReadAs::Single},
+        {"FontName", std::nullopt, ReadAs::Text},
+        {"FontColor", "0", ReadAs::Int32},
+        {"FontBold", "False", ReadAs::Boolean},
+        {"FontItalic", "False", ReadAs::Boolean},
+        {"Left", "0", ReadAs::Int32},
+        {"Top", "0", ReadAs::Int32},
+        {"Width", "0", ReadAs::Int32},
+        {"Height", "0", ReadAs::Int32},
+    };
+    ASSERT_EQ(kKeys.size(), std::size(expected));
+    std::set<std::string_view> seen;
+    for (std::size_t i = 0; i < kKeys.size(); ++i) {
+        SCOPED_TRACE(std::string{expected[i].name});
+        EXPECT_EQ(kKeys[i].name, expected[i].name);
+        EXPECT_EQ(kKeys[i].defaultText, expected[i].defaultText);
+        EXPECT_EQ(kKeys[i].readAs, expected[i].readAs);
+        EXPECT_EQ(static_cast<std::size_t>(kKeys[i].key), i);
+        EXPECT_EQ(keyName(kKeys[i].key), kKeys[i].name);
+        EXPECT_TRUE(seen.insert(kKeys[i].name).second) << "named twice";
+    }
+    EXPECT_EQ(kAppName, "Tavrio");
+    EXPECT_EQ(kSection, "Settings");
+}
+
+bool convertsAs(ReadAs kind, std::string_view text, const RegionalSettings& regional) {
+    switch (kind) {
+    case ReadAs::Int16:
+        return toInt16(text, regional).has_value();
+    case ReadAs::Int32:
+        return toInt32(text, regional).has_value();
+    case ReadAs::Byte:
+        return toByte(text, regional).has_value();
+    case ReadAs::Single:
+        return toSingle(text, regional).has_value();
+    case ReadAs::Boolean:
+        return toBoolean(text, regional).has_value();
+    case ReadAs::Date:
+        return toDate(text, regional).has_value();
+    case ReadAs::Text:
+        return true;
+    }
+    return false;
+}
+
+// A default that does not convert would make a fresh install behave as if its settings were
+// damaged; the two date defaults are the exception, "0" standing for "no target yet".
+TEST(KeyTable, DefaultsConvertWithTheirOwnKind) {
+    for (const RegionalSettings& regional :
+         {RegionalSettings::usEnglish(), RegionalSettings::ukEnglish(),
+          RegionalSettings::german()}) {
+        for (const KeyInfo& info : kKeys) {
+            SCOPED_TRACE(std::string{info.name});
+            if (info.key == Key::FontName) {
+                EXPECT_FALSE(info.defaultText.has_value());
+                continue;
+            }
+            ASSERT_TRUE(info.defaultText.has_value());
+            const bool isDate = info.key == Key::tvDate || info.key == Key::tvTime;
+            EXPECT_EQ(convertsAs(info.readAs, *info.defaultText, regional), !isDate);
+        }
+    }
+}
+
+} // namespace
+} // namespace tavrio
