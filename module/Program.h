@@ -1,0 +1,25 @@
+// Everything the windows share for the whole run: the settings store and the regional settings
+// it is read with, the shared values, the clock, and the windows themselves. One instance lives
+// from start to end; tests make their own.
+#pragma once
+
+#include "DateValue.h"
+#include "Forms.h"
+#include "RegionalSettings.h"
+#include "SettingsStore.h"
+#include "SharedValues.h"
+
+#include <functional>
+
+namespace tavrio {
+
+struct Program {
+    SettingsStore& store;
+    RegionalSettings regional;
+    // The local clock to the whole second.
+    std::function<DateValue()> now;
+    Forms* forms = nullptr;
+    SharedValues shared{};
+};
+
+} // namespace tavrio

@@ -1,0 +1,29 @@
+// What the timer window asks of the window system beyond Qt's own window flags: staying out of
+// the taskbar, letting mouse input through, and getting requests out at once. One
+// implementation serves X11; elsewhere Qt's portable calls do the work.
+#pragma once
+
+class QWidget;
+
+namespace tavrio {
+
+class WindowEffects {
+public:
+    virtual ~WindowEffects() = default;
+
+    // Keeps a top-level window out of the taskbar and the pager, mapped or not.
+    virtual void keepOutOfTaskbar(QWidget& window) = 0;
+
+    // Lets every mouse event pass through to the windows below, or gives the window its input
+    // back. A request made before the window is on screen takes effect when it is.
+    virtual void setTransparentForInput(QWidget& window, bool transparent) = 0;
+
+    // Sends the requests made so far to the window system now rather than with the next event:
+    // property changes made from a timer would otherwise wait.
+    virtual void flush() = 0;
+
+    // The implementation for the platform the application runs on.
+    static WindowEffects& current();
+};
+
+} // namespace tavrio

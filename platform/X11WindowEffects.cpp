@@ -1,0 +1,103 @@
+#include "X11WindowEffects.h"
+
+#include "InputTransparency.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+
+#ifdef TAVRIO_HAVE_XCB
+#include <array>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <xcb/xcb.h>
+#endif
+
+namespace tavrio {
+
+#ifdef TAVRIO_HAVE_XCB
+
+namespace {
+
+xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
+    const auto cookie =
+        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply{
+        xcb_intern_atom_reply(connection, cookie, nullptr), &std::free};
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+class X11WindowEffects : public WindowEffects {
+public:
+    explicit X11WindowEffects(xcb_connection_t* connection)
+        : connection_(connection)
+        , netWmState_(internAtom(connection, "_NET_WM_STATE"))
+        , skipTaskbar_(internAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR"))
+        , skipPager_(internAtom(connection, "_NET_WM_STATE_SKIP_PAGER")) {}
+
+    void keepOutOfTaskbar(QWidget& widget) override {
+        const auto window = static_cast<xcb_window_t>(widget.winId());
+        if (!widget.isVisible()) {
+            // Qt merges what it finds in _NET_WM_STATE when it maps the window.
+            const std::array<xcb_atom_t, 2> states{skipTaskbar_, skipPager_};
+            xcb_change_property(connection_, XCB_PROP_MODE_APPEND, window, netWmState_,
+                                XCB_ATOM_ATOM, 32, states.size(), states.data());
+        } else {
+            // A mapped window belongs to the window manager, which takes requests by message.
+            xcb_client_message_event_t message{};
+            message.response_type = XCB_CLIENT_MESSAGE;
+            message.format = 32;
+            message.window = window;
+            message.type = netWmState_;
+            message.data.data32[0] = 1; // add
+            message.data.data32[1] = skipTaskbar_;
+            message.data.data32[2] = skipPager_;
+            message.data.data32[3] = 1; // from a normal application
+            const xcb_window_t root =
+                xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
+            xcb_send_event(connection_, 0, root,
+                           XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT |
+                               XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                           reinterpret_cast<const char*>(&message));
+        }
+        flush();
+    }
+
+    void setTransparentForInput(QWidget& widget, bool transparent) override {
+        applyInputTransparency(widget, transparent);
+        flush();
+    }
+
+    void flush() override { xcb_flush(connection_); }
+
+private:
+    xcb_connection_t* connection_;
+    xcb_atom_t netWmState_;
+    xcb_atom_t skipTaskbar_;
+    xcb_atom_t skipPager_;
+};
+
+} // namespace
+
+WindowEffects* x11WindowEffects() {
+    static const std::unique_ptr<X11WindowEffects> effects =
+        []() -> std::unique_ptr<X11WindowEffects> {
+        auto* x11 =
+            qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+        if (x11 == nullptr || x11->connection() == nullptr) {
+            return nullptr;
+        }
+        return std::make_unique<X11WindowEffects>(x11->connection());
+    }();
+    return effects.get();
+}
+
+#else
+
+WindowEffects* x11WindowEffects() {
+    return nullptr;
+}
+
+#endif
+
+} // namespace tavrio

@@ -1,0 +1,98 @@
+#include "DisplayLabel.h"
+
+#include "ColorValue.h"
+
+#include <QPalette>
+
+namespace tavrio {
+
+namespace {
+
+constexpr float kSmallestFontSize = 1.0f;
+constexpr float kLargestFontSize = 2048.0f;
+
+} // namespace
+
+DisplayLabel::DisplayLabel(QWidget* parent)
+    : QLabel(parent) {
+    setAlignment(Qt::AlignCenter);
+    setAutoFillBackground(false);
+}
+
+void DisplayLabel::setCaption(const QString& text) {
+    setText(text);
+    adjustSize();
+}
+
+QString DisplayLabel::FontName() const {
+    return font().family();
+}
+
+bool DisplayLabel::setFontName(const QString& family) {
+    if (family.isEmpty()) {
+        return false;
+    }
+    QFont changed = font();
+    changed.setFamily(family);
+    setLabelFont(changed);
+    return true;
+}
+
+float DisplayLabel::FontSize() const {
+    return static_cast<float>(font().pointSizeF());
+}
+
+bool DisplayLabel::setFontSize(float points) {
+    if (!(points >= kSmallestFontSize && points <= kLargestFontSize)) {
+        return false;
+    }
+    QFont changed = font();
+    changed.setPointSizeF(points);
+    setLabelFont(changed);
+    return true;
+}
+
+std::int32_t DisplayLabel::ForeColor() const {
+    const QColor color = palette().color(QPalette::WindowText);
+    return colorValue({static_cast<std::uint8_t>(color.red()),
+                       static_cast<std::uint8_t>(color.green()),
+                       static_cast<std::uint8_t>(color.blue())});
+}
+
+bool DisplayLabel::setForeColor(std::int32_t color) {
+    const auto rgb = rgbOf(color);
+    if (!rgb) {
+        return false;
+    }
+    QPalette changed = palette();
+    changed.setColor(QPalette::WindowText, QColor(rgb->red, rgb->green, rgb->blue));
+    setPalette(changed);
+    return true;
+}
+
+bool DisplayLabel::FontBold() const {
+    return font().bold();
+}
+
+void DisplayLabel::setFontBold(bool bold) {
+    QFont changed = font();
+    changed.setBold(bold);
+    setLabelFont(changed);
+}
+
+bool DisplayLabel::FontItalic() const {
+    return font().italic();
+}
+
+void DisplayLabel::setFontItalic(bool italic) {
+    QFont changed = font();
+    changed.setItalic(italic);
+    setLabelFont(changed);
+}
+
+void DisplayLabel::setLabelFont(const QFont& font) {
+    setFont(font);
+    adjustSize();
+}
+
+} // namespace tavrio

@@ -1,0 +1,70 @@
+// The timer window: a small window kept above all others whose only content is the label that
+// shows the time left, and whose caption names the awaited event. Its first activation reads
+// every stored setting and applies it; every activation and every second refreshes the display.
+#pragma once
+
+#include "DisplayLabel.h"
+
+#include <QTimer>
+#include <QWidget>
+
+#include <optional>
+
+namespace tavrio {
+
+struct Program;
+
+class frmMain : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmMain(Program& program);
+
+    DisplayLabel* const Label1;
+    // Fires just after each second of the wall clock; re-armed from the clock on every tick.
+    QTimer Timer1;
+
+    // Shows the window as a form is shown: the activation runs first, and on the first one the
+    // topmost placement shows the window.
+    void showForm();
+
+    void Form_Activate();
+    void Form_Resize();
+    void Timer1_Timer();
+    // Before the window unloads, whatever the cause: stores its place and, unless it is only
+    // being re-created, ends the program.
+    void Form_QueryUnload();
+
+    int borderStyle() const { return borderStyle_; }
+    // Refuses styles outside 0 to 5.
+    bool setBorderStyle(int style);
+
+    // The window's outer geometry (frame included) in twips.
+    double leftTwips() const;
+    double topTwips() const;
+    double outerWidthTwips() const;
+    double outerHeightTwips() const;
+
+protected:
+    bool event(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void loadSettings();
+    void restorePlace();
+    void setOuterSize(int width, int height);
+    void keepSizeFixedIfStyled();
+    void placeTopmost();
+    void centreLabel();
+    void armTimer();
+
+    Program& program_;
+    int borderStyle_ = 5;
+    // The frame is known only once the window manager has framed the window, so an outer size
+    // restored before that is applied again then.
+    std::optional<QSize> pendingOuterSize_;
+};
+
+} // namespace tavrio
