@@ -1,7 +1,11 @@
 #include "FormsEngine.h"
 
 #include "Program.h"
+#include "WindowEffects.h"
 #include "frmMain.h"
+#include "frmSettings.h"
+
+#include <QMenu>
 
 namespace tavrio {
 
@@ -10,6 +14,7 @@ FormsEngine::FormsEngine(Program& program, std::function<void()> end)
     , end_(std::move(end)) {}
 
 FormsEngine::~FormsEngine() {
+    delete settingsWindow_;
     delete timerWindow_;
 }
 
@@ -18,9 +23,13 @@ frmMain* FormsEngine::timerWindow() {
 }
 
 void FormsEngine::unloadTimerWindow() {
-    if (timerWindow_ != nullptr) {
-        timerWindow_->close();
+    if (timerWindow_ == nullptr) {
+        return;
     }
+    frmMain* window = timerWindow_;
+    window->close();
+    // Closing only schedules the deletion; the window must be gone before its successor comes.
+    delete window;
 }
 
 void FormsEngine::showTimerWindow() {
@@ -30,7 +39,38 @@ void FormsEngine::showTimerWindow() {
     timerWindow_->showForm();
 }
 
+frmSettings& FormsEngine::settingsWindow() {
+    if (settingsWindow_ == nullptr) {
+        settingsWindow_ = new frmSettings(program_);
+    }
+    return *settingsWindow_;
+}
+
+bool FormsEngine::settingsWindowLoaded() const {
+    return settingsWindow_ != nullptr;
+}
+
+void FormsEngine::showSettingsWindow() {
+    frmSettings& window = settingsWindow();
+    if (!window.isVisible()) {
+        window.winId();
+        WindowEffects::current().keepOutOfTaskbar(window);
+    }
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+void FormsEngine::showPopupMenu(QPoint globalPosition) {
+    settingsWindow().mnuFile->exec(globalPosition);
+}
+
 void FormsEngine::endProgram() {
+    // A target or opacity entered in a still open settings window would otherwise be lost.
+    if (settingsWindow_ != nullptr) {
+        settingsWindow_->storeTargetAndOpacity();
+        settingsWindow_->hide();
+    }
     // Hidden rather than closed: closing would run the windows' closing steps.
     if (timerWindow_ != nullptr) {
         timerWindow_->Timer1.stop();

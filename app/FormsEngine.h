@@ -21,12 +21,19 @@ public:
     frmMain* timerWindow() override;
     void unloadTimerWindow() override;
     void showTimerWindow() override;
+
+    frmSettings& settingsWindow() override;
+    bool settingsWindowLoaded() const override;
+    void showSettingsWindow() override;
+    void showPopupMenu(QPoint globalPosition) override;
+
     void endProgram() override;
 
 private:
     Program& program_;
     std::function<void()> end_;
     QPointer<frmMain> timerWindow_;
+    QPointer<frmSettings> settingsWindow_;
 };
 
 } // namespace tavrio

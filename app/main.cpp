@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QMessageBox>
 
 namespace {
 
@@ -44,8 +45,12 @@ int main(int argc, char* argv[]) {
     QApplication::setQuitOnLastWindowClosed(false);
 
     tavrio::QSettingsStore store;
-    tavrio::Program program{store, tavrio::regionalSettingsFrom(QLocale::system()),
-                            tavrio::localNow};
+    // A setting that cannot be saved is reported, and the program goes on with it in memory.
+    tavrio::SettingsWriter writer(store, [](const std::string& message) {
+        QMessageBox::warning(nullptr, QStringLiteral("Tavrio"), QString::fromStdString(message));
+    });
+    tavrio::Program program{store, std::move(writer),
+                            tavrio::regionalSettingsFrom(QLocale::system()), tavrio::localNow};
     tavrio::FormsEngine forms(program, [] { QCoreApplication::exit(0); });
     program.forms = &forms;
 

@@ -7,6 +7,7 @@
 #include "Forms.h"
 #include "RegionalSettings.h"
 #include "SettingsStore.h"
+#include "SettingsWriter.h"
 #include "SharedValues.h"
 
 #include <functional>
@@ -15,6 +16,8 @@ namespace tavrio {
 
 struct Program {
     SettingsStore& store;
+    // What the handlers store through; it tells the user about a failed write.
+    SettingsWriter writer;
     RegionalSettings regional;
     // The local clock to the whole second.
     std::function<DateValue()> now;

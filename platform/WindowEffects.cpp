@@ -13,6 +13,7 @@ public:
     void setTransparentForInput(QWidget& widget, bool transparent) override {
         applyInputTransparency(widget, transparent);
     }
+    Qt::WindowFlags independentToolWindow() const override { return Qt::Tool; }
     void flush() override {}
 };
 

@@ -3,6 +3,8 @@
 // implementation serves X11; elsewhere Qt's portable calls do the work.
 #pragma once
 
+#include <Qt>
+
 class QWidget;
 
 namespace tavrio {
@@ -17,6 +19,11 @@ public:
     // Lets every mouse event pass through to the windows below, or gives the window its input
     // back. A request made before the window is on screen takes effect when it is.
     virtual void setTransparentForInput(QWidget& window, bool transparent) = 0;
+
+    // The window type for a small tool window that must not share the stacking of the program's
+    // other windows: window managers stack a tool window of the program with the group's topmost
+    // window, above it, where the program wants the topmost window to stay on top.
+    virtual Qt::WindowFlags independentToolWindow() const = 0;
 
     // Sends the requests made so far to the window system now rather than with the next event:
     // property changes made from a timer would otherwise wait.

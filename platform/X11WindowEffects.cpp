@@ -68,6 +68,11 @@ public:
         flush();
     }
 
+    // Qt makes every tool window transient for the program's group, and the window manager then
+    // raises it into the layer of the topmost timer window, above it. A normal window kept out of
+    // the taskbar behaves as the tool window should.
+    Qt::WindowFlags independentToolWindow() const override { return Qt::Window; }
+
     void flush() override { xcb_flush(connection_); }
 
 private:

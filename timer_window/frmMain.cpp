@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QEvent>
+#include <QMouseEvent>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QWindow>
 
@@ -90,6 +92,7 @@ frmMain::frmMain(Program& program)
     Label1->setFont(designFont);
     Label1->setGeometry(kDesignLabelGeometry);
     Label1->setText(QStringLiteral("3:01:23:45"));
+    Label1->installEventFilter(this);
 
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -274,13 +277,38 @@ void frmMain::armTimer() {
 }
 
 void frmMain::Form_QueryUnload() {
-    (void)saveSetting(program_.store, Key::Left,
-                      singleText(static_cast<float>(leftTwips()), program_.regional));
-    (void)saveSetting(program_.store, Key::Top,
-                      singleText(static_cast<float>(topTwips()), program_.regional));
+    program_.writer.save(Key::Left, singleText(static_cast<float>(leftTwips()), program_.regional));
+    program_.writer.save(Key::Top, singleText(static_cast<float>(topTwips()), program_.regional));
     if (!program_.shared.Updating) {
         program_.forms->endProgram();
     }
+}
+
+void frmMain::Form_MouseDown(Qt::MouseButton button, QPoint globalPosition) {
+    switch (button) {
+    case Qt::RightButton:
+        program_.forms->showPopupMenu(globalPosition);
+        break;
+    case Qt::LeftButton:
+        // Moved by hand rather than by a window-manager move: that one, started on a press,
+        // can stick to the pointer after a quick click and swallows double-clicks.
+        dragOffset_ = globalPosition - frameGeometry().topLeft();
+        break;
+    default:
+        break;
+    }
+}
+
+void frmMain::Label1_MouseDown(Qt::MouseButton button, QPoint globalPosition) {
+    Form_MouseDown(button, globalPosition);
+}
+
+void frmMain::Form_DblClick() {
+    program_.forms->showSettingsWindow();
+}
+
+void frmMain::Label1_DblClick() {
+    Form_DblClick();
 }
 
 double frmMain::leftTwips() const {
@@ -305,12 +333,54 @@ bool frmMain::event(QEvent* event) {
 
 void frmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    Form_Resize();
+    // The resize Qt delivers when the window is first shown changes no size, and comes before
+    // the window manager has added the frame whose outer size would be stored.
+    if (event->oldSize().isValid()) {
+        Form_Resize();
+    } else {
+        centreLabel();
+    }
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
     Form_QueryUnload();
     QWidget::closeEvent(event);
+}
+
+void frmMain::mousePressEvent(QMouseEvent* event) {
+    Form_MouseDown(event->button(), event->globalPosition().toPoint());
+}
+
+void frmMain::mouseMoveEvent(QMouseEvent* event) {
+    if (dragOffset_ && event->buttons().testFlag(Qt::LeftButton)) {
+        move(event->globalPosition().toPoint() - *dragOffset_);
+    }
+}
+
+void frmMain::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        dragOffset_.reset();
+    }
+}
+
+void frmMain::mouseDoubleClickEvent(QMouseEvent*) {
+    Form_DblClick();
+}
+
+// The label's own presses and double-clicks; its moves and releases reach the window anyway.
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Label1) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            const auto* press = static_cast<QMouseEvent*>(event);
+            Label1_MouseDown(press->button(), press->globalPosition().toPoint());
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            Label1_DblClick();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmMain::moveEvent(QMoveEvent* event) {

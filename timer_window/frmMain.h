@@ -35,6 +35,14 @@ public:
     // being re-created, ends the program.
     void Form_QueryUnload();
 
+    // A press on the client area or on the label: the left button drags the window, the right
+    // one opens the pop-up menu at the pointer, the others do nothing.
+    void Form_MouseDown(Qt::MouseButton button, QPoint globalPosition);
+    void Label1_MouseDown(Qt::MouseButton button, QPoint globalPosition);
+    // A double-click opens the settings window, or brings it to the front.
+    void Form_DblClick();
+    void Label1_DblClick();
+
     int borderStyle() const { return borderStyle_; }
     // Refuses styles outside 0 to 5.
     bool setBorderStyle(int style);
@@ -50,6 +58,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void loadSettings();
@@ -65,6 +78,8 @@ private:
     // The frame is known only once the window manager has framed the window, so an outer size
     // restored before that is applied again then.
     std::optional<QSize> pendingOuterSize_;
+    // Where the pointer holds the window while the left button drags it, from the frame's corner.
+    std::optional<QPoint> dragOffset_;
 };
 
 } // namespace tavrio

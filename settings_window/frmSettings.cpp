@@ -1,0 +1,284 @@
+#include "frmSettings.h"
+
+#include "ApplyWindowAlpha.h"
+#include "Conversions.h"
+#include "DateText.h"
+#include "DonationPicture.h"
+#include "Program.h"
+#include "ProgramTexts.h"
+#include "Twips.h"
+#include "Version.h"
+#include "WindowEffects.h"
+#include "frmMain.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+
+namespace tavrio {
+
+namespace {
+
+constexpr QSize kClientSize{4815 / kTwipsPerPixel, 7950 / kTwipsPerPixel};
+
+const QStringList kBorderStyles{
+    QStringLiteral("0 None"),
+    QStringLiteral("1 Fixed Single"),
+    QStringLiteral("2 Sizable"),
+    QStringLiteral("3 Fixed Dialog"),
+    QStringLiteral("4 Fixed Toolwindow"),
+    QStringLiteral("5 Sizable Toolwindow"),
+};
+
+// Places a control as the design gives it, in twips.
+void place(QWidget* control, int left, int top, int width, int height) {
+    control->setGeometry(pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
+                         pixelsFromTwips(height));
+}
+
+// Design sizes were made for a smaller dialog font than most desktops use: a caption wider than
+// its design width keeps its place and grows to the right rather than being cut.
+void fitCaption(QWidget* control) {
+    control->resize(std::max(control->width(), control->sizeHint().width()), control->height());
+}
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+frmSettings::frmSettings(Program& program)
+    : QWidget(nullptr, WindowEffects::current().independentToolWindow() | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , txtWhat(new QLineEdit(this))
+    , txtDate(new QLineEdit(this))
+    , txtTime(new QLineEdit(this))
+    , Calendar1(new MonthCalendar(this))
+    , sldTrans(new ScrollSlider(this))
+    , Label1(new QLabel(QStringLiteral("Opacity:"), this))
+    , Label2(new QLabel(QStringLiteral("Tavrio To Date:"), this))
+    , Label3(new QLabel(QStringLiteral("Tavrio To Time:"), this))
+    , Label4(new QLabel(QStringLiteral("Tavrio To What:"), this))
+    , Label5(new QLabel(QStringLiteral("Developed By:"), this))
+    , Label6(new QLabel(QStringLiteral("The Tavrio developers"), this))
+    , Combo1(new QComboBox(this))
+    , Label9(new QLabel(QStringLiteral("Border Style:"), this))
+    , chkHide(new QCheckBox(QStringLiteral("Hide Background"), this))
+    , cmdFont(new QPushButton(QStringLiteral("Change Font Name, Size && Color"), this))
+    , Picture1(new DonationPicture(this))
+    , mnuFile(new QMenu(QStringLiteral("File"), this))
+    , mnuSettings(mnuFile->addAction(QStringLiteral("&Settings")))
+    , mnuExit(mnuFile->addAction(QStringLiteral("E&xit")))
+    , program_(program) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromUtf8(kSettingsCaption.data(),
+                                     static_cast<qsizetype>(kSettingsCaption.size())));
+    setFixedSize(kClientSize);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+    layOut();
+    connectHandlers();
+    Form_Load();
+}
+
+void frmSettings::layOut() {
+    place(txtWhat, 240, 480, 4215, 375);
+    place(txtDate, 240, 1320, 2055, 375);
+    place(txtTime, 2400, 1320, 2055, 375);
+    place(Calendar1, 240, 1800, 4335, 2895);
+    place(sldTrans, 240, 5160, 4335, 555);
+    place(Label1, 360, 4920, 2895, 255);
+    place(Label2, 240, 1080, 2055, 255);
+    place(Label3, 2400, 1080, 2055, 255);
+    place(Label4, 240, 240, 2055, 255);
+    place(Label5, 360, 7320, 2895, 255);
+    place(Label6, 480, 7560, 2895, 255);
+    place(Combo1, 360, 6720, 2175, 315);
+    place(Label9, 360, 6480, 1095, 255);
+    place(chkHide, 2640, 6600, 1935, 495);
+    place(cmdFont, 360, 5880, 4095, 375);
+    Picture1->move(pixelsFromTwips(3480), pixelsFromTwips(7320));
+    for (QWidget* caption : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
+                             static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label4),
+                             static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label6),
+                             static_cast<QWidget*>(Label9), static_cast<QWidget*>(chkHide)}) {
+        fitCaption(caption);
+    }
+
+    sldTrans->setRange(0, 255);
+    sldTrans->setPageStep(50);
+    sldTrans->setSingleStep(10);
+    sldTrans->setTickInterval(20);
+    sldTrans->setTickPosition(QSlider::TicksBelow);
+
+    Combo1->addItems(kBorderStyles);
+    Combo1->setCurrentIndex(-1);
+    // The list may be wider than the box, so that every entry shows whole.
+    Combo1->view()->setMinimumWidth(Combo1->view()->sizeHintForColumn(0) +
+                                    2 * Combo1->view()->frameWidth() + 8);
+
+    // The labels name the controls under them, for screen readers and for keyboard users, who
+    // reach each control with Tab in the order of the design.
+    Label4->setBuddy(txtWhat);
+    Label2->setBuddy(txtDate);
+    Label3->setBuddy(txtTime);
+    Label1->setBuddy(sldTrans);
+    Label9->setBuddy(Combo1);
+    txtWhat->setAccessibleName(Label4->text());
+    txtDate->setAccessibleName(Label2->text());
+    txtTime->setAccessibleName(Label3->text());
+    Calendar1->setAccessibleName(QStringLiteral("Target date calendar"));
+    sldTrans->setAccessibleName(Label1->text());
+    Combo1->setAccessibleName(Label9->text());
+    chkHide->setAccessibleName(chkHide->text());
+    cmdFont->setAccessibleName(QStringLiteral("Change Font Name, Size & Color"));
+    Picture1->setAccessibleName(QStringLiteral("Donate"));
+    Picture1->setAccessibleDescription(
+        QStringLiteral("Opens the donation page in the web browser"));
+
+    QWidget* const tabOrder[] = {txtWhat, txtDate, txtTime, Calendar1, sldTrans,
+                                 Combo1,  chkHide, cmdFont, Picture1};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    }
+}
+
+void frmSettings::connectHandlers() {
+    connect(txtWhat, &QLineEdit::textChanged, this, &frmSettings::txtWhat_Change);
+    connect(txtDate, &QLineEdit::textChanged, this, &frmSettings::txtDate_Change);
+    connect(txtTime, &QLineEdit::textChanged, this, &frmSettings::txtTime_Change);
+    connect(Calendar1, &MonthCalendar::AfterUpdate, this, &frmSettings::Calendar1_AfterUpdate);
+    connect(sldTrans, &ScrollSlider::Scroll, this, &frmSettings::sldTrans_Scroll);
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &frmSettings::Combo1_Click);
+    connect(chkHide, &QCheckBox::toggled, this, &frmSettings::chkHide_Click);
+    connect(mnuSettings, &QAction::triggered, this, &frmSettings::mnuSettings_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmSettings::mnuExit_Click);
+}
+
+void frmSettings::Form_Load() {
+    SharedValues& shared = program_.shared;
+    const RegionalSettings& regional = program_.regional;
+
+    // Each assignment runs the box's change handler at once, which reads the text back.
+    if (shared.TargetDate != 0.0) {
+        txtDate->setText(qs(entryDateText(shared.TargetDate, regional)));
+        txtTime->setText(qs(entryTimeText(shared.TargetTime, regional)));
+    }
+    sldTrans->setValue(shared.Opacity);
+    Calendar1->setValue(shared.TargetDate);
+    txtWhat->setText(qs(readSetting(program_.store, Key::What, kWhatDefaultForTitleBox)));
+
+    shared.Updating = true;
+    const auto style = toInt16(readSetting(program_.store, Key::BS), regional);
+    if (style && *style >= 0 && *style < Combo1->count()) {
+        Combo1->setCurrentIndex(*style);
+    }
+    chkHide->setChecked(shared.HideBackground);
+    shared.Updating = false;
+
+    setWindowTitle(
+        windowTitle() +
+        QStringLiteral(" v%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+}
+
+void frmSettings::Form_Unload() {
+    storeTargetAndOpacity();
+}
+
+void frmSettings::storeTargetAndOpacity() {
+    const SharedValues& shared = program_.shared;
+    program_.writer.save(Key::tvDate, generalDateText(shared.TargetDate, program_.regional));
+    program_.writer.save(Key::tvTime, generalDateText(shared.TargetTime, program_.regional));
+    program_.writer.save(Key::tvTrans, integerText(shared.Opacity));
+}
+
+void frmSettings::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    QWidget::closeEvent(event);
+}
+
+void frmSettings::mnuSettings_Click() {
+    program_.forms->showSettingsWindow();
+}
+
+void frmSettings::mnuExit_Click() {
+    program_.forms->endProgram();
+}
+
+void frmSettings::Calendar1_AfterUpdate() {
+    txtDate->setText(qs(calendarPickText(Calendar1->Value(), program_.regional)));
+    if (txtTime->text().isEmpty()) {
+        txtTime->setText(qs(entryTimeText(program_.shared.TargetTime, program_.regional)));
+    }
+}
+
+void frmSettings::txtDate_Change() {
+    if (const auto date = readDateText(txtDate->text().toStdString(), program_.regional)) {
+        program_.shared.TargetDate = *date;
+        Calendar1->setValue(*date);
+    }
+}
+
+void frmSettings::txtTime_Change() {
+    if (const auto time = readDateText(txtTime->text().toStdString(), program_.regional)) {
+        program_.shared.TargetTime = *time;
+    }
+}
+
+void frmSettings::txtWhat_Change() {
+    const std::string title = txtWhat->text().toStdString();
+    if (frmMain* timer = program_.forms->timerWindow()) {
+        timer->setWindowTitle(qs(std::string{kTimerCaptionPrefix} + title));
+    }
+    program_.writer.save(Key::What, title);
+}
+
+void frmSettings::Combo1_Click() {
+    SharedValues& shared = program_.shared;
+    if (shared.Updating) {
+        return;
+    }
+    shared.Updating = true;
+    shared.SettingsLoaded = false;
+    // The new window reads every setting from the store, so the target and opacity set here
+    // since the window opened go there first rather than giving way to the stored ones.
+    storeTargetAndOpacity();
+    program_.forms->unloadTimerWindow();
+    program_.writer.save(Key::BS, integerText(Combo1->currentIndex()));
+    program_.forms->showTimerWindow();
+    shared.Updating = false;
+}
+
+void frmSettings::chkHide_Click() {
+    SharedValues& shared = program_.shared;
+    if (shared.Updating) {
+        return;
+    }
+    shared.HideBackground = chkHide->isChecked();
+    if (frmMain* timer = program_.forms->timerWindow()) {
+        ApplyWindowAlpha(*timer, shared.Opacity, shared.HideBackground);
+    }
+    program_.writer.save(Key::tvHide, chkHide->isChecked() ? "1" : "0");
+}
+
+void frmSettings::sldTrans_Scroll() {
+    const int value = sldTrans->value();
+    if (value < 0 || value > 255) {
+        return;
+    }
+    program_.shared.Opacity = static_cast<std::uint8_t>(value);
+    if (frmMain* timer = program_.forms->timerWindow()) {
+        ApplyWindowAlpha(*timer, program_.shared.Opacity, chkHide->isChecked());
+    }
+}
+
+} // namespace tavrio
