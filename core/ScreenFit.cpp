@@ -34,9 +34,15 @@ int clampInto(int start, int length, int areaStart, int areaLength) {
 } // namespace
 
 Rect keepReachable(const Rect& window, std::span<const Rect> screens) {
-    if (screens.empty() || std::any_of(screens.begin(), screens.end(), [&](const Rect& screen) {
-            return reachableOn(window, screen);
-        })) {
+    if (std::any_of(screens.begin(), screens.end(),
+                    [&](const Rect& screen) { return reachableOn(window, screen); })) {
+        return window;
+    }
+    return moveOntoNearest(window, screens);
+}
+
+Rect moveOntoNearest(const Rect& window, std::span<const Rect> screens) {
+    if (screens.empty()) {
         return window;
     }
     const std::int64_t centreX = window.left + window.width / 2;

@@ -23,4 +23,9 @@ inline constexpr int kReachableEdge = 24;
 // corner kept on screen when the window is larger than the area). With no screens, unchanged.
 Rect keepReachable(const Rect& window, std::span<const Rect> screens);
 
+// The window moved, keeping its size, the shortest way to lie wholly inside the nearest screen's
+// available area (its top-left corner kept on screen when the window is larger than the area).
+// With no screens, unchanged.
+Rect moveOntoNearest(const Rect& window, std::span<const Rect> screens);
+
 } // namespace tavrio

@@ -82,7 +82,9 @@ void refresh(QWidget& window) {
 QRegion visibleRegion(QWidget& window, QColor key) {
     QImage image(window.size(), QImage::Format_RGB32);
     image.fill(key);
-    window.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    // Without IgnoreMask the render is clipped to the mask in place, so the visible part could
+    // only ever shrink: text that changes, or grows, would fade out tick by tick.
+    window.render(&image, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::IgnoreMask);
     const QRegion region(QBitmap::fromImage(image.createMaskFromColor(key.rgb(), Qt::MaskInColor)));
     return region.isEmpty() ? QRegion(0, 0, 1, 1) : region;
 }

@@ -3,6 +3,8 @@
 #include "InputTransparency.h"
 #include "X11WindowEffects.h"
 
+#include <QWidget>
+
 namespace tavrio {
 
 namespace {
@@ -14,6 +16,15 @@ public:
         applyInputTransparency(widget, transparent);
     }
     Qt::WindowFlags independentToolWindow() const override { return Qt::Tool; }
+    std::optional<QMargins> frameExtents(const QWidget& window) const override {
+        const QRect frame = window.frameGeometry();
+        const QRect client = window.geometry();
+        if (!frame.contains(client) || frame == client) {
+            return std::nullopt;
+        }
+        return QMargins{client.left() - frame.left(), client.top() - frame.top(),
+                        frame.right() - client.right(), frame.bottom() - client.bottom()};
+    }
     void flush() override {}
 };
 

@@ -3,7 +3,10 @@
 // implementation serves X11; elsewhere Qt's portable calls do the work.
 #pragma once
 
+#include <QMargins>
 #include <Qt>
+
+#include <optional>
 
 class QWidget;
 
@@ -24,6 +27,10 @@ public:
     // other windows: window managers stack a tool window of the program with the group's topmost
     // window, above it, where the program wants the topmost window to stay on top.
     virtual Qt::WindowFlags independentToolWindow() const = 0;
+
+    // The frame the window manager has put around a shown window, as it says; none while the
+    // window is not framed yet. (Qt's own frame geometry is unreliable while X11 reparents.)
+    virtual std::optional<QMargins> frameExtents(const QWidget& window) const = 0;
 
     // Sends the requests made so far to the window system now rather than with the next event:
     // property changes made from a timer would otherwise wait.

@@ -33,7 +33,8 @@ public:
         : connection_(connection)
         , netWmState_(internAtom(connection, "_NET_WM_STATE"))
         , skipTaskbar_(internAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR"))
-        , skipPager_(internAtom(connection, "_NET_WM_STATE_SKIP_PAGER")) {}
+        , skipPager_(internAtom(connection, "_NET_WM_STATE_SKIP_PAGER"))
+        , frameExtents_(internAtom(connection, "_NET_FRAME_EXTENTS")) {}
 
     void keepOutOfTaskbar(QWidget& widget) override {
         const auto window = static_cast<xcb_window_t>(widget.winId());
@@ -73,6 +74,25 @@ public:
     // the taskbar behaves as the tool window should.
     Qt::WindowFlags independentToolWindow() const override { return Qt::Window; }
 
+    std::optional<QMargins> frameExtents(const QWidget& widget) const override {
+        if (!widget.testAttribute(Qt::WA_WState_Created)) {
+            return std::nullopt;
+        }
+        const auto window = static_cast<xcb_window_t>(widget.winId());
+        const auto cookie =
+            xcb_get_property(connection_, 0, window, frameExtents_, XCB_ATOM_CARDINAL, 0, 4);
+        const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply{
+            xcb_get_property_reply(connection_, cookie, nullptr), &std::free};
+        if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16) {
+            return std::nullopt;
+        }
+        // Left, right, top, bottom.
+        const auto* extents =
+            static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+        return QMargins{static_cast<int>(extents[0]), static_cast<int>(extents[2]),
+                        static_cast<int>(extents[1]), static_cast<int>(extents[3])};
+    }
+
     void flush() override { xcb_flush(connection_); }
 
 private:
@@ -80,6 +100,7 @@ private:
     xcb_atom_t netWmState_;
     xcb_atom_t skipTaskbar_;
     xcb_atom_t skipPager_;
+    xcb_atom_t frameExtents_;
 };
 
 } // namespace

@@ -94,9 +94,7 @@ frmMain::frmMain(Program& program)
     Label1->setText(QStringLiteral("3:01:23:45"));
     Label1->installEventFilter(this);
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    move(centredFramePosition({}));
 
     Timer1.setSingleShot(true);
     Timer1.setTimerType(Qt::PreciseTimer);
@@ -105,6 +103,7 @@ frmMain::frmMain(Program& program)
         armTimer();
     });
     armTimer();
+    watchScreens();
 }
 
 void frmMain::showForm() {
@@ -171,6 +170,9 @@ void frmMain::restorePlace() {
 
     const auto left = toInt32(readSetting(store, Key::Left), regional);
     const auto top = toInt32(readSetting(store, Key::Top), regional);
+    if ((left && *left != 0) || (top && *top != 0)) {
+        centredByDesign_ = false;
+    }
     if (left && *left != 0) {
         move(pixelsFromTwips(*left), pos().y());
     }
@@ -179,36 +181,72 @@ void frmMain::restorePlace() {
     }
     const auto width = toInt32(readSetting(store, Key::Width), regional);
     const auto height = toInt32(readSetting(store, Key::Height), regional);
-    if (width && *width != 0) {
-        setOuterSize(pixelsFromTwips(*width), frameGeometry().height());
-    }
-    if (height && *height != 0) {
-        setOuterSize(frameGeometry().width(), pixelsFromTwips(*height));
-    }
-    const bool sizeRestored = (width && *width != 0) || (height && *height != 0);
-    if (sizeRestored && borderStyle_ != 0 && frameGeometry().size() == size()) {
-        pendingOuterSize_ = frameGeometry().size();
+    const bool widthRestored =
+        width && *width != 0 && setOuterSize(pixelsFromTwips(*width), frameGeometry().height());
+    const bool heightRestored =
+        height && *height != 0 && setOuterSize(frameGeometry().width(), pixelsFromTwips(*height));
+    // Before the window manager has framed the window its frame is unknown: the restored outer
+    // size is applied again once it is, for the dimensions that were stored (-1 for the others).
+    if ((widthRestored || heightRestored) && borderStyle_ != 0 &&
+        frameGeometry().size() == size()) {
+        pendingOuterSize_ = QSize{widthRestored ? frameGeometry().width() : -1,
+                                  heightRestored ? frameGeometry().height() : -1};
     }
 
     // A place stored while another monitor was attached must not leave the window unreachable.
+    keepOnScreen();
+    intendedPlace_ = pos();
+}
+
+QPoint frmMain::centredFramePosition(const QMargins& frame) const {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry().center() - QRect{{}, size().grownBy(frame)}.center()
+                  : pos();
+}
+
+void frmMain::keepOnScreen() {
     std::vector<Rect> screens;
     for (const QScreen* screen : QGuiApplication::screens()) {
         screens.push_back(rectOf(screen->availableGeometry()));
     }
     const Rect frame = rectOf(frameGeometry());
-    const Rect reachable = keepReachable(frame, screens);
+    // A window brought back before its frame was known is brought wholly on screen again with
+    // the frame, rather than left with the frame's edge off the screen.
+    const Rect reachable =
+        broughtBack_ ? moveOntoNearest(frame, screens) : keepReachable(frame, screens);
     if (reachable != frame) {
         move(reachable.left, reachable.top);
+        broughtBack_ = !framed_;
     }
 }
 
-void frmMain::setOuterSize(int width, int height) {
+void frmMain::watchScreens() {
+    const auto watch = [this](QScreen* screen) {
+        connect(screen, &QScreen::availableGeometryChanged, this, &frmMain::keepOnScreen);
+    };
+    for (QScreen* screen : QGuiApplication::screens()) {
+        watch(screen);
+    }
+    connect(qApp, &QGuiApplication::screenAdded, this, [this, watch](QScreen* screen) {
+        watch(screen);
+        keepOnScreen();
+    });
+    // Qt moves the window's handle to another screen before this arrives, but not the window.
+    connect(qApp, &QGuiApplication::screenRemoved, this, &frmMain::keepOnScreen,
+            Qt::QueuedConnection);
+}
+
+bool frmMain::setOuterSize(int width, int height) {
     if (width <= 0 || height <= 0 || width > kLargestOuterSize || height > kLargestOuterSize) {
-        return;
+        return false;
     }
     const QSize frameExtra = frameGeometry().size() - size();
-    const QSize client{std::max(1, width - frameExtra.width()),
-                       std::max(1, height - frameExtra.height())};
+    setClientSize({width - frameExtra.width(), height - frameExtra.height()});
+    return true;
+}
+
+void frmMain::setClientSize(QSize client) {
+    client = client.expandedTo({1, 1});
     if (hasFixedSize(borderStyle_)) {
         setFixedSize(client);
     } else {
@@ -241,6 +279,9 @@ void frmMain::placeTopmost() {
     show();
     raise();
     WindowEffects::current().flush();
+    // Some platforms frame the window as it is created, and no move follows. Not at once: on
+    // X11 the geometry Qt holds right after showing is not yet the one the server has.
+    QTimer::singleShot(0, this, &frmMain::noticeFrame);
 }
 
 void frmMain::Form_Resize() {
@@ -259,6 +300,7 @@ void frmMain::Timer1_Timer() {
         RemainingTimeText(program_.shared.TargetDate, program_.shared.TargetTime, program_.now());
     Label1->setCaption(qs(text));
     centreLabel();
+    emit displayed(Label1->text());
 }
 
 void frmMain::centreLabel() {
@@ -385,10 +427,37 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 void frmMain::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    if (pendingOuterSize_ && frameGeometry().size() != size()) {
+    noticeFrame();
+}
+
+void frmMain::noticeFrame() {
+    if (framed_) {
+        return;
+    }
+    // Qt's own frame geometry is unreliable while X11 reparents the window; the window manager's
+    // word is not.
+    const std::optional<QMargins> frame = WindowEffects::current().frameExtents(*this);
+    if (!frame || frame->isNull()) {
+        return;
+    }
+    // The window manager has just framed the window: the design centring, the restored place and
+    // size and a window brought back on screen were all placed without the frame. The place is
+    // set again from what was intended, not from where Qt thinks the window is at this moment.
+    framed_ = true;
+    if (pendingOuterSize_) {
         const QSize outer = *pendingOuterSize_;
         pendingOuterSize_.reset();
-        setOuterSize(outer.width(), outer.height());
+        const QSize extra{frame->left() + frame->right(), frame->top() + frame->bottom()};
+        setClientSize({outer.width() < 0 ? width() : outer.width() - extra.width(),
+                       outer.height() < 0 ? height() : outer.height() - extra.height()});
+    }
+    // Placed as a client area inside the known frame: Qt would convert a frame position with the
+    // frame it believes in, which at this moment may still be none.
+    const QPoint frameTopLeft = centredByDesign_ ? centredFramePosition(*frame) : intendedPlace_;
+    setGeometry(QRect{frameTopLeft + QPoint{frame->left(), frame->top()}, size()});
+    if (broughtBack_) {
+        keepOnScreen();
+        broughtBack_ = false;
     }
 }
 

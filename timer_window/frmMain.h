@@ -53,6 +53,14 @@ public:
     double outerWidthTwips() const;
     double outerHeightTwips() const;
 
+    // Moves the window onto the nearest screen when too little of it shows on any: a monitor
+    // removed or a resolution lowered must not leave it out of reach.
+    void keepOnScreen();
+
+signals:
+    // After each refresh of the display, with the text shown.
+    void displayed(const QString& text);
+
 protected:
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -67,7 +75,14 @@ protected:
 private:
     void loadSettings();
     void restorePlace();
-    void setOuterSize(int width, int height);
+    void watchScreens();
+    // False when the size is refused and nothing changed.
+    bool setOuterSize(int width, int height);
+    void setClientSize(QSize client);
+    // Once the frame is first known: re-applies a restored size and keeps the window reachable.
+    void noticeFrame();
+    // Where the frame's top-left corner goes for the window to be centred on the screen.
+    QPoint centredFramePosition(const QMargins& frame) const;
     void keepSizeFixedIfStyled();
     void placeTopmost();
     void centreLabel();
@@ -76,8 +91,14 @@ private:
     Program& program_;
     int borderStyle_ = 5;
     // The frame is known only once the window manager has framed the window, so an outer size
-    // restored before that is applied again then.
+    // restored before that is applied again then; -1 marks a dimension that was not stored.
     std::optional<QSize> pendingOuterSize_;
+    bool framed_ = false;
+    // Still at the design place, centred on the screen: centred again once the frame is known.
+    bool centredByDesign_ = true;
+    // Where the frame's top-left corner was put before the frame was known.
+    QPoint intendedPlace_;
+    bool broughtBack_ = false;
     // Where the pointer holds the window while the left button drags it, from the frame's corner.
     std::optional<QPoint> dragOffset_;
 };

@@ -54,5 +54,15 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"NoScreensLeavesItAlone", {5000, 5000, 312, 94}, {}, {5000, 5000, 312, 94}}),
     [](const ::testing::TestParamInfo<Case>& info) { return info.param.name; });
 
+// A window brought back before its frame was known is fitted again with the frame: partly off the
+// screen is then not good enough.
+TEST(MoveOntoNearest, PullsAPartlyOffWindowWhollyInside) {
+    const std::vector<Rect> screens{kLaptop, kRightMonitor};
+    EXPECT_EQ(moveOntoNearest({1060, 100, 316, 98}, screens), (Rect{1050, 100, 316, 98}));
+    EXPECT_EQ(moveOntoNearest({3200, 1000, 316, 98}, screens), (Rect{2970, 952, 316, 98}));
+    EXPECT_EQ(moveOntoNearest({100, 100, 316, 98}, screens), (Rect{100, 100, 316, 98}));
+    EXPECT_EQ(moveOntoNearest({100, 100, 316, 98}, {}), (Rect{100, 100, 316, 98}));
+}
+
 } // namespace
 } // namespace tavrio

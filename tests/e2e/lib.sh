@@ -1,0 +1,402 @@
+# Harness of the end-to-end tests, sourced by each test script with the script's arguments:
+#   source lib.sh TAVRIO PROBE
+# It gives the test a private home, configuration and runtime folder, its own X display with a
+# window manager (and, on request, a compositor), starts Tavrio and other windows there, reads
+# what a user could see through the X tools and tavrio-probe, and ends everything it started by
+# process id when the script exits.
+set -euo pipefail
+
+if [[ $# -ne 2 || ! -x $1 || ! -x $2 ]]; then
+    echo "usage: $0 PATH/TO/tavrio PATH/TO/tavrio-probe" >&2
+    exit 2
+fi
+TAVRIO=$(realpath "$1")
+PROBE=$(realpath "$2")
+readonly TAVRIO PROBE
+
+for tool in Xvfb openbox xdotool xprop xwininfo xev timeout; do
+    command -v "$tool" >/dev/null || { echo "missing tool: $tool (scripts/setup.sh test)" >&2; exit 2; }
+done
+
+E2E_DIR=$(mktemp -d "${TMPDIR:-/tmp}/tavrio-e2e.XXXXXX")
+readonly E2E_DIR
+E2E_PIDS=()
+E2E_FAILURES=0
+E2E_CHECKS=0
+TAVRIO_PID=
+TAVRIO_WINDOW=
+
+# Nothing of the user's session may leak in: no settings, no display, no desktop theme (a
+# platform theme would change colours and fonts), no session bus (a missing one would be
+# auto-launched and outlive the test).
+export HOME=$E2E_DIR/home
+export XDG_CONFIG_HOME=$E2E_DIR/config
+export XDG_RUNTIME_DIR=$E2E_DIR/runtime
+export DBUS_SESSION_BUS_ADDRESS=unix:path=$E2E_DIR/no-session-bus
+export QT_QPA_PLATFORM=xcb
+export LC_ALL=C.UTF-8
+unset DISPLAY WAYLAND_DISPLAY XDG_CURRENT_DESKTOP XDG_SESSION_TYPE DESKTOP_SESSION \
+    QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS \
+    QT_AUTO_SCREEN_SCALE_FACTOR QT_XCB_NO_MITSHM SESSION_MANAGER
+mkdir -p "$HOME" "$XDG_CONFIG_HOME"
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
+
+readonly SETTINGS_FILE=$XDG_CONFIG_HOME/Tavrio/Tavrio.conf
+readonly SCREEN_WIDTH=1280 SCREEN_HEIGHT=800
+
+e2e_cleanup() {
+    local status=$? index
+    # Newest first: the programs before the window manager, the display last.
+    for ((index = ${#E2E_PIDS[@]} - 1; index >= 0; index--)); do
+        kill "${E2E_PIDS[index]}" 2>/dev/null || true
+    done
+    for ((index = ${#E2E_PIDS[@]} - 1; index >= 0; index--)); do
+        wait "${E2E_PIDS[index]}" 2>/dev/null || true
+    done
+    if ((status != 0)) && [[ -f $E2E_DIR/tavrio.log && -s $E2E_DIR/tavrio.log ]]; then
+        echo "--- Tavrio's output:" >&2
+        cat "$E2E_DIR/tavrio.log" >&2
+    fi
+    rm -rf "$E2E_DIR"
+    exit "$status"
+}
+trap e2e_cleanup EXIT
+trap 'exit 130' INT TERM
+
+# --- reporting -------------------------------------------------------------------------------
+
+note() { echo "# $*"; }
+
+# Ends the test at once: for failures after which nothing else can be checked.
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+pass_check() {
+    E2E_CHECKS=$((E2E_CHECKS + 1))
+    echo "ok - $1"
+}
+
+fail_check() {
+    E2E_CHECKS=$((E2E_CHECKS + 1))
+    E2E_FAILURES=$((E2E_FAILURES + 1))
+    echo "not ok - $1"
+    shift
+    local line
+    for line in "$@"; do echo "    $line"; done
+    # To see what the check saw: E2E_SHOT_DIR=folder keeps a screenshot of each failed check.
+    if [[ -n ${E2E_SHOT_DIR:-} && -n ${DISPLAY:-} ]]; then
+        "$PROBE" shot "$E2E_SHOT_DIR/failed-check-$E2E_CHECKS.png" || true
+    fi
+}
+
+# check WHAT COMMAND...: records whether the command succeeds and goes on either way.
+check() {
+    local what=$1
+    shift
+    if "$@"; then pass_check "$what"; else fail_check "$what"; fi
+}
+
+# check_soon WHAT COMMAND...: like check, but gives the display up to five seconds to get there
+# (a compositor, a mask or a repaint follows a change a moment later).
+check_soon() {
+    local what=$1
+    shift
+    local deadline=$((SECONDS + 5))
+    until "$@"; do
+        if ((SECONDS >= deadline)); then
+            fail_check "$what (for 5 s)"
+            return
+        fi
+        sleep 0.05
+    done
+    pass_check "$what"
+}
+
+check_eq() {
+    local what=$1 actual=$2 expected=$3
+    if [[ $actual == "$expected" ]]; then
+        pass_check "$what"
+    else
+        fail_check "$what" "expected: $expected" "actual:   $actual"
+    fi
+}
+
+# check_near WHAT ACTUAL EXPECTED TOLERANCE, for whole numbers.
+check_near() {
+    local what=$1 actual=$2 expected=$3 tolerance=$4
+    local difference=$((actual - expected))
+    if ((difference <= tolerance && -difference <= tolerance)); then
+        pass_check "$what"
+    else
+        fail_check "$what" "expected: $expected (within $tolerance)" "actual:   $actual"
+    fi
+}
+
+# Last line of every test: a summary, and the exit status.
+finish() {
+    echo "$((E2E_CHECKS - E2E_FAILURES)) passed, $E2E_FAILURES failed"
+    ((E2E_FAILURES == 0))
+}
+
+# wait_until SECONDS WHAT COMMAND...: polls the command until it succeeds, or fails the test.
+wait_until() {
+    local seconds=$1 what=$2
+    shift 2
+    local deadline=$((SECONDS + seconds))
+    until "$@"; do
+        if ((SECONDS >= deadline)); then
+            fail "timed out after ${seconds}s waiting for $what"
+        fi
+        sleep 0.05
+    done
+}
+
+# --- the display -----------------------------------------------------------------------------
+
+window_manager_running() {
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
+compositor_running() {
+    xwininfo -root -children 2>/dev/null | grep -q '"picom"'
+}
+
+# start_display [--compositor]: Xvfb with a black root window, openbox, and picom on request
+# (without a compositor, window opacity is a property nobody draws).
+start_display() {
+    local number_file=$E2E_DIR/display-number
+    : >"$number_file"
+    Xvfb -displayfd 3 -screen 0 "${SCREEN_WIDTH}x${SCREEN_HEIGHT}x24" -nolisten tcp -br \
+        3>"$number_file" >"$E2E_DIR/xvfb.log" 2>&1 &
+    E2E_PIDS+=($!)
+    wait_until 20 "Xvfb to choose a display" test -s "$number_file"
+    export DISPLAY=:$(<"$number_file")
+
+    openbox --sm-disable >"$E2E_DIR/openbox.log" 2>&1 &
+    E2E_PIDS+=($!)
+    wait_until 20 "openbox to manage the display" window_manager_running
+
+    if [[ ${1:-} == --compositor ]]; then
+        command -v picom >/dev/null || fail "missing tool: picom (scripts/setup.sh test)"
+        # No configuration file: the packaged one adds shadows and fading, which would change
+        # the pixels under test and make them depend on time.
+        picom --config /dev/null --backend xrender >"$E2E_DIR/picom.log" 2>&1 &
+        E2E_PIDS+=($!)
+        wait_until 20 "picom to composite the display" compositor_running
+    fi
+}
+
+# --- settings --------------------------------------------------------------------------------
+
+# write_settings KEY=VALUE...: the settings file holding exactly these values, as Tavrio writes
+# them; with no argument, no file at all (an empty store).
+write_settings() {
+    rm -f "$SETTINGS_FILE"
+    (($# == 0)) && return
+    mkdir -p "$(dirname "$SETTINGS_FILE")"
+    {
+        echo "[Settings]"
+        printf '%s\n' "$@"
+    } >"$SETTINGS_FILE"
+}
+
+# read_setting KEY: the stored text, or nothing (and status 1) when the key is absent.
+read_setting() {
+    [[ -f $SETTINGS_FILE ]] || return 1
+    awk -v key="$1" '
+        /^\[/ { in_section = ($0 == "[Settings]") }
+        in_section && index($0, key "=") == 1 { print substr($0, length(key) + 2); found = 1 }
+        END { exit !found }' "$SETTINGS_FILE"
+}
+
+# --- windows ---------------------------------------------------------------------------------
+
+require_id() {
+    [[ $1 =~ ^(0x[0-9a-fA-F]+|[0-9]+)$ ]] || fail "no window id (got '$1')"
+}
+
+# window_property WINDOW NAME: what xprop shows after "NAME(TYPE) = " or "NAME(TYPE):", or
+# nothing when the property is absent.
+window_property() {
+    require_id "$1"
+    xprop -id "$1" "$2" 2>/dev/null | sed -n -e 's/^[^=:]*([^)]*) = //p' -e 's/^[^=:]*([^)]*)://p'
+}
+
+root_property() {
+    xprop -root "$1" 2>/dev/null | sed -n -e 's/^[^=:]*([^)]*) = //p' -e 's/^[^=:]*([^)]*)://p'
+}
+
+# window_size_hints WINDOW: WM_NORMAL_HINTS, one hint a line.
+window_size_hints() {
+    require_id "$1"
+    xprop -id "$1" WM_NORMAL_HINTS 2>/dev/null | tail -n +2 | sed 's/^[[:space:]]*//'
+}
+
+# client_geometry WINDOW: "X Y WIDTH HEIGHT" of the window itself, frame excluded.
+client_geometry() {
+    require_id "$1"
+    xwininfo -id "$1" | awk '
+        /Absolute upper-left X:/ { x = $NF }
+        /Absolute upper-left Y:/ { y = $NF }
+        /^  Width:/ { w = $NF }
+        /^  Height:/ { h = $NF }
+        END { print x, y, w, h }'
+}
+
+# frame_extents WINDOW: "LEFT RIGHT TOP BOTTOM" as the window manager announces them.
+frame_extents() {
+    local extents
+    extents=$(window_property "$1" _NET_FRAME_EXTENTS)
+    [[ -n $extents ]] || { echo "0 0 0 0"; return; }
+    echo "${extents//,/}"
+}
+
+# outer_geometry WINDOW: "X Y WIDTH HEIGHT" of the window with its frame.
+outer_geometry() {
+    local x y width height left right top bottom
+    read -r x y width height < <(client_geometry "$1")
+    read -r left right top bottom < <(frame_extents "$1")
+    echo "$((x - left)) $((y - top)) $((width + left + right)) $((height + top + bottom))"
+}
+
+has_wm_state() {
+    [[ $(window_property "$1" _NET_WM_STATE) == *"$2"* ]]
+}
+
+is_viewable() {
+    [[ -n $1 ]] && xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
+}
+
+# The last window of the stacking order is the one the window manager keeps on top.
+# topmost_client: its id, in decimal as xdotool prints ids.
+topmost_client() {
+    local stacking
+    stacking=$(root_property _NET_CLIENT_LIST_STACKING)
+    printf '%d\n' "${stacking##*[ #]}"
+}
+
+# active_client: the window the window manager has activated, in decimal.
+active_client() {
+    local active
+    active=$(root_property _NET_ACTIVE_WINDOW)
+    printf '%d\n' "${active##*[ #]}"
+}
+
+# work_area: "X Y WIDTH HEIGHT" of the screen less what panels take, on the first desktop.
+work_area() {
+    root_property _NET_WORKAREA | tr -d , | cut -d' ' -f1-4
+}
+
+# --- Tavrio ----------------------------------------------------------------------------------
+
+tavrio_window_of() {
+    { xdotool search --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio To ' 2>/dev/null || true; } |
+        head -n 1
+}
+
+tavrio_running() {
+    kill -0 "$TAVRIO_PID" 2>/dev/null
+}
+
+tavrio_ended() {
+    ! tavrio_running
+}
+
+tavrio_window_shown() {
+    tavrio_running || fail "Tavrio ended before showing its window"
+    TAVRIO_WINDOW=$(tavrio_window_of)
+    [[ -n $TAVRIO_WINDOW ]] && is_viewable "$TAVRIO_WINDOW"
+}
+
+# Framed by the window manager, and its geometry unchanged over a few polls: restoring a size
+# takes a round trip through the window manager after the window is mapped.
+E2E_LAST_GEOMETRY=
+E2E_STEADY_POLLS=0
+tavrio_window_settled() {
+    local geometry
+    [[ -n $(window_property "$TAVRIO_WINDOW" _NET_FRAME_EXTENTS) ]] || return 1
+    geometry=$(client_geometry "$TAVRIO_WINDOW")
+    if [[ $geometry == "$E2E_LAST_GEOMETRY" ]]; then
+        E2E_STEADY_POLLS=$((E2E_STEADY_POLLS + 1))
+    else
+        E2E_LAST_GEOMETRY=$geometry
+        E2E_STEADY_POLLS=0
+    fi
+    ((E2E_STEADY_POLLS >= 6))
+}
+
+# start_tavrio: starts the program with the settings written so far and waits until its timer
+# window is on screen and settled; TAVRIO_PID and TAVRIO_WINDOW name them.
+start_tavrio() {
+    [[ -z $TAVRIO_PID ]] || fail "Tavrio is already running"
+    "$TAVRIO" >>"$E2E_DIR/tavrio.log" 2>&1 &
+    TAVRIO_PID=$!
+    E2E_PIDS+=("$TAVRIO_PID")
+    wait_until 20 "Tavrio's timer window to appear" tavrio_window_shown
+    E2E_LAST_GEOMETRY=
+    E2E_STEADY_POLLS=0
+    wait_until 10 "the timer window to be framed and settled" tavrio_window_settled
+}
+
+# close_tavrio: closes the timer window as a user would, with Alt+F4, and waits for the end.
+close_tavrio() {
+    require_id "$TAVRIO_WINDOW"
+    # xdotool complains when the window it just closed is gone; that is no failure.
+    timeout 10 xdotool windowactivate --sync "$TAVRIO_WINDOW" key alt+F4 2>>"$E2E_DIR/xdotool.log" ||
+        fail "could not activate the timer window to close it: $(cat "$E2E_DIR/xdotool.log")"
+    wait_until 10 "Tavrio to end after Alt+F4" tavrio_ended
+    local status=0
+    wait "$TAVRIO_PID" || status=$?
+    [[ $status -eq 0 ]] || fail "Tavrio ended with status $status after Alt+F4"
+    TAVRIO_PID=
+    TAVRIO_WINDOW=
+}
+
+# stop_tavrio: ends the program without asking, for tests that do not look at its closing.
+stop_tavrio() {
+    [[ -n $TAVRIO_PID ]] || return 0
+    kill "$TAVRIO_PID" 2>/dev/null || true
+    wait "$TAVRIO_PID" 2>/dev/null || true
+    TAVRIO_PID=
+    TAVRIO_WINDOW=
+}
+
+# --- a window below --------------------------------------------------------------------------
+
+BELOW_LOG=$E2E_DIR/below.log
+BELOW_PID=
+BELOW_WINDOW=
+
+below_window_shown() {
+    BELOW_WINDOW=$({ xdotool search --onlyvisible --name '^tavrio-below$' 2>/dev/null || true; } |
+        head -n 1)
+    [[ -n $BELOW_WINDOW ]] && is_viewable "$BELOW_WINDOW"
+}
+
+# start_window_below WIDTH HEIGHT X Y: a plain white window that logs the mouse buttons pressed
+# on it, placed (frame included) at X,Y.
+start_window_below() {
+    : >"$BELOW_LOG"
+    xev -geometry "${1}x${2}+${3}+${4}" -event button -name tavrio-below >"$BELOW_LOG" 2>&1 &
+    BELOW_PID=$!
+    E2E_PIDS+=("$BELOW_PID")
+    wait_until 10 "the window below to appear" below_window_shown
+}
+
+# How many button presses reached the window below so far.
+presses_below() {
+    grep -c '^ButtonPress event' "$BELOW_LOG" || true
+}
+
+# click X Y: a real left click (through the X server's input path, not a synthetic event).
+click() {
+    xdotool mousemove "$1" "$2" click 1
+}
+
+# --- the screen ------------------------------------------------------------------------------
+
+probe() {
+    "$PROBE" "$@"
+}

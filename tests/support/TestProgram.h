@@ -1,0 +1,38 @@
+// The program context for window tests: a recording store in memory, fixed US regional
+// settings, a clock that stands still until the test moves it, and fake forms. Nothing reaches
+// the user's real settings, clock or windows.
+#pragma once
+
+#include "DateValue.h"
+#include "FakeForms.h"
+#include "Program.h"
+#include "RecordingSettingsStore.h"
+
+#include <string>
+#include <vector>
+
+namespace tavrio::test {
+
+// A date value from a calendar date and a time of day; the test stops if they make no date.
+DateValue at(int year, unsigned month, unsigned day, int hour = 0, int minute = 0, int second = 0);
+
+class TestProgram {
+public:
+    // The clock's reading until a test sets another: 7 February 2007, 18:00:00.
+    static DateValue startTime();
+
+    TestProgram();
+    TestProgram(const TestProgram&) = delete;
+    TestProgram& operator=(const TestProgram&) = delete;
+
+    RecordingSettingsStore store;
+    FakeForms forms;
+    // What program.now() returns.
+    DateValue clock = startTime();
+    // The messages the program would have shown the user about writes that failed, in order.
+    std::vector<std::string> writeFailureReports;
+
+    Program program;
+};
+
+} // namespace tavrio::test

@@ -1,0 +1,27 @@
+#include "WidgetTestMain.h"
+
+#include <QApplication>
+#include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace tavrio::test {
+
+int runWidgetTests(int argc, char** argv, const std::function<int(int, char**)>& run) {
+    const QTemporaryDir home;
+    if (!home.isValid()) {
+        std::fputs("cannot make a temporary home folder\n", stderr);
+        return 1;
+    }
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("config"))));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    return run(argc, argv);
+}
+
+} // namespace tavrio::test

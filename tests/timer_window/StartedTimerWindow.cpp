@@ -1,0 +1,36 @@
+#include "StartedTimerWindow.h"
+
+#include <QTest>
+
+#include <cstdlib>
+
+namespace tavrio::test {
+
+std::unique_ptr<frmMain> startTimerWindow(TestProgram& test) {
+    auto window = std::make_unique<frmMain>(test.program);
+    test.forms.timer = window.get();
+    window->showForm();
+    if (!QTest::qWaitForWindowExposed(window.get())) {
+        qWarning("the timer window was not exposed");
+    }
+    settle();
+    return window;
+}
+
+void settle() {
+    QTest::qWait(20);
+}
+
+QMargins labelOverhang(const frmMain& window) {
+    const QRect label = window.Label1->geometry();
+    return {-label.left(), -label.top(), label.right() - (window.width() - 1),
+            label.bottom() - (window.height() - 1)};
+}
+
+bool labelCentred(const frmMain& window) {
+    const QMargins overhang = labelOverhang(window);
+    return std::abs(overhang.left() - overhang.right()) <= 1 &&
+           std::abs(overhang.top() - overhang.bottom()) <= 1;
+}
+
+} // namespace tavrio::test

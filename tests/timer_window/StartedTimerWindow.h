@@ -1,0 +1,32 @@
+// Starting the timer window in a test as the program starts it, and what a test looks at.
+#pragma once
+
+#include "TestProgram.h"
+#include "frmMain.h"
+
+#include <QMargins>
+#include <QSize>
+
+#include <memory>
+
+namespace tavrio::test {
+
+// The design client area: 4680 × 1410 twips.
+inline constexpr QSize kDesignClientSize{312, 94};
+
+// Makes the timer window for the program, shows it as the program does (its first activation
+// reads the store) and waits until the platform has exposed and activated it and the deferred
+// work of the first activation (mask, input transparency, restored size) is done.
+std::unique_ptr<frmMain> startTimerWindow(TestProgram& test);
+
+// Lets queued events run, as between two of the user's actions.
+void settle();
+
+// How far the label reaches past each edge of the client area (negative: how far inside).
+QMargins labelOverhang(const frmMain& window);
+
+// Centred within a pixel: it reaches equally far past (or stays equally far inside) opposite
+// edges.
+bool labelCentred(const frmMain& window);
+
+} // namespace tavrio::test

@@ -1,0 +1,335 @@
+// The timer window after start-up: the once-a-second display, the centred label, the size it
+// stores, and a stored place that lies off every screen.
+#include "StartedTimerWindow.h"
+#include "TestProgram.h"
+#include "WidgetTestMain.h"
+#include "frmMain.h"
+
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+namespace tavrio {
+
+namespace {
+
+using test::at;
+
+DateValue timeOfDay(int hour, int minute, int second) {
+    return at(1899, 12, 30, hour, minute, second);
+}
+
+QSize frameOf(const QWidget& window) {
+    return window.frameGeometry().size() - window.size();
+}
+
+} // namespace
+
+class TimerWindowLayoutTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void centresTheLabelInTwips_data();
+    void centresTheLabelInTwips();
+    void aResizeRecentresTheLabel();
+    void aTickShowsTheTimeLeft_data();
+    void aTickShowsTheTimeLeft();
+    void theLabelSizesItselfToEachText();
+    void theTimerIsArmedForJustAfterTheNextSecond();
+    void eachTickRefreshesTheDisplayAndReArmsTheTimer();
+    void restoringThePlaceAndSizeStoresNothing_data();
+    void restoringThePlaceAndSizeStoresNothing();
+    void aResizeAfterLoadingStoresTheOuterSize_data();
+    void aResizeAfterLoadingStoresTheOuterSize();
+    void bothAreStoredWhenOnlyTheWidthChanges();
+    void aFailedSizeWriteIsIgnoredAndRetried();
+    void aPlaceOffEveryScreenIsBroughtBack_data();
+    void aPlaceOffEveryScreenIsBroughtBack();
+};
+
+void TimerWindowLayoutTest::centresTheLabelInTwips_data() {
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QSize>("label");
+    QTest::addColumn<QPoint>("place");
+
+    QTest::newRow("design label in the design window")
+        << QSize(312, 94) << QSize(89, 24) << QPoint(112, 35);
+    QTest::newRow("half pixels round away from zero")
+        << QSize(312, 94) << QSize(101, 21) << QPoint(106, 37);
+    QTest::newRow("label as large as the window")
+        << QSize(312, 94) << QSize(312, 94) << QPoint(0, 0);
+    QTest::newRow("label wider and taller")
+        << QSize(312, 94) << QSize(500, 200) << QPoint(-94, -53);
+    QTest::newRow("overflow by an odd number of pixels")
+        << QSize(312, 94) << QSize(501, 95) << QPoint(-95, -1);
+    QTest::newRow("tiny window") << QSize(1, 1) << QSize(40, 10) << QPoint(-20, -5);
+}
+
+// Left = ScaleWidth / 2 - Label1.Width / 2 and Top likewise, in twips, to the nearest pixel.
+void TimerWindowLayoutTest::centresTheLabelInTwips() {
+    QFETCH(QSize, client);
+    QFETCH(QSize, label);
+    QFETCH(QPoint, place);
+    test::TestProgram test;
+    frmMain window(test.program);
+    window.resize(client);
+    window.Label1->resize(label);
+
+    window.Form_Resize();
+
+    QCOMPARE(window.Label1->pos(), place);
+    QCOMPARE(window.Label1->size(), label);
+    QVERIFY(test::labelCentred(window));
+    QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
+}
+
+void TimerWindowLayoutTest::aResizeRecentresTheLabel() {
+    test::TestProgram test;
+    test.store.preset(Key::FontSize, "12");
+    const auto window = test::startTimerWindow(test);
+    const QSize label = window->Label1->size();
+
+    window->resize(500, 300);
+    test::settle();
+
+    QCOMPARE(window->size(), QSize(500, 300));
+    QCOMPARE(window->Label1->size(), label);
+    QVERIFY(test::labelCentred(*window));
+}
+
+void TimerWindowLayoutTest::aTickShowsTheTimeLeft_data() {
+    QTest::addColumn<DateValue>("targetDate");
+    QTest::addColumn<DateValue>("targetTime");
+    QTest::addColumn<DateValue>("now");
+    QTest::addColumn<QString>("text");
+
+    const DateValue target = at(2007, 2, 10);
+    const DateValue time = timeOfDay(19, 23, 45);
+    QTest::newRow("no target") << 0.0 << time << at(2007, 2, 7, 18) << "Double Click Me";
+    QTest::newRow("days ahead") << target << time << at(2007, 2, 7, 18) << "3:01:23:45";
+    QTest::newRow("one second left")
+        << target << time << at(2007, 2, 10, 19, 23, 44) << "0:00:00:01";
+    QTest::newRow("the target second")
+        << target << time << at(2007, 2, 10, 19, 23, 45) << "0:00:00:00";
+    QTest::newRow("passed") << target << time << at(2007, 2, 10, 19, 23, 46) << "Congrats!!!";
+}
+
+void TimerWindowLayoutTest::aTickShowsTheTimeLeft() {
+    QFETCH(DateValue, targetDate);
+    QFETCH(DateValue, targetTime);
+    QFETCH(DateValue, now);
+    QFETCH(QString, text);
+    test::TestProgram test;
+    test.store.preset(Key::FontSize, "12");
+    const auto window = test::startTimerWindow(test);
+    test.program.shared.TargetDate = targetDate;
+    test.program.shared.TargetTime = targetTime;
+    test.clock = now;
+
+    window->Timer1_Timer();
+
+    QCOMPARE(window->Label1->text(), text);
+    QCOMPARE(window->Label1->size(), window->Label1->sizeHint());
+    QVERIFY(test::labelCentred(*window));
+}
+
+void TimerWindowLayoutTest::theLabelSizesItselfToEachText() {
+    test::TestProgram test;
+    const auto window = test::startTimerWindow(test);
+    const QSize noTarget = window->Label1->size();
+    test.program.shared.TargetDate = at(2007, 2, 10);
+    test.program.shared.TargetTime = timeOfDay(19, 23, 45);
+
+    window->Timer1_Timer();
+    const QSize counting = window->Label1->size();
+    QCOMPARE(counting, window->Label1->sizeHint());
+    test.program.shared.TargetDate = 0;
+    window->Timer1_Timer();
+
+    QVERIFY(counting.width() < noTarget.width());
+    QCOMPARE(window->Label1->size(), noTarget);
+    QVERIFY(test::labelCentred(*window));
+}
+
+void TimerWindowLayoutTest::theTimerIsArmedForJustAfterTheNextSecond() {
+    test::TestProgram test;
+    const frmMain window(test.program);
+
+    QVERIFY(window.Timer1.isActive());
+    QVERIFY(window.Timer1.isSingleShot());
+    QCOMPARE(window.Timer1.timerType(), Qt::PreciseTimer);
+    QVERIFY(window.Timer1.interval() > 0);
+    QVERIFY(window.Timer1.interval() <= 1001);
+}
+
+void TimerWindowLayoutTest::eachTickRefreshesTheDisplayAndReArmsTheTimer() {
+    test::TestProgram test;
+    const auto window = test::startTimerWindow(test);
+    QSignalSpy ticks(&window->Timer1, &QTimer::timeout);
+    test.program.shared.TargetDate = at(2007, 2, 10);
+    test.program.shared.TargetTime = timeOfDay(19, 23, 45);
+    test.clock = at(2007, 2, 10, 19, 23, 44);
+
+    QVERIFY(ticks.wait(1500));
+
+    QCOMPARE(window->Label1->text(), QStringLiteral("0:00:00:01"));
+    QVERIFY(test::labelCentred(*window));
+    QVERIFY(window->Timer1.isActive());
+    QVERIFY(window->Timer1.remainingTime() > 0);
+    QVERIFY(window->Timer1.remainingTime() <= 1001);
+
+    test.clock = at(2007, 2, 10, 19, 23, 46);
+    QVERIFY(ticks.wait(1500));
+    QCOMPARE(window->Label1->text(), QStringLiteral("Congrats!!!"));
+}
+
+void TimerWindowLayoutTest::restoringThePlaceAndSizeStoresNothing_data() {
+    QTest::addColumn<bool>("placeStored");
+    QTest::addColumn<QString>("hideBackground");
+
+    QTest::newRow("nothing stored") << false << "False";
+    QTest::newRow("place and size stored") << true << "False";
+    QTest::newRow("place and size stored, background hidden") << true << "True";
+}
+
+void TimerWindowLayoutTest::restoringThePlaceAndSizeStoresNothing() {
+    QFETCH(bool, placeStored);
+    QFETCH(QString, hideBackground);
+    test::TestProgram test;
+    if (placeStored) {
+        test.store.preset(Key::Left, "1500");
+        test.store.preset(Key::Top, "1200");
+        test.store.preset(Key::Width, "6000");
+        test.store.preset(Key::Height, "2250");
+    }
+    test.store.preset(Key::tvHide, hideBackground.toStdString());
+
+    const auto window = test::startTimerWindow(test);
+
+    QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
+    if (placeStored) {
+        QCOMPARE(window->frameGeometry(), QRect(100, 80, 400, 150));
+    }
+}
+
+void TimerWindowLayoutTest::aResizeAfterLoadingStoresTheOuterSize_data() {
+    QTest::addColumn<QSize>("outer");
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("height");
+
+    QTest::newRow("400 x 150") << QSize(400, 150) << "6000"
+                               << "2250";
+    QTest::newRow("odd pixels") << QSize(313, 97) << "4695"
+                                << "1455";
+    QTest::newRow("small") << QSize(60, 40) << "900"
+                           << "600";
+}
+
+void TimerWindowLayoutTest::aResizeAfterLoadingStoresTheOuterSize() {
+    QFETCH(QSize, outer);
+    QFETCH(QString, width);
+    QFETCH(QString, height);
+    test::TestProgram test;
+    const auto window = test::startTimerWindow(test);
+    test.store.forget();
+
+    window->resize(outer - frameOf(*window));
+    test::settle();
+
+    QCOMPARE(window->frameGeometry().size(), outer);
+    const QList<test::KeyText> expected{{"Width", width}, {"Height", height}};
+    QCOMPARE(test.store.writes(), expected);
+    QCOMPARE(test.store.stored(Key::Width), width.toStdString());
+    QCOMPARE(test.store.stored(Key::Height), height.toStdString());
+}
+
+void TimerWindowLayoutTest::bothAreStoredWhenOnlyTheWidthChanges() {
+    test::TestProgram test;
+    const auto window = test::startTimerWindow(test);
+    window->resize(QSize(400, 150) - frameOf(*window));
+    test::settle();
+    test.store.forget();
+
+    window->resize(QSize(500, 150) - frameOf(*window));
+    test::settle();
+
+    const QList<test::KeyText> expected{{"Width", "7500"}, {"Height", "2250"}};
+    QCOMPARE(test.store.writes(), expected);
+}
+
+void TimerWindowLayoutTest::aFailedSizeWriteIsIgnoredAndRetried() {
+    test::TestProgram test;
+    const auto window = test::startTimerWindow(test);
+    const std::optional<std::string> widthBefore = test.store.stored(Key::Width);
+    test.store.failWrites(Key::Width, "the disk is full");
+
+    window->resize(QSize(400, 150) - frameOf(*window));
+    test::settle();
+
+    QCOMPARE(test.store.stored(Key::Height), std::string{"2250"});
+    QCOMPARE(test.store.stored(Key::Width), widthBefore);
+    QVERIFY(test.writeFailureReports.empty());
+    QVERIFY(test::labelCentred(*window));
+
+    test.store.allowWrites(Key::Width);
+    window->resize(QSize(420, 150) - frameOf(*window));
+    test::settle();
+
+    QCOMPARE(test.store.stored(Key::Width), std::string{"6300"});
+    QVERIFY(test.writeFailureReports.empty());
+}
+
+void TimerWindowLayoutTest::aPlaceOffEveryScreenIsBroughtBack_data() {
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<bool>("moved");
+
+    QTest::newRow("far up and left") << -150000 << -150000 << true;
+    QTest::newRow("far right") << 150000 << 1200 << true;
+    QTest::newRow("far below") << 1500 << 150000 << true;
+    QTest::newRow("all but a sliver to the left") << -4500 << 1200 << true;
+    QTest::newRow("partly off, enough to grab") << -3000 << 1200 << false;
+    QTest::newRow("on the screen") << 1500 << 1200 << false;
+}
+
+void TimerWindowLayoutTest::aPlaceOffEveryScreenIsBroughtBack() {
+    QFETCH(int, left);
+    QFETCH(int, top);
+    QFETCH(bool, moved);
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    QCOMPARE(screens.size(), 1);
+    const QRect screen = screens.front()->availableGeometry();
+    QVERIFY(screen.contains(QRect(100, 80, 400, 150)));
+    test::TestProgram test;
+    test.store.preset(Key::Left, std::to_string(left));
+    test.store.preset(Key::Top, std::to_string(top));
+
+    const auto window = test::startTimerWindow(test);
+
+    const QRect frame = window->frameGeometry();
+    QCOMPARE(window->size(), test::kDesignClientSize);
+    if (moved) {
+        QVERIFY2(screen.contains(frame), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                        .arg(frame.x())
+                                                        .arg(frame.y())
+                                                        .arg(frame.width())
+                                                        .arg(frame.height())));
+        if (top == 1200) {
+            // Moved sideways only: the height stays, give or take the frame placed around it.
+            const int frameTop = window->geometry().y() - frame.y();
+            QVERIFY2(std::abs(frame.y() - 80) <= frameTop, qPrintable(QString::number(frame.y())));
+        }
+    } else {
+        QCOMPARE(frame.topLeft(), QPoint(left / 15, top / 15));
+    }
+}
+
+} // namespace tavrio
+
+TAVRIO_WIDGET_TEST_MAIN(tavrio::TimerWindowLayoutTest)
+
+#include "TimerWindowLayoutTest.moc"

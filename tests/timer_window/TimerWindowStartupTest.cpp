@@ -1,0 +1,467 @@
+// The timer window's first activation: which settings it reads, in which order, what each one
+// sets, and what a value that does not convert leaves in place.
+#include "StartedTimerWindow.h"
+#include "TestProgram.h"
+#include "WidgetTestMain.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QScreen>
+#include <QTest>
+#include <QVariant>
+
+#include <cstdlib>
+#include <map>
+#include <vector>
+
+namespace tavrio {
+
+namespace {
+
+using test::at;
+
+const QColor kButtonFace{200, 210, 220};
+
+// What each key sets, as a test sees it. Places and sizes are the window's outer ones in twips.
+QVariant observe(Key key, const frmMain& window, const SharedValues& shared) {
+    switch (key) {
+    case Key::BS:
+        return window.borderStyle();
+    case Key::What:
+        return window.windowTitle();
+    case Key::tvDate:
+        return shared.TargetDate;
+    case Key::tvTime:
+        return shared.TargetTime;
+    case Key::tvTrans:
+        return int{shared.Opacity};
+    case Key::tvHide:
+        return shared.HideBackground;
+    case Key::FontSize:
+        return double{window.Label1->FontSize()};
+    case Key::FontName:
+        return window.Label1->FontName();
+    case Key::FontColor:
+        return window.Label1->ForeColor();
+    case Key::FontBold:
+        return window.Label1->FontBold();
+    case Key::FontItalic:
+        return window.Label1->FontItalic();
+    case Key::Left:
+        return window.leftTwips();
+    case Key::Top:
+        return window.topTwips();
+    case Key::Width:
+        return window.outerWidthTwips();
+    case Key::Height:
+        return window.outerHeightTwips();
+    default:
+        // Not one of the keys the window reads.
+        return {};
+    }
+}
+
+struct StoredSetting {
+    Key key;
+    const char* text;
+    QVariant applied;
+};
+
+// A store as a user who changed everything would leave it, with what each value sets. Every value
+// differs from the window's design and from the shared values' starting values below.
+std::vector<StoredSetting> everythingChanged() {
+    return {
+        {Key::BS, "2", 2},
+        {Key::What, "Party", QStringLiteral("Tavrio To Party")},
+        {Key::tvDate, "12/25/2026", at(2026, 12, 25)},
+        {Key::tvTime, "3:45:00 PM", at(1899, 12, 30, 15, 45)},
+        {Key::tvTrans, "128", 128},
+        {Key::tvHide, "True", true},
+        {Key::FontSize, "12", 12.0},
+        {Key::FontName, "Liberation Serif", QStringLiteral("Liberation Serif")},
+        {Key::FontColor, "255", 255},
+        {Key::FontBold, "False", false},
+        {Key::FontItalic, "True", true},
+        {Key::Left, "1500", 1500.0},
+        {Key::Top, "1200", 1200.0},
+        {Key::Width, "6000", 6000.0},
+        {Key::Height, "2250", 2250.0},
+    };
+}
+
+void presetEverythingChanged(test::TestProgram& test) {
+    for (const StoredSetting& setting : everythingChanged()) {
+        test.store.preset(setting.key, setting.text);
+    }
+}
+
+// Shared values as an earlier activation may have left them, so that a value kept can be told
+// from one reset.
+void presetSharedValues(SharedValues& shared) {
+    shared.TargetDate = at(2001, 1, 1);
+    shared.TargetTime = at(1899, 12, 30, 6);
+    shared.Opacity = 77;
+    shared.HideBackground = false;
+}
+
+QString nameOf(Key key) {
+    const std::string_view name = keyName(key);
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+Key keyNamed(const QString& name) {
+    for (const KeyInfo& info : kKeys) {
+        if (nameOf(info.key) == name) {
+            return info.key;
+        }
+    }
+    qFatal("no key %s", qPrintable(name));
+}
+
+} // namespace
+
+class TimerWindowStartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void readsTheFifteenKeysInOrder();
+    void eachStepIsAppliedBeforeTheNextKeyIsRead_data();
+    void eachStepIsAppliedBeforeTheNextKeyIsRead();
+    void theLabelIsCentredBeforeThePlaceIsRead();
+    void appliesEveryStoredValue();
+    void aValueThatIsNotAppliedLeavesWhatWasThere_data();
+    void aValueThatIsNotAppliedLeavesWhatWasThere();
+    void opacityFromTheStore_data();
+    void opacityFromTheStore();
+    void backgroundHidingFromTheStore_data();
+    void backgroundHidingFromTheStore();
+    void startsWithTheDesignFromAnEmptyStore();
+    void aLaterActivationOnlyRefreshesTheDisplay_data();
+    void aLaterActivationOnlyRefreshesTheDisplay();
+};
+
+void TimerWindowStartupTest::initTestCase() {
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Button, kButtonFace);
+    QApplication::setPalette(palette);
+}
+
+void TimerWindowStartupTest::readsTheFifteenKeysInOrder() {
+    test::TestProgram test;
+    presetEverythingChanged(test);
+
+    const auto window = test::startTimerWindow(test);
+
+    const QStringList expected{"BS",         "What",     "tvDate",   "tvTime",    "tvTrans",
+                               "tvHide",     "FontSize", "FontName", "FontColor", "FontBold",
+                               "FontItalic", "Left",     "Top",      "Width",     "Height"};
+    QCOMPARE(test.store.readKeys(), expected);
+    for (const test::StoreAccess& access : test.store.accesses()) {
+        if (access.kind == test::StoreAccess::Kind::Read) {
+            QCOMPARE(access.appName, std::string{"Tavrio"});
+            QCOMPARE(access.section, std::string{"Settings"});
+        }
+    }
+}
+
+void TimerWindowStartupTest::eachStepIsAppliedBeforeTheNextKeyIsRead_data() {
+    QTest::addColumn<QString>("whenRead");
+    QTest::addColumn<QString>("alreadyApplied");
+
+    const QStringList order{"BS",       "What",     "tvDate",    "tvTime",   "tvTrans",    "tvHide",
+                            "FontSize", "FontName", "FontColor", "FontBold", "FontItalic", "Left"};
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QTest::addRow("%s before %s", qPrintable(order[i - 1]), qPrintable(order[i]))
+            << order[i] << order[i - 1];
+    }
+    // The place is applied once both its keys are read, and before the size's.
+    QTest::newRow("Left before Width") << "Width"
+                                       << "Left";
+    QTest::newRow("Top before Width") << "Width"
+                                      << "Top";
+}
+
+void TimerWindowStartupTest::eachStepIsAppliedBeforeTheNextKeyIsRead() {
+    QFETCH(QString, whenRead);
+    QFETCH(QString, alreadyApplied);
+    test::TestProgram test;
+    presetEverythingChanged(test);
+    presetSharedValues(test.program.shared);
+    frmMain window(test.program);
+    test.forms.timer = &window;
+    const Key applied = keyNamed(alreadyApplied);
+    QVariant seen;
+    test.store.onRead = [&](std::string_view key) {
+        if (key == whenRead.toStdString()) {
+            seen = observe(applied, window, test.program.shared);
+        }
+    };
+
+    window.showForm();
+
+    for (const StoredSetting& setting : everythingChanged()) {
+        if (setting.key == applied) {
+            QCOMPARE(seen, setting.applied);
+        }
+    }
+}
+
+void TimerWindowStartupTest::theLabelIsCentredBeforeThePlaceIsRead() {
+    test::TestProgram test;
+    presetEverythingChanged(test);
+    frmMain window(test.program);
+    test.forms.timer = &window;
+    bool centred = false;
+    bool fitted = false;
+    test.store.onRead = [&](std::string_view key) {
+        if (key == "Left") {
+            centred = test::labelCentred(window);
+            fitted = window.Label1->size() == window.Label1->sizeHint();
+        }
+    };
+
+    window.showForm();
+
+    QVERIFY(centred);
+    QVERIFY(fitted);
+}
+
+void TimerWindowStartupTest::appliesEveryStoredValue() {
+    test::TestProgram test;
+    presetEverythingChanged(test);
+    presetSharedValues(test.program.shared);
+
+    const auto window = test::startTimerWindow(test);
+
+    for (const StoredSetting& setting : everythingChanged()) {
+        QCOMPARE(observe(setting.key, *window, test.program.shared), setting.applied);
+    }
+    QVERIFY(test.program.shared.SettingsLoaded);
+}
+
+void TimerWindowStartupTest::aValueThatIsNotAppliedLeavesWhatWasThere_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("text");
+
+    const std::vector<std::pair<const char*, const char*>> rows{
+        {"BS", "9"},
+        {"BS", "-1"},
+        {"BS", "tool"},
+        {"BS", "40000"},
+        {"tvDate", "soon"},
+        {"tvDate", "0"},
+        {"tvDate", ""},
+        {"tvDate", "2/30/2026"},
+        {"tvTime", "25:00"},
+        {"tvTime", "teatime"},
+        {"tvTrans", "300"},
+        {"tvTrans", "-1"},
+        {"tvTrans", "half"},
+        {"tvTrans", ""},
+        {"tvHide", "maybe"},
+        {"FontSize", "big"},
+        {"FontSize", "0"},
+        {"FontSize", "5000"},
+        {"FontName", ""},
+        {"FontColor", "16777216"},
+        {"FontColor", "-1"},
+        {"FontColor", "red"},
+        {"FontBold", "maybe"},
+        {"FontItalic", "maybe"},
+        {"Left", "west"},
+        {"Left", "0"},
+        {"Left", "3000000000"},
+        {"Top", "north"},
+        {"Top", "0"},
+        {"Width", "wide"},
+        {"Width", ""},
+        {"Width", "0"},
+        {"Width", "-6000"},
+        {"Height", "tall"},
+        {"Height", "0"},
+    };
+    for (const auto& [key, text] : rows) {
+        QTest::addRow("%s \"%s\"", key, text)
+            << QString::fromLatin1(key) << QString::fromLatin1(text);
+    }
+}
+
+// Every other key is applied all the same; the one that is not keeps the design value, or for a
+// shared value the value it held. A stored opacity that does not convert is the exception: it
+// falls back to opaque, so that the window cannot start invisible and unclickable.
+void TimerWindowStartupTest::aValueThatIsNotAppliedLeavesWhatWasThere() {
+    QFETCH(QString, key);
+    QFETCH(QString, text);
+    const Key notApplied = keyNamed(key);
+    test::TestProgram test;
+    presetEverythingChanged(test);
+    test.store.preset(notApplied, text.toStdString());
+    presetSharedValues(test.program.shared);
+    const SharedValues before = test.program.shared;
+    frmMain window(test.program);
+    test.forms.timer = &window;
+    const QPoint designPlace = window.frameGeometry().topLeft();
+
+    window.showForm();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    test::settle();
+
+    const QSize frame = window.frameGeometry().size() - window.size();
+    const std::map<Key, QVariant> kept{
+        {Key::BS, 5},
+        {Key::tvDate, before.TargetDate},
+        {Key::tvTime, before.TargetTime},
+        {Key::tvTrans, 255},
+        {Key::tvHide, before.HideBackground},
+        {Key::FontSize, 15.75},
+        {Key::FontName, QStringLiteral("Arial")},
+        {Key::FontColor, 0},
+        {Key::FontBold, true},
+        {Key::FontItalic, false},
+        {Key::Left, designPlace.x() * 15.0},
+        {Key::Top, designPlace.y() * 15.0},
+        {Key::Width, (test::kDesignClientSize.width() + frame.width()) * 15.0},
+        {Key::Height, (test::kDesignClientSize.height() + frame.height()) * 15.0},
+    };
+    for (const StoredSetting& setting : everythingChanged()) {
+        const QVariant expected = setting.key == notApplied ? kept.at(notApplied) : setting.applied;
+        QVERIFY2(observe(setting.key, window, test.program.shared) == expected,
+                 qPrintable(QStringLiteral("%1 is %2, expected %3")
+                                .arg(nameOf(setting.key),
+                                     observe(setting.key, window, test.program.shared).toString(),
+                                     expected.toString())));
+    }
+}
+
+void TimerWindowStartupTest::opacityFromTheStore_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<int>("opacity");
+
+    QTest::newRow("0 stays 0") << "0" << 0;
+    QTest::newRow("1") << "1" << 1;
+    QTest::newRow("128") << "128" << 128;
+    QTest::newRow("255") << "255" << 255;
+    QTest::newRow("a fraction rounds to even") << "128.5" << 128;
+    QTest::newRow("300 falls back to opaque") << "300" << 255;
+    QTest::newRow("letters fall back to opaque") << "half" << 255;
+}
+
+void TimerWindowStartupTest::opacityFromTheStore() {
+    QFETCH(QString, stored);
+    QFETCH(int, opacity);
+    test::TestProgram test;
+    test.store.preset(Key::tvTrans, stored.toStdString());
+
+    const auto window = test::startTimerWindow(test);
+
+    QCOMPARE(int{test.program.shared.Opacity}, opacity);
+    QCOMPARE(window->windowOpacity(), opacity / 255.0);
+    QCOMPARE(window->windowHandle()->flags().testFlag(Qt::WindowTransparentForInput), opacity == 0);
+}
+
+void TimerWindowStartupTest::backgroundHidingFromTheStore_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("hidden");
+
+    QTest::newRow("1") << "1" << true;
+    QTest::newRow("True") << "True" << true;
+    QTest::newRow("-1") << "-1" << true;
+    QTest::newRow("0") << "0" << false;
+    QTest::newRow("False") << "False" << false;
+}
+
+void TimerWindowStartupTest::backgroundHidingFromTheStore() {
+    QFETCH(QString, stored);
+    QFETCH(bool, hidden);
+    test::TestProgram test;
+    test.store.preset(Key::tvHide, stored.toStdString());
+    test.store.preset(Key::FontSize, "12");
+
+    const auto window = test::startTimerWindow(test);
+
+    QCOMPARE(test.program.shared.HideBackground, hidden);
+    QCOMPARE(window->palette().color(QPalette::Window), hidden ? QColor(0, 0, 1) : kButtonFace);
+    QCOMPARE(window->mask().isEmpty(), !hidden);
+    if (hidden) {
+        const QRect label = window->Label1->geometry();
+        QVERIFY(window->mask().intersects(label));
+        QVERIFY(!window->mask().contains(QPoint(0, 0)));
+        QVERIFY((window->mask() - QRegion(label)).isEmpty());
+    }
+}
+
+void TimerWindowStartupTest::startsWithTheDesignFromAnEmptyStore() {
+    test::TestProgram test;
+
+    const auto window = test::startTimerWindow(test);
+
+    QCOMPARE(test.store.readKeys().size(), 15);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Tavrio To ??"));
+    QCOMPARE(window->borderStyle(), 5);
+    QCOMPARE(window->Label1->FontName(), QStringLiteral("Arial"));
+    QCOMPARE(window->Label1->FontSize(), 100.0f);
+    QVERIFY(!window->Label1->FontBold());
+    QVERIFY(!window->Label1->FontItalic());
+    QCOMPARE(window->Label1->ForeColor(), 0);
+
+    QCOMPARE(int{test.program.shared.Opacity}, 255);
+    QVERIFY(!test.program.shared.HideBackground);
+    QCOMPARE(window->windowOpacity(), 1.0);
+    QCOMPARE(window->palette().color(QPalette::Window), kButtonFace);
+    QVERIFY(window->autoFillBackground());
+    QVERIFY(window->mask().isEmpty());
+
+    QCOMPARE(window->size(), test::kDesignClientSize);
+    const QPoint offCentre =
+        window->frameGeometry().center() - window->screen()->availableGeometry().center();
+    const QSize frame = window->frameGeometry().size() - window->size();
+    QVERIFY(std::abs(offCentre.x()) <= frame.width());
+    QVERIFY(std::abs(offCentre.y()) <= frame.height());
+    QCOMPARE(window->Label1->text(), QStringLiteral("Double Click Me"));
+    QVERIFY(window->Label1->width() > window->width());
+    QVERIFY(window->Label1->x() < 0);
+    QVERIFY(test::labelCentred(*window));
+}
+
+void TimerWindowStartupTest::aLaterActivationOnlyRefreshesTheDisplay_data() {
+    QTest::addColumn<bool>("byThePlatform");
+
+    QTest::newRow("Form_Activate called") << false;
+    QTest::newRow("the window activated") << true;
+}
+
+void TimerWindowStartupTest::aLaterActivationOnlyRefreshesTheDisplay() {
+    QFETCH(bool, byThePlatform);
+    test::TestProgram test;
+    presetEverythingChanged(test);
+    const auto window = test::startTimerWindow(test);
+    test.store.forget();
+    const qreal opacity = window->windowOpacity();
+    const QString title = window->windowTitle();
+    SharedValues& shared = test.program.shared;
+    shared.TargetDate = at(2007, 2, 10);
+    shared.TargetTime = at(1899, 12, 30, 19, 23, 45);
+    shared.Opacity = 10;
+    test.clock = at(2007, 2, 7, 18);
+
+    if (byThePlatform) {
+        QEvent activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(window.get(), &activate);
+    } else {
+        window->Form_Activate();
+    }
+
+    QCOMPARE(window->Label1->text(), QStringLiteral("3:01:23:45"));
+    QVERIFY(test::labelCentred(*window));
+    QCOMPARE(test.store.readKeys(), QStringList());
+    QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
+    QCOMPARE(window->windowOpacity(), opacity);
+    QCOMPARE(window->windowTitle(), title);
+}
+
+} // namespace tavrio
+
+TAVRIO_WIDGET_TEST_MAIN(tavrio::TimerWindowStartupTest)
+
+#include "TimerWindowStartupTest.moc"
