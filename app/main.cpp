@@ -4,6 +4,8 @@
 #include "Program.h"
 #include "QSettingsStore.h"
 #include "RegionalSettingsFromLocale.h"
+#include "ShowFontDialog.h"
+#include "UrlOpener.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -53,6 +55,8 @@ int main(int argc, char* argv[]) {
                             tavrio::regionalSettingsFrom(QLocale::system()), tavrio::localNow};
     tavrio::FormsEngine forms(program, [] { QCoreApplication::exit(0); });
     program.forms = &forms;
+    program.chooseFont = tavrio::ShowFontDialog;
+    program.openAddress = tavrio::openAddress;
 
     forms.showTimerWindow();
     return QApplication::exec();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "DateValue.h"
+#include "FontSpec.h"
 #include "Forms.h"
 #include "RegionalSettings.h"
 #include "SettingsStore.h"
@@ -11,6 +12,10 @@
 #include "SharedValues.h"
 
 #include <functional>
+#include <optional>
+#include <string>
+
+class QWidget;
 
 namespace tavrio {
 
@@ -23,6 +28,10 @@ struct Program {
     std::function<DateValue()> now;
     Forms* forms = nullptr;
     SharedValues shared{};
+    // The font dialog, modal over the given window: the chosen font, none when cancelled.
+    std::function<std::optional<FontSpec>(QWidget& owner, const FontSpec& spec)> chooseFont{};
+    // Hands a web address to the default browser, which may or may not open it.
+    std::function<void(const std::string& address)> openAddress{};
 };
 
 } // namespace tavrio

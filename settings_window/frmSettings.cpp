@@ -3,7 +3,9 @@
 #include "ApplyWindowAlpha.h"
 #include "Conversions.h"
 #include "DateText.h"
+#include "DonationAddress.h"
 #include "DonationPicture.h"
+#include "FontSpec.h"
 #include "Program.h"
 #include "ProgramTexts.h"
 #include "Twips.h"
@@ -160,6 +162,8 @@ void frmSettings::connectHandlers() {
     connect(sldTrans, &ScrollSlider::Scroll, this, &frmSettings::sldTrans_Scroll);
     connect(Combo1, &QComboBox::currentIndexChanged, this, &frmSettings::Combo1_Click);
     connect(chkHide, &QCheckBox::toggled, this, &frmSettings::chkHide_Click);
+    connect(cmdFont, &QPushButton::clicked, this, &frmSettings::cmdFont_Click);
+    connect(Picture1, &DonationPicture::clicked, this, &frmSettings::Picture1_Click);
     connect(mnuSettings, &QAction::triggered, this, &frmSettings::mnuSettings_Click);
     connect(mnuExit, &QAction::triggered, this, &frmSettings::mnuExit_Click);
 }
@@ -279,6 +283,58 @@ void frmSettings::sldTrans_Scroll() {
     if (frmMain* timer = program_.forms->timerWindow()) {
         ApplyWindowAlpha(*timer, program_.shared.Opacity, chkHide->isChecked());
     }
+}
+
+// Each step that cannot be done (no timer window, a size the label refuses) is left out and the
+// next one runs; a value is stored even when the label refused it, so the store holds the choice.
+void frmSettings::cmdFont_Click() {
+    FontSpec spec;
+    if (const frmMain* timer = program_.forms->timerWindow()) {
+        const DisplayLabel& label = *timer->Label1;
+        spec.Name = label.FontName().toStdString();
+        if (const auto size = wholePoints(label.FontSize())) {
+            spec.Size = *size;
+        }
+        spec.Color = label.ForeColor();
+        spec.Bold = label.FontBold();
+        spec.Italic = label.FontItalic();
+    }
+
+    // A cancelled dialog changes nothing: applying and storing its answer would lose the face.
+    const auto chosen = program_.chooseFont(*this, spec);
+    if (!chosen) {
+        return;
+    }
+    spec = *chosen;
+
+    DisplayLabel* label = nullptr;
+    if (frmMain* timer = program_.forms->timerWindow()) {
+        label = timer->Label1;
+    }
+    if (label) {
+        label->setFontName(qs(spec.Name));
+    }
+    program_.writer.save(Key::FontName, spec.Name);
+    if (label) {
+        label->setFontSize(spec.Size);
+    }
+    program_.writer.save(Key::FontSize, integerText(spec.Size));
+    if (label) {
+        label->setForeColor(spec.Color);
+    }
+    program_.writer.save(Key::FontColor, integerText(spec.Color));
+    if (label) {
+        label->setFontBold(spec.Bold);
+    }
+    program_.writer.save(Key::FontBold, booleanText(spec.Bold));
+    if (label) {
+        label->setFontItalic(spec.Italic);
+    }
+    program_.writer.save(Key::FontItalic, booleanText(spec.Italic));
+}
+
+void frmSettings::Picture1_Click() {
+    program_.openAddress(donationAddress());
 }
 
 } // namespace tavrio

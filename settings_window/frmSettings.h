@@ -68,6 +68,11 @@ public:
     void chkHide_Click();
     void sldTrans_Scroll();
 
+    // Lets the user choose the timer window's font and colour, applies the choice and stores it.
+    void cmdFont_Click();
+    // Opens the donation page in the default web browser.
+    void Picture1_Click();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

@@ -30,6 +30,19 @@ TestProgram::TestProgram()
                                        }},
               .regional = RegionalSettings::usEnglish(),
               .now = [this] { return clock; },
-              .forms = &forms} {}
+              .forms = &forms,
+              .chooseFont =
+                  [this](QWidget& owner, const FontSpec& spec) {
+                      fontDialogOffers.push_back(spec);
+                      fontDialogOwners.push_back(&owner);
+                      if (onFontDialog) {
+                          onFontDialog();
+                      }
+                      return fontDialogAnswer;
+                  },
+              .openAddress =
+                  [this](const std::string& address) {
+                      openedAddresses.push_back(address);
+                  }} {}
 
 } // namespace tavrio::test

@@ -5,9 +5,12 @@
 
 #include "DateValue.h"
 #include "FakeForms.h"
+#include "FontSpec.h"
 #include "Program.h"
 #include "RecordingSettingsStore.h"
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +34,16 @@ public:
     DateValue clock = startTime();
     // The messages the program would have shown the user about writes that failed, in order.
     std::vector<std::string> writeFailureReports;
+
+    // The font dialog: each font it was started from and the window it was shown over, in
+    // order. It answers with fontDialogAnswer (none: the user cancelled), after calling
+    // onFontDialog, so a test can look at the program while the dialog is open.
+    std::vector<FontSpec> fontDialogOffers;
+    std::vector<const QWidget*> fontDialogOwners;
+    std::optional<FontSpec> fontDialogAnswer;
+    std::function<void()> onFontDialog;
+    // Every address handed to the browser, in order.
+    std::vector<std::string> openedAddresses;
 
     Program program;
 };

@@ -1,0 +1,16 @@
+// The font dialog as the settings window's font button uses it.
+#pragma once
+
+#include "FontSpec.h"
+
+#include <optional>
+
+class QWidget;
+
+namespace tavrio {
+
+// Shows the font dialog, starting from `spec`, modal over `owner` only (the timer window goes on
+// taking clicks), and returns the chosen font, or none when the user cancels.
+std::optional<FontSpec> ShowFontDialog(QWidget& owner, const FontSpec& spec);
+
+} // namespace tavrio

@@ -1,0 +1,322 @@
+// The border-style list, the "Hide Background" box and the opacity slider: what each does to the
+// timer window and to the store, the guard that keeps the program's own changes from acting, and
+// which of the user's and the program's changes raise the handlers at all.
+#include "ApplyWindowAlpha.h"
+#include "FormsEngine.h"
+#include "LoadedSettingsWindow.h"
+#include "StartedTimerWindow.h"
+#include "TestProgram.h"
+#include "WidgetTestMain.h"
+#include "frmMain.h"
+#include "frmSettings.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QTest>
+
+#include <optional>
+
+namespace tavrio {
+
+namespace {
+
+using test::at;
+
+int shownOpacity(const frmMain& timer) {
+    return qRound(timer.windowOpacity() * 255);
+}
+
+bool backgroundHidden(const frmMain& timer) {
+    return timer.palette().color(QPalette::Window) == kBackgroundKeyColor;
+}
+
+QPoint sliderHandleCentre(const QSlider& slider) {
+    QStyleOptionSlider option;
+    option.initFrom(&slider);
+    option.orientation = slider.orientation();
+    option.minimum = slider.minimum();
+    option.maximum = slider.maximum();
+    option.sliderPosition = slider.sliderPosition();
+    option.sliderValue = slider.value();
+    option.singleStep = slider.singleStep();
+    option.pageStep = slider.pageStep();
+    option.tickPosition = slider.tickPosition();
+    option.tickInterval = slider.tickInterval();
+    option.subControls = QStyle::SC_All;
+    return slider.style()
+        ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, &slider)
+        .center();
+}
+
+void sendMouse(QWidget& target, QEvent::Type type, QPoint local, Qt::MouseButtons buttons) {
+    const QPoint global = target.mapToGlobal(local);
+    QMouseEvent event(type, local, target.window()->mapFromGlobal(global), global,
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, {});
+    QApplication::sendEvent(&target, &event);
+}
+
+} // namespace
+
+class AppearanceControlsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aBorderStyleChoiceRecreatesTheTimerWindow_data();
+    void aBorderStyleChoiceRecreatesTheTimerWindow();
+    void theProgramsOwnChangesAreIgnoredWhileUpdating_data();
+    void theProgramsOwnChangesAreIgnoredWhileUpdating();
+    void theHideBackgroundBox_data();
+    void theHideBackgroundBox();
+    void theSliderByKeyboard_data();
+    void theSliderByKeyboard();
+    void draggingTheSliderChangesTheOpacityContinuously();
+    void theSliderKeepsTheHidingTheBoxShows();
+    void theSliderSetByTheProgramRaisesNoScroll();
+};
+
+void AppearanceControlsTest::aBorderStyleChoiceRecreatesTheTimerWindow_data() {
+    QTest::addColumn<int>("style");
+    for (int style = 0; style <= 4; ++style) {
+        QTest::addRow("%d", style) << style;
+    }
+}
+
+// Through the forms engine, which really destroys the timer window and builds a new one that
+// reads the store as at start-up.
+void AppearanceControlsTest::aBorderStyleChoiceRecreatesTheTimerWindow() {
+    QFETCH(int, style);
+
+    test::TestProgram test;
+    test.store.preset(Key::tvDate, "2/10/2007");
+    int ends = 0;
+    FormsEngine forms(test.program, [&ends] { ++ends; });
+    test.program.forms = &forms;
+    forms.showTimerWindow();
+    const QPointer<frmMain> old = forms.timerWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(old.data()));
+    old->move(150, 90);
+
+    forms.showSettingsWindow();
+    frmSettings& settings = forms.settingsWindow();
+    QCOMPARE(settings.Combo1->currentIndex(), 5);
+    // Changes the new window would lose if it read the store before they reached it.
+    settings.txtDate->setText(QStringLiteral("12/25/2026"));
+    settings.txtTime->setText(QStringLiteral("7:30 PM"));
+    QTest::keyClick(settings.sldTrans, Qt::Key_PageDown);
+    QCOMPARE(int{test.program.shared.Opacity}, 205);
+    test.store.forget();
+
+    std::optional<std::string> styleWhenRead;
+    bool oldGoneWhenRead = false;
+    test.store.onRead = [&](std::string_view key) {
+        if (key == keyName(Key::BS) && !styleWhenRead) {
+            styleWhenRead = test.store.stored(Key::BS);
+            oldGoneWhenRead = old.isNull();
+        }
+    };
+    settings.Combo1->setCurrentIndex(style);
+    test.store.onRead = nullptr;
+
+    const QList<test::KeyText> expected{{"tvDate", "12/25/2026"}, {"tvTime", "7:30:00 PM"},
+                                        {"tvTrans", "205"},       {"Left", "2250"},
+                                        {"Top", "1350"},          {"BS", QString::number(style)}};
+    QCOMPARE(test.store.writes().mid(0, expected.size()), expected);
+    QCOMPARE(styleWhenRead, std::optional<std::string>{std::to_string(style)});
+    QVERIFY2(oldGoneWhenRead, "the old timer window must be gone before the new one reads");
+
+    frmMain* const renewed = forms.timerWindow();
+    QVERIFY(renewed != nullptr);
+    QVERIFY(old.isNull());
+    QCOMPARE(renewed->borderStyle(), style);
+    QVERIFY(renewed->isVisible());
+    QCOMPARE(renewed->pos(), QPoint(150, 90));
+    QCOMPARE(shownOpacity(*renewed), 205);
+    QCOMPARE(test.program.shared.TargetDate, at(2026, 12, 25));
+    QCOMPARE(test.program.shared.TargetTime, at(1899, 12, 30, 19, 30));
+    QVERIFY(test.program.shared.SettingsLoaded);
+    QVERIFY(!test.program.shared.Updating);
+    QCOMPARE(ends, 0);
+    QCOMPARE(&forms.settingsWindow(), &settings);
+    QCOMPARE(settings.Combo1->currentIndex(), style);
+}
+
+void AppearanceControlsTest::theProgramsOwnChangesAreIgnoredWhileUpdating_data() {
+    QTest::addColumn<bool>("list");
+    QTest::newRow("border-style list") << true;
+    QTest::newRow("hide background box") << false;
+}
+
+void AppearanceControlsTest::theProgramsOwnChangesAreIgnoredWhileUpdating() {
+    QFETCH(bool, list);
+
+    test::TestProgram test;
+    const auto timer = test::startTimerWindow(test);
+    test::LoadedSettingsWindow window(test);
+    test.store.forget();
+    const bool hidden = backgroundHidden(*timer);
+    test.program.shared.Updating = true;
+
+    if (list) {
+        window->Combo1->setCurrentIndex(1);
+    } else {
+        window->chkHide->setChecked(true);
+    }
+
+    QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
+    QCOMPARE(test.forms.unloadTimerWindowCalls, 0);
+    QCOMPARE(test.forms.showTimerWindowCalls, 0);
+    QVERIFY(test.program.shared.SettingsLoaded);
+    QVERIFY(test.program.shared.Updating);
+    QVERIFY(!test.program.shared.HideBackground);
+    QCOMPARE(backgroundHidden(*timer), hidden);
+}
+
+void AppearanceControlsTest::theHideBackgroundBox_data() {
+    QTest::addColumn<bool>("checkedBefore");
+    QTest::addColumn<bool>("byUser");
+    QTest::addColumn<QString>("storedText");
+
+    QTest::newRow("the user checks it") << false << true << "1";
+    QTest::newRow("the user clears it") << true << true << "0";
+    QTest::newRow("the program checks it") << false << false << "1";
+    QTest::newRow("the program clears it") << true << false << "0";
+}
+
+void AppearanceControlsTest::theHideBackgroundBox() {
+    QFETCH(bool, checkedBefore);
+    QFETCH(bool, byUser);
+    QFETCH(QString, storedText);
+
+    test::TestProgram test;
+    test.store.preset(Key::tvHide, checkedBefore ? "True" : "False");
+    test.store.preset(Key::tvTrans, "100");
+    const auto timer = test::startTimerWindow(test);
+    test::LoadedSettingsWindow window(test);
+    QCOMPARE(window->chkHide->isChecked(), checkedBefore);
+    test.store.forget();
+
+    if (byUser) {
+        QTest::keyClick(window->chkHide, Qt::Key_Space);
+    } else {
+        window->chkHide->setChecked(!checkedBefore);
+    }
+
+    QCOMPARE(test.store.writes(), (QList<test::KeyText>{{"tvHide", storedText}}));
+    QCOMPARE(test.program.shared.HideBackground, !checkedBefore);
+    QCOMPARE(backgroundHidden(*timer), !checkedBefore);
+    QCOMPARE(shownOpacity(*timer), 100);
+    QCOMPARE(int{test.program.shared.Opacity}, 100);
+}
+
+void AppearanceControlsTest::theSliderByKeyboard_data() {
+    QTest::addColumn<int>("before");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("after");
+
+    QTest::newRow("right arrow, a small step") << 128 << int{Qt::Key_Right} << 138;
+    QTest::newRow("left arrow") << 128 << int{Qt::Key_Left} << 118;
+    QTest::newRow("page up, a large step") << 128 << int{Qt::Key_PageUp} << 178;
+    QTest::newRow("page down") << 128 << int{Qt::Key_PageDown} << 78;
+    QTest::newRow("home: fully transparent") << 128 << int{Qt::Key_Home} << 0;
+    QTest::newRow("end: opaque") << 128 << int{Qt::Key_End} << 255;
+    QTest::newRow("stops at the top") << 250 << int{Qt::Key_Right} << 255;
+    QTest::newRow("from transparent") << 0 << int{Qt::Key_Right} << 10;
+}
+
+void AppearanceControlsTest::theSliderByKeyboard() {
+    QFETCH(int, before);
+    QFETCH(int, key);
+    QFETCH(int, after);
+
+    test::TestProgram test;
+    test.store.preset(Key::tvTrans, std::to_string(before));
+    const auto timer = test::startTimerWindow(test);
+    test::LoadedSettingsWindow window(test);
+    QCOMPARE(window->sldTrans->value(), before);
+    test.store.forget();
+
+    QTest::keyClick(window->sldTrans, static_cast<Qt::Key>(key));
+
+    QCOMPARE(window->sldTrans->value(), after);
+    QCOMPARE(int{test.program.shared.Opacity}, after);
+    QCOMPARE(shownOpacity(*timer), after);
+    QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
+}
+
+void AppearanceControlsTest::draggingTheSliderChangesTheOpacityContinuously() {
+    test::TestProgram test;
+    test.store.preset(Key::tvTrans, "0");
+    const auto timer = test::startTimerWindow(test);
+    test::LoadedSettingsWindow window(test);
+    window.show();
+    ScrollSlider& slider = *window->sldTrans;
+    test.store.forget();
+
+    const QPoint start = sliderHandleCentre(slider);
+    sendMouse(slider, QEvent::MouseButtonPress, start, Qt::LeftButton);
+    QList<int> seen;
+    QStringList seenText;
+    for (int step = 1; step <= 8; ++step) {
+        sendMouse(slider, QEvent::MouseMove, start + QPoint(step * 25, 0), Qt::LeftButton);
+        const int opacity = test.program.shared.Opacity;
+        QCOMPARE(slider.value(), opacity);
+        QCOMPARE(shownOpacity(*timer), opacity);
+        seen.append(opacity);
+        seenText.append(QString::number(opacity));
+    }
+    sendMouse(slider, QEvent::MouseButtonRelease, start + QPoint(200, 0), Qt::NoButton);
+
+    // Each move of the thumb shows at once, not only where the drag ends.
+    for (qsizetype i = 1; i < seen.size(); ++i) {
+        QVERIFY2(seen[i] > seen[i - 1], qPrintable(QStringLiteral("opacities seen: ") +
+                                                   seenText.join(QStringLiteral(", "))));
+    }
+    QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
+}
+
+// The check box can show hiding that is not in force: ticked while its click was ignored.
+void AppearanceControlsTest::theSliderKeepsTheHidingTheBoxShows() {
+    test::TestProgram test;
+    test.store.preset(Key::tvTrans, "128");
+    const auto timer = test::startTimerWindow(test);
+    test::LoadedSettingsWindow window(test);
+    test.program.shared.Updating = true;
+    window->chkHide->setChecked(true);
+    test.program.shared.Updating = false;
+    QVERIFY(!backgroundHidden(*timer));
+    test.store.forget();
+
+    QTest::keyClick(window->sldTrans, Qt::Key_Left);
+
+    QVERIFY(backgroundHidden(*timer));
+    QVERIFY(!test.program.shared.HideBackground);
+    QCOMPARE(shownOpacity(*timer), 118);
+    QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
+}
+
+void AppearanceControlsTest::theSliderSetByTheProgramRaisesNoScroll() {
+    test::TestProgram test;
+    test.store.preset(Key::tvTrans, "128");
+    const auto timer = test::startTimerWindow(test);
+    test::LoadedSettingsWindow window(test);
+    QSignalSpy scrolls(window->sldTrans, &ScrollSlider::Scroll);
+
+    window->sldTrans->setValue(40);
+
+    QCOMPARE(scrolls.count(), 0);
+    QCOMPARE(int{test.program.shared.Opacity}, 128);
+    QCOMPARE(shownOpacity(*timer), 128);
+}
+
+} // namespace tavrio
+
+TAVRIO_WIDGET_TEST_MAIN(tavrio::AppearanceControlsTest)
+
+#include "AppearanceControlsTest.moc"

@@ -1,0 +1,36 @@
+// Loading the settings window in a test as its first reference loads it, handed out by the fake
+// forms from then on, and owning it the way the forms engine does: closing it destroys it.
+#pragma once
+
+#include "TestProgram.h"
+#include "frmSettings.h"
+
+#include <QPointer>
+
+namespace tavrio::test {
+
+class LoadedSettingsWindow {
+public:
+    // Creates the window for the program, which runs its Form_Load, hidden.
+    explicit LoadedSettingsWindow(TestProgram& test);
+    // Destroys the window unless closing it has done so already.
+    ~LoadedSettingsWindow();
+    LoadedSettingsWindow(const LoadedSettingsWindow&) = delete;
+    LoadedSettingsWindow& operator=(const LoadedSettingsWindow&) = delete;
+
+    frmSettings* operator->() const { return window_; }
+    frmSettings& operator*() const { return *window_; }
+    // Null once a closed window has been destroyed.
+    frmSettings* get() const { return window_; }
+
+    // Shows it and waits until the platform has exposed and activated it.
+    void show();
+
+private:
+    QPointer<frmSettings> window_;
+};
+
+// Lets deferred deletions and other queued events run, as between two of the user's actions.
+void processPendingEvents();
+
+} // namespace tavrio::test

@@ -1,0 +1,366 @@
+// The settings window's load and close: what each control is filled with, what loading leaves
+// alone, what closing stores, and how showing, hiding and closing meet the forms engine. Also
+// the window's keyboard design: the tab order and the names screen readers announce.
+#include "DonationPicture.h"
+#include "FormsEngine.h"
+#include "LoadedSettingsWindow.h"
+#include "StartedTimerWindow.h"
+#include "TestProgram.h"
+#include "WidgetTestMain.h"
+#include "frmMain.h"
+#include "frmSettings.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include <map>
+#include <optional>
+
+namespace tavrio {
+
+namespace {
+
+using test::at;
+
+const QString kLoadedCaption = QStringLiteral("Tavrio Settings v1.2.0");
+
+// A time of day on day zero, as the time box reads one.
+DateValue timeOfDay(int hour, int minute, int second = 0) {
+    return at(1899, 12, 30, hour, minute, second);
+}
+
+QString text(const std::optional<std::string>& value) {
+    return value ? QString::fromStdString(*value) : QString();
+}
+
+} // namespace
+
+class SettingsWindowLifecycleTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void loadFillsTheTargetAndOpacity_data();
+    void loadFillsTheTargetAndOpacity();
+    void loadTakesTheTitleFromTheStore_data();
+    void loadTakesTheTitleFromTheStore();
+    void loadSelectsTheStoredBorderStyleWithoutActing_data();
+    void loadSelectsTheStoredBorderStyleWithoutActing();
+    void loadLeavesTheTimerWindowsLookAlone();
+    void closingStoresTheTargetAndOpacity_data();
+    void closingStoresTheTargetAndOpacity();
+    void showingAgainKeepsTheWindowAndClosingMakesTheNextShowLoadAfresh();
+    void theHiddenMenuHoldsSettingsThenExit();
+    void tabFollowsTheDesignOrder();
+    void everyControlHasAnAccessibleName_data();
+    void everyControlHasAnAccessibleName();
+};
+
+void SettingsWindowLifecycleTest::loadFillsTheTargetAndOpacity_data() {
+    QTest::addColumn<DateValue>("targetDate");
+    QTest::addColumn<DateValue>("targetTime");
+    QTest::addColumn<int>("opacity");
+    QTest::addColumn<QString>("dateText");
+    QTest::addColumn<QString>("timeText");
+    QTest::addColumn<DateValue>("targetDateAfter");
+    QTest::addColumn<DateValue>("targetTimeAfter");
+
+    QTest::newRow("no target leaves both boxes empty, whatever the time")
+        << 0.0 << timeOfDay(15, 45, 30) << 200 << ""
+        << "" << 0.0 << timeOfDay(15, 45, 30);
+    QTest::newRow("a target at midnight") << at(2007, 2, 10) << 0.0 << 255 << "02/10/2007"
+                                          << "12:00 AM" << at(2007, 2, 10) << 0.0;
+    QTest::newRow("the seconds of the time are dropped")
+        << at(2007, 2, 10) << timeOfDay(15, 45, 30) << 128 << "02/10/2007"
+        << "03:45 PM" << at(2007, 2, 10) << timeOfDay(15, 45);
+    QTest::newRow("the time of day of the date is dropped")
+        << at(2026, 12, 5, 18) << timeOfDay(7, 5) << 0 << "12/05/2026"
+        << "07:05 AM" << at(2026, 12, 5) << timeOfDay(7, 5);
+}
+
+void SettingsWindowLifecycleTest::loadFillsTheTargetAndOpacity() {
+    QFETCH(DateValue, targetDate);
+    QFETCH(DateValue, targetTime);
+    QFETCH(int, opacity);
+    QFETCH(QString, dateText);
+    QFETCH(QString, timeText);
+    QFETCH(DateValue, targetDateAfter);
+    QFETCH(DateValue, targetTimeAfter);
+
+    test::TestProgram test;
+    SharedValues& shared = test.program.shared;
+    shared.TargetDate = targetDate;
+    shared.TargetTime = targetTime;
+    shared.Opacity = static_cast<std::uint8_t>(opacity);
+
+    test::LoadedSettingsWindow window(test);
+
+    QCOMPARE(window->txtDate->text(), dateText);
+    QCOMPARE(window->txtTime->text(), timeText);
+    QCOMPARE(shared.TargetDate, targetDateAfter);
+    QCOMPARE(shared.TargetTime, targetTimeAfter);
+    QCOMPARE(window->sldTrans->value(), opacity);
+    QCOMPARE(int{shared.Opacity}, opacity);
+    if (targetDate == 0.0) {
+        // With no target the calendar opens on the month in which one is most likely chosen.
+        const QDate today = QDate::currentDate();
+        QCOMPARE(window->Calendar1->yearShown(), today.year());
+        QCOMPARE(window->Calendar1->monthShown(), today.month());
+    } else {
+        QCOMPARE(window->Calendar1->Value(), targetDateAfter);
+    }
+    QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
+}
+
+void SettingsWindowLifecycleTest::loadTakesTheTitleFromTheStore_data() {
+    QTest::addColumn<std::optional<std::string>>("stored");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QList<test::KeyText>>("writes");
+
+    // The timer window started from the same store shows "??" for a missing title.
+    QTest::newRow("no title stored")
+        << std::optional<std::string>{} << "Tavrio To ??" << QList<test::KeyText>{};
+    QTest::newRow("the empty title")
+        << std::optional<std::string>{""} << "Tavrio To " << QList<test::KeyText>{};
+    QTest::newRow("a title is shown and stored again")
+        << std::optional<std::string>{"Party"} << "Tavrio To Party"
+        << QList<test::KeyText>{{"What", "Party"}};
+    QTest::newRow("blanks are kept")
+        << std::optional<std::string>{" New Year "} << "Tavrio To  New Year "
+        << QList<test::KeyText>{{"What", " New Year "}};
+}
+
+void SettingsWindowLifecycleTest::loadTakesTheTitleFromTheStore() {
+    QFETCH(std::optional<std::string>, stored);
+    QFETCH(QString, caption);
+    QFETCH(QList<test::KeyText>, writes);
+
+    test::TestProgram test;
+    if (stored) {
+        test.store.preset(Key::What, *stored);
+    }
+    const auto timer = test::startTimerWindow(test);
+    test.store.forget();
+
+    test::LoadedSettingsWindow window(test);
+
+    QCOMPARE(window->txtWhat->text(), text(stored));
+    QCOMPARE(timer->windowTitle(), caption);
+    QCOMPARE(test.store.writes(), writes);
+}
+
+void SettingsWindowLifecycleTest::loadSelectsTheStoredBorderStyleWithoutActing_data() {
+    QTest::addColumn<std::optional<std::string>>("stored");
+    QTest::addColumn<int>("selected");
+
+    QTest::newRow("none stored selects the last") << std::optional<std::string>{} << 5;
+    QTest::newRow("0") << std::optional<std::string>{"0"} << 0;
+    QTest::newRow("2") << std::optional<std::string>{"2"} << 2;
+    QTest::newRow("past the list selects nothing") << std::optional<std::string>{"6"} << -1;
+    QTest::newRow("negative selects nothing") << std::optional<std::string>{"-1"} << -1;
+    QTest::newRow("not a number selects nothing") << std::optional<std::string>{"wide"} << -1;
+}
+
+// The stored style and the hiding are what the timer window already shows: putting them into
+// the controls must neither re-create that window nor store anything.
+void SettingsWindowLifecycleTest::loadSelectsTheStoredBorderStyleWithoutActing() {
+    QFETCH(std::optional<std::string>, stored);
+    QFETCH(int, selected);
+
+    test::TestProgram test;
+    if (stored) {
+        test.store.preset(Key::BS, *stored);
+    }
+    test.program.shared.HideBackground = true;
+    test.program.shared.SettingsLoaded = true;
+
+    test::LoadedSettingsWindow window(test);
+
+    QCOMPARE(window->Combo1->currentIndex(), selected);
+    QVERIFY(window->chkHide->isChecked());
+    QCOMPARE(test.forms.unloadTimerWindowCalls, 0);
+    QCOMPARE(test.forms.showTimerWindowCalls, 0);
+    QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
+    QVERIFY(test.program.shared.SettingsLoaded);
+    QVERIFY(!test.program.shared.Updating);
+}
+
+void SettingsWindowLifecycleTest::loadLeavesTheTimerWindowsLookAlone() {
+    test::TestProgram test;
+    const auto timer = test::startTimerWindow(test);
+    const QColor background = timer->palette().color(QPalette::Window);
+    const qreal opacity = timer->windowOpacity();
+    // Values the timer window does not show yet: ticking the box must not apply them.
+    test.program.shared.HideBackground = true;
+    test.program.shared.Opacity = 40;
+
+    test::LoadedSettingsWindow window(test);
+
+    QVERIFY(window->chkHide->isChecked());
+    QCOMPARE(window->sldTrans->value(), 40);
+    QCOMPARE(timer->palette().color(QPalette::Window), background);
+    QCOMPARE(timer->windowOpacity(), opacity);
+    QVERIFY(test.program.shared.HideBackground);
+}
+
+void SettingsWindowLifecycleTest::closingStoresTheTargetAndOpacity_data() {
+    QTest::addColumn<DateValue>("targetDate");
+    QTest::addColumn<DateValue>("targetTime");
+    QTest::addColumn<int>("opacity");
+    QTest::addColumn<QList<test::KeyText>>("writes");
+
+    QTest::newRow("a target, its seconds dropped by the load")
+        << at(2007, 2, 10) << timeOfDay(15, 45, 30) << 128
+        << QList<test::KeyText>{
+               {"tvDate", "2/10/2007"}, {"tvTime", "3:45:00 PM"}, {"tvTrans", "128"}};
+    QTest::newRow("no target keeps the time with its seconds")
+        << 0.0 << timeOfDay(19, 23, 45) << 0
+        << QList<test::KeyText>{
+               {"tvDate", "12:00:00 AM"}, {"tvTime", "7:23:45 PM"}, {"tvTrans", "0"}};
+    QTest::newRow("opaque, at midnight")
+        << at(2026, 12, 25) << 0.0 << 255
+        << QList<test::KeyText>{
+               {"tvDate", "12/25/2026"}, {"tvTime", "12:00:00 AM"}, {"tvTrans", "255"}};
+}
+
+void SettingsWindowLifecycleTest::closingStoresTheTargetAndOpacity() {
+    QFETCH(DateValue, targetDate);
+    QFETCH(DateValue, targetTime);
+    QFETCH(int, opacity);
+    QFETCH(QList<test::KeyText>, writes);
+
+    test::TestProgram test;
+    test.program.shared.TargetDate = targetDate;
+    test.program.shared.TargetTime = targetTime;
+    test.program.shared.Opacity = static_cast<std::uint8_t>(opacity);
+    test::LoadedSettingsWindow window(test);
+    window.show();
+    test.store.forget();
+
+    QVERIFY(window->close());
+    test::processPendingEvents();
+
+    QCOMPARE(test.store.writes(), writes);
+    QVERIFY2(window.get() == nullptr, "closing must destroy the window");
+}
+
+// Through the forms engine, as the timer window's double-click and the menu open the window.
+void SettingsWindowLifecycleTest::showingAgainKeepsTheWindowAndClosingMakesTheNextShowLoadAfresh() {
+    test::TestProgram test;
+    test.program.shared.TargetDate = at(2007, 2, 10);
+    int ends = 0;
+    FormsEngine forms(test.program, [&ends] { ++ends; });
+    test.program.forms = &forms;
+
+    forms.showSettingsWindow();
+    QPointer<frmSettings> first = &forms.settingsWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(first.data()));
+    QCOMPARE(first->windowTitle(), kLoadedCaption);
+    // Typed in the calendar-pick form, which a load never writes: a reload would show 03/01/2008.
+    first->txtDate->setText(QStringLiteral("3/1/2008"));
+
+    first->hide();
+    forms.showSettingsWindow();
+    QCOMPARE(&forms.settingsWindow(), first.data());
+    QVERIFY(first->isVisible());
+    QCOMPARE(first->windowTitle(), kLoadedCaption);
+    QCOMPARE(first->txtDate->text(), QStringLiteral("3/1/2008"));
+
+    QVERIFY(first->close());
+    test::processPendingEvents();
+    QVERIFY2(first.isNull(), "closing must destroy the window");
+    QVERIFY(!forms.settingsWindowLoaded());
+
+    forms.showSettingsWindow();
+    frmSettings& second = forms.settingsWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&second));
+    QCOMPARE(second.windowTitle(), kLoadedCaption);
+    QCOMPARE(second.txtDate->text(), QStringLiteral("03/01/2008"));
+    QCOMPARE(ends, 0);
+}
+
+void SettingsWindowLifecycleTest::theHiddenMenuHoldsSettingsThenExit() {
+    test::TestProgram test;
+    test::LoadedSettingsWindow window(test);
+    window.show();
+
+    const QList<QAction*> items = window->mnuFile->actions();
+    QCOMPARE(items.size(), 2);
+    QCOMPARE(items[0], window->mnuSettings);
+    QCOMPARE(items[1], window->mnuExit);
+    QCOMPARE(window->mnuSettings->text(), QStringLiteral("&Settings"));
+    QCOMPARE(window->mnuExit->text(), QStringLiteral("E&xit"));
+    QVERIFY(!window->mnuFile->isVisible());
+
+    window->mnuSettings->trigger();
+    QCOMPARE(test.forms.showSettingsWindowCalls, 1);
+    QCOMPARE(test.forms.endProgramCalls, 0);
+    window->mnuExit->trigger();
+    QCOMPARE(test.forms.endProgramCalls, 1);
+}
+
+void SettingsWindowLifecycleTest::tabFollowsTheDesignOrder() {
+    test::TestProgram test;
+    test::LoadedSettingsWindow window(test);
+    window.show();
+    const QList<QWidget*> order{window->txtWhat,   window->txtDate,  window->txtTime,
+                                window->Calendar1, window->sldTrans, window->Combo1,
+                                window->chkHide,   window->cmdFont,  window->Picture1};
+    window->txtWhat->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(window->txtWhat->hasFocus());
+
+    // Twice round, so that Tab leaves the last control for the first.
+    for (qsizetype step = 1; step <= 2 * order.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* const expected = order[step % order.size()];
+        QWidget* const focused = QApplication::focusWidget();
+        QVERIFY2(focused == expected || expected->isAncestorOf(focused),
+                 qPrintable(QStringLiteral("step %1: focus on %2, expected %3")
+                                .arg(step)
+                                .arg(focused ? focused->metaObject()->className() : "nothing")
+                                .arg(expected->metaObject()->className())));
+    }
+}
+
+void SettingsWindowLifecycleTest::everyControlHasAnAccessibleName_data() {
+    QTest::addColumn<QString>("control");
+    for (const char* name : {"txtWhat", "txtDate", "txtTime", "Calendar1", "sldTrans", "Combo1",
+                             "chkHide", "cmdFont", "Picture1"}) {
+        QTest::newRow(name) << QString::fromLatin1(name);
+    }
+}
+
+void SettingsWindowLifecycleTest::everyControlHasAnAccessibleName() {
+    QFETCH(QString, control);
+
+    test::TestProgram test;
+    test::LoadedSettingsWindow window(test);
+    const std::map<QString, QWidget*> controls{
+        {"txtWhat", window->txtWhat},   {"txtDate", window->txtDate},
+        {"txtTime", window->txtTime},   {"Calendar1", window->Calendar1},
+        {"sldTrans", window->sldTrans}, {"Combo1", window->Combo1},
+        {"chkHide", window->chkHide},   {"cmdFont", window->cmdFont},
+        {"Picture1", window->Picture1}};
+    window.show();
+
+    QAccessibleInterface* const accessible =
+        QAccessible::queryAccessibleInterface(controls.at(control));
+    QVERIFY(accessible != nullptr);
+    const QString name = accessible->text(QAccessible::Name);
+    QVERIFY2(!name.trimmed().isEmpty(), qPrintable(control + " has no accessible name"));
+    // A screen reader reads the name aloud: an ampersand doubled for the caption is no word.
+    QVERIFY2(!name.contains(QStringLiteral("&&")), qPrintable(name));
+}
+
+} // namespace tavrio
+
+TAVRIO_WIDGET_TEST_MAIN(tavrio::SettingsWindowLifecycleTest)
+
+#include "SettingsWindowLifecycleTest.moc"

@@ -1,0 +1,374 @@
+// Entering the target and the title: every keystroke in the date, time and title boxes takes
+// effect at once when its text reads, a pick in the calendar fills the boxes, and the calendar
+// and the date box follow each other without setting each other off.
+#include "DateText.h"
+#include "LoadedSettingsWindow.h"
+#include "QtDates.h"
+#include "StartedTimerWindow.h"
+#include "TestProgram.h"
+#include "WidgetTestMain.h"
+#include "frmMain.h"
+#include "frmSettings.h"
+
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <optional>
+
+namespace tavrio {
+
+namespace {
+
+using test::at;
+
+DateValue timeOfDay(int hour, int minute, int second = 0) {
+    return at(1899, 12, 30, hour, minute, second);
+}
+
+// The calendar's day grid, which takes the user's picks with the mouse and the keyboard.
+QAbstractItemView& dayGrid(MonthCalendar& calendar) {
+    auto* grid = calendar.findChild<QAbstractItemView*>();
+    if (grid == nullptr) {
+        qFatal("the calendar has no day grid");
+    }
+    return *grid;
+}
+
+QString captionFor(const QString& title) {
+    return QStringLiteral("Tavrio To ") + title;
+}
+
+} // namespace
+
+class TargetEntryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void eachTypedDateThatReadsTakesEffectAtOnce_data();
+    void eachTypedDateThatReadsTakesEffectAtOnce();
+    void eachTypedTimeThatReadsTakesEffectAtOnce_data();
+    void eachTypedTimeThatReadsTakesEffectAtOnce();
+    void clearingABoxKeepsTheTarget_data();
+    void clearingABoxKeepsTheTarget();
+    void textSetByTheProgramRunsTheHandlerAtOnce_data();
+    void textSetByTheProgramRunsTheHandlerAtOnce();
+    void theTitleReachesCaptionAndStoreOnEveryKeystroke_data();
+    void theTitleReachesCaptionAndStoreOnEveryKeystroke();
+    void aPickInTheCalendar_data();
+    void aPickInTheCalendar();
+    void aClickOnADayPicksIt();
+    void theFirstPickWithNoTargetFillsBothBoxes();
+    void aDateSetByTheProgramRaisesNoPick();
+    void theZeroDateShowsTheCurrentMonth();
+};
+
+// The target of each row is 10 February 2007, 19:23:45 before typing starts; the clock reads
+// 7 February 2007, 18:00:00.
+void TargetEntryTest::eachTypedDateThatReadsTakesEffectAtOnce_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<DateValue>("finalDate");
+    QTest::addColumn<QString>("display");
+
+    QTest::newRow("a date") << "12/25/2007" << at(2007, 12, 25) << "321:01:23:45";
+    QTest::newRow("a date with a time keeps both")
+        << "2/11/2007 6:00 PM" << at(2007, 2, 11, 18) << "4:01:23:45";
+    QTest::newRow("a time alone is day zero, long past")
+        << "7:00 PM" << timeOfDay(19, 0) << "Congrats!!!";
+    QTest::newRow("not a date leaves the target")
+        << "next friday" << at(2007, 2, 10) << "3:01:23:45";
+    QTest::newRow("no such day leaves the target")
+        << "2/30/2007" << at(2007, 2, 10) << "3:01:23:45";
+}
+
+void TargetEntryTest::eachTypedDateThatReadsTakesEffectAtOnce() {
+    QFETCH(QString, typed);
+    QFETCH(DateValue, finalDate);
+    QFETCH(QString, display);
+
+    test::TestProgram test;
+    test.store.preset(Key::tvDate, "2/10/2007");
+    const auto timer = test::startTimerWindow(test);
+    test::LoadedSettingsWindow window(test);
+    window->txtTime->setText(QStringLiteral("7:23:45 PM"));
+    window->txtDate->clear();
+    test.store.forget();
+
+    DateValue accepted = test.program.shared.TargetDate;
+    QString sofar;
+    for (const QChar c : typed) {
+        QTest::keyClick(window->txtDate, c.toLatin1());
+        sofar += c;
+        QCOMPARE(window->txtDate->text(), sofar);
+        if (const auto read = readDateText(sofar.toStdString(), test.program.regional)) {
+            accepted = *read;
+        }
+        QVERIFY2(test.program.shared.TargetDate == accepted, qPrintable(sofar));
+        QCOMPARE(window->Calendar1->selectedDate(), qDateOf(accepted));
+    }
+
+    QCOMPARE(test.program.shared.TargetDate, finalDate);
+    QCOMPARE(test.program.shared.TargetTime, timeOfDay(19, 23, 45));
+    timer->Timer1_Timer();
+    QCOMPARE(timer->Label1->text(), display);
+    QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
+}
+
+void TargetEntryTest::eachTypedTimeThatReadsTakesEffectAtOnce_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<DateValue>("finalTime");
+
+    QTest::newRow("12-hour with seconds") << "7:23:45 PM" << timeOfDay(19, 23, 45);
+    QTest::newRow("24-hour") << "19:05" << timeOfDay(19, 5);
+    QTest::newRow("noon") << "12:00 PM" << timeOfDay(12, 0);
+    QTest::newRow("not a time leaves the target") << "soon" << timeOfDay(6, 30);
+}
+
+void TargetEntryTest::eachTypedTimeThatReadsTakesEffectAtOnce() {
+    QFETCH(QString, typed);
+    QFETCH(DateValue, finalTime);
+
+    test::TestProgram test;
+    test.program.shared.TargetDate = at(2007, 2, 10);
+    test.program.shared.TargetTime = timeOfDay(6, 30);
+    test::LoadedSettingsWindow window(test);
+    window->txtTime->clear();
+    test.store.forget();
+
+    DateValue accepted = test.program.shared.TargetTime;
+    QString sofar;
+    for (const QChar c : typed) {
+        QTest::keyClick(window->txtTime, c.toLatin1());
+        sofar += c;
+        if (const auto read = readDateText(sofar.toStdString(), test.program.regional)) {
+            accepted = *read;
+        }
+        QVERIFY2(test.program.shared.TargetTime == accepted, qPrintable(sofar));
+    }
+
+    QCOMPARE(test.program.shared.TargetTime, finalTime);
+    // The time box leaves the day and the calendar alone.
+    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
+    QCOMPARE(window->Calendar1->selectedDate(), QDate(2007, 2, 10));
+    QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
+}
+
+void TargetEntryTest::clearingABoxKeepsTheTarget_data() {
+    QTest::addColumn<bool>("dateBox");
+    QTest::newRow("date box") << true;
+    QTest::newRow("time box") << false;
+}
+
+void TargetEntryTest::clearingABoxKeepsTheTarget() {
+    QFETCH(bool, dateBox);
+
+    test::TestProgram test;
+    test.program.shared.TargetDate = at(2007, 2, 10);
+    test.program.shared.TargetTime = timeOfDay(19, 23);
+    test::LoadedSettingsWindow window(test);
+    QLineEdit* const box = dateBox ? window->txtDate : window->txtTime;
+
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(box, Qt::Key_Backspace);
+
+    QCOMPARE(box->text(), QString());
+    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
+    QCOMPARE(test.program.shared.TargetTime, timeOfDay(19, 23));
+    QCOMPARE(window->Calendar1->selectedDate(), QDate(2007, 2, 10));
+}
+
+void TargetEntryTest::textSetByTheProgramRunsTheHandlerAtOnce_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("date") << "txtDate"
+                          << "12/25/2008";
+    QTest::newRow("time") << "txtTime"
+                          << "4:15 PM";
+    QTest::newRow("title") << "txtWhat"
+                           << "Launch";
+}
+
+// Without returning to the event loop in between: the handlers the settings window's own steps
+// rely on have run by the time the assignment returns.
+void TargetEntryTest::textSetByTheProgramRunsTheHandlerAtOnce() {
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+
+    test::TestProgram test;
+    const auto timer = test::startTimerWindow(test);
+    test::LoadedSettingsWindow window(test);
+    test.store.forget();
+
+    if (box == QLatin1String("txtDate")) {
+        window->txtDate->setText(text);
+        QCOMPARE(test.program.shared.TargetDate, at(2008, 12, 25));
+        QCOMPARE(window->Calendar1->selectedDate(), QDate(2008, 12, 25));
+    } else if (box == QLatin1String("txtTime")) {
+        window->txtTime->setText(text);
+        QCOMPARE(test.program.shared.TargetTime, timeOfDay(16, 15));
+    } else {
+        window->txtWhat->setText(text);
+        QCOMPARE(timer->windowTitle(), captionFor(text));
+        QCOMPARE(test.store.writes(), (QList<test::KeyText>{{"What", text}}));
+    }
+}
+
+void TargetEntryTest::theTitleReachesCaptionAndStoreOnEveryKeystroke_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("a word") << "Party";
+    QTest::newRow("blanks are not trimmed") << " Go ";
+}
+
+void TargetEntryTest::theTitleReachesCaptionAndStoreOnEveryKeystroke() {
+    QFETCH(QString, typed);
+
+    test::TestProgram test;
+    const auto timer = test::startTimerWindow(test);
+    test::LoadedSettingsWindow window(test);
+    test.store.forget();
+
+    QList<test::KeyText> expected;
+    QString sofar;
+    for (const QChar c : typed) {
+        QTest::keyClick(window->txtWhat, c.toLatin1());
+        sofar += c;
+        expected.append({QStringLiteral("What"), sofar});
+        QCOMPARE(timer->windowTitle(), captionFor(sofar));
+    }
+    while (!sofar.isEmpty()) {
+        QTest::keyClick(window->txtWhat, Qt::Key_Backspace);
+        sofar.chop(1);
+        expected.append({QStringLiteral("What"), sofar});
+        QCOMPARE(timer->windowTitle(), captionFor(sofar));
+    }
+
+    QCOMPARE(test.store.writes(), expected);
+    QCOMPARE(test.store.stored(Key::What), std::optional<std::string>{""});
+    QCOMPARE(timer->windowTitle(), QStringLiteral("Tavrio To "));
+}
+
+void TargetEntryTest::aPickInTheCalendar_data() {
+    QTest::addColumn<QString>("timeBox");
+    QTest::addColumn<DateValue>("targetTime");
+    QTest::addColumn<QString>("timeBoxAfter");
+    QTest::addColumn<DateValue>("targetTimeAfter");
+
+    QTest::newRow("an empty time box shows midnight") << "" << 0.0 << "12:00 AM" << 0.0;
+    QTest::newRow("an empty time box shows the time, to the minute")
+        << "" << timeOfDay(19, 23, 45) << "07:23 PM" << timeOfDay(19, 23);
+    QTest::newRow("a time in the box is left alone")
+        << "07:23 PM" << timeOfDay(19, 23) << "07:23 PM" << timeOfDay(19, 23);
+    QTest::newRow("any text in the box is left alone")
+        << "soon" << timeOfDay(6, 30, 15) << "soon" << timeOfDay(6, 30, 15);
+}
+
+// The user moves the selection from 9 to 10 February 2007 with the arrow key.
+void TargetEntryTest::aPickInTheCalendar() {
+    QFETCH(QString, timeBox);
+    QFETCH(DateValue, targetTime);
+    QFETCH(QString, timeBoxAfter);
+    QFETCH(DateValue, targetTimeAfter);
+
+    test::TestProgram test;
+    const auto timer = test::startTimerWindow(test);
+    test::LoadedSettingsWindow window(test);
+    window->txtTime->setText(timeBox);
+    test.program.shared.TargetTime = targetTime;
+    window->Calendar1->setValue(at(2007, 2, 9));
+    test.store.forget();
+    QSignalSpy picks(window->Calendar1, &MonthCalendar::AfterUpdate);
+
+    QTest::keyClick(&dayGrid(*window->Calendar1), Qt::Key_Right);
+
+    QCOMPARE(picks.count(), 1);
+    QCOMPARE(window->txtDate->text(), QStringLiteral("2/10/2007"));
+    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
+    QCOMPARE(window->Calendar1->selectedDate(), QDate(2007, 2, 10));
+    QCOMPARE(window->txtTime->text(), timeBoxAfter);
+    QCOMPARE(test.program.shared.TargetTime, targetTimeAfter);
+    QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
+    if (targetTimeAfter == 0.0) {
+        timer->Timer1_Timer();
+        QCOMPARE(timer->Label1->text(), QStringLiteral("2:06:00:00"));
+    }
+}
+
+void TargetEntryTest::aClickOnADayPicksIt() {
+    test::TestProgram test;
+    test.program.shared.TargetDate = at(2007, 2, 9);
+    test::LoadedSettingsWindow window(test);
+    window.show();
+    QAbstractItemView& grid = dayGrid(*window->Calendar1);
+
+    std::optional<QModelIndex> tenth;
+    const QAbstractItemModel* const days = grid.model();
+    for (int row = 0; row < days->rowCount() && !tenth; ++row) {
+        for (int column = 0; column < days->columnCount(); ++column) {
+            const QModelIndex cell = days->index(row, column);
+            // From the top the first 10 is the month's own: the month before ends in the 20s.
+            if (cell.data().toInt() == 10) {
+                tenth = cell;
+                break;
+            }
+        }
+    }
+    QVERIFY(tenth.has_value());
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(*tenth).center());
+
+    QCOMPARE(window->txtDate->text(), QStringLiteral("2/10/2007"));
+    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
+}
+
+void TargetEntryTest::theFirstPickWithNoTargetFillsBothBoxes() {
+    test::TestProgram test;
+    test::LoadedSettingsWindow window(test);
+    QCOMPARE(window->txtDate->text(), QString());
+    QCOMPARE(window->txtTime->text(), QString());
+
+    window->Calendar1->setValue(at(2007, 2, 9));
+    QTest::keyClick(&dayGrid(*window->Calendar1), Qt::Key_Right);
+
+    QCOMPARE(window->txtDate->text(), QStringLiteral("2/10/2007"));
+    QCOMPARE(window->txtTime->text(), QStringLiteral("12:00 AM"));
+    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
+    QCOMPARE(test.program.shared.TargetTime, 0.0);
+}
+
+void TargetEntryTest::aDateSetByTheProgramRaisesNoPick() {
+    test::TestProgram test;
+    test.program.shared.TargetDate = at(2007, 2, 10);
+    test::LoadedSettingsWindow window(test);
+    QSignalSpy picks(window->Calendar1, &MonthCalendar::AfterUpdate);
+
+    window->Calendar1->setValue(at(2008, 3, 1));
+
+    QCOMPARE(picks.count(), 0);
+    QCOMPARE(window->Calendar1->selectedDate(), QDate(2008, 3, 1));
+    QCOMPARE(window->txtDate->text(), QStringLiteral("02/10/2007"));
+    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
+}
+
+void TargetEntryTest::theZeroDateShowsTheCurrentMonth() {
+    test::TestProgram test;
+    test.program.shared.TargetDate = at(2007, 2, 10);
+    test::LoadedSettingsWindow window(test);
+    window->txtDate->clear();
+    QSignalSpy picks(window->Calendar1, &MonthCalendar::AfterUpdate);
+
+    window->Calendar1->setValue(0.0);
+
+    const QDate today = QDate::currentDate();
+    QCOMPARE(window->Calendar1->yearShown(), today.year());
+    QCOMPARE(window->Calendar1->monthShown(), today.month());
+    QCOMPARE(picks.count(), 0);
+    QCOMPARE(window->txtDate->text(), QString());
+    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
+}
+
+} // namespace tavrio
+
+TAVRIO_WIDGET_TEST_MAIN(tavrio::TargetEntryTest)
+
+#include "TargetEntryTest.moc"
