@@ -1,0 +1,172 @@
+#!/usr/bin/env bash
+# What Tavrio's timer window costs while it only counts down, beside a floor program (a label in
+# an always-on-top tool window, updated by a repeating one-second timer) measured in the same
+# run on the same display:
+#   start-up     exec to the first mapped window
+#   memory       resident set 5 s after the window is mapped
+#   CPU          utime + stime of all threads over the idle period, in % of one core
+#   wake-ups     voluntary + involuntary context switches of all threads, per second
+#   display lag  how long after the wall clock's second boundary the displayed second changes
+# Tavrio runs twice per round: background shown, and hidden (tvHide=1).
+#
+#   bench/timer_window_idle.sh [--runs N] [--idle SECONDS] [--build DIR]
+#
+# Builds a release Tavrio and the benchmark's programs in DIR (build/bench), runs them on a
+# private Xvfb with openbox, and prints median (min-max) of every figure.
+set -euo pipefail
+
+repo=$(cd "$(dirname "$0")/.." && pwd)
+runs=5
+idle=60
+build=$repo/build/bench
+
+usage() {
+    sed -n '2,/^set -euo/p' "$0" | sed '$d; s/^# \{0,1\}//' >&2
+    exit 2
+}
+while (($#)); do
+    case $1 in
+    --runs) runs=${2:?}; shift 2 ;;
+    --idle) idle=${2:?}; shift 2 ;;
+    --build) build=${2:?}; shift 2 ;;
+    *) usage ;;
+    esac
+done
+[[ $runs =~ ^[1-9][0-9]*$ && $idle =~ ^[1-9][0-9]*$ ]] || usage
+
+echo "Building in $build ..."
+cmake -S "$repo" -B "$build/tavrio" -DCMAKE_BUILD_TYPE=Release -DTAVRIO_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build/tavrio" -j "$(nproc)" --target tavrio >/dev/null
+cmake -S "$repo/bench" -B "$build/programs" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build/programs" -j "$(nproc)" >/dev/null
+floor=$build/programs/tavrio-floor
+
+# The end-to-end harness gives the private display, home and settings, and ends all it started.
+source "$repo/tests/e2e/lib.sh" "$build/tavrio/app/tavrio" "$build/programs/tavrio-probe"
+start_display
+
+results=$E2E_DIR/results
+clock_ticks=$(getconf CLK_TCK)
+readonly results clock_ticks
+: >"$results"
+
+# cpu_ticks PID: utime + stime of the process, all its threads, in clock ticks.
+cpu_ticks() {
+    sed 's/.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'
+}
+
+# thread_switches PID: one line per thread, "name switches".
+thread_switches() {
+    local task
+    for task in /proc/"$1"/task/*; do
+        awk -v name="$(<"$task/comm")" '/^(non)?voluntary_ctxt_switches/ { sum += $2 }
+            END { gsub(/ /, "_", name); print name, sum }' "$task/status"
+    done
+}
+
+# display_lag WINDOW: for each second seen change within five seconds, how many ms after the
+# second boundary the window's client area first changed; the median of those.
+display_lag() {
+    local x y width height
+    read -r x y width height < <(client_geometry "$1")
+    probe changes "$x" "$y" "$width" "$height" 5500 |
+        awk '{ second = int($1 / 1000); if (!(second in first)) first[second] = $1 - second * 1000 }
+            END { for (s in first) print first[s] }' | sort -n |
+        awk '{ lag[NR] = $1 } END { if (NR) printf "%.1f\n", lag[int((NR + 1) / 2)]; else print "nan" }'
+}
+
+# measure NAME CLASS PROGRAM: one start of a program with the settings written before.
+measure() {
+    local name=$1 class=$2 program=$3
+    local watch=$E2E_DIR/map-$name
+    probe map-time "$class" 30000 >"$watch" &
+    local watcher=$!
+    wait_until 10 "the probe to watch the display" grep -q ready "$watch"
+
+    local started=$EPOCHREALTIME
+    "$program" >"$E2E_DIR/$name.log" 2>&1 &
+    local pid=$!
+    E2E_PIDS+=("$pid")
+    wait "$watcher" || fail "$name: no window was mapped"
+    local startup
+    startup=$(awk -v mapped="$(tail -n 1 "$watch")" -v started="$started" \
+        'BEGIN { printf "%.1f", mapped - started * 1000 }')
+
+    sleep 5
+    local rss cpu_before cpu_after
+    rss=$(awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status")
+    cpu_before=$(cpu_ticks "$pid")
+    thread_switches "$pid" >"$E2E_DIR/threads-before"
+    sleep "$idle"
+    cpu_after=$(cpu_ticks "$pid")
+    thread_switches "$pid" >"$E2E_DIR/threads-after"
+
+    local cpu wakeups
+    cpu=$(awk -v ticks=$((cpu_after - cpu_before)) -v hz="$clock_ticks" -v s="$idle" \
+        'BEGIN { printf "%.3f", 100 * ticks / hz / s }')
+    # Threads are matched by name; one that came or went counts from zero.
+    awk -v s="$idle" -v name="$name" '
+        NR == FNR { before[$1] += $2; next }
+        { after[$1] += $2 }
+        END { for (t in after) printf "%s thread:%s %.3f\n", name, t, (after[t] - before[t]) / s }' \
+        "$E2E_DIR/threads-before" "$E2E_DIR/threads-after" >>"$results"
+    wakeups=$(awk -v s="$idle" 'NR == FNR { b += $2; next } { a += $2 }
+        END { printf "%.3f", (a - b) / s }' "$E2E_DIR/threads-before" "$E2E_DIR/threads-after")
+
+    local window lag
+    window=$(xdotool search --onlyvisible --pid "$pid" | head -n 1)
+    lag=$(display_lag "$window")
+
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+    printf '%s startup %s\n%s memory %s\n%s cpu %s\n%s wakeups %s\n%s lag %s\n' \
+        "$name" "$startup" "$name" "$rss" "$name" "$cpu" "$name" "$wakeups" "$name" "$lag" \
+        >>"$results"
+    echo "  $name: start-up $startup ms, $rss MiB, CPU $cpu %, $wakeups wake-ups/s, lag $lag ms"
+}
+
+# Bold red 24-point text counting down to a target three days ahead, in the design's window
+# size: red, so that with the background hidden the text still shows against the black root.
+readonly LOOK=("tvDate=$(date +%F -d '+3 days')" "FontSize=24" "FontBold=True" "FontColor=255")
+for ((run = 1; run <= runs; run++)); do
+    echo "Run $run of $runs (idle ${idle}s each):"
+    write_settings
+    measure floor tavrio-floor "$floor"
+    write_settings "${LOOK[@]}"
+    measure shown tavrio "$TAVRIO"
+    write_settings "${LOOK[@]}" "tvHide=1"
+    measure hidden tavrio "$TAVRIO"
+done
+
+# summary NAME FIGURE: "median (min-max)" over the runs.
+summary() {
+    awk -v name="$1" -v figure="$2" '$1 == name && $2 == figure { print $3 }' "$results" |
+        sort -g | awk '{ v[NR] = $1 }
+            END { if (!NR) { print "-"; exit }
+                  m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+                  printf "%.4g (%.4g-%.4g)\n", m, v[1], v[NR] }'
+}
+
+echo
+printf '%-34s %-22s %-22s %-22s\n' "median (min-max) of $runs runs" "Tavrio, background" \
+    "Tavrio, hidden" "floor"
+for figure in startup memory cpu wakeups lag; do
+    case $figure in
+    startup) label="start-up to first map (ms)" ;;
+    memory) label="resident memory after 5 s (MiB)" ;;
+    cpu) label="CPU while idle (% of one core)" ;;
+    wakeups) label="wake-ups/s, all threads" ;;
+    lag) label="display lag after the second (ms)" ;;
+    esac
+    printf '%-34s %-22s %-22s %-22s\n' "$label" "$(summary shown "$figure")" \
+        "$(summary hidden "$figure")" "$(summary floor "$figure")"
+done
+
+echo
+echo "Wake-ups/s by thread, median of $runs runs:"
+for name in shown hidden floor; do
+    awk -v name="$name" '$1 == name && $2 ~ /^thread:/ { print substr($2, 8) }' "$results" |
+        sort -u | while read -r thread; do
+        printf '  %-7s %-20s %s\n' "$name" "$thread" "$(summary "$name" "thread:$thread")"
+    done
+done
