@@ -1,5 +1,6 @@
 #include "FormsEngine.h"
 
+#include "ApplyWindowAlpha.h"
 #include "Program.h"
 #include "WindowEffects.h"
 #include "frmMain.h"
@@ -35,6 +36,12 @@ void FormsEngine::unloadTimerWindow() {
 void FormsEngine::showTimerWindow() {
     if (timerWindow_ == nullptr) {
         timerWindow_ = new frmMain(program_);
+        QObject::connect(timerWindow_, &frmMain::displayed, timerWindow_,
+                         [this, window = timerWindow_.data()](const QString& text) {
+                             if (displayListener_) {
+                                 displayListener_(*window, text);
+                             }
+                         });
     }
     timerWindow_->showForm();
 }
@@ -63,6 +70,25 @@ void FormsEngine::showSettingsWindow() {
 
 void FormsEngine::showPopupMenu(QPoint globalPosition) {
     settingsWindow().mnuFile->exec(globalPosition);
+}
+
+void FormsEngine::setDisplayListener(std::function<void(frmMain&, const QString&)> listener) {
+    displayListener_ = std::move(listener);
+}
+
+void FormsEngine::bringBackTimerWindow() {
+    if (timerWindow_ == nullptr) {
+        return;
+    }
+    program_.shared.Opacity = 255;
+    ApplyWindowAlpha(*timerWindow_, program_.shared.Opacity, program_.shared.HideBackground);
+    if (settingsWindow_ != nullptr) {
+        settingsWindow_->sldTrans->setValue(program_.shared.Opacity);
+    }
+    timerWindow_->keepOnScreen();
+    timerWindow_->show();
+    timerWindow_->raise();
+    timerWindow_->activateWindow();
 }
 
 void FormsEngine::endProgram() {

@@ -5,6 +5,7 @@
 #include "Forms.h"
 
 #include <QPointer>
+#include <QString>
 
 #include <functional>
 
@@ -29,11 +30,19 @@ public:
 
     void endProgram() override;
 
+    // Told after each refresh of the timer window's display, with the window and the text.
+    void setDisplayListener(std::function<void(frmMain&, const QString&)> listener);
+
+    // Recovery for a timer window made invisible, click-through or lost off-screen: fully
+    // opaque in memory (nothing is stored), on a screen, in front.
+    void bringBackTimerWindow();
+
 private:
     Program& program_;
     std::function<void()> end_;
     QPointer<frmMain> timerWindow_;
     QPointer<frmSettings> settingsWindow_;
+    std::function<void(frmMain&, const QString&)> displayListener_;
 };
 
 } // namespace tavrio

@@ -1,18 +1,30 @@
 // Tavrio: one translucent, always-on-top window counting down to a date and time.
+#include "CommandLine.h"
+#include "DesktopNotifications.h"
 #include "FormsEngine.h"
 #include "LocalClock.h"
+#include "PrintCommand.h"
 #include "Program.h"
 #include "QSettingsStore.h"
 #include "RegionalSettingsFromLocale.h"
+#include "SessionAutostart.h"
 #include "ShowFontDialog.h"
+#include "TimeComesNotifier.h"
+#include "TrayIcon.h"
 #include "UrlOpener.h"
 #include "Version.h"
+#include "frmMain.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QMessageBox>
 
+#include <cstdio>
+
 namespace {
+
+using namespace tavrio;
 
 // Wayland lets no client keep itself above other windows or restore its own place, so where
 // XWayland is at hand the program runs on it, unless the user chose a platform.
@@ -32,32 +44,85 @@ void avoidSharedMemoryRoundTrips() {
     }
 }
 
-} // namespace
+void nameTheApplication() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Tavrio"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tavrio"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
+}
 
-int main(int argc, char* argv[]) {
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
+int runWindows(int argc, char* argv[], const CommandLine& commandLine) {
     preferX11OnWayland();
     avoidSharedMemoryRoundTrips();
 
-    QApplication application(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Tavrio"));
-    QApplication::setApplicationName(QStringLiteral("Tavrio"));
-    QApplication::setApplicationVersion(QString::fromLatin1(tavrio::kVersionText));
+    std::vector<char*> qtArguments = withoutCaptionOptions(argc, argv);
+    int qtArgumentCount = static_cast<int>(qtArguments.size()) - 1;
+    QApplication application(qtArgumentCount, qtArguments.data());
+    nameTheApplication();
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
+    QApplication::setWindowIcon(frmMain::programIcon());
     // The program ends when the timer window is closed, not when its last window goes away
     // (the timer window is re-created for a new border style).
     QApplication::setQuitOnLastWindowClosed(false);
 
-    tavrio::QSettingsStore store;
+    QSettingsStore store;
     // A setting that cannot be saved is reported, and the program goes on with it in memory.
-    tavrio::SettingsWriter writer(store, [](const std::string& message) {
+    SettingsWriter writer(store, [](const std::string& message) {
         QMessageBox::warning(nullptr, QStringLiteral("Tavrio"), QString::fromStdString(message));
     });
-    tavrio::Program program{store, std::move(writer),
-                            tavrio::regionalSettingsFrom(QLocale::system()), tavrio::localNow};
-    tavrio::FormsEngine forms(program, [] { QCoreApplication::exit(0); });
+    Program program{store, std::move(writer), regionalSettingsFrom(QLocale::system()), localNow};
+    FormsEngine forms(program, [] { QCoreApplication::exit(0); });
     program.forms = &forms;
-    program.chooseFont = tavrio::ShowFontDialog;
-    program.openAddress = tavrio::openAddress;
+    program.chooseFont = ShowFontDialog;
+    program.openAddress = openAddress;
+
+    TimeComesNotifier notifier(program, [](const QString& summary, const QString& body) {
+        sendDesktopNotification(QString::fromLatin1(kAppId), summary, body);
+    });
+    SessionAutostart autostart(QString::fromLatin1(kAppId),
+                               QCoreApplication::applicationFilePath());
+    // Made whether or not the desktop has a tray now: Qt docks the icon when a tray appears
+    // later, as one does when Tavrio starts with the session before the panel.
+    TrayIcon tray(forms, notifier, autostart);
+    tray.show();
+    forms.setDisplayListener([&](frmMain& window, const QString& text) {
+        notifier.check();
+        tray.setDisplay(window.windowTitle(), text);
+    });
 
     forms.showTimerWindow();
+    if (commandLine.openSettings) {
+        forms.showSettingsWindow();
+    }
     return QApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const CommandLine commandLine = parseCommandLine(argumentsOf(argc, argv));
+    switch (commandLine.action) {
+    case CommandLine::Action::Help:
+    case CommandLine::Action::Version:
+        std::printf("%s\n", qPrintable(commandLine.output));
+        return 0;
+    case CommandLine::Action::Fail:
+        std::fprintf(stderr, "tavrio: %s\n", qPrintable(commandLine.output));
+        return commandLine.exitCode;
+    case CommandLine::Action::Print: {
+        QCoreApplication application(argc, argv);
+        nameTheApplication();
+        return runPrintCommand(commandLine.watch);
+    }
+    case CommandLine::Action::Run:
+        break;
+    }
+    return runWindows(argc, argv, commandLine);
 }

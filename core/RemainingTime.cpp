@@ -4,11 +4,19 @@
 
 namespace tavrio {
 
-std::string RemainingTimeText(DateValue targetDate, DateValue targetTime, DateValue now) {
+std::optional<std::int64_t> targetMoment(DateValue targetDate, DateValue targetTime) {
     if (targetDate == 0.0) {
+        return std::nullopt;
+    }
+    return dayNumber(targetDate) * kSecondsPerDay + secondOfDay(targetTime);
+}
+
+std::string RemainingTimeText(DateValue targetDate, DateValue targetTime, DateValue now) {
+    const auto moment = targetMoment(targetDate, targetTime);
+    if (!moment) {
         return std::string{kNoTargetText};
     }
-    const std::int64_t target = dayNumber(targetDate) * kSecondsPerDay + secondOfDay(targetTime);
+    const std::int64_t target = *moment;
     const std::int64_t present = linearSeconds(now);
     if (present > target) {
         return std::string{kTargetPassedText};

@@ -1,4 +1,4 @@
-// The fifteen stored settings, declared once: name, default and how the text is read. Nothing
+// The stored settings, declared once: name, default and how the text is read. Nothing
 // else in the program spells a key name or a default.
 #pragma once
 
@@ -30,6 +30,9 @@ enum class Key {
     Top,
     Width,
     Height,
+    // Our own, beyond the fifteen the windows read: the desktop notification when the time comes.
+    tvNotify,
+    tvNotified,
 };
 
 struct KeyInfo {
@@ -59,11 +62,20 @@ inline constexpr std::array<KeyInfo, 15> kKeys{{
     {Key::Height, "Height", "0", ReadAs::Int32},
 }};
 
+// Our own keys, beside the fifteen and in the same section: whether the desktop is told when the
+// time comes, and the target last announced (whole seconds on the date value's line), so that a
+// target is announced once only, also across restarts.
+inline constexpr std::array<KeyInfo, 2> kNotificationKeys{{
+    {Key::tvNotify, "tvNotify", "True", ReadAs::Boolean},
+    {Key::tvNotified, "tvNotified", "", ReadAs::Text},
+}};
+
 // The settings window's title box starts empty rather than with the caption's "??".
 inline constexpr std::string_view kWhatDefaultForTitleBox = "";
 
 constexpr const KeyInfo& keyInfo(Key key) {
-    return kKeys[static_cast<std::size_t>(key)];
+    const auto index = static_cast<std::size_t>(key);
+    return index < kKeys.size() ? kKeys[index] : kNotificationKeys[index - kKeys.size()];
 }
 constexpr std::string_view keyName(Key key) {
     return keyInfo(key).name;

@@ -48,6 +48,9 @@ std::string_view describe(Key key) {
     case Key::Width:
     case Key::Height:
         return "the window's size";
+    case Key::tvNotify:
+    case Key::tvNotified:
+        return "the notification setting";
     }
     return "a setting";
 }

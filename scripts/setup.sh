@@ -14,6 +14,7 @@ test_packages=(
     libgtest-dev
     clang libclang-rt-14-dev clang-format
     xvfb openbox xdotool x11-utils x11-apps picom
+    dbus-daemon desktop-file-utils appstream dpkg-dev file trayer
 )
 
 profile=${1:-run}

@@ -68,17 +68,21 @@ Rect rectOf(const QRect& r) {
 
 } // namespace
 
+QIcon frmMain::programIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 128}) {
+        icon.addFile(QStringLiteral(":/icons/tavrio-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
 frmMain::frmMain(Program& program)
     : QWidget(nullptr, windowFlagsFor(kDesignBorderStyle))
     , Label1(new DisplayLabel(this))
     , program_(program) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(qs(std::string{kTimerCaptionPrefix}) + QStringLiteral("??"));
-    QIcon icon;
-    for (const int size : {16, 32, 48, 128}) {
-        icon.addFile(QStringLiteral(":/icons/tavrio-%1.png").arg(size), QSize(size, size));
-    }
-    setWindowIcon(icon);
+    setWindowIcon(programIcon());
     resize(kDesignClientSize);
     setAutoFillBackground(true);
     QPalette background = palette();

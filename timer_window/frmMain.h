@@ -5,6 +5,7 @@
 
 #include "DisplayLabel.h"
 
+#include <QIcon>
 #include <QTimer>
 #include <QWidget>
 
@@ -18,6 +19,9 @@ class frmMain : public QWidget {
     Q_OBJECT
 
 public:
+    // Tavrio's icon in the sizes it comes in: the windows', and the tray's.
+    static QIcon programIcon();
+
     explicit frmMain(Program& program);
 
     DisplayLabel* const Label1;

@@ -89,6 +89,13 @@ TEST(KeyTable, ListsTheKeysInReadOrder) {
         EXPECT_EQ(keyName(kKeys[i].key), kKeys[i].name);
         EXPECT_TRUE(seen.insert(kKeys[i].name).second) << "named twice";
     }
+    // Our own keys follow the fifteen: each found under its own key, none named like another.
+    for (const KeyInfo& info : kNotificationKeys) {
+        SCOPED_TRACE(std::string{info.name});
+        EXPECT_EQ(&keyInfo(info.key), &info);
+        EXPECT_TRUE(seen.insert(info.name).second) << "named twice";
+    }
+    EXPECT_EQ(keyInfo(Key::tvNotify).defaultText, "True");
     EXPECT_EQ(kAppName, "Tavrio");
     EXPECT_EQ(kSection, "Settings");
 }

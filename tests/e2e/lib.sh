@@ -1,18 +1,20 @@
 # Harness of the end-to-end tests, sourced by each test script with the script's arguments:
-#   source lib.sh TAVRIO PROBE
+#   source lib.sh TAVRIO PROBE [TOOL...]
 # It gives the test a private home, configuration and runtime folder, its own X display with a
 # window manager (and, on request, a compositor), starts Tavrio and other windows there, reads
 # what a user could see through the X tools and tavrio-probe, and ends everything it started by
 # process id when the script exits.
 set -euo pipefail
 
-if [[ $# -ne 2 || ! -x $1 || ! -x $2 ]]; then
-    echo "usage: $0 PATH/TO/tavrio PATH/TO/tavrio-probe" >&2
+if [[ $# -lt 2 || ! -x $1 || ! -x $2 ]]; then
+    echo "usage: $0 PATH/TO/tavrio PATH/TO/tavrio-probe [TOOL...]" >&2
     exit 2
 fi
 TAVRIO=$(realpath "$1")
 PROBE=$(realpath "$2")
-readonly TAVRIO PROBE
+# Tools a test needs beyond these two, in the order its CMake line gives them.
+E2E_TOOLS=("${@:3}")
+readonly TAVRIO PROBE E2E_TOOLS
 
 for tool in Xvfb openbox xdotool xprop xwininfo xev timeout; do
     command -v "$tool" >/dev/null || { echo "missing tool: $tool (scripts/setup.sh test)" >&2; exit 2; }
@@ -291,9 +293,18 @@ work_area() {
 
 # --- Tavrio ----------------------------------------------------------------------------------
 
+# The timer window: Tavrio's window named for the event that the window manager manages (it gives
+# it a WM_STATE), not the tray icon embedded in a tray, which Qt names after the tooltip.
 tavrio_window_of() {
-    { xdotool search --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio To ' 2>/dev/null || true; } |
-        head -n 1
+    local window
+    for window in $(xdotool search --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio To '         2>/dev/null); do
+        # xdotool's name search also looks at names a window does not show (its icon name).
+        [[ $(window_property "$window" _NET_WM_NAME) == '"Tavrio To '* ]] || continue
+        if xprop -id "$window" WM_STATE 2>/dev/null | grep -q 'window state'; then
+            echo "$window"
+            return
+        fi
+    done
 }
 
 tavrio_running() {
@@ -327,11 +338,11 @@ tavrio_window_settled() {
     ((E2E_STEADY_POLLS >= 6))
 }
 
-# start_tavrio: starts the program with the settings written so far and waits until its timer
-# window is on screen and settled; TAVRIO_PID and TAVRIO_WINDOW name them.
+# start_tavrio [ARGUMENT...]: starts the program with the settings written so far and waits until
+# its timer window is on screen and settled; TAVRIO_PID and TAVRIO_WINDOW name them.
 start_tavrio() {
     [[ -z $TAVRIO_PID ]] || fail "Tavrio is already running"
-    "$TAVRIO" >>"$E2E_DIR/tavrio.log" 2>&1 &
+    "$TAVRIO" "$@" >>"$E2E_DIR/tavrio.log" 2>&1 &
     TAVRIO_PID=$!
     E2E_PIDS+=("$TAVRIO_PID")
     wait_until 20 "Tavrio's timer window to appear" tavrio_window_shown

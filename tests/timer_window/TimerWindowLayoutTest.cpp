@@ -49,6 +49,7 @@ private slots:
     void aFailedSizeWriteIsIgnoredAndRetried();
     void aPlaceOffEveryScreenIsBroughtBack_data();
     void aPlaceOffEveryScreenIsBroughtBack();
+    void aScreenChangeWhileRunningBringsTheWindowBack();
 };
 
 void TimerWindowLayoutTest::centresTheLabelInTwips_data() {
@@ -326,6 +327,27 @@ void TimerWindowLayoutTest::aPlaceOffEveryScreenIsBroughtBack() {
     } else {
         QCOMPARE(frame.topLeft(), QPoint(left / 15, top / 15));
     }
+}
+
+// A monitor removed or a resolution lowered while the program runs: the screen tells the window,
+// which comes back onto it if it was left outside, and stays where it is otherwise.
+void TimerWindowLayoutTest::aScreenChangeWhileRunningBringsTheWindowBack() {
+    test::TestProgram test;
+    const auto window = test::startTimerWindow(test);
+    QScreen* screen = window->screen();
+    const QRect area = screen->availableGeometry();
+    test.store.forget();
+
+    window->move(area.left() + 40, area.top() + 30);
+    const QPoint onScreen = window->frameGeometry().topLeft();
+    emit screen->availableGeometryChanged(area);
+    QCOMPARE(window->frameGeometry().topLeft(), onScreen);
+
+    window->move(area.right() + 2000, area.bottom() + 2000);
+    emit screen->availableGeometryChanged(area);
+    QVERIFY(area.contains(window->frameGeometry()));
+    // Brought back for the user to reach; the stored place is the user's to change.
+    QCOMPARE(test.store.writesText(), QString());
 }
 
 } // namespace tavrio

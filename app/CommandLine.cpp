@@ -1,0 +1,123 @@
+#include "CommandLine.h"
+
+#include "Version.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstring>
+
+namespace tavrio {
+
+namespace {
+
+// Qt's own options, which QGuiApplication takes off the command line before the program sees
+// it; listed here so that --print, which starts no window system, accepts them too.
+const QStringList kQtOptionsWithValue{
+    QStringLiteral("display"),         QStringLiteral("geometry"),
+    QStringLiteral("title"),           QStringLiteral("name"),
+    QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowtitle"),
+    QStringLiteral("qwindowicon"),     QStringLiteral("icon"),
+    QStringLiteral("session"),         QStringLiteral("style"),
+    QStringLiteral("stylesheet"),      QStringLiteral("visual"),
+};
+const QStringList kQtFlags{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
+                           QStringLiteral("nograb"), QStringLiteral("dograb"),
+                           QStringLiteral("sync")};
+
+const char* const kCaptionOptions[] = {"-title", "-qwindowtitle", "--title", "--qwindowtitle"};
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Counts down to a date and time on a translucent, always-on-top window."));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Shows this help and exits."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Shows the version and exits."));
+    const QCommandLineOption print(
+        QStringLiteral("print"),
+        QStringLiteral("Prints the countdown for the stored target (as the window shows it) and "
+                       "exits, without a display."));
+    const QCommandLineOption watch(QStringLiteral("watch"),
+                                   QStringLiteral("With --print: prints a new line every second, "
+                                                  "for status bars, until interrupted."));
+    const QCommandLineOption settings(
+        QStringLiteral("settings"),
+        QStringLiteral("Opens the settings window as well, for a timer window out of reach."));
+    parser.addOptions({help, version, print, watch, settings});
+    for (const QString& name : kQtOptionsWithValue) {
+        QCommandLineOption option(name, QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const QString& name : kQtFlags) {
+        QCommandLineOption option(name);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    CommandLine result;
+    if (!parser.parse(arguments)) {
+        result.action = CommandLine::Action::Fail;
+        result.output = parser.errorText() + QStringLiteral("\nTry --help for the options.");
+        result.exitCode = 2;
+        return result;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        result.action = CommandLine::Action::Fail;
+        result.output = QStringLiteral("Unexpected argument: %1\nTry --help for the options.")
+                            .arg(parser.positionalArguments().constFirst());
+        result.exitCode = 2;
+        return result;
+    }
+    if (parser.isSet(help)) {
+        result.action = CommandLine::Action::Help;
+        // Without an application object the parser cannot name the program itself.
+        result.output = parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                  arguments.isEmpty()
+                                                      ? QStringLiteral("tavrio")
+                                                      : QFileInfo(arguments.first()).fileName());
+        return result;
+    }
+    if (parser.isSet(version)) {
+        result.action = CommandLine::Action::Version;
+        result.output = QStringLiteral("Tavrio %1").arg(QString::fromLatin1(kVersionText));
+        return result;
+    }
+    if (parser.isSet(watch) && !parser.isSet(print)) {
+        result.action = CommandLine::Action::Fail;
+        result.output = QStringLiteral("--watch goes with --print.");
+        result.exitCode = 2;
+        return result;
+    }
+    result.action = parser.isSet(print) ? CommandLine::Action::Print : CommandLine::Action::Run;
+    result.watch = parser.isSet(watch);
+    result.openSettings = parser.isSet(settings);
+    return result;
+}
+
+std::vector<char*> withoutCaptionOptions(int argc, char** argv) {
+    std::vector<char*> kept;
+    for (int i = 0; i < argc; ++i) {
+        const bool caption =
+            std::any_of(std::begin(kCaptionOptions), std::end(kCaptionOptions),
+                        [&](const char* option) { return std::strcmp(argv[i], option) == 0; });
+        if (caption) {
+            ++i; // and its value
+            continue;
+        }
+        kept.push_back(argv[i]);
+    }
+    kept.push_back(nullptr);
+    return kept;
+}
+
+} // namespace tavrio

@@ -1,0 +1,69 @@
+#include "PrintCommand.h"
+
+#include "Conversions.h"
+#include "LocalClock.h"
+#include "QSettingsStore.h"
+#include "RegionalSettingsFromLocale.h"
+#include "RemainingTime.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QLocale>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+
+namespace tavrio {
+
+namespace {
+
+// The text for the target as it is stored now; the timer window reads it the same way.
+std::string currentText(QSettingsStore& store, const RegionalSettings& regional) {
+    const DateValue date = toDate(readSetting(store, Key::tvDate), regional).value_or(0.0);
+    const DateValue time = toDate(readSetting(store, Key::tvTime), regional).value_or(0.0);
+    return RemainingTimeText(date, time, localNow());
+}
+
+// False once the reader has gone (a status bar restarted, a closed pipe).
+bool printLine(const std::string& text) {
+    return std::printf("%s\n", text.c_str()) >= 0 && std::fflush(stdout) == 0;
+}
+
+int millisecondsToNextSecond() {
+    return 1001 - static_cast<int>(QDateTime::currentMSecsSinceEpoch() % 1000);
+}
+
+} // namespace
+
+int runPrintCommand(bool watch) {
+    QSettingsStore store;
+    if (const auto problem = store.readProblem()) {
+        std::fprintf(stderr, "tavrio: %s\n", problem->c_str());
+        return 1;
+    }
+    const RegionalSettings regional = regionalSettingsFrom(QLocale::system());
+    if (!printLine(currentText(store, regional)) || !watch) {
+        return 0;
+    }
+#ifdef SIGPIPE
+    // A reader that goes away ends the watch through a failed write, with success, rather than
+    // through the signal.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+
+    QTimer tick;
+    tick.setSingleShot(true);
+    tick.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        if (!printLine(currentText(store, regional))) {
+            QCoreApplication::exit(0);
+            return;
+        }
+        tick.start(millisecondsToNextSecond());
+    });
+    tick.start(millisecondsToNextSecond());
+    return QCoreApplication::exec();
+}
+
+} // namespace tavrio

@@ -1,0 +1,10 @@
+// --print: the countdown for the stored target, as the timer window would show it, on standard
+// output, without a display. With --watch, a new line just after every second.
+#pragma once
+
+namespace tavrio {
+
+// Returns the exit code: 0, or 1 when the settings file cannot be read.
+int runPrintCommand(bool watch);
+
+} // namespace tavrio

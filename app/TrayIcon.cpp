@@ -1,0 +1,80 @@
+#include "TrayIcon.h"
+
+#include "FormsEngine.h"
+#include "SessionAutostart.h"
+#include "TimeComesNotifier.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSystemTrayIcon>
+
+namespace tavrio {
+
+TrayIcon::TrayIcon(FormsEngine& forms, TimeComesNotifier& notifier, SessionAutostart& autostart)
+    : forms_(forms)
+    , notifier_(notifier)
+    , autostart_(autostart)
+    , menu_(new QMenu)
+    , icon_(new QSystemTrayIcon(QApplication::windowIcon(), this)) {
+    settingsAction = menu_->addAction(QStringLiteral("Settings"));
+    showTimerAction = menu_->addAction(QStringLiteral("Show Timer Window"));
+    menu_->addSeparator();
+    notifyAction = menu_->addAction(QStringLiteral("Notify When Time Comes"));
+    notifyAction->setCheckable(true);
+    autostartAction = menu_->addAction(QStringLiteral("Start With Session"));
+    autostartAction->setCheckable(true);
+    autostartAction->setVisible(SessionAutostart::isSupported());
+    menu_->addSeparator();
+    exitAction = menu_->addAction(QStringLiteral("Exit"));
+
+    connect(settingsAction, &QAction::triggered, this, [this] { forms_.showSettingsWindow(); });
+    connect(showTimerAction, &QAction::triggered, this, [this] { forms_.bringBackTimerWindow(); });
+    connect(notifyAction, &QAction::triggered, this,
+            [this](bool checked) { notifier_.setEnabled(checked); });
+    connect(autostartAction, &QAction::triggered, this, [this](bool checked) {
+        if (const auto problem = autostart_.setEnabled(checked)) {
+            QMessageBox::warning(nullptr, QStringLiteral("Tavrio"), *problem);
+        }
+        refreshChecks();
+    });
+    connect(exitAction, &QAction::triggered, this, [this] { forms_.endProgram(); });
+    // Both states live elsewhere (the store, the autostart file) and may change behind our back.
+    connect(menu_, &QMenu::aboutToShow, this, &TrayIcon::refreshChecks);
+    refreshChecks();
+
+    icon_->setContextMenu(menu_);
+    connect(icon_, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
+                    forms_.bringBackTimerWindow();
+                }
+            });
+}
+
+TrayIcon::~TrayIcon() {
+    delete menu_;
+}
+
+void TrayIcon::show() {
+    icon_->show();
+}
+
+void TrayIcon::setDisplay(const QString& title, const QString& text) {
+    const QString tip = title + u'\n' + text;
+    if (icon_->toolTip() != tip) {
+        icon_->setToolTip(tip);
+    }
+}
+
+QString TrayIcon::toolTip() const {
+    return icon_->toolTip();
+}
+
+void TrayIcon::refreshChecks() {
+    notifyAction->setChecked(notifier_.enabled());
+    autostartAction->setChecked(SessionAutostart::isSupported() && autostart_.isEnabled());
+}
+
+} // namespace tavrio

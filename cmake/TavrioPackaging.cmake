@@ -1,0 +1,13 @@
+# A Debian package of the installed files: `cpack -G DEB` in the build folder.
+set(CPACK_PACKAGE_NAME "tavrio")
+set(CPACK_PACKAGE_VENDOR "The Tavrio developers")
+set(CPACK_PACKAGE_CONTACT "The Tavrio developers <maintainers@tavrio.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
+set(CPACK_GENERATOR "DEB")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_STRIP_FILES ON)
+include(CPack)

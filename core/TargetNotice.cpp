@@ -1,0 +1,13 @@
+#include "TargetNotice.h"
+
+namespace tavrio {
+
+Notice noticeFor(const NoticeInput& input) {
+    if (!input.target || input.now <= *input.target || input.announcedTarget == input.target) {
+        return Notice::None;
+    }
+    const bool cameByTheClock = input.firstTickOfRun || input.lastTargetAhead == input.target;
+    return cameByTheClock && input.notificationsWanted ? Notice::Announce : Notice::MarkDone;
+}
+
+} // namespace tavrio

@@ -1,0 +1,166 @@
+// The tray icon's menu, item by item, on the real forms engine: the way back to a timer window
+// that cannot be reached, and the two extras it switches.
+#include "TrayIcon.h"
+
+#include "FormsEngine.h"
+#include "SessionAutostart.h"
+#include "TestProgram.h"
+#include "TimeComesNotifier.h"
+#include "WidgetTestMain.h"
+#include "frmMain.h"
+#include "frmSettings.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QTest>
+
+#include <memory>
+
+namespace tavrio {
+
+namespace {
+
+const QString kAppId = QStringLiteral("org.tavrio.Tavrio");
+const QString kProgram = QStringLiteral("/opt/Tavrio Apps/bin/tavrio");
+
+// The program as main puts it together, on a recording store.
+struct RunningProgram {
+    test::TestProgram test;
+    int ended = 0;
+    FormsEngine forms{test.program, [this] {
+                          ++ended;
+                      }};
+    TimeComesNotifier notifier{test.program, [](const QString&, const QString&) {
+                               }};
+    SessionAutostart autostart{kAppId, kProgram};
+    TrayIcon tray{forms, notifier, autostart};
+
+    RunningProgram() { test.program.forms = &forms; }
+};
+
+QStringList itemTexts(const QMenu& menu) {
+    QStringList texts;
+    for (const QAction* action : menu.actions()) {
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return texts;
+}
+
+} // namespace
+
+class TrayIconTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QFile::remove(SessionAutostart(kAppId, kProgram).entryPath()); }
+
+    void theMenuListsItsItemsInOrder() {
+        RunningProgram program;
+        QCOMPARE(itemTexts(*program.tray.menu()),
+                 QStringList({"Settings", "Show Timer Window", "-", "Notify When Time Comes",
+                              "Start With Session", "-", "Exit"}));
+    }
+
+    void settingsOpensTheSettingsWindow() {
+        RunningProgram program;
+        program.forms.showTimerWindow();
+        QVERIFY(!program.forms.settingsWindowLoaded());
+        program.tray.settingsAction->trigger();
+        QVERIFY(program.forms.settingsWindowLoaded());
+        QVERIFY(program.forms.settingsWindow().isVisible());
+    }
+
+    // A window made invisible and click-through by the user comes back opaque, on screen and in
+    // front, while the stored opacity stays what the user chose.
+    void showTimerWindowBringsBackAnInvisibleWindowWithoutStoring() {
+        RunningProgram program;
+        program.test.store.preset(Key::tvTrans, "0");
+        program.test.store.preset(Key::Left, "-150000");
+        program.forms.showTimerWindow();
+        frmMain* window = program.forms.timerWindow();
+        QVERIFY(window != nullptr);
+        QCOMPARE(window->windowOpacity(), 0.0);
+        window->move(-5000, -5000);
+        program.test.store.forget();
+
+        program.tray.showTimerAction->trigger();
+
+        QCOMPARE(int{program.test.program.shared.Opacity}, 255);
+        QCOMPARE(window->windowOpacity(), 1.0);
+        QVERIFY(window->isVisible());
+        QVERIFY(window->screen()->availableGeometry().intersects(window->frameGeometry()));
+        QCOMPARE(program.test.store.writesText(), QString());
+        QCOMPARE(program.test.store.stored(Key::tvTrans), std::optional<std::string>{"0"});
+    }
+
+    void notifyWhenTimeComesIsStoredAndReadBack() {
+        RunningProgram program;
+        QVERIFY(program.tray.notifyAction->isChecked());
+        program.tray.notifyAction->trigger();
+        QCOMPARE(program.test.store.stored(Key::tvNotify), std::optional<std::string>{"False"});
+        program.test.store.preset(Key::tvNotify, "True");
+        emit program.tray.menu()->aboutToShow();
+        QVERIFY(program.tray.notifyAction->isChecked());
+    }
+
+    void startWithSessionWritesAndRemovesTheAutostartEntry() {
+        RunningProgram program;
+        const QString entry = program.autostart.entryPath();
+        QVERIFY(entry.endsWith(QStringLiteral("/autostart/org.tavrio.Tavrio.desktop")));
+        QVERIFY(!program.tray.autostartAction->isChecked());
+
+        program.tray.autostartAction->trigger();
+        QVERIFY(program.tray.autostartAction->isChecked());
+        QFile file(entry);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        file.close();
+        QVERIFY2(text.contains(QStringLiteral("Exec=\"/opt/Tavrio Apps/bin/tavrio\"\n")),
+                 qPrintable(text));
+        QVERIFY(text.startsWith(QStringLiteral("[Desktop Entry]\n")));
+
+        program.tray.autostartAction->trigger();
+        QVERIFY(!program.tray.autostartAction->isChecked());
+        QVERIFY(!QFile::exists(entry));
+    }
+
+    // The desktop's own way to turn an autostart entry off is Hidden=true in it.
+    void anEntryHiddenByTheDesktopCountsAsOff() {
+        RunningProgram program;
+        QVERIFY(!program.autostart.setEnabled(true));
+        QFile file(program.autostart.entryPath());
+        QVERIFY(file.open(QIODevice::Append));
+        file.write("Hidden=true\n");
+        file.close();
+        emit program.tray.menu()->aboutToShow();
+        QVERIFY(!program.tray.autostartAction->isChecked());
+    }
+
+    void exitEndsTheProgramKeepingWhatTheSettingsWindowHolds() {
+        RunningProgram program;
+        program.forms.showTimerWindow();
+        program.forms.showSettingsWindow();
+        program.test.program.shared.TargetDate = test::at(2030, 1, 2);
+        program.test.store.forget();
+
+        program.tray.exitAction->trigger();
+
+        QCOMPARE(program.ended, 1);
+        QCOMPARE(program.test.store.stored(Key::tvDate), std::optional<std::string>{"1/2/2030"});
+        // As the pop-up menu's Exit: no position is stored.
+        QVERIFY(!program.test.store.writesText().contains(QStringLiteral("Left")));
+    }
+
+    void theToolTipShowsTheTitleAndTheCountdown() {
+        RunningProgram program;
+        program.tray.setDisplay(QStringLiteral("Tavrio To Launch"), QStringLiteral("3:01:23:45"));
+        QCOMPARE(program.tray.toolTip(), QStringLiteral("Tavrio To Launch\n3:01:23:45"));
+    }
+};
+
+} // namespace tavrio
+
+TAVRIO_WIDGET_TEST_MAIN(tavrio::TrayIconTest)
+
+#include "TrayIconTest.moc"

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# The desktop notification when the time comes, against a stand-in notification service on a
+# private session bus: one when the countdown passes the target, none again after a restart, one
+# at start-up for a target that passed while Tavrio was not running, none when turned off, and
+# no harm when no service is there.
+source "$(dirname "$0")/lib.sh" "$@"
+
+readonly SINK=${E2E_TOOLS[0]:?usage: notification.sh TAVRIO PROBE NOTIFICATION-SINK}
+readonly NOTIFICATIONS=$E2E_DIR/notifications.log
+
+# Targets are times of today a few seconds off; the day must not change under the test.
+(($(date +%s -d 'tomorrow 00:00') - $(date +%s) > 60)) || sleep 61
+
+start_display
+
+address_file=$E2E_DIR/bus-address
+dbus-daemon --session --nofork --nopidfile --address="unix:path=$E2E_DIR/bus" \
+    --print-address=3 3>"$address_file" >"$E2E_DIR/dbus.log" 2>&1 &
+E2E_PIDS+=($!)
+wait_until 10 "the private session bus to start" test -s "$address_file"
+export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$address_file")
+
+SINK_PID=
+start_sink() {
+    : >"$NOTIFICATIONS"
+    "$SINK" >"$NOTIFICATIONS" 2>>"$E2E_DIR/sink.log" &
+    SINK_PID=$!
+    E2E_PIDS+=("$SINK_PID")
+    sink_ready() { grep -qx ready "$NOTIFICATIONS"; }
+    wait_until 10 "the stand-in notification service to take its name" sink_ready
+}
+received() {
+    grep -c "^Tavrio	" "$NOTIFICATIONS" || true
+}
+# clock_time SECONDS: the time of day that many seconds from now, as a 24-hour text.
+clock_time() {
+    date +%H:%M:%S -d "$1 seconds"
+}
+
+start_sink
+
+note "the countdown passes the target"
+write_settings "What=Launch" "tvDate=$(date +%F)" "tvTime=$(clock_time 3)"
+start_tavrio
+one_received() { (($(received) >= 1)); }
+wait_until 10 "a notification when the time comes" one_received
+sleep 2
+check_eq "exactly one notification" "$(received)" 1
+check "it names the title ($(cut -f2- "$NOTIFICATIONS" | tail -n 1))" \
+    grep -q "^Tavrio	Tavrio To Launch	.*Launch" "$NOTIFICATIONS"
+announced=$(read_setting tvNotified) || fail "the announced target was not stored"
+stop_tavrio
+
+note "restarted after the time came"
+start_tavrio
+sleep 3
+check_eq "no second notification for the same target" "$(received)" 1
+stop_tavrio
+
+note "a target that passed while Tavrio was not running"
+write_settings "What=Review" "tvDate=$(date +%F)" "tvTime=$(clock_time -60)" \
+    "tvNotified=$announced"
+start_tavrio
+wait_until 10 "a notification at start-up" test "$(received)" -ge 2
+check "it names the new title" grep -q "^Tavrio	Tavrio To Review	" "$NOTIFICATIONS"
+stop_tavrio
+
+note "turned off"
+write_settings "What=Quiet" "tvDate=$(date +%F)" "tvTime=$(clock_time 2)" "tvNotify=False"
+start_tavrio
+sleep 4
+check_eq "no notification" "$(received)" 2
+stop_tavrio
+
+note "no notification service"
+kill "$SINK_PID"
+wait "$SINK_PID" 2>/dev/null || true
+write_settings "What=Alone" "tvDate=$(date +%F)" "tvTime=$(clock_time 2)"
+start_tavrio
+sleep 4
+check "Tavrio goes on counting without it" tavrio_running
+check_eq "and still shows its window" "$(tavrio_window_of)" "$TAVRIO_WINDOW"
+stop_tavrio
+
+finish
