@@ -307,30 +307,23 @@ void frmSettings::cmdFont_Click() {
     }
     spec = *chosen;
 
-    DisplayLabel* label = nullptr;
-    if (frmMain* timer = program_.forms->timerWindow()) {
-        label = timer->Label1;
-    }
-    if (label) {
-        label->setFontName(qs(spec.Name));
-    }
-    program_.writer.save(Key::FontName, spec.Name);
-    if (label) {
-        label->setFontSize(spec.Size);
-    }
-    program_.writer.save(Key::FontSize, integerText(spec.Size));
-    if (label) {
-        label->setForeColor(spec.Color);
-    }
-    program_.writer.save(Key::FontColor, integerText(spec.Color));
-    if (label) {
-        label->setFontBold(spec.Bold);
-    }
-    program_.writer.save(Key::FontBold, booleanText(spec.Bold));
-    if (label) {
-        label->setFontItalic(spec.Italic);
-    }
-    program_.writer.save(Key::FontItalic, booleanText(spec.Italic));
+    // The timer window is looked up again: it may have gone while the dialog was open.
+    frmMain* timer = program_.forms->timerWindow();
+    const auto step = [&](auto apply, Key key, const std::string& text) {
+        if (timer != nullptr) {
+            apply(*timer->Label1);
+        }
+        program_.writer.save(key, text);
+    };
+    step([&](DisplayLabel& label) { label.setFontName(qs(spec.Name)); }, Key::FontName, spec.Name);
+    step([&](DisplayLabel& label) { label.setFontSize(spec.Size); }, Key::FontSize,
+         integerText(spec.Size));
+    step([&](DisplayLabel& label) { label.setForeColor(spec.Color); }, Key::FontColor,
+         integerText(spec.Color));
+    step([&](DisplayLabel& label) { label.setFontBold(spec.Bold); }, Key::FontBold,
+         booleanText(spec.Bold));
+    step([&](DisplayLabel& label) { label.setFontItalic(spec.Italic); }, Key::FontItalic,
+         booleanText(spec.Italic));
 }
 
 void frmSettings::Picture1_Click() {

@@ -66,6 +66,14 @@ Rect rectOf(const QRect& r) {
     return {r.x(), r.y(), r.width(), r.height()};
 }
 
+std::vector<Rect> screenAreas() {
+    std::vector<Rect> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        areas.push_back(rectOf(screen->availableGeometry()));
+    }
+    return areas;
+}
+
 } // namespace
 
 QIcon frmMain::programIcon() {
@@ -198,7 +206,7 @@ void frmMain::restorePlace() {
     }
 
     // A place stored while another monitor was attached must not leave the window unreachable.
-    keepOnScreen();
+    broughtBack_ = bringOnScreen();
     intendedPlace_ = pos();
 }
 
@@ -209,19 +217,17 @@ QPoint frmMain::centredFramePosition(const QMargins& frame) const {
 }
 
 void frmMain::keepOnScreen() {
-    std::vector<Rect> screens;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        screens.push_back(rectOf(screen->availableGeometry()));
-    }
+    (void)bringOnScreen();
+}
+
+bool frmMain::bringOnScreen() {
     const Rect frame = rectOf(frameGeometry());
-    // A window brought back before its frame was known is brought wholly on screen again with
-    // the frame, rather than left with the frame's edge off the screen.
-    const Rect reachable =
-        broughtBack_ ? moveOntoNearest(frame, screens) : keepReachable(frame, screens);
-    if (reachable != frame) {
-        move(reachable.left, reachable.top);
-        broughtBack_ = !framed_;
+    const Rect reachable = keepReachable(frame, screenAreas());
+    if (reachable == frame) {
+        return false;
     }
+    move(reachable.left, reachable.top);
+    return true;
 }
 
 void frmMain::watchScreens() {
@@ -458,11 +464,13 @@ void frmMain::noticeFrame() {
     // Placed as a client area inside the known frame: Qt would convert a frame position with the
     // frame it believes in, which at this moment may still be none.
     const QPoint frameTopLeft = centredByDesign_ ? centredFramePosition(*frame) : intendedPlace_;
-    setGeometry(QRect{frameTopLeft + QPoint{frame->left(), frame->top()}, size()});
+    Rect outer = rectOf(QRect{frameTopLeft, size().grownBy(*frame)});
+    // A window brought back on screen without its frame is brought wholly on screen with it,
+    // rather than left with the frame's edge off the screen.
     if (broughtBack_) {
-        keepOnScreen();
-        broughtBack_ = false;
+        outer = moveOntoNearest(outer, screenAreas());
     }
+    setGeometry(QRect{QPoint{outer.left + frame->left(), outer.top + frame->top()}, size()});
 }
 
 } // namespace tavrio

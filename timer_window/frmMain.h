@@ -80,6 +80,8 @@ private:
     void loadSettings();
     void restorePlace();
     void watchScreens();
+    // keepOnScreen, telling whether the window was moved.
+    bool bringOnScreen();
     // False when the size is refused and nothing changed.
     bool setOuterSize(int width, int height);
     void setClientSize(QSize client);
@@ -102,6 +104,8 @@ private:
     bool centredByDesign_ = true;
     // Where the frame's top-left corner was put before the frame was known.
     QPoint intendedPlace_;
+    // The stored place was off every screen and the window was brought back before its frame
+    // was known.
     bool broughtBack_ = false;
     // Where the pointer holds the window while the left button drags it, from the frame's corner.
     std::optional<QPoint> dragOffset_;
