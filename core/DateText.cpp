@@ -1,5 +1,7 @@
 #include "DateText.h"
 
+#include "TextScan.h"
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -107,32 +109,6 @@ void appendLongTime(std::string& text, std::int64_t secondOfDay, const RegionalS
 // The reader works on a view that each step shortens by what it has read; a step that fails
 // leaves the caller to discard the view.
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-bool takePrefix(std::string_view& text, std::string_view prefix) {
-    if (prefix.empty() || !text.starts_with(prefix)) {
-        return false;
-    }
-    text.remove_prefix(prefix.size());
-    return true;
-}
-
 struct Number {
     unsigned value = 0;
     std::size_t digits = 0;
@@ -230,21 +206,6 @@ std::optional<ReadDate> takeDate(std::string_view& text, const RegionalSettings&
         return std::nullopt;
     }
     return ReadDate{date, yearFirst};
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    const auto lower = [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 enum class HalfOfDay { None, Morning, Afternoon };
