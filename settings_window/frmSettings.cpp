@@ -200,8 +200,8 @@ void frmSettings::Form_Unload() {
 
 void frmSettings::storeTargetAndOpacity() {
     const SharedValues& shared = program_.shared;
-    program_.writer.save(Key::tvDate, generalDateText(shared.TargetDate, program_.regional));
-    program_.writer.save(Key::tvTime, generalDateText(shared.TargetTime, program_.regional));
+    program_.writer.save(Key::tvDate, storedDateText(shared.TargetDate));
+    program_.writer.save(Key::tvTime, storedDateText(shared.TargetTime));
     program_.writer.save(Key::tvTrans, integerText(shared.Opacity));
 }
 

@@ -147,7 +147,7 @@ private slots:
         program.tray.exitAction->trigger();
 
         QCOMPARE(program.ended, 1);
-        QCOMPARE(program.test.store.stored(Key::tvDate), std::optional<std::string>{"1/2/2030"});
+        QCOMPARE(program.test.store.stored(Key::tvDate), std::optional<std::string>{"2030-01-02"});
         // As the pop-up menu's Exit: no position is stored.
         QVERIFY(!program.test.store.writesText().contains(QStringLiteral("Left")));
     }

@@ -124,7 +124,7 @@ void AppearanceControlsTest::aBorderStyleChoiceRecreatesTheTimerWindow() {
     settings.Combo1->setCurrentIndex(style);
     test.store.onRead = nullptr;
 
-    const QList<test::KeyText> expected{{"tvDate", "12/25/2026"}, {"tvTime", "7:30:00 PM"},
+    const QList<test::KeyText> expected{{"tvDate", "2026-12-25"}, {"tvTime", "19:30:00"},
                                         {"tvTrans", "205"},       {"Left", "2250"},
                                         {"Top", "1350"},          {"BS", QString::number(style)}};
     QCOMPARE(test.store.writes().mid(0, expected.size()), expected);

@@ -219,15 +219,14 @@ void SettingsWindowLifecycleTest::closingStoresTheTargetAndOpacity_data() {
     QTest::newRow("a target, its seconds dropped by the load")
         << at(2007, 2, 10) << timeOfDay(15, 45, 30) << 128
         << QList<test::KeyText>{
-               {"tvDate", "2/10/2007"}, {"tvTime", "3:45:00 PM"}, {"tvTrans", "128"}};
+               {"tvDate", "2007-02-10"}, {"tvTime", "15:45:00"}, {"tvTrans", "128"}};
     QTest::newRow("no target keeps the time with its seconds")
         << 0.0 << timeOfDay(19, 23, 45) << 0
-        << QList<test::KeyText>{
-               {"tvDate", "12:00:00 AM"}, {"tvTime", "7:23:45 PM"}, {"tvTrans", "0"}};
+        << QList<test::KeyText>{{"tvDate", "00:00:00"}, {"tvTime", "19:23:45"}, {"tvTrans", "0"}};
     QTest::newRow("opaque, at midnight")
         << at(2026, 12, 25) << 0.0 << 255
         << QList<test::KeyText>{
-               {"tvDate", "12/25/2026"}, {"tvTime", "12:00:00 AM"}, {"tvTrans", "255"}};
+               {"tvDate", "2026-12-25"}, {"tvTime", "00:00:00"}, {"tvTrans", "255"}};
 }
 
 void SettingsWindowLifecycleTest::closingStoresTheTargetAndOpacity() {

@@ -212,7 +212,7 @@ void TimerWindowHandlingTest::endingKeepsTheTargetOfAnOpenSettingsWindow_data() 
     QTest::addColumn<QList<test::KeyText>>("writes");
 
     const QList<test::KeyText> target{
-        {"tvDate", "12/25/2026"}, {"tvTime", "7:30:00 PM"}, {"tvTrans", "205"}};
+        {"tvDate", "2026-12-25"}, {"tvTime", "19:30:00"}, {"tvTrans", "205"}};
     const QList<test::KeyText> place{{"Left", "1500"}, {"Top", "1200"}};
     QTest::newRow("Exit stores no place") << true << true << target;
     QTest::newRow("closing the timer window") << true << false << place + target;
