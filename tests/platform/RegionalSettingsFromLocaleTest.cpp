@@ -52,6 +52,17 @@ DateValue timeOfDay(int h, int mi, int s = 0) {
     return at(1899, 12, 30, h, mi, s);
 }
 
+TEST(RegionalSettingsFrom, TheCLocaleTakesTheEntryFormsConventions) {
+    for (const char* name : {"C", "POSIX", "C.UTF-8"}) {
+        SCOPED_TRACE(name);
+        const RegionalSettings regional = regionalSettingsFrom(QLocale(QString::fromLatin1(name)));
+        EXPECT_EQ(regional, RegionalSettings::usEnglish());
+        EXPECT_EQ(entryDateText(at(2027, 3, 4), regional), "03/04/2027");
+        EXPECT_EQ(calendarPickText(at(2027, 3, 4), regional), "3/4/2027");
+        EXPECT_EQ(readDateText("3/4/2027 9:05 PM", regional), at(2027, 3, 4, 21, 5));
+    }
+}
+
 // Every locale Qt knows, and C: each form the program writes into a box, and each form the target
 // was ever stored in, reads back under that locale to the value it was written from. The times
 // look like dates where a locale writes both with the same separator (9.05.00 under Finnish
