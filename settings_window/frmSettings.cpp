@@ -174,12 +174,16 @@ void frmSettings::Form_Load() {
 
     // Each assignment runs the box's change handler at once, which reads the text back.
     if (shared.TargetDate != 0.0) {
-        txtDate->setText(qs(entryDateText(shared.TargetDate, regional)));
-        txtTime->setText(qs(entryTimeText(shared.TargetTime, regional)));
+        fill(*txtDate, dateChanged_, entryDateText(shared.TargetDate, regional));
+        fill(*txtTime, timeChanged_, entryTimeText(shared.TargetTime, regional));
     }
     sldTrans->setValue(shared.Opacity);
     Calendar1->setValue(shared.TargetDate);
+    // The stored title reaches the box and the caption, but is not written back: storing it
+    // again would rewrite the settings file for a value the user did not change.
+    fillingTitle_ = true;
     txtWhat->setText(qs(readSetting(program_.store, Key::What, kWhatDefaultForTitleBox)));
+    fillingTitle_ = false;
 
     shared.Updating = true;
     const auto style = toInt16(readSetting(program_.store, Key::BS), regional);
@@ -195,14 +199,20 @@ void frmSettings::Form_Load() {
 }
 
 void frmSettings::Form_Unload() {
-    storeTargetAndOpacity();
+    storeChangedTargetAndOpacity();
 }
 
-void frmSettings::storeTargetAndOpacity() {
+void frmSettings::storeChangedTargetAndOpacity() {
     const SharedValues& shared = program_.shared;
-    program_.writer.save(Key::tvDate, storedDateText(shared.TargetDate));
-    program_.writer.save(Key::tvTime, storedDateText(shared.TargetTime));
-    program_.writer.save(Key::tvTrans, integerText(shared.Opacity));
+    if (dateChanged_) {
+        program_.writer.save(Key::tvDate, storedDateText(shared.TargetDate));
+    }
+    if (timeChanged_) {
+        program_.writer.save(Key::tvTime, storedDateText(shared.TargetTime));
+    }
+    if (opacityChanged_) {
+        program_.writer.save(Key::tvTrans, integerText(shared.Opacity));
+    }
 }
 
 void frmSettings::closeEvent(QCloseEvent* event) {
@@ -218,16 +228,18 @@ void frmSettings::mnuExit_Click() {
     program_.forms->endProgram();
 }
 
+// The pick is the user's change of the date; the time it fills an empty time box with is not one.
 void frmSettings::Calendar1_AfterUpdate() {
     txtDate->setText(qs(calendarPickText(Calendar1->Value(), program_.regional)));
     if (txtTime->text().isEmpty()) {
-        txtTime->setText(qs(entryTimeText(program_.shared.TargetTime, program_.regional)));
+        fill(*txtTime, timeChanged_, entryTimeText(program_.shared.TargetTime, program_.regional));
     }
 }
 
 void frmSettings::txtDate_Change() {
     if (const auto date = readDateText(txtDate->text().toStdString(), program_.regional)) {
         program_.shared.TargetDate = *date;
+        dateChanged_ = true;
         Calendar1->setValue(*date);
     }
 }
@@ -235,7 +247,14 @@ void frmSettings::txtDate_Change() {
 void frmSettings::txtTime_Change() {
     if (const auto time = readDateText(txtTime->text().toStdString(), program_.regional)) {
         program_.shared.TargetTime = *time;
+        timeChanged_ = true;
     }
+}
+
+void frmSettings::fill(QLineEdit& box, bool& changed, const std::string& text) {
+    const bool changedBefore = changed;
+    box.setText(qs(text));
+    changed = changedBefore;
 }
 
 void frmSettings::txtWhat_Change() {
@@ -243,7 +262,9 @@ void frmSettings::txtWhat_Change() {
     if (frmMain* timer = program_.forms->timerWindow()) {
         timer->setWindowTitle(qs(std::string{kTimerCaptionPrefix} + title));
     }
-    program_.writer.save(Key::What, title);
+    if (!fillingTitle_) {
+        program_.writer.save(Key::What, title);
+    }
 }
 
 void frmSettings::Combo1_Click() {
@@ -253,13 +274,27 @@ void frmSettings::Combo1_Click() {
     }
     shared.Updating = true;
     shared.SettingsLoaded = false;
-    // The new window reads every setting from the store, so the target and opacity set here
-    // since the window opened go there first rather than giving way to the stored ones.
-    storeTargetAndOpacity();
+    // The new window reads every setting from the store: what the user changed here goes there
+    // first, and the windows keep what they held for the rest rather than the stored text (a
+    // time whose seconds the time box dropped, the opacity the tray made opaque).
+    const SharedValues held = shared;
+    storeChangedTargetAndOpacity();
     program_.forms->unloadTimerWindow();
     program_.writer.save(Key::BS, integerText(Combo1->currentIndex()));
     program_.forms->showTimerWindow();
+    keepInForce(held);
     shared.Updating = false;
+}
+
+void frmSettings::keepInForce(const SharedValues& held) {
+    SharedValues& shared = program_.shared;
+    shared.TargetDate = held.TargetDate;
+    shared.TargetTime = held.TargetTime;
+    shared.Opacity = held.Opacity;
+    if (frmMain* timer = program_.forms->timerWindow()) {
+        ApplyWindowAlpha(*timer, shared.Opacity, shared.HideBackground);
+        timer->Timer1_Timer();
+    }
 }
 
 void frmSettings::chkHide_Click() {
@@ -280,6 +315,7 @@ void frmSettings::sldTrans_Scroll() {
         return;
     }
     program_.shared.Opacity = static_cast<std::uint8_t>(value);
+    opacityChanged_ = true;
     if (frmMain* timer = program_.forms->timerWindow()) {
         ApplyWindowAlpha(*timer, program_.shared.Opacity, chkHide->isChecked());
     }

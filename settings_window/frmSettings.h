@@ -1,12 +1,15 @@
 // The settings window: the one place where the user changes what the timer window shows and how
 // it looks. Each control applies its change to the timer window at once; the target date, time
-// and opacity are stored when the window closes, everything else as it changes.
+// and opacity are stored when the window closes, and only those the user changed here, everything
+// else as it changes.
 #pragma once
 
 #include "MonthCalendar.h"
 #include "ScrollSlider.h"
 
 #include <QWidget>
+
+#include <string>
 
 class QAction;
 class QCheckBox;
@@ -19,6 +22,7 @@ class QPushButton;
 namespace tavrio {
 
 struct Program;
+struct SharedValues;
 class DonationPicture;
 
 class frmSettings : public QWidget {
@@ -52,9 +56,12 @@ public:
 
     void Form_Load();
     void Form_Unload();
-    // The three settings stored only when the window closes, or when the program ends while it is
-    // open.
-    void storeTargetAndOpacity();
+    // The target date, the target time and the opacity are stored only when the window closes, or
+    // when the program ends while it is open, and only those the user changed in this window (by
+    // typing, a pick in the calendar, a move of the slider): what the window was filled with is
+    // not written back, so a stored value the user did not change stays as it is, also one that
+    // could not be read. A window only loaded hidden, for its menu, has nothing to store.
+    void storeChangedTargetAndOpacity();
 
     void mnuSettings_Click();
     void mnuExit_Click();
@@ -79,8 +86,19 @@ protected:
 private:
     void layOut();
     void connectHandlers();
+    // The program's own text for a box: read like any other, but no change of the user's.
+    void fill(QLineEdit& box, bool& changed, const std::string& text);
+    // After the timer window was re-created from the store: the target and opacity the windows
+    // held before stay in force.
+    void keepInForce(const SharedValues& held);
 
     Program& program_;
+    // What the user changed in this window.
+    bool dateChanged_ = false;
+    bool timeChanged_ = false;
+    bool opacityChanged_ = false;
+    // The load puts the stored title into the title box.
+    bool fillingTitle_ = false;
 };
 
 } // namespace tavrio

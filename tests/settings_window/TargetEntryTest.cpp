@@ -334,6 +334,9 @@ void TargetEntryTest::theFirstPickWithNoTargetFillsBothBoxes() {
     QCOMPARE(window->txtTime->text(), QStringLiteral("12:00 AM"));
     QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
     QCOMPARE(test.program.shared.TargetTime, 0.0);
+    // The pick is the user's; the time the program filled in beside it is not.
+    window->storeChangedTargetAndOpacity();
+    QCOMPARE(test.store.writes(), (QList<test::KeyText>{{"tvDate", "2007-02-10"}}));
 }
 
 void TargetEntryTest::aDateSetByTheProgramRaisesNoPick() {
