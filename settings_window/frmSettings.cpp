@@ -61,8 +61,8 @@ frmSettings::frmSettings(Program& program)
     : QWidget(nullptr, WindowEffects::current().independentToolWindow() | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , txtWhat(new QLineEdit(this))
-    , txtDate(new QLineEdit(this))
-    , txtTime(new QLineEdit(this))
+    , txtDate(new EntryBox(QStringLiteral("Not a date: the target stays as it was"), this))
+    , txtTime(new EntryBox(QStringLiteral("Not a time: the target stays as it was"), this))
     , Calendar1(new MonthCalendar(this))
     , sldTrans(new ScrollSlider(this))
     , Label1(new QLabel(QStringLiteral("Opacity:"), this))
@@ -158,6 +158,10 @@ void frmSettings::connectHandlers() {
     connect(txtWhat, &QLineEdit::textChanged, this, &frmSettings::txtWhat_Change);
     connect(txtDate, &QLineEdit::textChanged, this, &frmSettings::txtDate_Change);
     connect(txtTime, &QLineEdit::textChanged, this, &frmSettings::txtTime_Change);
+    connect(txtDate, &EntryBox::textBegun, this,
+            [this] { beginText(date_, program_.shared.TargetDate); });
+    connect(txtTime, &EntryBox::textBegun, this,
+            [this] { beginText(time_, program_.shared.TargetTime); });
     connect(Calendar1, &MonthCalendar::AfterUpdate, this, &frmSettings::Calendar1_AfterUpdate);
     connect(sldTrans, &ScrollSlider::Scroll, this, &frmSettings::sldTrans_Scroll);
     connect(Combo1, &QComboBox::currentIndexChanged, this, &frmSettings::Combo1_Click);
@@ -172,10 +176,12 @@ void frmSettings::Form_Load() {
     SharedValues& shared = program_.shared;
     const RegionalSettings& regional = program_.regional;
 
+    beginText(date_, shared.TargetDate);
+    beginText(time_, shared.TargetTime);
     // Each assignment runs the box's change handler at once, which reads the text back.
     if (shared.TargetDate != 0.0) {
-        fill(*txtDate, dateChanged_, entryDateText(shared.TargetDate, regional));
-        fill(*txtTime, timeChanged_, entryTimeText(shared.TargetTime, regional));
+        fill(*txtDate, date_, shared.TargetDate, entryDateText(shared.TargetDate, regional));
+        fill(*txtTime, time_, shared.TargetTime, entryTimeText(shared.TargetTime, regional));
     }
     sldTrans->setValue(shared.Opacity);
     Calendar1->setValue(shared.TargetDate);
@@ -204,10 +210,10 @@ void frmSettings::Form_Unload() {
 
 void frmSettings::storeChangedTargetAndOpacity() {
     const SharedValues& shared = program_.shared;
-    if (dateChanged_) {
+    if (date_.changed) {
         program_.writer.save(Key::tvDate, storedDateText(shared.TargetDate));
     }
-    if (timeChanged_) {
+    if (time_.changed) {
         program_.writer.save(Key::tvTime, storedDateText(shared.TargetTime));
     }
     if (opacityChanged_) {
@@ -230,31 +236,49 @@ void frmSettings::mnuExit_Click() {
 
 // The pick is the user's change of the date; the time it fills an empty time box with is not one.
 void frmSettings::Calendar1_AfterUpdate() {
+    SharedValues& shared = program_.shared;
     txtDate->setText(qs(calendarPickText(Calendar1->Value(), program_.regional)));
+    beginText(date_, shared.TargetDate);
     if (txtTime->text().isEmpty()) {
-        fill(*txtTime, timeChanged_, entryTimeText(program_.shared.TargetTime, program_.regional));
+        fill(*txtTime, time_, shared.TargetTime,
+             entryTimeText(shared.TargetTime, program_.regional));
     }
 }
 
 void frmSettings::txtDate_Change() {
-    if (const auto date = readDateText(txtDate->text().toStdString(), program_.regional)) {
-        program_.shared.TargetDate = *date;
-        dateChanged_ = true;
-        Calendar1->setValue(*date);
-    }
+    takeText(*txtDate, date_, program_.shared.TargetDate);
+    Calendar1->setValue(program_.shared.TargetDate);
 }
 
 void frmSettings::txtTime_Change() {
-    if (const auto time = readDateText(txtTime->text().toStdString(), program_.regional)) {
-        program_.shared.TargetTime = *time;
-        timeChanged_ = true;
-    }
+    takeText(*txtTime, time_, program_.shared.TargetTime);
 }
 
-void frmSettings::fill(QLineEdit& box, bool& changed, const std::string& text) {
-    const bool changedBefore = changed;
+void frmSettings::takeText(EntryBox& box, TypedValue& typed, DateValue& value) {
+    const QString text = box.text();
+    if (const auto read = readDateText(text.toStdString(), program_.regional)) {
+        value = *read;
+        typed.changed = true;
+        box.setUnreadable(false);
+        return;
+    }
+    value = typed.valueBefore;
+    typed.changed = typed.changedBefore;
+    // An empty box is no mistake: it is where every new text starts.
+    box.setUnreadable(!text.trimmed().isEmpty());
+}
+
+void frmSettings::beginText(TypedValue& typed, DateValue value) {
+    typed.valueBefore = value;
+    typed.changedBefore = typed.changed;
+}
+
+void frmSettings::fill(EntryBox& box, TypedValue& typed, DateValue& value,
+                       const std::string& text) {
+    const bool changed = typed.changed;
     box.setText(qs(text));
-    changed = changedBefore;
+    typed.changed = changed;
+    beginText(typed, value);
 }
 
 void frmSettings::txtWhat_Change() {

@@ -4,6 +4,8 @@
 // else as it changes.
 #pragma once
 
+#include "DateValue.h"
+#include "EntryBox.h"
 #include "MonthCalendar.h"
 #include "ScrollSlider.h"
 
@@ -33,8 +35,8 @@ public:
     explicit frmSettings(Program& program);
 
     QLineEdit* const txtWhat;
-    QLineEdit* const txtDate;
-    QLineEdit* const txtTime;
+    EntryBox* const txtDate;
+    EntryBox* const txtTime;
     MonthCalendar* const Calendar1;
     ScrollSlider* const sldTrans;
     QLabel* const Label1;
@@ -84,18 +86,32 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The target date or time as one of the boxes sets it.
+    struct TypedValue {
+        // The user set it in this window.
+        bool changed = false;
+        // What was in force when the user began the box's current text, which a text that does
+        // not read brings back, never a reading on the way to it ("2/29/20" on the way to an
+        // unreadable "2/29/2027").
+        DateValue valueBefore = 0;
+        bool changedBefore = false;
+    };
+
     void layOut();
     void connectHandlers();
+    // A text that reads takes effect at once; one that does not brings back what was in force
+    // before the user began it, and marks the box.
+    void takeText(EntryBox& box, TypedValue& typed, DateValue& value);
+    static void beginText(TypedValue& typed, DateValue value);
     // The program's own text for a box: read like any other, but no change of the user's.
-    void fill(QLineEdit& box, bool& changed, const std::string& text);
+    void fill(EntryBox& box, TypedValue& typed, DateValue& value, const std::string& text);
     // After the timer window was re-created from the store: the target and opacity the windows
     // held before stay in force.
     void keepInForce(const SharedValues& held);
 
     Program& program_;
-    // What the user changed in this window.
-    bool dateChanged_ = false;
-    bool timeChanged_ = false;
+    TypedValue date_;
+    TypedValue time_;
     bool opacityChanged_ = false;
     // The load puts the stored title into the title box.
     bool fillingTitle_ = false;

@@ -216,6 +216,7 @@ void SettingsWindowLifecycleTest::closingStoresOnlyWhatTheUserChanged_data() {
     QTest::newRow("a pick in the calendar")
         << "pick" << QList<test::KeyText>{{"tvDate", "2007-02-11"}};
     QTest::newRow("a move of the slider") << "slider" << QList<test::KeyText>{{"tvTrans", "138"}};
+    QTest::newRow("a text that does not read") << "unreadable" << QList<test::KeyText>{};
     QTest::newRow("everything") << "date time slider"
                                 << QList<test::KeyText>{{"tvDate", "2027-03-04"},
                                                         {"tvTime", "09:05:00"},
@@ -253,6 +254,10 @@ void SettingsWindowLifecycleTest::closingStoresOnlyWhatTheUserChanged() {
     }
     if (change.contains(QStringLiteral("slider"))) {
         QTest::keyClick(window->sldTrans, Qt::Key_Right);
+    }
+    if (change.contains(QStringLiteral("unreadable"))) {
+        typeInto(window->txtDate, QStringLiteral("2/29/2027"));
+        typeInto(window->txtTime, QStringLiteral("9:05 XM"));
     }
     QVERIFY(window->close());
     test::processPendingEvents();
