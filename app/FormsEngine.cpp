@@ -92,9 +92,10 @@ void FormsEngine::bringBackTimerWindow() {
 }
 
 void FormsEngine::endProgram() {
-    // A target or opacity entered in a still open settings window would otherwise be lost.
+    // A target or opacity the user changed in a still open settings window would otherwise be
+    // lost; nothing else of them is written.
     if (settingsWindow_ != nullptr) {
-        settingsWindow_->storeTargetAndOpacity();
+        settingsWindow_->storeChangedTargetAndOpacity();
         settingsWindow_->hide();
     }
     // Hidden rather than closed: closing would run the windows' closing steps.

@@ -1,6 +1,7 @@
 #include "Conversions.h"
 
 #include "DateText.h"
+#include "TextScan.h"
 
 #include <algorithm>
 #include <charconv>
@@ -15,23 +16,6 @@ namespace tavrio {
 
 namespace {
 
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // A decimal number checked against the program's grammar and rewritten with '.' so that
 // std::from_chars, which ignores the C locale, can read it.
 struct DecimalText {
@@ -43,7 +27,7 @@ struct DecimalText {
 };
 
 std::optional<DecimalText> scanDecimal(std::string_view text, std::string_view decimalSeparator) {
-    text = trimmed(text);
+    text = trimBlanks(text);
     DecimalText number;
     std::size_t pos = 0;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
@@ -153,21 +137,6 @@ std::optional<Integer> readWhole(std::string_view text, const RegionalSettings& 
     return static_cast<Integer>(whole);
 }
 
-bool equalsIgnoringCase(std::string_view text, std::string_view word) {
-    if (text.size() != word.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto lower = [](char c) {
-            return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
-        };
-        if (lower(text[i]) != lower(word[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 double roundHalfEven(double value) {
@@ -202,7 +171,7 @@ std::optional<float> toSingle(std::string_view text, const RegionalSettings& reg
 }
 
 std::optional<bool> toBoolean(std::string_view text, const RegionalSettings& regional) {
-    const std::string_view word = trimmed(text);
+    const std::string_view word = trimBlanks(text);
     if (equalsIgnoringCase(word, "True")) {
         return true;
     }

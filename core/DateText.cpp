@@ -1,5 +1,7 @@
 #include "DateText.h"
 
+#include "TextScan.h"
+
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
@@ -13,8 +15,9 @@ using namespace std::chrono;
 constexpr std::string_view kAm = "AM";
 constexpr std::string_view kPm = "PM";
 
-// Two-digit years up to this one are read as 20xx, later ones as 19xx.
-constexpr unsigned kLastTwoDigitYearOf2000s = 29;
+// Every year is read and written with four digits: earlier versions stored them so, and a year
+// typed with fewer is one on its way to four, not a date yet.
+constexpr std::size_t kYearDigits = 4;
 
 // Writers fall back to these when the settings leave a separator or designator empty: an empty
 // one would glue the numbers together, or lose the half of the day, and the text would not read
@@ -50,88 +53,42 @@ void appendNumber(std::string& text, unsigned value, int width) {
     }
 }
 
+// In the locale's order and separator, the year with four digits, day and month with two when
+// leadingZeros is set.
 void appendDate(std::string& text, const year_month_day& date, const RegionalSettings& regional,
-                bool dayLeadingZero, bool monthLeadingZero) {
+                bool leadingZeros) {
     const std::string_view separator = dateSeparatorOf(regional);
     const auto year = static_cast<unsigned>(static_cast<int>(date.year()));
     const auto month = static_cast<unsigned>(date.month());
     const auto day = static_cast<unsigned>(date.day());
-    const int dayWidth = dayLeadingZero ? 2 : 1;
-    const int monthWidth = monthLeadingZero ? 2 : 1;
+    const int width = leadingZeros ? 2 : 1;
     switch (regional.dateOrder) {
     case DateOrder::MonthDayYear:
-        appendNumber(text, month, monthWidth);
+        appendNumber(text, month, width);
         text += separator;
-        appendNumber(text, day, dayWidth);
+        appendNumber(text, day, width);
         text += separator;
         appendNumber(text, year, 4);
         break;
     case DateOrder::DayMonthYear:
-        appendNumber(text, day, dayWidth);
+        appendNumber(text, day, width);
         text += separator;
-        appendNumber(text, month, monthWidth);
+        appendNumber(text, month, width);
         text += separator;
         appendNumber(text, year, 4);
         break;
     case DateOrder::YearMonthDay:
         appendNumber(text, year, 4);
         text += separator;
-        appendNumber(text, month, monthWidth);
+        appendNumber(text, month, width);
         text += separator;
-        appendNumber(text, day, dayWidth);
+        appendNumber(text, day, width);
         break;
-    }
-}
-
-void appendLongTime(std::string& text, std::int64_t secondOfDay, const RegionalSettings& regional) {
-    const std::string_view separator = timeSeparatorOf(regional);
-    const auto hour = static_cast<unsigned>(secondOfDay / 3600);
-    const auto minute = static_cast<unsigned>(secondOfDay / 60 % 60);
-    const auto second = static_cast<unsigned>(secondOfDay % 60);
-    const int hourWidth = regional.hourLeadingZero ? 2 : 1;
-    if (regional.twelveHourClock) {
-        appendNumber(text, hour % 12 == 0 ? 12 : hour % 12, hourWidth);
-    } else {
-        appendNumber(text, hour, hourWidth);
-    }
-    text += separator;
-    appendNumber(text, minute, 2);
-    text += separator;
-    appendNumber(text, second, 2);
-    if (regional.twelveHourClock) {
-        text += ' ';
-        text += designatorOf(hour >= 12, regional);
     }
 }
 
 // The reader works on a view that each step shortens by what it has read; a step that fails
 // leaves the caller to discard the view.
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-std::string_view trimBlanks(std::string_view text) {
-    while (!text.empty() && isBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && isBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
-bool takePrefix(std::string_view& text, std::string_view prefix) {
-    if (prefix.empty() || !text.starts_with(prefix)) {
-        return false;
-    }
-    text.remove_prefix(prefix.size());
-    return true;
-}
 
 struct Number {
     unsigned value = 0;
@@ -179,21 +136,13 @@ std::optional<std::string_view> takeTimeSeparator(std::string_view& text,
     return std::nullopt;
 }
 
-int yearOf(Number number) {
-    if (number.digits > 2) {
-        return static_cast<int>(number.value);
-    }
-    return static_cast<int>(number.value) +
-           (number.value <= kLastTwoDigitYearOf2000s ? 2000 : 1900);
-}
-
 struct ReadDate {
     year_month_day date;
     bool yearFirst = false;
 };
 
 std::optional<ReadDate> takeDate(std::string_view& text, const RegionalSettings& regional) {
-    const auto first = takeNumber(text, 4);
+    const auto first = takeNumber(text, kYearDigits);
     if (!first) {
         return std::nullopt;
     }
@@ -201,15 +150,14 @@ std::optional<ReadDate> takeDate(std::string_view& text, const RegionalSettings&
     if (!separator) {
         return std::nullopt;
     }
-    // No day or month needs three digits or exceeds 31, so such a first number can only be the
-    // year of an ISO 8601 date, whatever order the locale writes dates in.
-    const bool yearFirst =
-        regional.dateOrder == DateOrder::YearMonthDay || first->digits > 2 || first->value > 31;
+    // No day or month has more than two digits, so a longer first number can only be the year of
+    // an ISO 8601 date, whatever order the locale writes dates in.
+    const bool yearFirst = regional.dateOrder == DateOrder::YearMonthDay || first->digits > 2;
     const auto second = takeNumber(text, 2);
     if (!second || !takePrefix(text, *separator)) {
         return std::nullopt;
     }
-    const auto third = takeNumber(text, yearFirst ? 2 : 4);
+    const auto third = takeNumber(text, yearFirst ? 2 : kYearDigits);
     if (!third) {
         return std::nullopt;
     }
@@ -224,27 +172,15 @@ std::optional<ReadDate> takeDate(std::string_view& text, const RegionalSettings&
         month = *second;
         day = *first;
     }
-    const year_month_day date{std::chrono::year{yearOf(year)}, std::chrono::month{month.value},
-                              std::chrono::day{day.value}};
+    if (year.digits != kYearDigits) {
+        return std::nullopt;
+    }
+    const year_month_day date{std::chrono::year{static_cast<int>(year.value)},
+                              std::chrono::month{month.value}, std::chrono::day{day.value}};
     if (!date.ok()) {
         return std::nullopt;
     }
     return ReadDate{date, yearFirst};
-}
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    const auto lower = [](char c) {
-        return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 enum class HalfOfDay { None, Morning, Afternoon };
@@ -329,22 +265,30 @@ std::optional<DateValue> readDateAndTime(std::string_view text, const RegionalSe
 
 } // namespace
 
-std::string generalDateText(DateValue value, const RegionalSettings& regional) {
+std::string storedDateText(DateValue value) {
     const auto civil = toCivil(value);
     if (!civil) {
         return {};
     }
     const bool hasDate = dayNumber(value) != 0;
-    const bool hasTime = civil->timeOfDay.count() != 0;
+    const auto second = static_cast<unsigned>(civil->timeOfDay.count());
     std::string text;
     if (hasDate) {
-        appendDate(text, civil->date, regional, regional.dayLeadingZero, regional.monthLeadingZero);
+        appendNumber(text, static_cast<unsigned>(static_cast<int>(civil->date.year())), 4);
+        text += '-';
+        appendNumber(text, static_cast<unsigned>(civil->date.month()), 2);
+        text += '-';
+        appendNumber(text, static_cast<unsigned>(civil->date.day()), 2);
     }
-    if (hasTime || !hasDate) {
+    if (second != 0 || !hasDate) {
         if (hasDate) {
             text += ' ';
         }
-        appendLongTime(text, civil->timeOfDay.count(), regional);
+        appendNumber(text, second / 3600, 2);
+        text += ':';
+        appendNumber(text, second / 60 % 60, 2);
+        text += ':';
+        appendNumber(text, second % 60, 2);
     }
     return text;
 }
@@ -355,7 +299,7 @@ std::string entryDateText(DateValue value, const RegionalSettings& regional) {
         return {};
     }
     std::string text;
-    appendDate(text, civil->date, regional, true, true);
+    appendDate(text, civil->date, regional, true);
     return text;
 }
 
@@ -365,7 +309,7 @@ std::string calendarPickText(DateValue value, const RegionalSettings& regional) 
         return {};
     }
     std::string text;
-    appendDate(text, civil->date, regional, false, false);
+    appendDate(text, civil->date, regional, false);
     return text;
 }
 
@@ -393,8 +337,8 @@ std::optional<DateValue> readDateText(std::string_view text, const RegionalSetti
     if (const auto value = readDateAndTime(text, regional)) {
         return value;
     }
-    // Only when the text is no date: where the date and time separators coincide, "1.02.03"
-    // is a date.
+    // No text reads as both: a date's year has four digits and no part of a time more than two,
+    // so where dates and times share a separator, 9.05.00 is still a time.
     const auto time = readTime(text, regional);
     if (!time) {
         return std::nullopt;

@@ -7,8 +7,12 @@
 namespace tavrio {
 
 DateValue localNow() {
-    const QDateTime now = QDateTime::currentDateTime();
-    return dateValueOf(now.date(), now.time()).value_or(0.0);
+    return localDateValue(QDateTime::currentDateTime());
+}
+
+DateValue localDateValue(const QDateTime& moment) {
+    const QDateTime local = moment.toLocalTime();
+    return dateValueOf(local.date(), local.time()).value_or(0.0);
 }
 
 } // namespace tavrio

@@ -148,6 +148,11 @@ void applyLongTimeFormat(const QString& format, RegionalSettings& regional) {
 
 RegionalSettings regionalSettingsFrom(const QLocale& locale) {
     RegionalSettings regional;
+    // C and POSIX (no LANG, as in containers and minimal sessions) have no date order of their
+    // own; Qt's stand-in writes the day first, against the month/day/year of the entry forms.
+    if (locale.language() == QLocale::C) {
+        return regional;
+    }
     applyShortDateFormat(locale.dateFormat(QLocale::ShortFormat), regional);
     applyLongTimeFormat(locale.timeFormat(QLocale::LongFormat), regional);
     regional.amDesignator = locale.amText().toStdString();

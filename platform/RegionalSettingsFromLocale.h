@@ -10,7 +10,9 @@ class QString;
 namespace tavrio {
 
 // Date order, separator and leading zeros from the locale's short date format; time separator,
-// clock and hour leading zero from its long time format; its AM/PM texts and decimal point.
+// clock and hour leading zero from its long time format; its AM/PM texts and decimal point. The C
+// locale, which has no conventions of its own, gets the entry forms' own: month/day/year with "/",
+// a 12-hour clock with AM and PM, and "." as the decimal point.
 RegionalSettings regionalSettingsFrom(const QLocale& locale);
 
 // The two format readers the above uses, for formats no installed locale has. Each reads a Qt

@@ -61,8 +61,8 @@ frmSettings::frmSettings(Program& program)
     : QWidget(nullptr, WindowEffects::current().independentToolWindow() | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , txtWhat(new QLineEdit(this))
-    , txtDate(new QLineEdit(this))
-    , txtTime(new QLineEdit(this))
+    , txtDate(new EntryBox(QStringLiteral("Not a date: the target stays as it was"), this))
+    , txtTime(new EntryBox(QStringLiteral("Not a time: the target stays as it was"), this))
     , Calendar1(new MonthCalendar(this))
     , sldTrans(new ScrollSlider(this))
     , Label1(new QLabel(QStringLiteral("Opacity:"), this))
@@ -158,6 +158,10 @@ void frmSettings::connectHandlers() {
     connect(txtWhat, &QLineEdit::textChanged, this, &frmSettings::txtWhat_Change);
     connect(txtDate, &QLineEdit::textChanged, this, &frmSettings::txtDate_Change);
     connect(txtTime, &QLineEdit::textChanged, this, &frmSettings::txtTime_Change);
+    connect(txtDate, &EntryBox::textBegun, this,
+            [this] { beginText(date_, program_.shared.TargetDate); });
+    connect(txtTime, &EntryBox::textBegun, this,
+            [this] { beginText(time_, program_.shared.TargetTime); });
     connect(Calendar1, &MonthCalendar::AfterUpdate, this, &frmSettings::Calendar1_AfterUpdate);
     connect(sldTrans, &ScrollSlider::Scroll, this, &frmSettings::sldTrans_Scroll);
     connect(Combo1, &QComboBox::currentIndexChanged, this, &frmSettings::Combo1_Click);
@@ -172,14 +176,20 @@ void frmSettings::Form_Load() {
     SharedValues& shared = program_.shared;
     const RegionalSettings& regional = program_.regional;
 
+    beginText(date_, shared.TargetDate);
+    beginText(time_, shared.TargetTime);
     // Each assignment runs the box's change handler at once, which reads the text back.
     if (shared.TargetDate != 0.0) {
-        txtDate->setText(qs(entryDateText(shared.TargetDate, regional)));
-        txtTime->setText(qs(entryTimeText(shared.TargetTime, regional)));
+        fill(*txtDate, date_, shared.TargetDate, entryDateText(shared.TargetDate, regional));
+        fill(*txtTime, time_, shared.TargetTime, entryTimeText(shared.TargetTime, regional));
     }
     sldTrans->setValue(shared.Opacity);
     Calendar1->setValue(shared.TargetDate);
+    // The stored title reaches the box and the caption, but is not written back: storing it
+    // again would rewrite the settings file for a value the user did not change.
+    fillingTitle_ = true;
     txtWhat->setText(qs(readSetting(program_.store, Key::What, kWhatDefaultForTitleBox)));
+    fillingTitle_ = false;
 
     shared.Updating = true;
     const auto style = toInt16(readSetting(program_.store, Key::BS), regional);
@@ -195,14 +205,20 @@ void frmSettings::Form_Load() {
 }
 
 void frmSettings::Form_Unload() {
-    storeTargetAndOpacity();
+    storeChangedTargetAndOpacity();
 }
 
-void frmSettings::storeTargetAndOpacity() {
+void frmSettings::storeChangedTargetAndOpacity() {
     const SharedValues& shared = program_.shared;
-    program_.writer.save(Key::tvDate, generalDateText(shared.TargetDate, program_.regional));
-    program_.writer.save(Key::tvTime, generalDateText(shared.TargetTime, program_.regional));
-    program_.writer.save(Key::tvTrans, integerText(shared.Opacity));
+    if (date_.changed) {
+        program_.writer.save(Key::tvDate, storedDateText(shared.TargetDate));
+    }
+    if (time_.changed) {
+        program_.writer.save(Key::tvTime, storedDateText(shared.TargetTime));
+    }
+    if (opacityChanged_) {
+        program_.writer.save(Key::tvTrans, integerText(shared.Opacity));
+    }
 }
 
 void frmSettings::closeEvent(QCloseEvent* event) {
@@ -218,24 +234,51 @@ void frmSettings::mnuExit_Click() {
     program_.forms->endProgram();
 }
 
+// The pick is the user's change of the date; the time it fills an empty time box with is not one.
 void frmSettings::Calendar1_AfterUpdate() {
+    SharedValues& shared = program_.shared;
     txtDate->setText(qs(calendarPickText(Calendar1->Value(), program_.regional)));
+    beginText(date_, shared.TargetDate);
     if (txtTime->text().isEmpty()) {
-        txtTime->setText(qs(entryTimeText(program_.shared.TargetTime, program_.regional)));
+        fill(*txtTime, time_, shared.TargetTime,
+             entryTimeText(shared.TargetTime, program_.regional));
     }
 }
 
 void frmSettings::txtDate_Change() {
-    if (const auto date = readDateText(txtDate->text().toStdString(), program_.regional)) {
-        program_.shared.TargetDate = *date;
-        Calendar1->setValue(*date);
-    }
+    takeText(*txtDate, date_, program_.shared.TargetDate);
+    Calendar1->setValue(program_.shared.TargetDate);
 }
 
 void frmSettings::txtTime_Change() {
-    if (const auto time = readDateText(txtTime->text().toStdString(), program_.regional)) {
-        program_.shared.TargetTime = *time;
+    takeText(*txtTime, time_, program_.shared.TargetTime);
+}
+
+void frmSettings::takeText(EntryBox& box, TypedValue& typed, DateValue& value) {
+    const QString text = box.text();
+    if (const auto read = readDateText(text.toStdString(), program_.regional)) {
+        value = *read;
+        typed.changed = true;
+        box.setUnreadable(false);
+        return;
     }
+    value = typed.valueBefore;
+    typed.changed = typed.changedBefore;
+    // An empty box is no mistake: it is where every new text starts.
+    box.setUnreadable(!text.trimmed().isEmpty());
+}
+
+void frmSettings::beginText(TypedValue& typed, DateValue value) {
+    typed.valueBefore = value;
+    typed.changedBefore = typed.changed;
+}
+
+void frmSettings::fill(EntryBox& box, TypedValue& typed, DateValue& value,
+                       const std::string& text) {
+    const bool changed = typed.changed;
+    box.setText(qs(text));
+    typed.changed = changed;
+    beginText(typed, value);
 }
 
 void frmSettings::txtWhat_Change() {
@@ -243,7 +286,9 @@ void frmSettings::txtWhat_Change() {
     if (frmMain* timer = program_.forms->timerWindow()) {
         timer->setWindowTitle(qs(std::string{kTimerCaptionPrefix} + title));
     }
-    program_.writer.save(Key::What, title);
+    if (!fillingTitle_) {
+        program_.writer.save(Key::What, title);
+    }
 }
 
 void frmSettings::Combo1_Click() {
@@ -253,13 +298,27 @@ void frmSettings::Combo1_Click() {
     }
     shared.Updating = true;
     shared.SettingsLoaded = false;
-    // The new window reads every setting from the store, so the target and opacity set here
-    // since the window opened go there first rather than giving way to the stored ones.
-    storeTargetAndOpacity();
+    // The new window reads every setting from the store: what the user changed here goes there
+    // first, and the windows keep what they held for the rest rather than the stored text (a
+    // time whose seconds the time box dropped, the opacity the tray made opaque).
+    const SharedValues held = shared;
+    storeChangedTargetAndOpacity();
     program_.forms->unloadTimerWindow();
     program_.writer.save(Key::BS, integerText(Combo1->currentIndex()));
     program_.forms->showTimerWindow();
+    keepInForce(held);
     shared.Updating = false;
+}
+
+void frmSettings::keepInForce(const SharedValues& held) {
+    SharedValues& shared = program_.shared;
+    shared.TargetDate = held.TargetDate;
+    shared.TargetTime = held.TargetTime;
+    shared.Opacity = held.Opacity;
+    if (frmMain* timer = program_.forms->timerWindow()) {
+        ApplyWindowAlpha(*timer, shared.Opacity, shared.HideBackground);
+        timer->Timer1_Timer();
+    }
 }
 
 void frmSettings::chkHide_Click() {
@@ -280,6 +339,7 @@ void frmSettings::sldTrans_Scroll() {
         return;
     }
     program_.shared.Opacity = static_cast<std::uint8_t>(value);
+    opacityChanged_ = true;
     if (frmMain* timer = program_.forms->timerWindow()) {
         ApplyWindowAlpha(*timer, program_.shared.Opacity, chkHide->isChecked());
     }

@@ -1,12 +1,17 @@
 // The settings window: the one place where the user changes what the timer window shows and how
 // it looks. Each control applies its change to the timer window at once; the target date, time
-// and opacity are stored when the window closes, everything else as it changes.
+// and opacity are stored when the window closes, and only those the user changed here, everything
+// else as it changes.
 #pragma once
 
+#include "DateValue.h"
+#include "EntryBox.h"
 #include "MonthCalendar.h"
 #include "ScrollSlider.h"
 
 #include <QWidget>
+
+#include <string>
 
 class QAction;
 class QCheckBox;
@@ -19,6 +24,7 @@ class QPushButton;
 namespace tavrio {
 
 struct Program;
+struct SharedValues;
 class DonationPicture;
 
 class frmSettings : public QWidget {
@@ -29,8 +35,8 @@ public:
     explicit frmSettings(Program& program);
 
     QLineEdit* const txtWhat;
-    QLineEdit* const txtDate;
-    QLineEdit* const txtTime;
+    EntryBox* const txtDate;
+    EntryBox* const txtTime;
     MonthCalendar* const Calendar1;
     ScrollSlider* const sldTrans;
     QLabel* const Label1;
@@ -52,9 +58,12 @@ public:
 
     void Form_Load();
     void Form_Unload();
-    // The three settings stored only when the window closes, or when the program ends while it is
-    // open.
-    void storeTargetAndOpacity();
+    // The target date, the target time and the opacity are stored only when the window closes, or
+    // when the program ends while it is open, and only those the user changed in this window (by
+    // typing, a pick in the calendar, a move of the slider): what the window was filled with is
+    // not written back, so a stored value the user did not change stays as it is, also one that
+    // could not be read. A window only loaded hidden, for its menu, has nothing to store.
+    void storeChangedTargetAndOpacity();
 
     void mnuSettings_Click();
     void mnuExit_Click();
@@ -77,10 +86,35 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The target date or time as one of the boxes sets it.
+    struct TypedValue {
+        // The user set it in this window.
+        bool changed = false;
+        // What was in force when the user began the box's current text, which a text that does
+        // not read brings back, never a reading on the way to it ("2/29/20" on the way to an
+        // unreadable "2/29/2027").
+        DateValue valueBefore = 0;
+        bool changedBefore = false;
+    };
+
     void layOut();
     void connectHandlers();
+    // A text that reads takes effect at once; one that does not brings back what was in force
+    // before the user began it, and marks the box.
+    void takeText(EntryBox& box, TypedValue& typed, DateValue& value);
+    static void beginText(TypedValue& typed, DateValue value);
+    // The program's own text for a box: read like any other, but no change of the user's.
+    void fill(EntryBox& box, TypedValue& typed, DateValue& value, const std::string& text);
+    // After the timer window was re-created from the store: the target and opacity the windows
+    // held before stay in force.
+    void keepInForce(const SharedValues& held);
 
     Program& program_;
+    TypedValue date_;
+    TypedValue time_;
+    bool opacityChanged_ = false;
+    // The load puts the stored title into the title box.
+    bool fillingTitle_ = false;
 };
 
 } // namespace tavrio

@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 
@@ -141,15 +142,31 @@ private slots:
         RunningProgram program;
         program.forms.showTimerWindow();
         program.forms.showSettingsWindow();
-        program.test.program.shared.TargetDate = test::at(2030, 1, 2);
+        program.forms.settingsWindow().txtDate->setText(QStringLiteral("1/2/2030"));
         program.test.store.forget();
 
         program.tray.exitAction->trigger();
 
         QCOMPARE(program.ended, 1);
-        QCOMPARE(program.test.store.stored(Key::tvDate), std::optional<std::string>{"1/2/2030"});
-        // As the pop-up menu's Exit: no position is stored.
-        QVERIFY(!program.test.store.writesText().contains(QStringLiteral("Left")));
+        // As the pop-up menu's Exit: what the user changed, and no position.
+        QCOMPARE(program.test.store.writesText(), QStringLiteral("tvDate=2030-01-02"));
+    }
+
+    // Recovering the window is no change of the user's to the opacity, and with the settings
+    // window loaded (the slider follows) nothing of it is stored on the way out either.
+    void showTimerWindowThenExitStoresNothing() {
+        RunningProgram program;
+        program.test.store.preset(Key::tvTrans, "0");
+        program.forms.showTimerWindow();
+        (void)program.forms.settingsWindow();
+        program.test.store.forget();
+
+        program.tray.showTimerAction->trigger();
+        program.tray.exitAction->trigger();
+
+        QCOMPARE(program.ended, 1);
+        QCOMPARE(program.test.store.writesText(), QString());
+        QCOMPARE(program.test.store.stored(Key::tvTrans), std::optional<std::string>{"0"});
     }
 
     void theToolTipShowsTheTitleAndTheCountdown() {

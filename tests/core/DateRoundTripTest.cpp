@@ -1,4 +1,5 @@
 #include "DateText.h"
+#include "EarlierStoredForm.h"
 
 #include <gtest/gtest.h>
 
@@ -66,7 +67,9 @@ TEST(DateRoundTrip, EveryDayInEveryDateForm) {
         ReadBack readBack(locale);
         for (std::int64_t day = kFirstDay; day <= kLastDay && readBack.failures() == 0; ++day) {
             const DateValue value = dateValueOf(day, 0);
-            readBack.expect("general", generalDateText(value, locale.regional), value);
+            readBack.expect("stored", storedDateText(value), value);
+            readBack.expect("earlier stored", test::earlierStoredDateText(value, locale.regional),
+                            value);
             readBack.expect("entry", entryDateText(value, locale.regional), value);
             readBack.expect("calendar pick", calendarPickText(value, locale.regional), value);
         }
@@ -92,7 +95,9 @@ TEST(DateRoundTrip, EverySecondOfATimeAlone) {
         ReadBack readBack(locale);
         for (std::int64_t second = 0; second < kSecondsPerDay; ++second) {
             const DateValue value = dateValueOf(0, second);
-            readBack.expect("general", generalDateText(value, locale.regional), value);
+            readBack.expect("stored", storedDateText(value), value);
+            readBack.expect("earlier stored", test::earlierStoredDateText(value, locale.regional),
+                            value);
         }
         EXPECT_EQ(readBack.failures(), 0) << locale.name;
     }
@@ -107,12 +112,17 @@ TEST(DateRoundTrip, DatesWithTimesAcrossTheRange) {
         for (std::int64_t day = kFirstDay; day <= kLastDay; day += kDayStep) {
             second = (second + kSecondStep) % kSecondsPerDay;
             const DateValue value = dateValueOf(day, second);
-            readBack.expect("general", generalDateText(value, locale.regional), value);
+            readBack.expect("stored", storedDateText(value), value);
+            readBack.expect("earlier stored", test::earlierStoredDateText(value, locale.regional),
+                            value);
         }
         const DateValue last = dateValueOf(kLastDay, kSecondsPerDay - 1);
-        readBack.expect("general", generalDateText(last, locale.regional), last);
+        readBack.expect("stored", storedDateText(last), last);
+        readBack.expect("earlier stored", test::earlierStoredDateText(last, locale.regional), last);
         const DateValue first = dateValueOf(kFirstDay, kSecondsPerDay - 1);
-        readBack.expect("general", generalDateText(first, locale.regional), first);
+        readBack.expect("stored", storedDateText(first), first);
+        readBack.expect("earlier stored", test::earlierStoredDateText(first, locale.regional),
+                        first);
         EXPECT_EQ(readBack.failures(), 0) << locale.name;
     }
 }

@@ -1,7 +1,9 @@
 // Feeds arbitrary text to the date reader: the first byte picks the regional settings, the rest
 // is the text. Whatever the reader accepts must be a value the rest of the program can use, one
-// that has a calendar date and that every written form reads back to.
+// that has a calendar date and that every written form reads back to, the form earlier versions
+// stored included.
 #include "DateText.h"
+#include "EarlierStoredForm.h"
 
 #include <array>
 #include <cstddef>
@@ -55,8 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(civil.has_value(), "value read has no calendar date", text);
     require(toDateValue(civil->date, civil->timeOfDay) == *value,
             "value read differs from the one its date and time give", text);
-    require(readDateText(generalDateText(*value, regional), regional) == *value,
-            "general form does not read back", text);
+    require(readDateText(storedDateText(*value), regional) == *value,
+            "stored form does not read back", text);
+    require(readDateText(test::earlierStoredDateText(*value, regional), regional) == *value,
+            "earlier stored form does not read back", text);
     const DateValue day = dateValueOf(dayNumber(*value), 0);
     require(readDateText(entryDateText(*value, regional), regional) == day,
             "entry date form does not read back", text);

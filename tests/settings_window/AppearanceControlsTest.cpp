@@ -70,6 +70,7 @@ class AppearanceControlsTest : public QObject {
 private slots:
     void aBorderStyleChoiceRecreatesTheTimerWindow_data();
     void aBorderStyleChoiceRecreatesTheTimerWindow();
+    void aBorderStyleChoiceStoresOnlyWhatTheUserChanged();
     void theProgramsOwnChangesAreIgnoredWhileUpdating_data();
     void theProgramsOwnChangesAreIgnoredWhileUpdating();
     void theHideBackgroundBox_data();
@@ -124,7 +125,7 @@ void AppearanceControlsTest::aBorderStyleChoiceRecreatesTheTimerWindow() {
     settings.Combo1->setCurrentIndex(style);
     test.store.onRead = nullptr;
 
-    const QList<test::KeyText> expected{{"tvDate", "12/25/2026"}, {"tvTime", "7:30:00 PM"},
+    const QList<test::KeyText> expected{{"tvDate", "2026-12-25"}, {"tvTime", "19:30:00"},
                                         {"tvTrans", "205"},       {"Left", "2250"},
                                         {"Top", "1350"},          {"BS", QString::number(style)}};
     QCOMPARE(test.store.writes().mid(0, expected.size()), expected);
@@ -145,6 +146,41 @@ void AppearanceControlsTest::aBorderStyleChoiceRecreatesTheTimerWindow() {
     QCOMPARE(ends, 0);
     QCOMPARE(&forms.settingsWindow(), &settings);
     QCOMPARE(settings.Combo1->currentIndex(), style);
+}
+
+// The re-created window reads the store, where only the user's changes went; what the windows
+// held for the rest stays in force: the time the load cut to the minute, the opacity the tray
+// made opaque.
+void AppearanceControlsTest::aBorderStyleChoiceStoresOnlyWhatTheUserChanged() {
+    test::TestProgram test;
+    test.store.preset(Key::tvDate, "2/10/2007");
+    test.store.preset(Key::tvTime, "7:23:45 PM");
+    test.store.preset(Key::tvTrans, "0");
+    FormsEngine forms(test.program, [] {});
+    test.program.forms = &forms;
+    forms.showTimerWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(forms.timerWindow()));
+    forms.timerWindow()->move(150, 90);
+    forms.bringBackTimerWindow();
+    forms.showSettingsWindow();
+    frmSettings& settings = forms.settingsWindow();
+    settings.txtDate->setText(QStringLiteral("12/25/2007"));
+    test.store.forget();
+
+    settings.Combo1->setCurrentIndex(2);
+
+    const QList<test::KeyText> expected{
+        {"tvDate", "2007-12-25"}, {"Left", "2250"}, {"Top", "1350"}, {"BS", "2"}};
+    QCOMPARE(test.store.writes().mid(0, expected.size()), expected);
+    QCOMPARE(test.store.stored(Key::tvTime), std::optional<std::string>{"7:23:45 PM"});
+    QCOMPARE(test.store.stored(Key::tvTrans), std::optional<std::string>{"0"});
+    frmMain* const renewed = forms.timerWindow();
+    QVERIFY(renewed != nullptr);
+    QCOMPARE(test.program.shared.TargetDate, at(2007, 12, 25));
+    QCOMPARE(test.program.shared.TargetTime, at(1899, 12, 30, 19, 23));
+    QCOMPARE(int{test.program.shared.Opacity}, 255);
+    QCOMPARE(shownOpacity(*renewed), 255);
+    QCOMPARE(renewed->Label1->text(), QStringLiteral("321:01:23:00"));
 }
 
 void AppearanceControlsTest::theProgramsOwnChangesAreIgnoredWhileUpdating_data() {

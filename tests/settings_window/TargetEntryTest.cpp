@@ -1,5 +1,6 @@
 // Entering the target and the title: every keystroke in the date, time and title boxes takes
-// effect at once when its text reads, a pick in the calendar fills the boxes, and the calendar
+// effect at once when its text reads, a text that does not read brings back the target from
+// before it was begun and marks the box, a pick in the calendar fills the boxes, and the calendar
 // and the date box follow each other without setting each other off.
 #include "DateText.h"
 #include "LoadedSettingsWindow.h"
@@ -11,10 +12,14 @@
 #include "frmSettings.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <optional>
 
 namespace tavrio {
@@ -40,6 +45,22 @@ QString captionFor(const QString& title) {
     return QStringLiteral("Tavrio To ") + title;
 }
 
+// What a screen reader is told about the box beyond its name.
+QString accessibleDescription(QWidget* box) {
+    return QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
+}
+
+// How many of the three signs of a text that does not read the box shows: a tint and a warning
+// sign at its end for the eye, a description for a screen reader.
+int unreadableMarks(QLineEdit* box) {
+    const QList<QAction*> actions = box->actions();
+    const bool tinted =
+        box->palette().color(QPalette::Base) != QApplication::palette(box).color(QPalette::Base);
+    const bool warned = std::any_of(actions.begin(), actions.end(),
+                                    [](const QAction* action) { return action->isVisible(); });
+    return int{tinted} + int{warned} + int{!accessibleDescription(box).isEmpty()};
+}
+
 } // namespace
 
 class TargetEntryTest : public QObject {
@@ -50,6 +71,9 @@ private slots:
     void eachTypedDateThatReadsTakesEffectAtOnce();
     void eachTypedTimeThatReadsTakesEffectAtOnce_data();
     void eachTypedTimeThatReadsTakesEffectAtOnce();
+    void aTextThatDoesNotReadIsMarkedUntilOneDoes_data();
+    void aTextThatDoesNotReadIsMarkedUntilOneDoes();
+    void aTextBegunAfterLeavingTheBoxFallsBackToWhatItLeft();
     void clearingABoxKeepsTheTarget_data();
     void clearingABoxKeepsTheTarget();
     void textSetByTheProgramRunsTheHandlerAtOnce_data();
@@ -65,7 +89,8 @@ private slots:
 };
 
 // The target of each row is 10 February 2007, 19:23:45 before typing starts; the clock reads
-// 7 February 2007, 18:00:00.
+// 7 February 2007, 18:00:00. After each keystroke the target is what the text reads as, or, when
+// it does not read, what it was before typing started: never a reading on the way.
 void TargetEntryTest::eachTypedDateThatReadsTakesEffectAtOnce_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<DateValue>("finalDate");
@@ -80,6 +105,11 @@ void TargetEntryTest::eachTypedDateThatReadsTakesEffectAtOnce_data() {
         << "next friday" << at(2007, 2, 10) << "3:01:23:45";
     QTest::newRow("no such day leaves the target")
         << "2/30/2007" << at(2007, 2, 10) << "3:01:23:45";
+    QTest::newRow("no such day, not the 2020 typed on the way")
+        << "2/29/2027" << at(2007, 2, 10) << "3:01:23:45";
+    QTest::newRow("no such month") << "13/12/2027" << at(2007, 2, 10) << "3:01:23:45";
+    QTest::newRow("a date spoilt after it read brings back the one before typing")
+        << "12/25/2007x" << at(2007, 2, 10) << "3:01:23:45";
 }
 
 void TargetEntryTest::eachTypedDateThatReadsTakesEffectAtOnce() {
@@ -95,17 +125,16 @@ void TargetEntryTest::eachTypedDateThatReadsTakesEffectAtOnce() {
     window->txtDate->clear();
     test.store.forget();
 
-    DateValue accepted = test.program.shared.TargetDate;
+    const DateValue before = test.program.shared.TargetDate;
     QString sofar;
     for (const QChar c : typed) {
         QTest::keyClick(window->txtDate, c.toLatin1());
         sofar += c;
         QCOMPARE(window->txtDate->text(), sofar);
-        if (const auto read = readDateText(sofar.toStdString(), test.program.regional)) {
-            accepted = *read;
-        }
-        QVERIFY2(test.program.shared.TargetDate == accepted, qPrintable(sofar));
-        QCOMPARE(window->Calendar1->selectedDate(), qDateOf(accepted));
+        const auto read = readDateText(sofar.toStdString(), test.program.regional);
+        QVERIFY2(test.program.shared.TargetDate == read.value_or(before), qPrintable(sofar));
+        QCOMPARE(window->Calendar1->selectedDate(), qDateOf(read.value_or(before)));
+        QVERIFY2(window->txtDate->unreadable() == !read, qPrintable(sofar));
     }
 
     QCOMPARE(test.program.shared.TargetDate, finalDate);
@@ -123,6 +152,8 @@ void TargetEntryTest::eachTypedTimeThatReadsTakesEffectAtOnce_data() {
     QTest::newRow("24-hour") << "19:05" << timeOfDay(19, 5);
     QTest::newRow("noon") << "12:00 PM" << timeOfDay(12, 0);
     QTest::newRow("not a time leaves the target") << "soon" << timeOfDay(6, 30);
+    QTest::newRow("a time spoilt after it read brings back the one before typing")
+        << "7:30 PX" << timeOfDay(6, 30);
 }
 
 void TargetEntryTest::eachTypedTimeThatReadsTakesEffectAtOnce() {
@@ -136,15 +167,14 @@ void TargetEntryTest::eachTypedTimeThatReadsTakesEffectAtOnce() {
     window->txtTime->clear();
     test.store.forget();
 
-    DateValue accepted = test.program.shared.TargetTime;
+    const DateValue before = test.program.shared.TargetTime;
     QString sofar;
     for (const QChar c : typed) {
         QTest::keyClick(window->txtTime, c.toLatin1());
         sofar += c;
-        if (const auto read = readDateText(sofar.toStdString(), test.program.regional)) {
-            accepted = *read;
-        }
-        QVERIFY2(test.program.shared.TargetTime == accepted, qPrintable(sofar));
+        const auto read = readDateText(sofar.toStdString(), test.program.regional);
+        QVERIFY2(test.program.shared.TargetTime == read.value_or(before), qPrintable(sofar));
+        QVERIFY2(window->txtTime->unreadable() == !read, qPrintable(sofar));
     }
 
     QCOMPARE(test.program.shared.TargetTime, finalTime);
@@ -152,6 +182,81 @@ void TargetEntryTest::eachTypedTimeThatReadsTakesEffectAtOnce() {
     QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
     QCOMPARE(window->Calendar1->selectedDate(), QDate(2007, 2, 10));
     QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
+}
+
+void TargetEntryTest::aTextThatDoesNotReadIsMarkedUntilOneDoes_data() {
+    QTest::addColumn<bool>("dateBox");
+    QTest::addColumn<QString>("unreadable");
+    QTest::addColumn<QString>("readable");
+    QTest::addColumn<QString>("described");
+
+    QTest::newRow("date box") << true << "2/29/2027"
+                              << "2/28/2027"
+                              << "Not a date";
+    QTest::newRow("time box") << false << "9:05 XM"
+                              << "9:05 AM"
+                              << "Not a time";
+}
+
+void TargetEntryTest::aTextThatDoesNotReadIsMarkedUntilOneDoes() {
+    QFETCH(bool, dateBox);
+    QFETCH(QString, unreadable);
+    QFETCH(QString, readable);
+    QFETCH(QString, described);
+
+    test::TestProgram test;
+    test.program.shared.TargetDate = at(2007, 2, 10);
+    test.program.shared.TargetTime = timeOfDay(19, 23);
+    test::LoadedSettingsWindow window(test);
+    window.show();
+    QLineEdit* const box = dateBox ? window->txtDate : window->txtTime;
+    QCOMPARE(unreadableMarks(box), 0);
+
+    box->setText(unreadable);
+    QCOMPARE(unreadableMarks(box), 3);
+    QVERIFY2(accessibleDescription(box).startsWith(described),
+             qPrintable(accessibleDescription(box)));
+    QCOMPARE(box->toolTip(), accessibleDescription(box));
+    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
+    QCOMPARE(test.program.shared.TargetTime, timeOfDay(19, 23));
+
+    box->setText(readable);
+    QCOMPARE(unreadableMarks(box), 0);
+    QVERIFY(box->toolTip().isEmpty());
+
+    // An empty box is where every new text starts, no mistake to point out.
+    box->setText(unreadable);
+    box->clear();
+    QCOMPARE(unreadableMarks(box), 0);
+}
+
+// Leaving the box, or pressing Return, settles what it reads: a text begun after that falls back
+// to it rather than to what was in force before the first text.
+void TargetEntryTest::aTextBegunAfterLeavingTheBoxFallsBackToWhatItLeft() {
+    test::TestProgram test;
+    test.program.shared.TargetDate = at(2007, 2, 10);
+    test::LoadedSettingsWindow window(test);
+    window.show();
+    const auto typeInto = [](QLineEdit* box, const char* text) {
+        box->setFocus(Qt::TabFocusReason);
+        QTRY_VERIFY(box->hasFocus());
+        QTest::keyClick(box, Qt::Key_End);
+        QTest::keyClicks(box, QString::fromLatin1(text));
+    };
+
+    typeInto(window->txtDate, "\b\b\b\b2008");
+    QCOMPARE(test.program.shared.TargetDate, at(2008, 2, 10));
+    typeInto(window->txtTime, "x");
+    typeInto(window->txtDate, "x");
+    QCOMPARE(test.program.shared.TargetDate, at(2008, 2, 10));
+    QCOMPARE(window->Calendar1->selectedDate(), QDate(2008, 2, 10));
+
+    QTest::keyClicks(window->txtDate, QStringLiteral("\b\b\b\b\b2009"));
+    QCOMPARE(test.program.shared.TargetDate, at(2009, 2, 10));
+    QTest::keyClick(window->txtDate, Qt::Key_Return);
+    QTest::keyClicks(window->txtDate, QStringLiteral(" 25:00"));
+    QCOMPARE(test.program.shared.TargetDate, at(2009, 2, 10));
+    QVERIFY(window->txtDate->unreadable());
 }
 
 void TargetEntryTest::clearingABoxKeepsTheTarget_data() {
@@ -334,6 +439,9 @@ void TargetEntryTest::theFirstPickWithNoTargetFillsBothBoxes() {
     QCOMPARE(window->txtTime->text(), QStringLiteral("12:00 AM"));
     QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
     QCOMPARE(test.program.shared.TargetTime, 0.0);
+    // The pick is the user's; the time the program filled in beside it is not.
+    window->storeChangedTargetAndOpacity();
+    QCOMPARE(test.store.writes(), (QList<test::KeyText>{{"tvDate", "2007-02-10"}}));
 }
 
 void TargetEntryTest::aDateSetByTheProgramRaisesNoPick() {

@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 namespace tavrio {
 
@@ -207,26 +208,36 @@ void TimerWindowHandlingTest::closingStoresThePlaceAndEndsUnlessUpdating() {
 }
 
 void TimerWindowHandlingTest::endingKeepsTheTargetOfAnOpenSettingsWindow_data() {
-    QTest::addColumn<bool>("settingsOpen");
+    QTest::addColumn<QString>("settingsWindow");
     QTest::addColumn<bool>("byExit");
     QTest::addColumn<QList<test::KeyText>>("writes");
 
     const QList<test::KeyText> target{
-        {"tvDate", "12/25/2026"}, {"tvTime", "7:30:00 PM"}, {"tvTrans", "205"}};
+        {"tvDate", "2026-12-25"}, {"tvTime", "19:30:00"}, {"tvTrans", "205"}};
     const QList<test::KeyText> place{{"Left", "1500"}, {"Top", "1200"}};
-    QTest::newRow("Exit stores no place") << true << true << target;
-    QTest::newRow("closing the timer window") << true << false << place + target;
-    QTest::newRow("closing the timer window alone") << false << false << place;
+    QTest::newRow("Exit stores no place") << "changed" << true << target;
+    QTest::newRow("closing the timer window") << "changed" << false << place + target;
+    QTest::newRow("closing the timer window alone") << "" << false << place;
+    QTest::newRow("Exit with the settings window only loaded for the menu")
+        << "loaded" << true << QList<test::KeyText>{};
+    QTest::newRow("Exit with the settings window shown, nothing changed")
+        << "shown" << true << QList<test::KeyText>{};
+    QTest::newRow("Exit after changing only the time")
+        << "time" << true << QList<test::KeyText>{{"tvTime", "19:30:00"}};
 }
 
 // Through the forms engine, which ends the program without running any window's closing steps.
+// The stored target is one this locale cannot read (written under Finnish settings), and the
+// opacity is no number: neither may be overwritten unless the user enters a new value.
 void TimerWindowHandlingTest::endingKeepsTheTargetOfAnOpenSettingsWindow() {
-    QFETCH(bool, settingsOpen);
+    QFETCH(QString, settingsWindow);
     QFETCH(bool, byExit);
     QFETCH(QList<test::KeyText>, writes);
 
     test::TestProgram test;
-    test.store.preset(Key::tvDate, "2/10/2007");
+    test.store.preset(Key::tvDate, "25.12.2026");
+    test.store.preset(Key::tvTime, "9.05.00");
+    test.store.preset(Key::tvTrans, "half");
     int ends = 0;
     FormsEngine forms(test.program, [&ends] { ++ends; });
     test.program.forms = &forms;
@@ -234,12 +245,18 @@ void TimerWindowHandlingTest::endingKeepsTheTargetOfAnOpenSettingsWindow() {
     frmMain* const timer = forms.timerWindow();
     QVERIFY(QTest::qWaitForWindowExposed(timer));
     timer->move(100, 80);
-    if (settingsOpen) {
+    if (settingsWindow == QLatin1String("loaded")) {
+        (void)forms.settingsWindow();
+    } else if (!settingsWindow.isEmpty()) {
         forms.showSettingsWindow();
+    }
+    if (settingsWindow == QLatin1String("changed")) {
         frmSettings& settings = forms.settingsWindow();
         settings.txtDate->setText(QStringLiteral("12/25/2026"));
         settings.txtTime->setText(QStringLiteral("7:30 PM"));
         QTest::keyClick(settings.sldTrans, Qt::Key_PageDown);
+    } else if (settingsWindow == QLatin1String("time")) {
+        forms.settingsWindow().txtTime->setText(QStringLiteral("7:30 PM"));
     }
     test.store.forget();
 
@@ -252,8 +269,13 @@ void TimerWindowHandlingTest::endingKeepsTheTargetOfAnOpenSettingsWindow() {
     QCOMPARE(test.store.writes(), writes);
     QCOMPARE(ends, 1);
     QVERIFY(!timer->isVisible());
-    if (settingsOpen) {
+    if (forms.settingsWindowLoaded()) {
         QVERIFY(!forms.settingsWindow().isVisible());
+    }
+    if (writes.isEmpty()) {
+        QCOMPARE(test.store.stored(Key::tvDate), std::optional<std::string>{"25.12.2026"});
+        QCOMPARE(test.store.stored(Key::tvTime), std::optional<std::string>{"9.05.00"});
+        QCOMPARE(test.store.stored(Key::tvTrans), std::optional<std::string>{"half"});
     }
 }
 
