@@ -13,6 +13,7 @@
 #include "TrayIcon.h"
 #include "UrlOpener.h"
 #include "Version.h"
+#include "WriteBehindStore.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -21,6 +22,9 @@
 #include <QMessageBox>
 
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -58,7 +62,21 @@ QStringList argumentsOf(int argc, char* argv[]) {
     return arguments;
 }
 
-int runWindows(int argc, char* argv[], const CommandLine& commandLine) {
+// Every way out of the windows ends here, after the event loop: the settings still on their way
+// to the disk are written first, and failures reported. False when the disk did not answer in
+// time; what could not be saved is then named on standard error.
+bool finishSettingsWrites(SettingsWriter& writer) {
+    const std::vector<Key> waiting = writer.finishWrites();
+    if (waiting.empty()) {
+        return true;
+    }
+    std::fprintf(stderr, "tavrio: %s\n",
+                 unfinishedWritesMessage(waiting, SettingsWriter::kFinishLimit).c_str());
+    return false;
+}
+
+// `writesUnfinished` is set when the program must end without waiting for the disk (see main).
+int runWindows(int argc, char* argv[], const CommandLine& commandLine, bool& writesUnfinished) {
     preferX11OnWayland();
     avoidSharedMemoryRoundTrips();
 
@@ -72,12 +90,18 @@ int runWindows(int argc, char* argv[], const CommandLine& commandLine) {
     // (the timer window is re-created for a new border style).
     QApplication::setQuitOnLastWindowClosed(false);
 
-    QSettingsStore store;
-    // A setting that cannot be saved is reported, and the program goes on with it in memory.
-    SettingsWriter writer(store, [](const std::string& message) {
-        QMessageBox::warning(nullptr, QStringLiteral("Tavrio"), QString::fromStdString(message));
-    });
-    Program program{store, std::move(writer), regionalSettingsFrom(QLocale::system()), localNow};
+    // The windows never wait for the disk: one worker thread writes their settings, in order.
+    auto disk = std::make_unique<QSettingsStore>();
+    auto store = std::make_unique<WriteBehindStore>(*disk);
+    Program program{
+        *store,
+        // A setting that cannot be saved is reported, and the program goes on with it in memory.
+        SettingsWriter(*store,
+                       [](const std::string& message) {
+                           QMessageBox::warning(nullptr, QStringLiteral("Tavrio"),
+                                                QString::fromStdString(message));
+                       }),
+        regionalSettingsFrom(QLocale::system()), localNow};
     FormsEngine forms(program, [] { QCoreApplication::exit(0); });
     program.forms = &forms;
     program.chooseFont = ShowFontDialog;
@@ -101,7 +125,16 @@ int runWindows(int argc, char* argv[], const CommandLine& commandLine) {
     if (commandLine.openSettings) {
         forms.showSettingsWindow();
     }
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    if (!finishSettingsWrites(program.writer)) {
+        // The worker is caught in a disk call that nothing can cut short, and ending the store
+        // would wait for it: both stores stay to it, and the rest ends as usual (the windows
+        // leave the screen with the connection to the display).
+        writesUnfinished = true;
+        static_cast<void>(store.release());
+        static_cast<void>(disk.release());
+    }
+    return status;
 }
 
 } // namespace
@@ -124,5 +157,12 @@ int main(int argc, char* argv[]) {
     case CommandLine::Action::Run:
         break;
     }
-    return runWindows(argc, argv, commandLine);
+    bool writesUnfinished = false;
+    const int status = runWindows(argc, argv, commandLine, writesUnfinished);
+    if (writesUnfinished) {
+        // Without the destructors of static objects, which the stuck worker may still use.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

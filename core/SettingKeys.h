@@ -81,4 +81,19 @@ constexpr std::string_view keyName(Key key) {
     return keyInfo(key).name;
 }
 
+// The key of that name, none for a name that is not one of ours.
+constexpr std::optional<Key> keyNamed(std::string_view name) {
+    for (const KeyInfo& info : kKeys) {
+        if (info.name == name) {
+            return info.key;
+        }
+    }
+    for (const KeyInfo& info : kNotificationKeys) {
+        if (info.name == name) {
+            return info.key;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace tavrio

@@ -5,9 +5,12 @@
 
 #include "SettingKeys.h"
 
+#include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavrio {
 
@@ -29,6 +32,9 @@ private:
 
 class SettingsStore {
 public:
+    // Told the outcome of one write.
+    using Done = std::function<void(const WriteResult& result)>;
+
     virtual ~SettingsStore() = default;
 
     // The stored text, or none when the application name, the section or the key is absent.
@@ -36,9 +42,23 @@ public:
                                             std::string_view key) = 0;
 
     // Stores the text under the key, replacing an earlier value and creating the application
-    // name and section as needed. When it returns successfully the value is durable.
+    // name and section as needed. When it returns successfully the value is durable, except in a
+    // store that writes in the background (WriteBehindStore), where it is only queued.
     virtual WriteResult write(std::string_view appName, std::string_view section,
                               std::string_view key, std::string_view text) = 0;
+
+    // Stores like write and tells `done` the outcome: at once here; a store that writes in the
+    // background tells it later, on its own thread, and never for a value that a newer one of
+    // the same key replaced before it was written.
+    virtual void writeThen(std::string_view appName, std::string_view section, std::string_view key,
+                           std::string_view text, const Done& done) {
+        done(write(appName, section, key, text));
+    }
+
+    // Waits, for at most `limit`, until every value handed to the store is written or has
+    // failed, and returns the keys of the values still waiting when the time ran out: none
+    // here, where every write is done when it returns.
+    virtual std::vector<std::string> flush(std::chrono::milliseconds /*limit*/) { return {}; }
 };
 
 // The stored text, or the default when the application name, section or key is absent.

@@ -1,16 +1,21 @@
-// How the windows' handlers store settings. A write that fails does not end the program: the
-// value stays in force in memory, and the user is told which setting could not be saved and why,
-// once, and again only after that setting has been saved successfully in between (so a title
-// typed into a failing store does not raise a message for every keystroke).
+// How the windows' handlers store settings. The store may write in the background (the program's
+// does, so that no handler waits for the disk): its outcomes come back to the thread that made
+// the writer. A write that fails does not end the program: the value stays in force in memory,
+// and the user is told which setting could not be saved and why, once, and again only after
+// that setting has been saved successfully in between (so a title typed into a failing store
+// does not raise a message for every keystroke).
 #pragma once
 
 #include "SettingKeys.h"
 #include "SettingsStore.h"
 
+#include <chrono>
 #include <functional>
+#include <memory>
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavrio {
 
@@ -18,18 +23,42 @@ class SettingsWriter {
 public:
     using Report = std::function<void(const std::string& message)>;
 
-    SettingsWriter(SettingsStore& store, Report report);
+    // How long finishWrites waits for a disk that does not answer.
+    static constexpr std::chrono::milliseconds kFinishLimit{3000};
 
-    // True when the value was stored.
+    SettingsWriter(SettingsStore& store, Report report);
+    ~SettingsWriter();
+
+    // Outcomes that arrive later are delivered to this writer where it was made.
+    SettingsWriter(const SettingsWriter&) = delete;
+    SettingsWriter& operator=(const SettingsWriter&) = delete;
+
+    // False while the setting cannot be saved: its last write known to have ended failed. A
+    // store that writes in the background tells the outcome of this one later.
     bool save(Key key, std::string_view text);
 
+    // Waits until every value saved so far is on disk or has failed, for at most `limit`, and
+    // reports the failures among them. Every way out of the program passes here, and so does a
+    // re-creation of the timer window. Returns the settings whose values were still waiting
+    // when the time ran out: none when everything was written.
+    std::vector<Key> finishWrites(std::chrono::milliseconds limit = kFinishLimit);
+
 private:
+    struct Outcomes;
+
+    // Reports the outcomes that have arrived, in the order in which they were written.
+    void takeOutcomes();
+
     SettingsStore& store_;
     Report report_;
     std::set<Key> failing_;
+    std::shared_ptr<Outcomes> outcomes_;
 };
 
 // The message for a setting that could not be saved.
 std::string writeFailureMessage(Key key, const std::string& reason);
+
+// The message for settings still on their way to the disk when the program had to end.
+std::string unfinishedWritesMessage(const std::vector<Key>& keys, std::chrono::milliseconds waited);
 
 } // namespace tavrio

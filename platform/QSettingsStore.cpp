@@ -1,5 +1,7 @@
 #include "QSettingsStore.h"
 
+#include "IniText.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -13,12 +15,17 @@
 #include <QTemporaryFile>
 #include <QVariant>
 
+#include <chrono>
 #include <filesystem>
+#include <memory>
 #include <system_error>
+#include <thread>
 #include <utility>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 #endif
 
@@ -48,22 +55,6 @@ std::string textOf(const QVariant& value) {
     }
     return value.toString().toStdString();
 }
-
-#ifdef Q_OS_UNIX
-// The rename that puts a new file in place changes the folder; until the folder is on disk too,
-// a power cut can bring back the old file.
-void syncFolderOf(const QString& path) {
-    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
-    const int descriptor = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor >= 0) {
-        ::fsync(descriptor);
-        ::close(descriptor);
-    }
-}
-#else
-// NTFS makes a rename durable without help.
-void syncFolderOf(const QString&) {}
-#endif
 
 QString nativePath(const QString& path) {
     return QDir::toNativeSeparators(path);
@@ -102,6 +93,91 @@ QString whyWritingFails(const QString& path, qint64 bytesToWrite, const QString&
     return written ? otherwise : writeError;
 }
 
+// How long a writer waits while another has the file.
+constexpr std::chrono::milliseconds kTurnLimit{10000};
+
+// Another program (a second Tavrio) may replace the same file at the same moment, so writers take
+// turns. Where the system allows, the turn is an exclusive lock on the folder: it leaves no file
+// behind and, unlike Qt's lock file, costs no write to the disk. Elsewhere (a network file system
+// may refuse to lock a folder) it is the lock file Qt's own writers take.
+class WriterTurn {
+public:
+    explicit WriterTurn(const QString& path)
+        : path_(path) {
+#ifdef Q_OS_UNIX
+        folder_ = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
+                         O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+#endif
+    }
+    ~WriterTurn() {
+#ifdef Q_OS_UNIX
+        if (folder_ >= 0) {
+            ::close(folder_); // which ends the turn
+        }
+#endif
+    }
+    WriterTurn(const WriterTurn&) = delete;
+    WriterTurn& operator=(const WriterTurn&) = delete;
+
+    // Why this writer cannot have its turn, or none once it has it.
+    std::optional<QString> take(qint64 bytesToWrite) {
+        if (lockFolder()) {
+            return std::nullopt;
+        }
+        if (folderBusy_) {
+            return QStringLiteral("another program keeps it locked");
+        }
+        lockFile_ = std::make_unique<QLockFile>(path_ + QStringLiteral(".lock"));
+        if (lockFile_->tryLock(static_cast<int>(kTurnLimit.count()))) {
+            return std::nullopt;
+        }
+        return lockFile_->error() == QLockFile::LockFailedError
+                   ? QStringLiteral("another program keeps it locked")
+                   : whyWritingFails(path_, bytesToWrite,
+                                     QStringLiteral("its lock file cannot be made"));
+    }
+
+    // The rename that puts a new file in place changes the folder; until the folder is on disk
+    // too, a power cut can bring back the old file. (NTFS makes a rename durable without help.)
+    void syncFolder() {
+#ifdef Q_OS_UNIX
+        if (folder_ >= 0) {
+            ::fsync(folder_);
+        }
+#endif
+    }
+
+private:
+    bool lockFolder() {
+#ifdef Q_OS_UNIX
+        if (folder_ < 0) {
+            return false;
+        }
+        const auto deadline = std::chrono::steady_clock::now() + kTurnLimit;
+        for (;;) {
+            if (::flock(folder_, LOCK_EX | LOCK_NB) == 0) {
+                return true;
+            }
+            if (errno == EINTR) {
+                continue;
+            }
+            folderBusy_ = errno == EWOULDBLOCK;
+            if (!folderBusy_ || std::chrono::steady_clock::now() >= deadline) {
+                return false;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+#else
+        return false;
+#endif
+    }
+
+    QString path_;
+    int folder_ = -1;
+    bool folderBusy_ = false;
+    std::unique_ptr<QLockFile> lockFile_;
+};
+
 using Values = QMap<QString, QVariant>;
 
 Values valuesIn(const QSettings& settings) {
@@ -130,52 +206,38 @@ void stampLaterThan(const QString& path, const QFileInfo& old) {
     }
 }
 
-// Stores one value in an INI file and returns why that failed, if it did.
-//
-// QSettings writes through QSaveFile, a new file renamed over the old, but in Qt 6.4 it ignores
-// a short write: when the disk fills up it renames an incomplete file over the good one and
-// reports success. After a failure it also keeps the unsaved value in a cache that every
-// QSettings of the process shares, reads it back and saves it again later. So QSettings only
-// writes a file of its own beside the real one here; that file is read back under a new name,
-// which Qt has no cache for, and renamed over the real file only when it holds every value.
-std::optional<QString> saveValue(const QString& path, const QString& name, const QVariant& value) {
-    const QFileInfo target(path);
-    std::error_code error;
-    std::filesystem::create_directories(filesystemPath(target.absolutePath()), error);
-    if (error) {
-        return QStringLiteral("the folder %1 cannot be made (%2)")
-            .arg(nativePath(target.absolutePath()), messageOf(error));
+bool readsAs(const QString& path, const Values& values) {
+    const QSettings reader(path, QSettings::IniFormat);
+    return reader.status() == QSettings::NoError && valuesIn(reader) == values;
+}
+
+// The settings file's own text with the one line changed, in a new file beside it, on disk. The
+// file's text is read afresh here, so it is what Qt parses for the values it is checked against
+// unless the file changed meanwhile without a new size or time stamp, which the check catches.
+bool writeEdited(const QString& path, const QString& edited, const QString& section,
+                 const QString& key, const QString& value) {
+    QByteArray text;
+    if (QFile file(path); file.exists()) {
+        if (!file.open(QIODevice::ReadOnly)) {
+            return false;
+        }
+        text = file.readAll();
     }
-
-    // Room for Qt's escapes and for its lock file.
-    const qint64 bytesToWrite = target.size() + 4 * (name.size() + value.toString().size()) + 256;
-
-    // The lock Qt's own writers take, so that no other program changes the file meanwhile.
-    QLockFile lock(path + QStringLiteral(".lock"));
-    if (!lock.tryLock(10000)) {
-        return lock.error() == QLockFile::LockFailedError
-                   ? QStringLiteral("another program keeps it locked")
-                   : whyWritingFails(path, bytesToWrite,
-                                     QStringLiteral("its lock file cannot be made"));
+    const auto changed = iniTextWithValue(text, section, key, value);
+    if (!changed) {
+        return false;
     }
+    QSaveFile output(edited);
+    output.setDirectWriteFallback(false);
+    return output.open(QIODevice::WriteOnly) && output.write(*changed) == changed->size() &&
+           output.commit();
+}
 
-    // A file that cannot be read would otherwise look empty, and lose its values to this one.
-    const QSettings current(path, QSettings::IniFormat);
-    if (current.status() == QSettings::AccessError) {
-        QFile file(path);
-        return QStringLiteral("it cannot be read (%1)")
-            .arg(file.open(QIODevice::ReadOnly) ? QStringLiteral("no reason given")
-                                                : file.errorString());
-    }
-    Values values = valuesIn(current);
-    values.insert(name, value);
-
-    const QString staged = besideFile(path, "staged");
-    const QString checked = besideFile(path, "checked");
-    const auto removeLeftovers = qScopeGuard([&] {
-        QFile::remove(staged);
-        QFile::remove(checked);
-    });
+// The values as QSettings writes them, in a new file beside the real one that is read back under
+// another name (`checked`); why that failed, if it did.
+std::optional<QString> writeAfresh(const QString& path, const QString& staged,
+                                   const QString& checked, const Values& values,
+                                   qint64 bytesToWrite) {
     {
         QSettings writer(staged, QSettings::IniFormat);
         for (auto entry = values.cbegin(); entry != values.cend(); ++entry) {
@@ -189,21 +251,79 @@ std::optional<QString> saveValue(const QString& path, const QString& name, const
     if (!QFile::rename(staged, checked)) {
         return QStringLiteral("the new file cannot be renamed");
     }
-    const QSettings reader(checked, QSettings::IniFormat);
-    if (reader.status() != QSettings::NoError || valuesIn(reader) != values) {
+    if (!readsAs(checked, values)) {
         return whyWritingFails(path, bytesToWrite,
                                QStringLiteral("the new file came out incomplete"));
     }
+    return std::nullopt;
+}
+
+// Stores one value in an INI file and returns why that failed, if it did.
+//
+// The new file is made beside the real one, read back under its own name (which Qt has no cache
+// for) and renamed over the real file only when it holds every value: so a write never leaves
+// half a file, and costs one sync of the new file and one of the folder. Usually the new file is
+// the old text with the one line changed. Where Qt would read that differently (a damaged or
+// oddly laid out file), QSettings writes the values afresh instead, at the cost of a sync or two
+// more (Qt syncs its lock file too); and never on the real file: in Qt 6.4, when the disk fills
+// up, QSettings renames an incomplete file over the good one and reports success, and after a
+// failure it keeps the unsaved value in a cache that every QSettings of the process shares,
+// reads it back and saves it again later.
+std::optional<QString> saveValue(const QString& path, const QString& section, const QString& key,
+                                 const QString& value) {
+    const QFileInfo target(path);
+    std::error_code error;
+    std::filesystem::create_directories(filesystemPath(target.absolutePath()), error);
+    if (error) {
+        return QStringLiteral("the folder %1 cannot be made (%2)")
+            .arg(nativePath(target.absolutePath()), messageOf(error));
+    }
+
+    // Room for Qt's escapes and for its lock file.
+    const qint64 bytesToWrite = target.size() + 4 * (key.size() + value.size()) + 256;
+
+    WriterTurn turn(path);
+    if (const auto busy = turn.take(bytesToWrite)) {
+        return busy;
+    }
+
+    // A file that cannot be read would otherwise look empty, and lose its values to this one.
+    const QSettings current(path, QSettings::IniFormat);
+    if (current.status() == QSettings::AccessError) {
+        QFile file(path);
+        return QStringLiteral("it cannot be read (%1)")
+            .arg(file.open(QIODevice::ReadOnly) ? QStringLiteral("no reason given")
+                                                : file.errorString());
+    }
+    Values values = valuesIn(current);
+    values.insert(section + u'/' + key, value);
+
+    const QString edited = besideFile(path, "edited");
+    const QString staged = besideFile(path, "staged");
+    const QString checked = besideFile(path, "checked");
+    const auto removeLeftovers = qScopeGuard([&] {
+        QFile::remove(edited);
+        QFile::remove(staged);
+        QFile::remove(checked);
+    });
+    QString ready = edited;
+    if (current.status() != QSettings::NoError || !writeEdited(path, edited, section, key, value) ||
+        !readsAs(edited, values)) {
+        if (const auto cause = writeAfresh(path, staged, checked, values, bytesToWrite)) {
+            return cause;
+        }
+        ready = checked;
+    }
 
     if (target.exists()) {
-        QFile::setPermissions(checked, target.permissions());
+        QFile::setPermissions(ready, target.permissions());
     }
-    stampLaterThan(checked, target);
-    std::filesystem::rename(filesystemPath(checked), filesystemPath(path), error);
+    stampLaterThan(ready, target);
+    std::filesystem::rename(filesystemPath(ready), filesystemPath(path), error);
     if (error) {
         return messageOf(error);
     }
-    syncFolderOf(path);
+    turn.syncFolder();
     return std::nullopt;
 }
 
@@ -245,11 +365,10 @@ std::optional<std::string> QSettingsStore::read(std::string_view appName, std::s
 WriteResult QSettingsStore::write(std::string_view appName, std::string_view section,
                                   std::string_view key, std::string_view text) {
     const std::unique_ptr<QSettings> settings = open(appName);
-    const QString name = settingsKey(section, key);
 #ifdef Q_OS_WIN
     // The registry keeps each value as it is set; there is no file to replace.
     if (filePath_.isEmpty()) {
-        settings->setValue(name, qString(text));
+        settings->setValue(settingsKey(section, key), qString(text));
         settings->sync();
         if (settings->status() == QSettings::NoError) {
             return WriteResult::success();
@@ -261,7 +380,7 @@ WriteResult QSettingsStore::write(std::string_view appName, std::string_view sec
     }
 #endif
     const QString path = settings->fileName();
-    if (const auto cause = saveValue(path, name, qString(text))) {
+    if (const auto cause = saveValue(path, qString(section), qString(key), qString(text))) {
         return WriteResult::failure(QStringLiteral("Cannot save the settings to %1: %2.")
                                         .arg(nativePath(path), *cause)
                                         .toStdString());

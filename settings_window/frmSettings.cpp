@@ -305,6 +305,10 @@ void frmSettings::Combo1_Click() {
     storeChangedTargetAndOpacity();
     program_.forms->unloadTimerWindow();
     program_.writer.save(Key::BS, integerText(Combo1->currentIndex()));
+    // The old window's place, the target and the new style are on disk before the new window
+    // shows, so that whatever happens next the style change is kept whole. The new window would
+    // read them back unwritten as well; waiting here is the one wait for the disk while running.
+    program_.writer.finishWrites();
     program_.forms->showTimerWindow();
     keepInForce(held);
     shared.Updating = false;

@@ -87,14 +87,17 @@ TEST(KeyTable, ListsTheKeysInReadOrder) {
         EXPECT_EQ(kKeys[i].readAs, expected[i].readAs);
         EXPECT_EQ(static_cast<std::size_t>(kKeys[i].key), i);
         EXPECT_EQ(keyName(kKeys[i].key), kKeys[i].name);
+        EXPECT_EQ(keyNamed(kKeys[i].name), kKeys[i].key);
         EXPECT_TRUE(seen.insert(kKeys[i].name).second) << "named twice";
     }
     // Our own keys follow the fifteen: each found under its own key, none named like another.
     for (const KeyInfo& info : kNotificationKeys) {
         SCOPED_TRACE(std::string{info.name});
         EXPECT_EQ(&keyInfo(info.key), &info);
+        EXPECT_EQ(keyNamed(info.name), info.key);
         EXPECT_TRUE(seen.insert(info.name).second) << "named twice";
     }
+    EXPECT_EQ(keyNamed("what"), std::nullopt);
     EXPECT_EQ(keyInfo(Key::tvNotify).defaultText, "True");
     EXPECT_EQ(kAppName, "Tavrio");
     EXPECT_EQ(kSection, "Settings");

@@ -1,8 +1,10 @@
 #include "QSettingsStore.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -133,6 +135,36 @@ TEST_F(SettingsFile, ReadsSeeChangesMadeByOtherPrograms) {
     ASSERT_TRUE(putFile(path, "[Settings]\nWhat=changed by hand\n"));
     EXPECT_EQ(store.read("Tavrio", "Settings", "What"), "changed by hand");
     EXPECT_EQ(QSettingsStore(path).read("Tavrio", "Settings", "What"), "changed by hand");
+}
+
+TEST_F(SettingsFile, AWriteKeepsWhatTheUserWroteAroundTheValue) {
+    const QString path = pathOf(QStringLiteral("Tavrio.conf"));
+    ASSERT_TRUE(putFile(path, "; my countdown\n[Settings]\nWhat=old\nBS=2 ; framed\n"));
+
+    ASSERT_TRUE(QSettingsStore(path).write("Tavrio", "Settings", "What", "new").ok());
+
+    EXPECT_EQ(contentsOf(path), "; my countdown\n[Settings]\nWhat=new\nBS=2 ; framed\n");
+}
+
+// Qt takes a file whose size and time stamp are those it parsed for unchanged, and serves what
+// it parsed. A new file of the same size must therefore never carry the old one's stamp, also
+// when that stamp lies ahead of the clock (a clock set back, a file copied from elsewhere).
+TEST_F(SettingsFile, ANewFileIsStampedLaterThanTheOneItReplaces) {
+    const QString path = pathOf(QStringLiteral("Tavrio.conf"));
+    QSettingsStore store(path);
+    ASSERT_TRUE(store.write("Tavrio", "Settings", "What", "aaaa").ok());
+    const QDateTime ahead = QDateTime::currentDateTimeUtc().addDays(1);
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(ahead, QFileDevice::FileModificationTime));
+    }
+    ASSERT_EQ(store.read("Tavrio", "Settings", "What"), "aaaa");
+
+    ASSERT_TRUE(store.write("Tavrio", "Settings", "What", "bbbb").ok());
+
+    EXPECT_GT(QFileInfo(path).lastModified(), ahead);
+    EXPECT_EQ(store.read("Tavrio", "Settings", "What"), "bbbb");
 }
 
 TEST_F(SettingsFile, HandEditedValuesReadAsText) {

@@ -15,6 +15,15 @@
 //   tavrio-probe map-time CLASS MS            prints "ready" once it watches the screen, then
 //                                             the wall-clock time at which a window of that
 //                                             WM_CLASS gets mapped (waiting at most MS ms)
+//   tavrio-probe input-to-map WINDOW CLASS MS prints "ready" once it watches, then how many ms
+//                                             after the last mouse or key press in WINDOW a
+//                                             window of that WM_CLASS got mapped (waiting at most
+//                                             MS ms), both as the X server's clock tells
+//   tavrio-probe keys-and-caption KEYS CAPTION MS
+//                                             prints "ready" once it watches, then for MS ms
+//                                             "key T" for each key pressed in window KEYS and
+//                                             "caption T" for each change of the _NET_WM_NAME
+//                                             of window CAPTION, T the X server's time in ms
 //
 // Colours are read from the root window, so with a compositor they are the composited result.
 #include <QApplication>
@@ -315,6 +324,149 @@ int mapTime(char** args) {
     fail("no window of class " + name + " was mapped in time");
 }
 
+xcb_window_t windowId(const char* text) {
+    char* end = nullptr;
+    const unsigned long value = std::strtoul(text, &end, 0);
+    if (end == text || *end != '\0' || value == 0 || value > 0xFFFFFFFFul) {
+        fail(std::string("not a window id: ") + text);
+    }
+    return static_cast<xcb_window_t>(value);
+}
+
+xcb_atom_t atomNamed(xcb_connection_t* connection, const std::string& name) {
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom{
+        xcb_intern_atom_reply(
+            connection,
+            xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.c_str()),
+            nullptr),
+        &std::free};
+    if (!atom) {
+        fail("the X server gave no atom " + name);
+    }
+    return atom->atom;
+}
+
+// The X server's time now: the time stamp of a property change of a window of our own.
+std::uint32_t serverTime(xcb_connection_t* connection, xcb_window_t own, xcb_atom_t atom) {
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, own, atom, XCB_ATOM_STRING, 8, 0,
+                        nullptr);
+    xcb_flush(connection);
+    while (xcb_generic_event_t* event = xcb_wait_for_event(connection)) {
+        const std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> owned{event, &std::free};
+        if ((event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY) {
+            const auto* change = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+            if (change->window == own && change->atom == atom) {
+                return change->time;
+            }
+        }
+    }
+    fail("lost the X display");
+}
+
+// Qt stamps every press of a mouse button or key into its window's _NET_WM_USER_TIME, with the
+// time of the press's own event: clicks, exclusive to the program, are timed from there.
+int inputToMap(char** args) {
+    const Screen screen;
+    xcb_connection_t* connection = screen.connection();
+    const xcb_window_t window = windowId(args[0]);
+    const std::string name = args[1];
+    const double end = nowMilliseconds() + number(args[2]);
+    const xcb_atom_t userTime = atomNamed(connection, "_NET_WM_USER_TIME");
+    const xcb_atom_t stamp = atomNamed(connection, "TAVRIO_PROBE_TIME");
+
+    const xcb_window_t own = xcb_generate_id(connection);
+    const std::uint32_t ownMask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_create_window(connection, 0, own, screen.root(), -1, -1, 1, 1, 0,
+                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
+                      &ownMask);
+    const std::uint32_t rootMask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(connection, screen.root(), XCB_CW_EVENT_MASK, &rootMask);
+    const std::uint32_t windowMask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(connection, window, XCB_CW_EVENT_MASK, &windowMask);
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    std::printf("ready\n");
+    std::fflush(stdout);
+
+    std::uint32_t lastInput = 0;
+    pollfd descriptor{xcb_get_file_descriptor(connection), POLLIN, 0};
+    while (nowMilliseconds() < end) {
+        while (xcb_generic_event_t* event = xcb_poll_for_event(connection)) {
+            const std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> owned{event,
+                                                                                   &std::free};
+            const int type = event->response_type & 0x7F;
+            if (type == XCB_PROPERTY_NOTIFY) {
+                const auto* change = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+                if (change->window != window || change->atom != userTime) {
+                    continue;
+                }
+                const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> value{
+                    xcb_get_property_reply(
+                        connection,
+                        xcb_get_property(connection, 0, window, userTime, XCB_ATOM_CARDINAL, 0, 1),
+                        nullptr),
+                    &std::free};
+                if (value && xcb_get_property_value_length(value.get()) == 4) {
+                    std::memcpy(&lastInput, xcb_get_property_value(value.get()), 4);
+                }
+            } else if (type == XCB_MAP_NOTIFY) {
+                const auto* map = reinterpret_cast<const xcb_map_notify_event_t*>(event);
+                if (lastInput != 0 && hasClass(connection, map->window, name, 3)) {
+                    const std::uint32_t mapped = serverTime(connection, own, stamp);
+                    std::printf("%u\n", mapped - lastInput);
+                    return 0;
+                }
+            }
+        }
+        if (xcb_connection_has_error(connection)) {
+            fail("lost the X display");
+        }
+        poll(&descriptor, 1, 20);
+    }
+    fail("no window of class " + name + " was mapped after a press in time");
+}
+
+// Key events are not exclusive to the client that asks for them, so the keys typed into another
+// program's window are seen here with the server's own time stamps, as its property changes are.
+int keysAndCaption(char** args) {
+    const Screen screen;
+    xcb_connection_t* connection = screen.connection();
+    const xcb_window_t keys = windowId(args[0]);
+    const xcb_window_t caption = windowId(args[1]);
+    const double end = nowMilliseconds() + number(args[2]);
+    const xcb_atom_t name = atomNamed(connection, "_NET_WM_NAME");
+    const std::uint32_t keyMask = XCB_EVENT_MASK_KEY_PRESS;
+    const std::uint32_t propertyMask = XCB_EVENT_MASK_PROPERTY_CHANGE;
+    xcb_change_window_attributes(connection, keys, XCB_CW_EVENT_MASK, &keyMask);
+    xcb_change_window_attributes(connection, caption, XCB_CW_EVENT_MASK, &propertyMask);
+    std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    std::printf("ready\n");
+    std::fflush(stdout);
+
+    pollfd descriptor{xcb_get_file_descriptor(connection), POLLIN, 0};
+    while (nowMilliseconds() < end) {
+        while (xcb_generic_event_t* event = xcb_poll_for_event(connection)) {
+            const std::unique_ptr<xcb_generic_event_t, decltype(&std::free)> owned{event,
+                                                                                   &std::free};
+            const int type = event->response_type & 0x7F;
+            if (type == XCB_KEY_PRESS) {
+                const auto* key = reinterpret_cast<const xcb_key_press_event_t*>(event);
+                std::printf("key %u\n", key->time);
+            } else if (type == XCB_PROPERTY_NOTIFY) {
+                const auto* change = reinterpret_cast<const xcb_property_notify_event_t*>(event);
+                if (change->window == caption && change->atom == name) {
+                    std::printf("caption %u\n", change->time);
+                }
+            }
+            std::fflush(stdout);
+        }
+        if (xcb_connection_has_error(connection)) {
+            fail("lost the X display");
+        }
+        poll(&descriptor, 1, 20);
+    }
+    return 0;
+}
+
 int buttonFace(int argc, char** argv) {
     const QApplication application(argc, argv);
     const QColor face = QApplication::palette().color(QPalette::Button);
@@ -325,7 +477,8 @@ int buttonFace(int argc, char** argv) {
 void usage() {
     std::fputs("usage: tavrio-probe pixel X Y | count X Y W H RRGGBB | dominant X Y W H |\n"
                "       find X Y W H RRGGBB | shot FILE.png [X Y W H] | changes X Y W H MS |\n"
-               "       button-face | map-time CLASS MS\n",
+               "       button-face | map-time CLASS MS | input-to-map WINDOW CLASS MS |\n"
+               "       keys-and-caption KEYS CAPTION MS\n",
                stderr);
     std::exit(2);
 }
@@ -359,6 +512,12 @@ int main(int argc, char** argv) {
     }
     if (command == "map-time" && given == 2) {
         return mapTime(args);
+    }
+    if (command == "input-to-map" && given == 3) {
+        return inputToMap(args);
+    }
+    if (command == "keys-and-caption" && given == 3) {
+        return keysAndCaption(args);
     }
     if (command == "button-face" && given == 0) {
         return buttonFace(argc, argv);

@@ -1,0 +1,249 @@
+#include "IniText.h"
+
+#include <QByteArrayView>
+
+#include <vector>
+
+namespace tavrio {
+
+namespace {
+
+#ifdef Q_OS_WIN
+constexpr QByteArrayView kEndOfLine = "\r\n";
+#else
+constexpr QByteArrayView kEndOfLine = "\n";
+#endif
+
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r';
+}
+
+bool isHexDigit(char16_t ch) {
+    return (ch >= u'0' && ch <= u'9') || (ch >= u'a' && ch <= u'f') || (ch >= u'A' && ch <= u'F');
+}
+
+QByteArray hex(unsigned value) {
+    return QByteArray::number(value, 16);
+}
+
+// A key or section name as Qt writes it: letters, digits, "_", "-" and "." as they are, "/"
+// (Qt's group separator) as "\", and every other character as %XX or %UXXXX.
+QByteArray escapedName(const QString& name) {
+    QByteArray result;
+    for (const QChar character : name) {
+        const char16_t ch = character.unicode();
+        if (ch == u'/') {
+            result += '\\';
+        } else if ((ch >= u'a' && ch <= u'z') || (ch >= u'A' && ch <= u'Z') ||
+                   (ch >= u'0' && ch <= u'9') || ch == u'_' || ch == u'-' || ch == u'.') {
+            result += static_cast<char>(ch);
+        } else if (ch <= 0xFF) {
+            result += '%' + hex(ch).toUpper().rightJustified(2, '0');
+        } else {
+            result += "%U" + hex(ch).toUpper().rightJustified(4, '0');
+        }
+    }
+    return result;
+}
+
+// A text value as Qt writes it: control characters, quotes and backslashes escaped, the rest as
+// UTF-8; quoted when it holds a character that would split it (",", ";", "=") or starts or ends
+// with a blank; a leading "@", which would start a typed value, doubled; and a text holding a
+// null character typed as a text.
+QByteArray escapedValue(const QString& value) {
+    const QString text = value.contains(QChar::Null) ? QStringLiteral("@String(") + value + u')'
+                         : value.startsWith(u'@')    ? u'@' + value
+                                                     : value;
+    QByteArray result;
+    bool needsQuotes = false;
+    bool escapeNextIfHexDigit = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t ch = text.at(i).unicode();
+        needsQuotes = needsQuotes || ch == u';' || ch == u',' || ch == u'=';
+        // After "\x.." or "\0" a hex digit would be read as part of the escape.
+        if (escapeNextIfHexDigit && isHexDigit(ch)) {
+            result += "\\x" + hex(ch);
+            continue;
+        }
+        escapeNextIfHexDigit = false;
+        switch (ch) {
+        case u'\0':
+            result += "\\0";
+            escapeNextIfHexDigit = true;
+            break;
+        case u'\a':
+            result += "\\a";
+            break;
+        case u'\b':
+            result += "\\b";
+            break;
+        case u'\f':
+            result += "\\f";
+            break;
+        case u'\n':
+            result += "\\n";
+            break;
+        case u'\r':
+            result += "\\r";
+            break;
+        case u'\t':
+            result += "\\t";
+            break;
+        case u'\v':
+            result += "\\v";
+            break;
+        case u'"':
+        case u'\\':
+            result += '\\';
+            result += static_cast<char>(ch);
+            break;
+        default:
+            if (ch <= 0x1F) {
+                result += "\\x" + hex(ch);
+                escapeNextIfHexDigit = true;
+            } else if (QChar::isHighSurrogate(ch) && i + 1 < text.size()) {
+                result += text.sliced(i, 2).toUtf8();
+                ++i;
+            } else {
+                result += QString(QChar(ch)).toUtf8();
+            }
+        }
+    }
+    if (needsQuotes || (!result.isEmpty() && (result.front() == ' ' || result.back() == ' '))) {
+        result = '"' + result + '"';
+    }
+    return result;
+}
+
+struct Line {
+    qsizetype start = 0;
+    qsizetype length = 0;
+    qsizetype equals = -1; // where its first "=" outside quotes is, if it has one
+};
+
+// The next line as Qt's reader sees it, from `position` on: blank lines and comments skipped, a
+// quoted text and an escaped line break running on over the end of a line, and an unquoted ";"
+// ending it. False at the end of the text.
+bool nextLine(QByteArrayView data, qsizetype& position, Line& line) {
+    const qsizetype size = data.size();
+    bool inQuotes = false;
+    line.equals = -1;
+    qsizetype start = position;
+    while (start < size && isBlank(data[start])) {
+        ++start;
+    }
+    qsizetype i = start;
+    while (i < size) {
+        const char ch = data[i++];
+        if (ch == '=') {
+            if (!inQuotes && line.equals == -1) {
+                line.equals = i - 1;
+            }
+        } else if (ch == '\n' || ch == '\r') {
+            if (i == start + 1) {
+                ++start;
+            } else if (!inQuotes) {
+                --i;
+                break;
+            }
+        } else if (ch == '\\') {
+            if (i < size) {
+                const char escaped = data[i++];
+                if (i < size) {
+                    const char next = data[i];
+                    if ((escaped == '\n' && next == '\r') || (escaped == '\r' && next == '\n')) {
+                        ++i;
+                    }
+                }
+            }
+        } else if (ch == '"') {
+            inQuotes = !inQuotes;
+        } else if (ch == ';') {
+            if (i == start + 1) {
+                while (i < size && data[i] != '\n' && data[i] != '\r') {
+                    ++i;
+                }
+                while (i < size && isBlank(data[i])) {
+                    ++i;
+                }
+                start = i;
+            } else if (!inQuotes) {
+                --i;
+                break;
+            }
+        }
+    }
+    position = i;
+    line.start = start;
+    line.length = i - start;
+    return line.length > 0;
+}
+
+} // namespace
+
+std::optional<QByteArray> iniTextWithValue(const QByteArray& text, const QString& section,
+                                           const QString& key, const QString& value) {
+    const QByteArray sectionName = escapedName(section);
+    if (sectionName.isEmpty() || sectionName.compare("general", Qt::CaseInsensitive) == 0) {
+        return std::nullopt;
+    }
+    const QByteArray keyName = escapedName(key);
+    const QByteArray entry = keyName + '=' + escapedValue(value);
+
+    // Where the section's lines for the key are, and where the section's last line ends.
+    const QByteArrayView data(text);
+    std::vector<Line> keyLines;
+    qsizetype sectionEnd = -1;
+    bool inSection = false;
+    qsizetype position = data.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    Line line;
+    while (nextLine(data, position, line)) {
+        const QByteArrayView content = data.sliced(line.start, line.length);
+        if (content.startsWith('[')) {
+            const qsizetype close = content.indexOf(']');
+            inSection = close > 0 && content.sliced(1, close - 1).trimmed() == sectionName;
+        } else if (inSection && line.equals >= 0 &&
+                   data.sliced(line.start, line.equals - line.start).trimmed() == keyName) {
+            keyLines.push_back(line);
+        }
+        if (inSection) {
+            sectionEnd = line.start + line.length;
+        }
+    }
+
+    if (!keyLines.empty()) {
+        QByteArray result;
+        qsizetype copied = 0;
+        for (const Line& keyLine : keyLines) {
+            result.append(data.sliced(copied, keyLine.start - copied));
+            result.append(entry);
+            // Blanks before a comment on the same line stay between the two.
+            copied = keyLine.start + data.sliced(keyLine.start, keyLine.length).trimmed().size();
+        }
+        result.append(data.sliced(copied));
+        return result;
+    }
+    if (sectionEnd >= 0) {
+        // After a comment that ends the section's last line, not before it.
+        while (sectionEnd < data.size() && data[sectionEnd] != '\n' && data[sectionEnd] != '\r') {
+            ++sectionEnd;
+        }
+        QByteArray result = data.first(sectionEnd).toByteArray();
+        return result.append(kEndOfLine).append(entry).append(data.sliced(sectionEnd));
+    }
+    QByteArray result = text;
+    if (!result.isEmpty()) {
+        if (!result.endsWith('\n') && !result.endsWith('\r')) {
+            result.append(kEndOfLine);
+        }
+        result.append(kEndOfLine);
+    }
+    return result.append('[')
+        .append(sectionName)
+        .append(']')
+        .append(kEndOfLine)
+        .append(entry)
+        .append(kEndOfLine);
+}
+
+} // namespace tavrio

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# The title typed into the settings window on a disk that is slow to sync (every fsync and
+# fdatasync made 30 ms longer): the caption follows the keys, a kill -9 while typing leaves a
+# whole settings file whose title is the start of what was typed, and Exit right after typing
+# leaves the whole title stored.
+#   title_on_a_slow_disk.sh TAVRIO PROBE SLOW_SYNC_LIBRARY
+source "$(dirname "$0")/lib.sh" "$@"
+
+SLOW_SYNC=$(realpath "${E2E_TOOLS[0]:?the slow-sync library}")
+readonly SLOW_SYNC TWIPS_PER_PIXEL=15
+readonly TITLE="Summer party at the lake house at eight!"
+
+start_display
+
+# start_on_slow_disk: Tavrio with the slow-sync library, on an empty store; the settings window
+# opened with a double-click, moved out of the timer window's way, and its title box focused.
+start_on_slow_disk() {
+    write_settings
+    LD_PRELOAD=$SLOW_SYNC TAVRIO_SYNC_DELAY_MS=30 start_tavrio
+    read -r x y _ _ < <(client_geometry "$TAVRIO_WINDOW")
+    xdotool mousemove $((x + 10)) $((y + 10)) click --repeat 2 --delay 80 1
+    wait_until 10 "the settings window to open on a double-click" settings_shown
+    xdotool windowmove --sync "$SETTINGS_WINDOW" 700 100
+    read -r sx sy _ _ < <(client_geometry "$SETTINGS_WINDOW")
+    # The title box's design place, in twips: 240, 480.
+    click $((sx + 240 / TWIPS_PER_PIXEL + 8)) $((sy + 480 / TWIPS_PER_PIXEL + 8))
+}
+
+settings_shown() {
+    SETTINGS_WINDOW=$({ xdotool search --all --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio Settings' \
+        2>/dev/null || true; } | head -n 1)
+    [[ -n $SETTINGS_WINDOW ]]
+}
+
+caption() {
+    window_property "$TAVRIO_WINDOW" _NET_WM_NAME
+}
+
+# Whole: Qt reads it without complaint (--print fails on a damaged file), and it ends where a
+# line ends, as every file Tavrio writes does.
+file_whole() {
+    env -u DISPLAY "$TAVRIO" --print >/dev/null 2>"$E2E_DIR/print.log" &&
+        [[ $(tail -c 1 "$SETTINGS_FILE" | od -An -c | tr -d ' ') == '\n' ]]
+}
+
+# The stored title; a title that starts or ends with a blank is stored in quotes.
+stored_title() {
+    local text
+    text=$(read_setting What) || return 1
+    [[ $text == \"*\" ]] && text=${text:1:-1}
+    printf '%s\n' "$text"
+}
+
+note "kill -9 while typing"
+start_on_slow_disk
+xdotool type --delay 100 "$TITLE" &
+typist=$!
+E2E_PIDS+=("$typist")
+typed_some() { [[ $(caption) == '"Tavrio To '"${TITLE:0:15}"* ]] && read_setting What >/dev/null; }
+wait_until 20 "a third of the title to be typed and some of it stored" typed_some
+kill -9 "$TAVRIO_PID"
+wait "$TAVRIO_PID" 2>/dev/null || true
+TAVRIO_PID=
+wait "$typist" 2>/dev/null || true
+check "the settings file is whole" file_whole
+stored=$(stored_title || true)
+check "the stored title \"$stored\" is the start of what was typed" \
+    test -n "$stored" -a "${TITLE:0:${#stored}}" == "$stored"
+
+note "Exit right after typing"
+start_on_slow_disk
+xdotool type --delay 100 "$TITLE"
+whole_caption() { [[ $(caption) == "\"Tavrio To $TITLE\"" ]]; }
+wait_until 10 "the caption to show the whole title" whole_caption
+pass_check "the caption follows the keys"
+# Exit from the timer window's menu; the menu's items have mnemonics.
+read -r x y _ _ < <(client_geometry "$TAVRIO_WINDOW")
+menus_before=$(xdotool search --onlyvisible --pid "$TAVRIO_PID" 2>/dev/null | wc -l)
+xdotool mousemove $((x + 10)) $((y + 10)) click 3
+menu_open() { (($(xdotool search --onlyvisible --pid "$TAVRIO_PID" 2>/dev/null | wc -l) > menus_before)); }
+wait_until 10 "the timer window's menu to open" menu_open
+xdotool key x
+wait_until 20 "Tavrio to end after Exit" tavrio_ended
+status=0
+wait "$TAVRIO_PID" || status=$?
+TAVRIO_PID=
+check_eq "Exit ends the program with success" "$status" 0
+check_eq "the whole title is stored" "$(stored_title)" "$TITLE"
+check "the settings file is whole" file_whole
+
+finish
