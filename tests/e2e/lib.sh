@@ -55,9 +55,14 @@ e2e_cleanup() {
     for ((index = ${#E2E_PIDS[@]} - 1; index >= 0; index--)); do
         wait "${E2E_PIDS[index]}" 2>/dev/null || true
     done
-    if ((status != 0)) && [[ -f $E2E_DIR/tavrio.log && -s $E2E_DIR/tavrio.log ]]; then
-        echo "--- Tavrio's output:" >&2
-        cat "$E2E_DIR/tavrio.log" >&2
+    if ((status != 0)); then
+        local log
+        for log in tavrio openbox xvfb; do
+            if [[ -s $E2E_DIR/$log.log ]]; then
+                echo "--- $log's output:" >&2
+                cat "$E2E_DIR/$log.log" >&2
+            fi
+        done
     fi
     rm -rf "$E2E_DIR"
     exit "$status"
@@ -165,22 +170,37 @@ compositor_running() {
     xwininfo -root -children 2>/dev/null | grep -q '"picom"'
 }
 
-# start_display [--compositor]: Xvfb with a black root window, openbox, and picom on request
-# (without a compositor, window opacity is a property nobody draws).
+# start_display [--compositor] [--size WIDTHxHEIGHT]: Xvfb with a black root window (1280x800
+# unless asked), openbox, and picom on request (without a compositor, window opacity is a
+# property nobody draws). E2E_XVFB_PID names the X server, for a test that takes the display away.
+E2E_XVFB_PID=
 start_display() {
+    local compositor=no size=${SCREEN_WIDTH}x${SCREEN_HEIGHT}
+    while (($# > 0)); do
+        case $1 in
+        --compositor) compositor=yes ;;
+        --size) size=$2 && shift ;;
+        *) fail "start_display: unknown option $1" ;;
+        esac
+        shift
+    done
     local number_file=$E2E_DIR/display-number
     : >"$number_file"
-    Xvfb -displayfd 3 -screen 0 "${SCREEN_WIDTH}x${SCREEN_HEIGHT}x24" -nolisten tcp -br \
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -br \
         3>"$number_file" >"$E2E_DIR/xvfb.log" 2>&1 &
-    E2E_PIDS+=($!)
-    wait_until 20 "Xvfb to choose a display" test -s "$number_file"
+    E2E_XVFB_PID=$!
+    E2E_PIDS+=("$E2E_XVFB_PID")
+    # Xvfb writes the number and a newline once it takes connections; a number read before the
+    # newline may be cut short (":1" of ":12"), and that display is someone else's or none.
+    number_written() { (($(wc -l <"$number_file") >= 1)); }
+    wait_until 20 "Xvfb to choose a display" number_written
     export DISPLAY=:$(<"$number_file")
 
     openbox --sm-disable >"$E2E_DIR/openbox.log" 2>&1 &
     E2E_PIDS+=($!)
     wait_until 20 "openbox to manage the display" window_manager_running
 
-    if [[ ${1:-} == --compositor ]]; then
+    if [[ $compositor == yes ]]; then
         command -v picom >/dev/null || fail "missing tool: picom (scripts/setup.sh test)"
         # No configuration file: the packaged one adds shadows and fading, which would change
         # the pixels under test and make them depend on time.
@@ -188,6 +208,13 @@ start_display() {
         E2E_PIDS+=($!)
         wait_until 20 "picom to composite the display" compositor_running
     fi
+}
+
+# set_xft_dpi DPI: the resolution the desktop announces to programs started from now on (Xft.dpi
+# in the root window's resources, as xrdb would put it): 96 is a scale of 1, 144 of 1.5, 192 of 2.
+set_xft_dpi() {
+    xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER $'Xft.dpi:\t'"$1"$'\n' ||
+        fail "could not set Xft.dpi"
 }
 
 # --- settings --------------------------------------------------------------------------------
@@ -261,6 +288,25 @@ outer_geometry() {
     read -r x y width height < <(client_geometry "$1")
     read -r left right top bottom < <(frame_extents "$1")
     echo "$((x - left)) $((y - top)) $((width + left + right)) $((height + top + bottom))"
+}
+
+# near "A B ..." "C D ..." TOLERANCE: every number of the first list within TOLERANCE of the
+# number in the same place of the second.
+near() {
+    local -a actual expected
+    read -ra actual <<<"$1"
+    read -ra expected <<<"$2"
+    ((${#actual[@]} == ${#expected[@]})) || return 1
+    local index difference
+    for index in "${!actual[@]}"; do
+        difference=$((actual[index] - expected[index]))
+        ((difference <= $3 && -difference <= $3)) || return 1
+    done
+}
+
+# outer_geometry_near WINDOW "X Y WIDTH HEIGHT" TOLERANCE
+outer_geometry_near() {
+    near "$(outer_geometry "$1")" "$2" "$3"
 }
 
 has_wm_state() {

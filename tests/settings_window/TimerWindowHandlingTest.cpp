@@ -209,20 +209,24 @@ void TimerWindowHandlingTest::closingStoresThePlaceAndEndsUnlessUpdating() {
 void TimerWindowHandlingTest::endingKeepsTheTargetOfAnOpenSettingsWindow_data() {
     QTest::addColumn<bool>("settingsOpen");
     QTest::addColumn<bool>("byExit");
+    QTest::addColumn<bool>("moved");
     QTest::addColumn<QList<test::KeyText>>("writes");
 
     const QList<test::KeyText> target{
         {"tvDate", "12/25/2026"}, {"tvTime", "7:30:00 PM"}, {"tvTrans", "205"}};
     const QList<test::KeyText> place{{"Left", "1500"}, {"Top", "1200"}};
-    QTest::newRow("Exit stores no place") << true << true << target;
-    QTest::newRow("closing the timer window") << true << false << place + target;
-    QTest::newRow("closing the timer window alone") << false << false << place;
+    QTest::newRow("Exit stores no place") << true << true << true << target;
+    QTest::newRow("closing the timer window") << true << false << true << place + target;
+    QTest::newRow("closing the timer window alone") << false << false << true << place;
+    QTest::newRow("closing it where it was placed")
+        << false << false << false << QList<test::KeyText>{};
 }
 
 // Through the forms engine, which ends the program without running any window's closing steps.
 void TimerWindowHandlingTest::endingKeepsTheTargetOfAnOpenSettingsWindow() {
     QFETCH(bool, settingsOpen);
     QFETCH(bool, byExit);
+    QFETCH(bool, moved);
     QFETCH(QList<test::KeyText>, writes);
 
     test::TestProgram test;
@@ -233,7 +237,10 @@ void TimerWindowHandlingTest::endingKeepsTheTargetOfAnOpenSettingsWindow() {
     forms.showTimerWindow();
     frmMain* const timer = forms.timerWindow();
     QVERIFY(QTest::qWaitForWindowExposed(timer));
-    timer->move(100, 80);
+    QTRY_VERIFY(timer->placementSettled());
+    if (moved) {
+        timer->move(100, 80);
+    }
     if (settingsOpen) {
         forms.showSettingsWindow();
         frmSettings& settings = forms.settingsWindow();
