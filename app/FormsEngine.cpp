@@ -91,10 +91,20 @@ void FormsEngine::bringBackTimerWindow() {
     timerWindow_->activateWindow();
 }
 
+void FormsEngine::storePlaceIfMoved() {
+    if (timerWindow_ != nullptr) {
+        timerWindow_->storePlaceIfMoved();
+    }
+}
+
 void FormsEngine::endProgram() {
     // A target or opacity entered in a still open settings window would otherwise be lost.
     if (settingsWindow_ != nullptr) {
         settingsWindow_->storeTargetAndOpacity();
+    }
+    // As closing does, unless the user left the window where it was placed.
+    storePlaceIfMoved();
+    if (settingsWindow_ != nullptr) {
         settingsWindow_->hide();
     }
     // Hidden rather than closed: closing would run the windows' closing steps.

@@ -28,7 +28,14 @@ public:
     void showSettingsWindow() override;
     void showPopupMenu(QPoint globalPosition) override;
 
+    // The program's one ordinary end, whatever asks for it (Exit on the pop-up menu or the tray,
+    // the end of the session): what is due is stored, the windows go without running their
+    // closing steps, and the event loop is left.
     void endProgram() override;
+
+    // Left and Top of the timer window, when the user moved it since it was placed: every way out
+    // keeps the place, and the session manager's request to save comes before its end.
+    void storePlaceIfMoved();
 
     // Told after each refresh of the timer window's display, with the window and the text.
     void setDisplayListener(std::function<void(frmMain&, const QString&)> listener);

@@ -9,6 +9,7 @@
 #include "RegionalSettingsFromLocale.h"
 #include "SessionAutostart.h"
 #include "ShowFontDialog.h"
+#include "StopSignals.h"
 #include "TimeComesNotifier.h"
 #include "TrayIcon.h"
 #include "UrlOpener.h"
@@ -19,8 +20,10 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QSessionManager>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -50,6 +53,23 @@ void nameTheApplication() {
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
 }
 
+// While the event loop runs: what keepPlaceWhenTheDisplayIsGone() needs.
+FormsEngine* runningForms = nullptr;
+bool displayGone = false;
+
+// Qt's X11 platform calls exit() itself when its connection to the display breaks, as when a
+// desktop session ends by closing the display: exec() never returns then, no window's closing
+// runs, and this is the program's last chance to keep the place the user dragged the timer
+// window to. It must not touch the display, which is gone: the place comes from what Qt and the
+// placement already hold.
+void keepPlaceWhenTheDisplayIsGone() {
+    if (runningForms == nullptr) {
+        return;
+    }
+    displayGone = true;
+    runningForms->storePlaceIfMoved();
+}
+
 QStringList argumentsOf(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
@@ -75,6 +95,10 @@ int runWindows(int argc, char* argv[], const CommandLine& commandLine) {
     QSettingsStore store;
     // A setting that cannot be saved is reported, and the program goes on with it in memory.
     SettingsWriter writer(store, [](const std::string& message) {
+        if (displayGone) {
+            std::fprintf(stderr, "tavrio: %s\n", message.c_str());
+            return;
+        }
         QMessageBox::warning(nullptr, QStringLiteral("Tavrio"), QString::fromStdString(message));
     });
     Program program{store, std::move(writer), regionalSettingsFrom(QLocale::system()), localNow};
@@ -97,11 +121,21 @@ int runWindows(int argc, char* argv[], const CommandLine& commandLine) {
         tray.setDisplay(window.windowTitle(), text);
     });
 
+    // Every way out ends through endProgram() and the return from exec(); the session manager
+    // asks to save first, and then closes the windows (which stores the place as closing does).
+    const StopSignals stopSignals([&forms] { forms.endProgram(); });
+    QObject::connect(&application, &QGuiApplication::commitDataRequest,
+                     [&forms](QSessionManager&) { forms.storePlaceIfMoved(); });
+
     forms.showTimerWindow();
     if (commandLine.openSettings) {
         forms.showSettingsWindow();
     }
-    return QApplication::exec();
+    runningForms = &forms;
+    std::atexit(keepPlaceWhenTheDisplayIsGone);
+    const int status = QApplication::exec();
+    runningForms = nullptr;
+    return status;
 }
 
 } // namespace

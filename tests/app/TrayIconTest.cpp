@@ -148,8 +148,24 @@ private slots:
 
         QCOMPARE(program.ended, 1);
         QCOMPARE(program.test.store.stored(Key::tvDate), std::optional<std::string>{"1/2/2030"});
-        // As the pop-up menu's Exit: no position is stored.
+        // The window was not moved: its place is not stored.
         QVERIFY(!program.test.store.writesText().contains(QStringLiteral("Left")));
+    }
+
+    // As closing does, and as every way out does.
+    void exitKeepsThePlaceTheWindowWasMovedTo() {
+        RunningProgram program;
+        program.forms.showTimerWindow();
+        frmMain* window = program.forms.timerWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTRY_VERIFY(window->placementSettled());
+        window->move(100, 80);
+        program.test.store.forget();
+
+        program.tray.exitAction->trigger();
+
+        QCOMPARE(program.ended, 1);
+        QCOMPARE(program.test.store.writesText(), QStringLiteral("Left=1500, Top=1200"));
     }
 
     void theToolTipShowsTheTitleAndTheCountdown() {

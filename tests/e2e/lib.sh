@@ -411,6 +411,38 @@ close_tavrio() {
     TAVRIO_WINDOW=
 }
 
+# exit_by_menu: chooses Exit on the pop-up menu of a right-click on the timer window's client
+# area, and waits for the end.
+visible_tavrio_windows() {
+    { xdotool search --onlyvisible --pid "$TAVRIO_PID" 2>/dev/null || true; } | wc -l
+}
+exit_by_menu() {
+    local x y width height shown
+    read -r x y width height < <(client_geometry "$TAVRIO_WINDOW")
+    shown=$(visible_tavrio_windows)
+    menu_open() { (($(visible_tavrio_windows) > shown)); }
+    xdotool mousemove $((x + 4)) $((y + 4)) click 3
+    wait_until 10 "the pop-up menu to open" menu_open
+    xdotool key x
+    wait_until 10 "Tavrio to end after Exit" tavrio_ended
+    local status=0
+    wait "$TAVRIO_PID" || status=$?
+    [[ $status -eq 0 ]] || fail "Tavrio ended with status $status after Exit"
+    TAVRIO_PID=
+    TAVRIO_WINDOW=
+}
+
+# terminate_tavrio: asks the program to end as the end of a session does (SIGTERM), and waits.
+terminate_tavrio() {
+    kill -TERM "$TAVRIO_PID"
+    wait_until 10 "Tavrio to end after SIGTERM" tavrio_ended
+    local status=0
+    wait "$TAVRIO_PID" || status=$?
+    [[ $status -eq 0 ]] || fail "Tavrio ended with status $status after SIGTERM"
+    TAVRIO_PID=
+    TAVRIO_WINDOW=
+}
+
 # stop_tavrio: ends the program without asking, for tests that do not look at its closing.
 stop_tavrio() {
     [[ -n $TAVRIO_PID ]] || return 0

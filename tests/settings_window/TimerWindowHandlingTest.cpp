@@ -215,7 +215,9 @@ void TimerWindowHandlingTest::endingKeepsTheTargetOfAnOpenSettingsWindow_data() 
     const QList<test::KeyText> target{
         {"tvDate", "12/25/2026"}, {"tvTime", "7:30:00 PM"}, {"tvTrans", "205"}};
     const QList<test::KeyText> place{{"Left", "1500"}, {"Top", "1200"}};
-    QTest::newRow("Exit stores no place") << true << true << true << target;
+    QTest::newRow("Exit keeps the place the window was moved to")
+        << true << true << true << target + place;
+    QTest::newRow("Exit with the window where it was placed") << true << true << false << target;
     QTest::newRow("closing the timer window") << true << false << true << place + target;
     QTest::newRow("closing the timer window alone") << false << false << true << place;
     QTest::newRow("closing it where it was placed")
