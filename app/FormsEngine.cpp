@@ -85,6 +85,11 @@ void FormsEngine::bringBackTimerWindow() {
     if (settingsWindow_ != nullptr) {
         settingsWindow_->sldTrans->setValue(program_.shared.Opacity);
     }
+    // A window minimised by the window manager (whose frame may offer a minimise button) has no
+    // taskbar entry to come back from.
+    if (timerWindow_->isMinimized()) {
+        timerWindow_->setWindowState(timerWindow_->windowState() & ~Qt::WindowMinimized);
+    }
     timerWindow_->keepOnScreen();
     timerWindow_->show();
     timerWindow_->raise();

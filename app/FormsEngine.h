@@ -40,8 +40,8 @@ public:
     // Told after each refresh of the timer window's display, with the window and the text.
     void setDisplayListener(std::function<void(frmMain&, const QString&)> listener);
 
-    // Recovery for a timer window made invisible, click-through or lost off-screen: fully
-    // opaque in memory (nothing is stored), on a screen, in front.
+    // Recovery for a timer window made invisible, click-through, minimised or lost off-screen:
+    // fully opaque in memory (nothing is stored), restored, wholly on a screen, in front.
     void bringBackTimerWindow();
 
 private:

@@ -94,6 +94,23 @@ private slots:
         QCOMPARE(program.test.store.stored(Key::tvTrans), std::optional<std::string>{"0"});
     }
 
+    // Minimised (where the window manager's frame offers a button for it), the window has no
+    // taskbar entry to come back from: Show Timer Window restores it (so does a click on the
+    // icon, checked end to end with a real tray).
+    void showTimerWindowBringsBackAMinimisedWindow() {
+        RunningProgram program;
+        program.forms.showTimerWindow();
+        frmMain* window = program.forms.timerWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        window->showMinimized();
+        QTRY_VERIFY(window->isMinimized());
+
+        program.tray.showTimerAction->trigger();
+
+        QTRY_VERIFY(!window->isMinimized());
+        QVERIFY(window->isVisible());
+    }
+
     void notifyWhenTimeComesIsStoredAndReadBack() {
         RunningProgram program;
         QVERIFY(program.tray.notifyAction->isChecked());
