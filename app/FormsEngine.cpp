@@ -1,6 +1,7 @@
 #include "FormsEngine.h"
 
 #include "ApplyWindowAlpha.h"
+#include "OpenBeside.h"
 #include "Program.h"
 #include "WindowEffects.h"
 #include "frmMain.h"
@@ -60,6 +61,9 @@ bool FormsEngine::settingsWindowLoaded() const {
 void FormsEngine::showSettingsWindow() {
     frmSettings& window = settingsWindow();
     if (!window.isVisible()) {
+        if (timerWindow_ != nullptr) {
+            openBeside(window, window.pos(), timerWindow_->outerGeometry(), timerWindow_);
+        }
         window.winId();
         WindowEffects::current().keepOutOfTaskbar(window);
     }

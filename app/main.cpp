@@ -104,7 +104,11 @@ int runWindows(int argc, char* argv[], const CommandLine& commandLine) {
     Program program{store, std::move(writer), regionalSettingsFrom(QLocale::system()), localNow};
     FormsEngine forms(program, [] { QCoreApplication::exit(0); });
     program.forms = &forms;
-    program.chooseFont = ShowFontDialog;
+    program.chooseFont = [&forms](QWidget& owner, const FontSpec& spec) {
+        const frmMain* timer = forms.timerWindow();
+        return ShowFontDialog(owner, spec,
+                              timer ? std::optional{timer->outerGeometry()} : std::nullopt);
+    };
     program.openAddress = openAddress;
 
     TimeComesNotifier notifier(program, [](const QString& summary, const QString& body) {

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -80,6 +81,8 @@ private slots:
     void closingStoresThePlaceAndEndsUnlessUpdating();
     void endingKeepsTheTargetOfAnOpenSettingsWindow_data();
     void endingKeepsTheTargetOfAnOpenSettingsWindow();
+    void theSettingsWindowOpensBesideTheTimerWindowRatherThanUnderIt_data();
+    void theSettingsWindowOpensBesideTheTimerWindowRatherThanUnderIt();
     void thePopupMenuLoadsTheSettingsWindowHiddenAndRunsTheChosenCommand_data();
     void thePopupMenuLoadsTheSettingsWindowHiddenAndRunsTheChosenCommand();
 };
@@ -263,6 +266,51 @@ void TimerWindowHandlingTest::endingKeepsTheTargetOfAnOpenSettingsWindow() {
     QVERIFY(!timer->isVisible());
     if (settingsOpen) {
         QVERIFY(!forms.settingsWindow().isVisible());
+    }
+}
+
+void TimerWindowHandlingTest::theSettingsWindowOpensBesideTheTimerWindowRatherThanUnderIt_data() {
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("top");
+    QTest::addColumn<bool>("centred");
+
+    QTest::newRow("where the settings window would open") << "1500"
+                                                          << "1200" << false;
+    QTest::newRow("out of its way") << "60"
+                                    << "60" << true;
+}
+
+// The timer window is kept above the settings window, which could not be brought in front of it:
+// it opens beside it (here to its right) when it would open under it, and centred otherwise.
+void TimerWindowHandlingTest::theSettingsWindowOpensBesideTheTimerWindowRatherThanUnderIt() {
+    QFETCH(QString, left);
+    QFETCH(QString, top);
+    QFETCH(bool, centred);
+    test::TestProgram test;
+    test.store.preset(Key::Left, left.toStdString());
+    test.store.preset(Key::Top, top.toStdString());
+    test.store.preset(Key::Width, "4800");
+    test.store.preset(Key::Height, "1500");
+    FormsEngine forms(test.program, [] {});
+    test.program.forms = &forms;
+    forms.showTimerWindow();
+    frmMain* const timer = forms.timerWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(timer));
+    QTRY_VERIFY(timer->placementSettled());
+    const QRect keptClear = timer->outerGeometry();
+    const QPoint centredCorner = forms.settingsWindow().pos();
+
+    forms.showSettingsWindow();
+
+    frmSettings& settings = forms.settingsWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&settings));
+    const QRect opened = settings.frameGeometry();
+    QCOMPARE(opened.intersects(keptClear), false);
+    QVERIFY(settings.screen()->availableGeometry().contains(opened));
+    if (centred) {
+        QCOMPARE(opened.topLeft(), centredCorner);
+    } else {
+        QCOMPARE(opened.topLeft(), QPoint(keptClear.right() + 1 + 8, keptClear.top()));
     }
 }
 
