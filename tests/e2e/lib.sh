@@ -400,8 +400,10 @@ start_tavrio() {
 # close_tavrio: closes the timer window as a user would, with Alt+F4, and waits for the end.
 close_tavrio() {
     require_id "$TAVRIO_WINDOW"
-    # xdotool complains when the window it just closed is gone; that is no failure.
-    timeout 10 xdotool windowactivate --sync "$TAVRIO_WINDOW" key alt+F4 2>>"$E2E_DIR/xdotool.log" ||
+    # xdotool complains when the window it just closed is gone; that is no failure. The key is
+    # named by its keysym: for "alt" xdotool maps a spare keycode first, and openbox, reloading its
+    # key bindings for the new map, drops a key pressed meanwhile.
+    timeout 10 xdotool windowactivate --sync "$TAVRIO_WINDOW" key Alt_L+F4 2>>"$E2E_DIR/xdotool.log" ||
         fail "could not activate the timer window to close it: $(cat "$E2E_DIR/xdotool.log")"
     wait_until 10 "Tavrio to end after Alt+F4" tavrio_ended
     local status=0
