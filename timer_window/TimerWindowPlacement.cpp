@@ -70,6 +70,17 @@ void TimerWindowPlacement::placeAgain() {
     }
 }
 
+void TimerWindowPlacement::followScreens() {
+    // A window manager moves the windows of a screen taken away onto the others on its own. A
+    // move from a place that is gone is taken for its; a move from a place still on the screens
+    // (or the program's own drag) for the user's.
+    if (!dragged_ && placed_ && movedByUser() &&
+        !liesOnScreens(rectOf(outerOf(*placed_)), screenAreas())) {
+        placed_->moveTopLeft(window_.geometry().topLeft());
+    }
+    placeAgain();
+}
+
 bool TimerWindowPlacement::movedByUser() const {
     // Before the frame is known the window manager may still shift the window as it frames it;
     // only the program's own drag is sure to be the user's then.
@@ -117,17 +128,18 @@ void TimerWindowPlacement::notePlaceStored(const TwipsRect& stored) {
 }
 
 QRect TimerWindowPlacement::outerGeometry() const {
-    if (!frame_) {
-        return window_.frameGeometry();
-    }
+    return frame_ ? outerOf(window_.geometry()) : window_.frameGeometry();
+}
+
+QRect TimerWindowPlacement::outerOf(const QRect& client) const {
+    const FrameExtents frame = frame_.value_or(FrameExtents{});
     const double ratio = devicePixelRatio();
-    const QRect client = window_.geometry();
-    const int left = static_cast<int>(std::floor(client.left() - frame_->left / ratio));
-    const int top = static_cast<int>(std::floor(client.top() - frame_->top / ratio));
+    const int left = static_cast<int>(std::floor(client.x() - frame.left / ratio));
+    const int top = static_cast<int>(std::floor(client.y() - frame.top / ratio));
     const int right =
-        static_cast<int>(std::ceil(client.x() + client.width() + frame_->right / ratio));
+        static_cast<int>(std::ceil(client.x() + client.width() + frame.right / ratio));
     const int bottom =
-        static_cast<int>(std::ceil(client.y() + client.height() + frame_->bottom / ratio));
+        static_cast<int>(std::ceil(client.y() + client.height() + frame.bottom / ratio));
     return {left, top, right - left, bottom - top};
 }
 

@@ -41,10 +41,14 @@ public:
     // The frame is known: the window's place is final until the user or the screens change it.
     bool settled() const { return frame_.has_value(); }
 
-    // Places the window anew as the user chose it, wholly on a screen: after the screens
-    // changed, or when the user asks for the window back. A place the user dragged the window to
-    // is kept as the user's, even when it must be left for now.
+    // Places the window anew as the user chose it, wholly on a screen, when the user asks for it
+    // back. A place the user moved the window to is kept as the user's, even when it must be
+    // left for now.
     void placeAgain();
+    // The same after the screens changed, when the window manager may have moved the window for
+    // the same change: a move away from a place no longer on the screens is taken for the window
+    // manager's, not the user's.
+    void followScreens();
 
     // The window is being dragged by the program's own hand: a move of the user's, also where no
     // window manager says where the window is.
@@ -71,6 +75,8 @@ private:
     // A move of the user's becomes the place the user chose, before the window is placed anew.
     void keepUserMove();
     void place();
+    // The outer geometry of a client area in the frame, rounded outward.
+    QRect outerOf(const QRect& client) const;
     TwipsRect currentOuterTwips() const;
     double devicePixelRatio() const;
 

@@ -19,8 +19,6 @@
 #include <QScreen>
 #include <QWindow>
 
-#include <vector>
-
 namespace tavrio {
 
 namespace {
@@ -170,18 +168,16 @@ void frmMain::loadSettings() {
 }
 
 void frmMain::restorePlace(bool noFontSize) {
-    const RegionalSettings& regional = program_.regional;
-    const auto read = [&](Key key, const std::optional<std::string>& text) {
-        return toInt32(text.value_or(std::string{keyInfo(key).defaultText.value_or("0")}),
-                       regional);
+    const auto number = [this](const std::optional<std::string>& text) {
+        return text ? toInt32(*text, program_.regional) : std::nullopt;
     };
     StoredGeometry stored;
-    stored.left = read(Key::Left, storedText(Key::Left));
-    stored.top = read(Key::Top, storedText(Key::Top));
+    stored.left = number(storedText(Key::Left));
+    stored.top = number(storedText(Key::Top));
     const std::optional<std::string> width = storedText(Key::Width);
     const std::optional<std::string> height = storedText(Key::Height);
-    stored.width = read(Key::Width, width);
-    stored.height = read(Key::Height, height);
+    stored.width = number(width);
+    stored.height = number(height);
 
     firstStart_ = noFontSize && !width && !height;
     QSize unstoredClient = kDesignClientSize;
@@ -218,19 +214,21 @@ void frmMain::keepOnScreen() {
 }
 
 void frmMain::watchScreens() {
-    const auto watch = [this](QScreen* screen) {
-        connect(screen, &QScreen::availableGeometryChanged, this, &frmMain::keepOnScreen);
+    const auto follow = [this] {
+        placement_.followScreens();
+    };
+    const auto watch = [this, follow](QScreen* screen) {
+        connect(screen, &QScreen::availableGeometryChanged, this, follow);
     };
     for (QScreen* screen : QGuiApplication::screens()) {
         watch(screen);
     }
-    connect(qApp, &QGuiApplication::screenAdded, this, [this, watch](QScreen* screen) {
+    connect(qApp, &QGuiApplication::screenAdded, this, [watch, follow](QScreen* screen) {
         watch(screen);
-        keepOnScreen();
+        follow();
     });
     // Qt moves the window's handle to another screen before this arrives, but not the window.
-    connect(qApp, &QGuiApplication::screenRemoved, this, &frmMain::keepOnScreen,
-            Qt::QueuedConnection);
+    connect(qApp, &QGuiApplication::screenRemoved, this, follow, Qt::QueuedConnection);
 }
 
 bool frmMain::setBorderStyle(int style) {

@@ -38,8 +38,8 @@ public:
     void Form_Activate();
     void Form_Resize();
     void Timer1_Timer();
-    // Before the window unloads, whatever the cause: stores its place and, unless it is only
-    // being re-created, ends the program.
+    // Before the window unloads, whatever the cause: stores its place if the user moved it and,
+    // unless the window is only being re-created, ends the program.
     void Form_QueryUnload();
 
     // A press on the client area or on the label: the left button drags the window, the right
@@ -66,8 +66,8 @@ public:
     // lowered, and when the user asks for the window back.
     void keepOnScreen();
 
-    // The ways out other than closing (Exit, the end of the session) keep the place as closing
-    // does: Left and Top are stored when the user moved the window since it was placed.
+    // Every way out (closing, Exit, the end of the session) keeps the place: Left and Top are
+    // stored when the user moved the window since it was placed, and only then.
     void storePlaceIfMoved();
 
 signals:
@@ -88,8 +88,9 @@ protected:
 
 private:
     void loadSettings();
-    // Reads Left, Top, Width and Height and places the window by them.
-    void restorePlace(bool firstStart);
+    // Reads Left, Top, Width and Height and places the window by them. With no font size stored
+    // either, it is a first start.
+    void restorePlace(bool noFontSize);
     // The client size that shows the whole text, for a first start: shrinks the shown text only
     // when even the screen is too small for it.
     QSize fitToText(const std::optional<FrameExtents>& frame);
