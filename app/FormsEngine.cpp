@@ -1,6 +1,7 @@
 #include "FormsEngine.h"
 
 #include "ApplyWindowAlpha.h"
+#include "OpenBeside.h"
 #include "Program.h"
 #include "WindowEffects.h"
 #include "frmMain.h"
@@ -60,6 +61,9 @@ bool FormsEngine::settingsWindowLoaded() const {
 void FormsEngine::showSettingsWindow() {
     frmSettings& window = settingsWindow();
     if (!window.isVisible()) {
+        if (timerWindow_ != nullptr) {
+            openBeside(window, window.pos(), timerWindow_->outerGeometry(), timerWindow_);
+        }
         window.winId();
         WindowEffects::current().keepOutOfTaskbar(window);
     }
@@ -85,10 +89,21 @@ void FormsEngine::bringBackTimerWindow() {
     if (settingsWindow_ != nullptr) {
         settingsWindow_->sldTrans->setValue(program_.shared.Opacity);
     }
+    // A window minimised by the window manager (whose frame may offer a minimise button) has no
+    // taskbar entry to come back from.
+    if (timerWindow_->isMinimized()) {
+        timerWindow_->setWindowState(timerWindow_->windowState() & ~Qt::WindowMinimized);
+    }
     timerWindow_->keepOnScreen();
     timerWindow_->show();
     timerWindow_->raise();
     timerWindow_->activateWindow();
+}
+
+void FormsEngine::storePlaceIfMoved() {
+    if (timerWindow_ != nullptr) {
+        timerWindow_->storePlaceIfMoved();
+    }
 }
 
 void FormsEngine::endProgram() {
@@ -96,6 +111,10 @@ void FormsEngine::endProgram() {
     // lost; nothing else of them is written.
     if (settingsWindow_ != nullptr) {
         settingsWindow_->storeChangedTargetAndOpacity();
+    }
+    // As closing does, unless the user left the window where it was placed.
+    storePlaceIfMoved();
+    if (settingsWindow_ != nullptr) {
         settingsWindow_->hide();
     }
     // Hidden rather than closed: closing would run the windows' closing steps.

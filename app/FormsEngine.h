@@ -28,13 +28,20 @@ public:
     void showSettingsWindow() override;
     void showPopupMenu(QPoint globalPosition) override;
 
+    // The program's one ordinary end, whatever asks for it (Exit on the pop-up menu or the tray,
+    // the end of the session): what is due is stored, the windows go without running their
+    // closing steps, and the event loop is left.
     void endProgram() override;
+
+    // Left and Top of the timer window, when the user moved it since it was placed: every way out
+    // keeps the place, and the session manager's request to save comes before its end.
+    void storePlaceIfMoved();
 
     // Told after each refresh of the timer window's display, with the window and the text.
     void setDisplayListener(std::function<void(frmMain&, const QString&)> listener);
 
-    // Recovery for a timer window made invisible, click-through or lost off-screen: fully
-    // opaque in memory (nothing is stored), on a screen, in front.
+    // Recovery for a timer window made invisible, click-through, minimised or lost off-screen:
+    // fully opaque in memory (nothing is stored), restored, wholly on a screen, in front.
     void bringBackTimerWindow();
 
 private:

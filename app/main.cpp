@@ -9,6 +9,7 @@
 #include "RegionalSettingsFromLocale.h"
 #include "SessionAutostart.h"
 #include "ShowFontDialog.h"
+#include "StopSignals.h"
 #include "TimeComesNotifier.h"
 #include "TrayIcon.h"
 #include "UrlOpener.h"
@@ -20,6 +21,7 @@
 #include <QCoreApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QSessionManager>
 
 #include <cstdio>
 #include <cstdlib>
@@ -54,14 +56,6 @@ void nameTheApplication() {
     QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
 }
 
-QStringList argumentsOf(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
-    return arguments;
-}
-
 // Every way out of the windows ends here, after the event loop: the settings still on their way
 // to the disk are written first, and failures reported. False when the disk did not answer in
 // time; what could not be saved is then named on standard error.
@@ -73,6 +67,37 @@ bool finishSettingsWrites(SettingsWriter& writer) {
     std::fprintf(stderr, "tavrio: %s\n",
                  unfinishedWritesMessage(waiting, SettingsWriter::kFinishLimit).c_str());
     return false;
+}
+
+// While the event loop runs: what keepPlaceWhenTheDisplayIsGone() needs.
+FormsEngine* runningForms = nullptr;
+SettingsWriter* runningWriter = nullptr;
+bool displayGone = false;
+
+// Qt's X11 platform calls exit() itself when its connection to the display breaks, as when a
+// desktop session ends by closing the display: exec() never returns then, no window's closing
+// runs, and this is the program's last chance to keep the place the user dragged the timer
+// window to. It must not touch the display, which is gone: the place comes from what Qt and the
+// placement already hold.
+void keepPlaceWhenTheDisplayIsGone() {
+    if (runningForms == nullptr) {
+        return;
+    }
+    displayGone = true;
+    runningForms->storePlaceIfMoved();
+    if (!finishSettingsWrites(*runningWriter)) {
+        // The worker still holds the disk: the static objects it uses must not be torn down.
+        std::fflush(nullptr);
+        std::_Exit(1);
+    }
+}
+
+QStringList argumentsOf(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
 }
 
 // `writesUnfinished` is set when the program must end without waiting for the disk (see main).
@@ -98,13 +123,21 @@ int runWindows(int argc, char* argv[], const CommandLine& commandLine, bool& wri
         // A setting that cannot be saved is reported, and the program goes on with it in memory.
         SettingsWriter(*store,
                        [](const std::string& message) {
+                           if (displayGone) {
+                               std::fprintf(stderr, "tavrio: %s\n", message.c_str());
+                               return;
+                           }
                            QMessageBox::warning(nullptr, QStringLiteral("Tavrio"),
                                                 QString::fromStdString(message));
                        }),
         regionalSettingsFrom(QLocale::system()), localNow};
     FormsEngine forms(program, [] { QCoreApplication::exit(0); });
     program.forms = &forms;
-    program.chooseFont = ShowFontDialog;
+    program.chooseFont = [&forms](QWidget& owner, const FontSpec& spec) {
+        const frmMain* timer = forms.timerWindow();
+        return ShowFontDialog(owner, spec,
+                              timer ? std::optional{timer->outerGeometry()} : std::nullopt);
+    };
     program.openAddress = openAddress;
 
     TimeComesNotifier notifier(program, [](const QString& summary, const QString& body) {
@@ -121,11 +154,28 @@ int runWindows(int argc, char* argv[], const CommandLine& commandLine, bool& wri
         tray.setDisplay(window.windowTitle(), text);
     });
 
+    // Every way out ends through endProgram() and the return from exec(); the session manager
+    // asks to save first, and then closes the windows (which stores the place as closing does).
+    const StopSignals stopSignals([&forms] { forms.endProgram(); });
+    QObject::connect(&application, &QGuiApplication::commitDataRequest,
+                     [&forms, &program](QSessionManager&) {
+                         forms.storePlaceIfMoved();
+                         // The session may end the program as soon as this returns.
+                         static_cast<void>(finishSettingsWrites(program.writer));
+                     });
+
     forms.showTimerWindow();
     if (commandLine.openSettings) {
         forms.showSettingsWindow();
     }
+    runningForms = &forms;
+    runningWriter = &program.writer;
+    // Registered after the first reads and writes have set up what the store relies on, so that
+    // it runs before those are torn down.
+    std::atexit(keepPlaceWhenTheDisplayIsGone);
     const int status = QApplication::exec();
+    runningForms = nullptr;
+    runningWriter = nullptr;
     if (!finishSettingsWrites(program.writer)) {
         // The worker is caught in a disk call that nothing can cut short, and ending the store
         // would wait for it: both stores stay to it, and the rest ends as usual (the windows

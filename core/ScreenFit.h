@@ -1,5 +1,6 @@
-// Keeping a window reachable: a window whose stored place lies outside every screen now attached
-// (a monitor removed, a resolution lowered) is moved onto the nearest screen.
+// Where a window fits among the screens: wholly on one of them, moved onto the nearest when a
+// monitor went away or a resolution was lowered, and beside another window rather than under it.
+// All in the desktop's logical pixels.
 #pragma once
 
 #include <span>
@@ -12,20 +13,27 @@ struct Rect {
     int width = 0;
     int height = 0;
 
+    constexpr int right() const { return left + width; } // one past the last column
+    constexpr int bottom() const { return top + height; }
     bool operator==(const Rect&) const = default;
 };
 
-// How much of a window must show on one screen for the user to reach it: enough to grab it.
-inline constexpr int kReachableEdge = 24;
+// Every point of the window lies on one of the screens' available areas (which may be several
+// side by side). With no screens, true: there is nothing to move the window onto.
+bool liesOnScreens(const Rect& window, std::span<const Rect> screens);
 
-// The window unchanged when enough of it lies on one of the screens' available areas; otherwise
-// the window moved, keeping its size, the shortest way into the nearest such area (its top-left
-// corner kept on screen when the window is larger than the area). With no screens, unchanged.
-Rect keepReachable(const Rect& window, std::span<const Rect> screens);
-
-// The window moved, keeping its size, the shortest way to lie wholly inside the nearest screen's
-// available area (its top-left corner kept on screen when the window is larger than the area).
+// The window moved the shortest way to lie wholly inside the available area of the screen it
+// overlaps most (or, overlapping none, the nearest), shrunk to that area where it is larger.
 // With no screens, unchanged.
 Rect moveOntoNearest(const Rect& window, std::span<const Rect> screens);
+
+// The window unchanged when it lies on the screens, else moved onto the nearest.
+Rect keepOnScreens(const Rect& window, std::span<const Rect> screens);
+
+// Where a window that would open at `wanted` goes so that it does not cover `keptClear`: where it
+// was wanted when the two do not overlap; otherwise beside `keptClear`, `gap` pixels away, to its
+// right, left, below or above, the first of these where it lies wholly inside `area`; where it was
+// wanted when it fits in none.
+Rect besideRatherThanUnder(const Rect& wanted, const Rect& keptClear, const Rect& area, int gap);
 
 } // namespace tavrio

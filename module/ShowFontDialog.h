@@ -3,6 +3,8 @@
 
 #include "FontSpec.h"
 
+#include <QRect>
+
 #include <optional>
 
 class QWidget;
@@ -10,7 +12,10 @@ class QWidget;
 namespace tavrio {
 
 // Shows the font dialog, starting from `spec`, modal over `owner` only (the timer window goes on
-// taking clicks), and returns the chosen font, or none when the user cancels.
-std::optional<FontSpec> ShowFontDialog(QWidget& owner, const FontSpec& spec);
+// taking clicks), and returns the chosen font, or none when the user cancels. The dialog opens
+// centred over `owner`, or beside `keptClear` (the timer window, kept above it) when it would lie
+// under it.
+std::optional<FontSpec> ShowFontDialog(QWidget& owner, const FontSpec& spec,
+                                       const std::optional<QRect>& keptClear = std::nullopt);
 
 } // namespace tavrio

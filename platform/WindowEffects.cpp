@@ -16,15 +16,24 @@ public:
         applyInputTransparency(widget, transparent);
     }
     Qt::WindowFlags independentToolWindow() const override { return Qt::Tool; }
-    std::optional<QMargins> frameExtents(const QWidget& window) const override {
-        const QRect frame = window.frameGeometry();
-        const QRect client = window.geometry();
-        if (!frame.contains(client) || frame == client) {
+    std::optional<FrameExtents> frameExtents(const QWidget& window) const override {
+        if (!window.testAttribute(Qt::WA_WState_Created) || !window.isVisible()) {
             return std::nullopt;
         }
-        return QMargins{client.left() - frame.left(), client.top() - frame.top(),
-                        frame.right() - client.right(), frame.bottom() - client.bottom()};
+        const QRect frame = window.frameGeometry();
+        const QRect client = window.geometry();
+        if (!frame.contains(client)) {
+            return std::nullopt;
+        }
+        const double ratio = window.devicePixelRatioF();
+        const auto device = [ratio](int pixels) {
+            return qRound(pixels * ratio);
+        };
+        return FrameExtents{
+            device(client.left() - frame.left()), device(client.top() - frame.top()),
+            device(frame.right() - client.right()), device(frame.bottom() - client.bottom())};
     }
+    void watchFrame(QWidget&, std::function<void()>) override {}
     void flush() override {}
 };
 

@@ -1,11 +1,14 @@
 // What the timer window asks of the window system beyond Qt's own window flags: staying out of
-// the taskbar, letting mouse input through, and getting requests out at once. One
-// implementation serves X11; elsewhere Qt's portable calls do the work.
+// the taskbar, letting mouse input through, the frame the window manager put around it, and
+// getting requests out at once. One implementation serves X11; elsewhere Qt's portable calls do
+// the work.
 #pragma once
 
-#include <QMargins>
+#include "WindowGeometry.h"
+
 #include <Qt>
 
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -28,9 +31,16 @@ public:
     // window, above it, where the program wants the topmost window to stay on top.
     virtual Qt::WindowFlags independentToolWindow() const = 0;
 
-    // The frame the window manager has put around a shown window, as it says; none while the
-    // window is not framed yet. (Qt's own frame geometry is unreliable while X11 reparents.)
-    virtual std::optional<QMargins> frameExtents(const QWidget& window) const = 0;
+    // The frame the window manager has put around a shown window, as it says, in device pixels
+    // (Qt's logical ones times the device pixel ratio); none while the window is not framed yet,
+    // and none where no window manager frames it. (Qt's own frame geometry is unreliable while
+    // X11 reparents, and rounded to logical pixels.)
+    virtual std::optional<FrameExtents> frameExtents(const QWidget& window) const = 0;
+
+    // Calls `changed` from the event loop whenever the window manager announces the window's
+    // frame anew, for as long as the window lives. Where the frame is known as soon as the window
+    // is shown, it never calls.
+    virtual void watchFrame(QWidget& window, std::function<void()> changed) = 0;
 
     // Sends the requests made so far to the window system now rather than with the next event:
     // property changes made from a timer would otherwise wait.

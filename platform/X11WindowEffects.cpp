@@ -2,7 +2,10 @@
 
 #include "InputTransparency.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #ifdef TAVRIO_HAVE_XCB
@@ -10,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <vector>
 #include <xcb/xcb.h>
 #endif
 
@@ -27,6 +31,53 @@ xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
+// Tells the watchers of a window when the window manager sets the window's _NET_FRAME_EXTENTS. Qt
+// takes no notice of that property, and nothing else marks the moment: the window manager may set
+// it after its last move of the window, or before the window is even mapped.
+class FrameWatch : public QAbstractNativeEventFilter {
+public:
+    explicit FrameWatch(xcb_atom_t frameExtents)
+        : frameExtents_(frameExtents) {}
+
+    void add(QWidget& window, std::function<void()> changed) {
+        if (watchers_.empty()) {
+            qGuiApp->installNativeEventFilter(this);
+        }
+        watchers_.push_back({&window, std::move(changed)});
+    }
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        if (eventType != "xcb_generic_event_t") {
+            return false;
+        }
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7F) != XCB_PROPERTY_NOTIFY) {
+            return false;
+        }
+        const auto* notify = static_cast<const xcb_property_notify_event_t*>(message);
+        if (notify->atom != frameExtents_) {
+            return false;
+        }
+        std::erase_if(watchers_, [](const Watcher& watcher) { return watcher.window.isNull(); });
+        for (const Watcher& watcher : watchers_) {
+            // The window's id is read now: re-creating a native window gives it a new one.
+            if (watcher.window->internalWinId() == notify->window) {
+                // Once Qt has handled the events that came before it.
+                QTimer::singleShot(0, watcher.window, watcher.changed);
+            }
+        }
+        return false;
+    }
+
+private:
+    struct Watcher {
+        QPointer<QWidget> window;
+        std::function<void()> changed;
+    };
+    xcb_atom_t frameExtents_;
+    std::vector<Watcher> watchers_;
+};
+
 class X11WindowEffects : public WindowEffects {
 public:
     explicit X11WindowEffects(xcb_connection_t* connection)
@@ -34,7 +85,8 @@ public:
         , netWmState_(internAtom(connection, "_NET_WM_STATE"))
         , skipTaskbar_(internAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR"))
         , skipPager_(internAtom(connection, "_NET_WM_STATE_SKIP_PAGER"))
-        , frameExtents_(internAtom(connection, "_NET_FRAME_EXTENTS")) {}
+        , frameExtents_(internAtom(connection, "_NET_FRAME_EXTENTS"))
+        , frameWatch_(frameExtents_) {}
 
     void keepOutOfTaskbar(QWidget& widget) override {
         const auto window = static_cast<xcb_window_t>(widget.winId());
@@ -74,7 +126,7 @@ public:
     // the taskbar behaves as the tool window should.
     Qt::WindowFlags independentToolWindow() const override { return Qt::Window; }
 
-    std::optional<QMargins> frameExtents(const QWidget& widget) const override {
+    std::optional<FrameExtents> frameExtents(const QWidget& widget) const override {
         if (!widget.testAttribute(Qt::WA_WState_Created)) {
             return std::nullopt;
         }
@@ -86,11 +138,15 @@ public:
         if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16) {
             return std::nullopt;
         }
-        // Left, right, top, bottom.
+        // Left, right, top, bottom, in the screen's own pixels.
         const auto* extents =
             static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
-        return QMargins{static_cast<int>(extents[0]), static_cast<int>(extents[2]),
-                        static_cast<int>(extents[1]), static_cast<int>(extents[3])};
+        return FrameExtents{static_cast<int>(extents[0]), static_cast<int>(extents[2]),
+                            static_cast<int>(extents[1]), static_cast<int>(extents[3])};
+    }
+
+    void watchFrame(QWidget& window, std::function<void()> changed) override {
+        frameWatch_.add(window, std::move(changed));
     }
 
     void flush() override { xcb_flush(connection_); }
@@ -101,6 +157,7 @@ private:
     xcb_atom_t skipTaskbar_;
     xcb_atom_t skipPager_;
     xcb_atom_t frameExtents_;
+    FrameWatch frameWatch_;
 };
 
 } // namespace

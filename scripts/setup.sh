@@ -13,7 +13,7 @@ run_packages=(
 test_packages=(
     libgtest-dev
     clang libclang-rt-14-dev clang-format
-    xvfb openbox xdotool x11-utils x11-apps picom
+    xvfb openbox xdotool x11-utils x11-apps x11-xserver-utils picom
     dbus-daemon desktop-file-utils appstream dpkg-dev file trayer
 )
 

@@ -164,7 +164,11 @@ void frmSettings::connectHandlers() {
             [this] { beginText(time_, program_.shared.TargetTime); });
     connect(Calendar1, &MonthCalendar::AfterUpdate, this, &frmSettings::Calendar1_AfterUpdate);
     connect(sldTrans, &ScrollSlider::Scroll, this, &frmSettings::sldTrans_Scroll);
-    connect(Combo1, &QComboBox::currentIndexChanged, this, &frmSettings::Combo1_Click);
+    // The user's pick, also of the entry already chosen; not the program's own selection.
+    connect(Combo1, &QComboBox::activated, this, &frmSettings::Combo1_Click);
+    // The wheel over the closed list would pick entry after entry, re-creating the timer window
+    // at every notch, where the user only meant to scroll past.
+    Combo1->installEventFilter(this);
     connect(chkHide, &QCheckBox::toggled, this, &frmSettings::chkHide_Click);
     connect(cmdFont, &QPushButton::clicked, this, &frmSettings::cmdFont_Click);
     connect(Picture1, &DonationPicture::clicked, this, &frmSettings::Picture1_Click);
@@ -224,6 +228,14 @@ void frmSettings::storeChangedTargetAndOpacity() {
 void frmSettings::closeEvent(QCloseEvent* event) {
     Form_Unload();
     QWidget::closeEvent(event);
+}
+
+bool frmSettings::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Combo1 && event->type() == QEvent::Wheel) {
+        event->ignore();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void frmSettings::mnuSettings_Click() {

@@ -19,8 +19,6 @@
 #include <QScreen>
 #include <QWindow>
 
-#include <vector>
-
 namespace tavrio {
 
 namespace {
@@ -29,8 +27,6 @@ constexpr QSize kDesignClientSize{4680 / kTwipsPerPixel, 1410 / kTwipsPerPixel};
 constexpr QRect kDesignLabelGeometry{615 / kTwipsPerPixel, 360 / kTwipsPerPixel,
                                      1335 / kTwipsPerPixel, 360 / kTwipsPerPixel};
 constexpr int kDesignBorderStyle = 5;
-// Larger than any screen, and within what X11 can take.
-constexpr int kLargestOuterSize = 32767;
 
 Qt::WindowFlags windowFlagsFor(int style) {
     const Qt::WindowFlags captioned = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -66,14 +62,6 @@ Rect rectOf(const QRect& r) {
     return {r.x(), r.y(), r.width(), r.height()};
 }
 
-std::vector<Rect> screenAreas() {
-    std::vector<Rect> areas;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        areas.push_back(rectOf(screen->availableGeometry()));
-    }
-    return areas;
-}
-
 } // namespace
 
 QIcon frmMain::programIcon() {
@@ -87,7 +75,8 @@ QIcon frmMain::programIcon() {
 frmMain::frmMain(Program& program)
     : QWidget(nullptr, windowFlagsFor(kDesignBorderStyle))
     , Label1(new DisplayLabel(this))
-    , program_(program) {
+    , program_(program)
+    , placement_(*this) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(qs(std::string{kTimerCaptionPrefix}) + QStringLiteral("??"));
     setWindowIcon(programIcon());
@@ -106,7 +95,8 @@ frmMain::frmMain(Program& program)
     Label1->setText(QStringLiteral("3:01:23:45"));
     Label1->installEventFilter(this);
 
-    move(centredFramePosition({}));
+    placement_.restore({}, kDesignClientSize);
+    WindowEffects::current().watchFrame(*this, [this] { noticeFrame(); });
 
     Timer1.setSingleShot(true);
     Timer1.setTimerType(Qt::PreciseTimer);
@@ -155,7 +145,8 @@ void frmMain::loadSettings() {
     if (const auto hide = toBoolean(readSetting(store, Key::tvHide), regional)) {
         shared.HideBackground = *hide;
     }
-    if (const auto size = toSingle(readSetting(store, Key::FontSize), regional)) {
+    const std::optional<std::string> fontSize = storedText(Key::FontSize);
+    if (const auto size = toSingle(fontSize.value_or("100"), regional)) {
         Label1->setFontSize(*size);
     }
     Label1->setFontName(qs(readSetting(store, Key::FontName, Label1->FontName().toStdString())));
@@ -169,99 +160,75 @@ void frmMain::loadSettings() {
         Label1->setFontItalic(*italic);
     }
     Form_Resize();
-    restorePlace();
+    restorePlace(!fontSize.has_value());
 
     shared.SettingsLoaded = true;
     ApplyWindowAlpha(*this, shared.Opacity, shared.HideBackground);
     placeTopmost();
 }
 
-void frmMain::restorePlace() {
-    SettingsStore& store = program_.store;
-    const RegionalSettings& regional = program_.regional;
+void frmMain::restorePlace(bool noFontSize) {
+    const auto number = [this](const std::optional<std::string>& text) {
+        return text ? toInt32(*text, program_.regional) : std::nullopt;
+    };
+    StoredGeometry stored;
+    stored.left = number(storedText(Key::Left));
+    stored.top = number(storedText(Key::Top));
+    const std::optional<std::string> width = storedText(Key::Width);
+    const std::optional<std::string> height = storedText(Key::Height);
+    stored.width = number(width);
+    stored.height = number(height);
 
-    const auto left = toInt32(readSetting(store, Key::Left), regional);
-    const auto top = toInt32(readSetting(store, Key::Top), regional);
-    if ((left && *left != 0) || (top && *top != 0)) {
-        centredByDesign_ = false;
+    firstStart_ = noFontSize && !width && !height;
+    QSize unstoredClient = kDesignClientSize;
+    if (firstStart_) {
+        // Measured on the text the window is about to show.
+        Label1->setCaption(qs(RemainingTimeText(program_.shared.TargetDate,
+                                                program_.shared.TargetTime, program_.now())));
+        unstoredClient = fitToText(placement_.frame());
     }
-    if (left && *left != 0) {
-        move(pixelsFromTwips(*left), pos().y());
-    }
-    if (top && *top != 0) {
-        move(pos().x(), pixelsFromTwips(*top));
-    }
-    const auto width = toInt32(readSetting(store, Key::Width), regional);
-    const auto height = toInt32(readSetting(store, Key::Height), regional);
-    const bool widthRestored =
-        width && *width != 0 && setOuterSize(pixelsFromTwips(*width), frameGeometry().height());
-    const bool heightRestored =
-        height && *height != 0 && setOuterSize(frameGeometry().width(), pixelsFromTwips(*height));
-    // Before the window manager has framed the window its frame is unknown: the restored outer
-    // size is applied again once it is, for the dimensions that were stored (-1 for the others).
-    if ((widthRestored || heightRestored) && borderStyle_ != 0 &&
-        frameGeometry().size() == size()) {
-        pendingOuterSize_ = QSize{widthRestored ? frameGeometry().width() : -1,
-                                  heightRestored ? frameGeometry().height() : -1};
-    }
-
-    // A place stored while another monitor was attached must not leave the window unreachable.
-    broughtBack_ = bringOnScreen();
-    intendedPlace_ = pos();
+    placement_.restore(stored, unstoredClient);
 }
 
-QPoint frmMain::centredFramePosition(const QMargins& frame) const {
+QSize frmMain::fitToText(const std::optional<FrameExtents>& frame) {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry().center() - QRect{{}, size().grownBy(frame)}.center()
-                  : pos();
+    if (screen == nullptr) {
+        return kDesignClientSize;
+    }
+    const Rect area = rectOf(screen->availableGeometry());
+    // The text's width is not quite proportional to its size: a few rounds close the gap.
+    TextFit fit;
+    for (int round = 0; round < 4; ++round) {
+        fit = fitText({Label1->width(), Label1->height()}, frame.value_or(FrameExtents{}),
+                      devicePixelRatioF(), area);
+        if (fit.textScale >= 1.0 ||
+            !Label1->setFontSize(static_cast<float>(Label1->FontSize() * fit.textScale))) {
+            break;
+        }
+    }
+    return {fit.client.width, fit.client.height};
 }
 
 void frmMain::keepOnScreen() {
-    (void)bringOnScreen();
-}
-
-bool frmMain::bringOnScreen() {
-    const Rect frame = rectOf(frameGeometry());
-    const Rect reachable = keepReachable(frame, screenAreas());
-    if (reachable == frame) {
-        return false;
-    }
-    move(reachable.left, reachable.top);
-    return true;
+    placement_.placeAgain();
 }
 
 void frmMain::watchScreens() {
-    const auto watch = [this](QScreen* screen) {
-        connect(screen, &QScreen::availableGeometryChanged, this, &frmMain::keepOnScreen);
+    const auto follow = [this] {
+        placement_.followScreens();
+    };
+    const auto watch = [this, follow](QScreen* screen) {
+        connect(screen, &QScreen::availableGeometryChanged, this, follow);
     };
     for (QScreen* screen : QGuiApplication::screens()) {
         watch(screen);
     }
-    connect(qApp, &QGuiApplication::screenAdded, this, [this, watch](QScreen* screen) {
+    connect(qApp, &QGuiApplication::screenAdded, this, [watch, follow](QScreen* screen) {
         watch(screen);
-        keepOnScreen();
+        follow();
     });
     // Qt moves the window's handle to another screen before this arrives, but not the window.
-    connect(qApp, &QGuiApplication::screenRemoved, this, &frmMain::keepOnScreen,
-            Qt::QueuedConnection);
-}
-
-bool frmMain::setOuterSize(int width, int height) {
-    if (width <= 0 || height <= 0 || width > kLargestOuterSize || height > kLargestOuterSize) {
-        return false;
-    }
-    const QSize frameExtra = frameGeometry().size() - size();
-    setClientSize({width - frameExtra.width(), height - frameExtra.height()});
-    return true;
-}
-
-void frmMain::setClientSize(QSize client) {
-    client = client.expandedTo({1, 1});
-    if (hasFixedSize(borderStyle_)) {
-        setFixedSize(client);
-    } else {
-        resize(client);
-    }
+    connect(qApp, &QGuiApplication::screenRemoved, this, follow, Qt::QueuedConnection);
 }
 
 bool frmMain::setBorderStyle(int style) {
@@ -289,19 +256,21 @@ void frmMain::placeTopmost() {
     show();
     raise();
     WindowEffects::current().flush();
-    // Some platforms frame the window as it is created, and no move follows. Not at once: on
-    // X11 the geometry Qt holds right after showing is not yet the one the server has.
-    QTimer::singleShot(0, this, &frmMain::noticeFrame);
 }
 
+// Stores the size when the user changed it: the placement's own changes (restoring the stored
+// size, fitting it to the frame, bringing the window onto a screen) are not the user's choice.
 void frmMain::Form_Resize() {
     centreLabel();
-    if (program_.shared.SettingsLoaded) {
+    if (!program_.shared.SettingsLoaded) {
+        return;
+    }
+    if (const std::optional<TwipsRect> outer = placement_.takeUserResize()) {
         // A failed write is retried with the next size change; nothing else depends on it.
         (void)saveSetting(program_.store, Key::Width,
-                          singleText(static_cast<float>(outerWidthTwips()), program_.regional));
+                          singleText(static_cast<float>(outer->width), program_.regional));
         (void)saveSetting(program_.store, Key::Height,
-                          singleText(static_cast<float>(outerHeightTwips()), program_.regional));
+                          singleText(static_cast<float>(outer->height), program_.regional));
     }
 }
 
@@ -329,10 +298,19 @@ void frmMain::armTimer() {
 }
 
 void frmMain::Form_QueryUnload() {
-    program_.writer.save(Key::Left, singleText(static_cast<float>(leftTwips()), program_.regional));
-    program_.writer.save(Key::Top, singleText(static_cast<float>(topTwips()), program_.regional));
+    storePlaceIfMoved();
     if (!program_.shared.Updating) {
         program_.forms->endProgram();
+    }
+}
+
+void frmMain::storePlaceIfMoved() {
+    if (const std::optional<TwipsRect> outer = placement_.placeToStore()) {
+        program_.writer.save(Key::Left,
+                             singleText(static_cast<float>(outer->left), program_.regional));
+        program_.writer.save(Key::Top,
+                             singleText(static_cast<float>(outer->top), program_.regional));
+        placement_.notePlaceStored(*outer);
     }
 }
 
@@ -363,17 +341,18 @@ void frmMain::Label1_DblClick() {
     Form_DblClick();
 }
 
-double frmMain::leftTwips() const {
-    return twipsFromPixels(frameGeometry().x());
+TwipsRect frmMain::outerGeometryTwips() const {
+    const QRect client = geometry();
+    return outerTwips({client.x(), client.y(), client.width(), client.height()},
+                      placement_.frame().value_or(FrameExtents{}), devicePixelRatioF());
 }
-double frmMain::topTwips() const {
-    return twipsFromPixels(frameGeometry().y());
+
+QRect frmMain::outerGeometry() const {
+    return placement_.outerGeometry();
 }
-double frmMain::outerWidthTwips() const {
-    return twipsFromPixels(frameGeometry().width());
-}
-double frmMain::outerHeightTwips() const {
-    return twipsFromPixels(frameGeometry().height());
+
+std::optional<std::string> frmMain::storedText(Key key) {
+    return program_.store.read(kAppName, kSection, keyName(key));
 }
 
 bool frmMain::event(QEvent* event) {
@@ -381,6 +360,15 @@ bool frmMain::event(QEvent* event) {
         Form_Activate();
     }
     return QWidget::event(event);
+}
+
+// Until the window manager has framed the window, every move and show may be the moment; later
+// the window manager announces a new frame itself (WindowEffects::watchFrame).
+void frmMain::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!placement_.settled()) {
+        noticeFrame();
+    }
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {
@@ -405,6 +393,7 @@ void frmMain::mousePressEvent(QMouseEvent* event) {
 
 void frmMain::mouseMoveEvent(QMouseEvent* event) {
     if (dragOffset_ && event->buttons().testFlag(Qt::LeftButton)) {
+        placement_.noteUserDrag();
         move(event->globalPosition().toPoint() - *dragOffset_);
     }
 }
@@ -437,40 +426,17 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 void frmMain::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    noticeFrame();
+    if (!placement_.settled()) {
+        noticeFrame();
+    }
 }
 
 void frmMain::noticeFrame() {
-    if (framed_) {
-        return;
+    if (placement_.noticeFrame() && firstStart_) {
+        // The text is fitted again with the frame it now has.
+        placement_.setUnstoredClient(fitToText(placement_.frame()));
+        placement_.placeAgain();
     }
-    // Qt's own frame geometry is unreliable while X11 reparents the window; the window manager's
-    // word is not.
-    const std::optional<QMargins> frame = WindowEffects::current().frameExtents(*this);
-    if (!frame || frame->isNull()) {
-        return;
-    }
-    // The window manager has just framed the window: the design centring, the restored place and
-    // size and a window brought back on screen were all placed without the frame. The place is
-    // set again from what was intended, not from where Qt thinks the window is at this moment.
-    framed_ = true;
-    if (pendingOuterSize_) {
-        const QSize outer = *pendingOuterSize_;
-        pendingOuterSize_.reset();
-        const QSize extra{frame->left() + frame->right(), frame->top() + frame->bottom()};
-        setClientSize({outer.width() < 0 ? width() : outer.width() - extra.width(),
-                       outer.height() < 0 ? height() : outer.height() - extra.height()});
-    }
-    // Placed as a client area inside the known frame: Qt would convert a frame position with the
-    // frame it believes in, which at this moment may still be none.
-    const QPoint frameTopLeft = centredByDesign_ ? centredFramePosition(*frame) : intendedPlace_;
-    Rect outer = rectOf(QRect{frameTopLeft, size().grownBy(*frame)});
-    // A window brought back on screen without its frame is brought wholly on screen with it,
-    // rather than left with the frame's edge off the screen.
-    if (broughtBack_) {
-        outer = moveOntoNearest(outer, screenAreas());
-    }
-    setGeometry(QRect{QPoint{outer.left + frame->left(), outer.top + frame->top()}, size()});
 }
 
 } // namespace tavrio

@@ -4,12 +4,15 @@
 #pragma once
 
 #include "DisplayLabel.h"
+#include "SettingKeys.h"
+#include "TimerWindowPlacement.h"
 
 #include <QIcon>
 #include <QTimer>
 #include <QWidget>
 
 #include <optional>
+#include <string>
 
 namespace tavrio {
 
@@ -35,8 +38,8 @@ public:
     void Form_Activate();
     void Form_Resize();
     void Timer1_Timer();
-    // Before the window unloads, whatever the cause: stores its place and, unless it is only
-    // being re-created, ends the program.
+    // Before the window unloads, whatever the cause: stores its place if the user moved it and,
+    // unless the window is only being re-created, ends the program.
     void Form_QueryUnload();
 
     // A press on the client area or on the label: the left button drags the window, the right
@@ -51,15 +54,21 @@ public:
     // Refuses styles outside 0 to 5.
     bool setBorderStyle(int style);
 
-    // The window's outer geometry (frame included) in twips.
-    double leftTwips() const;
-    double topTwips() const;
-    double outerWidthTwips() const;
-    double outerHeightTwips() const;
+    // The window's outer geometry (frame included) in twips, as it would be stored.
+    TwipsRect outerGeometryTwips() const;
+    // The window with its frame, in logical pixels: what the windows it opens keep clear of.
+    QRect outerGeometry() const;
+    // The window manager has framed the window and the window has been placed in its frame.
+    bool placementSettled() const { return placement_.settled(); }
 
-    // Moves the window onto the nearest screen when too little of it shows on any: a monitor
-    // removed or a resolution lowered must not leave it out of reach.
+    // Puts the whole window, frame included, on a screen: at the place the user chose when that
+    // lies on a screen, else on the nearest one. After a monitor was removed or a resolution
+    // lowered, and when the user asks for the window back.
     void keepOnScreen();
+
+    // Every way out (closing, Exit, the end of the session) keeps the place: Left and Top are
+    // stored when the user moved the window since it was placed, and only then.
+    void storePlaceIfMoved();
 
 signals:
     // After each refresh of the display, with the text shown.
@@ -67,6 +76,7 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -78,35 +88,26 @@ protected:
 
 private:
     void loadSettings();
-    void restorePlace();
+    // Reads Left, Top, Width and Height and places the window by them. With no font size stored
+    // either, it is a first start.
+    void restorePlace(bool noFontSize);
+    // The client size that shows the whole text, for a first start: shrinks the shown text only
+    // when even the screen is too small for it.
+    QSize fitToText(const std::optional<FrameExtents>& frame);
     void watchScreens();
-    // keepOnScreen, telling whether the window was moved.
-    bool bringOnScreen();
-    // False when the size is refused and nothing changed.
-    bool setOuterSize(int width, int height);
-    void setClientSize(QSize client);
-    // Once the frame is first known: re-applies a restored size and keeps the window reachable.
+    // The window manager may have framed the window: placed again in the frame.
     void noticeFrame();
-    // Where the frame's top-left corner goes for the window to be centred on the screen.
-    QPoint centredFramePosition(const QMargins& frame) const;
     void keepSizeFixedIfStyled();
     void placeTopmost();
     void centreLabel();
     void armTimer();
+    std::optional<std::string> storedText(Key key);
 
     Program& program_;
     int borderStyle_ = 5;
-    // The frame is known only once the window manager has framed the window, so an outer size
-    // restored before that is applied again then; -1 marks a dimension that was not stored.
-    std::optional<QSize> pendingOuterSize_;
-    bool framed_ = false;
-    // Still at the design place, centred on the screen: centred again once the frame is known.
-    bool centredByDesign_ = true;
-    // Where the frame's top-left corner was put before the frame was known.
-    QPoint intendedPlace_;
-    // The stored place was off every screen and the window was brought back before its frame
-    // was known.
-    bool broughtBack_ = false;
+    TimerWindowPlacement placement_;
+    // The store holds no font size and no window size: the window is sized to show its text.
+    bool firstStart_ = false;
     // Where the pointer holds the window while the left button drags it, from the frame's corner.
     std::optional<QPoint> dragOffset_;
 };

@@ -90,9 +90,26 @@ private slots:
         QCOMPARE(int{program.test.program.shared.Opacity}, 255);
         QCOMPARE(window->windowOpacity(), 1.0);
         QVERIFY(window->isVisible());
-        QVERIFY(window->screen()->availableGeometry().intersects(window->frameGeometry()));
+        QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
         QCOMPARE(program.test.store.writesText(), QString());
         QCOMPARE(program.test.store.stored(Key::tvTrans), std::optional<std::string>{"0"});
+    }
+
+    // Minimised (where the window manager's frame offers a button for it), the window has no
+    // taskbar entry to come back from: Show Timer Window restores it (so does a click on the
+    // icon, checked end to end with a real tray).
+    void showTimerWindowBringsBackAMinimisedWindow() {
+        RunningProgram program;
+        program.forms.showTimerWindow();
+        frmMain* window = program.forms.timerWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        window->showMinimized();
+        QTRY_VERIFY(window->isMinimized());
+
+        program.tray.showTimerAction->trigger();
+
+        QTRY_VERIFY(!window->isMinimized());
+        QVERIFY(window->isVisible());
     }
 
     void notifyWhenTimeComesIsStoredAndReadBack() {
@@ -148,7 +165,7 @@ private slots:
         program.tray.exitAction->trigger();
 
         QCOMPARE(program.ended, 1);
-        // As the pop-up menu's Exit: what the user changed, and no position.
+        // As the pop-up menu's Exit: what the user changed; the window was not moved, so no place.
         QCOMPARE(program.test.store.writesText(), QStringLiteral("tvDate=2030-01-02"));
     }
 
@@ -167,6 +184,22 @@ private slots:
         QCOMPARE(program.ended, 1);
         QCOMPARE(program.test.store.writesText(), QString());
         QCOMPARE(program.test.store.stored(Key::tvTrans), std::optional<std::string>{"0"});
+    }
+
+    // As closing does, and as every way out does.
+    void exitKeepsThePlaceTheWindowWasMovedTo() {
+        RunningProgram program;
+        program.forms.showTimerWindow();
+        frmMain* window = program.forms.timerWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QTRY_VERIFY(window->placementSettled());
+        window->move(100, 80);
+        program.test.store.forget();
+
+        program.tray.exitAction->trigger();
+
+        QCOMPARE(program.ended, 1);
+        QCOMPARE(program.test.store.writesText(), QStringLiteral("Left=1500, Top=1200"));
     }
 
     void theToolTipShowsTheTitleAndTheCountdown() {

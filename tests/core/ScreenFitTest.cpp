@@ -1,5 +1,7 @@
 #include "ScreenFit.h"
 
+#include "GeometryPrinting.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -7,62 +9,121 @@
 namespace tavrio {
 namespace {
 
-struct Case {
+const Rect kLaptop{0, 0, 1366, 738};
+const Rect kRightMonitor{1366, 0, 1920, 1050};
+
+struct KeepCase {
     const char* name;
     Rect window;
     std::vector<Rect> screens;
     Rect expected;
 };
 
-class KeepReachable : public ::testing::TestWithParam<Case> {};
+class KeepOnScreens : public ::testing::TestWithParam<KeepCase> {};
 
-TEST_P(KeepReachable, MovesOnlyWindowsThatCannotBeReached) {
-    const Case& c = GetParam();
-    EXPECT_EQ(keepReachable(c.window, c.screens), c.expected);
+TEST_P(KeepOnScreens, LeavesTheWholeWindowOnAScreen) {
+    const KeepCase& c = GetParam();
+    EXPECT_EQ(keepOnScreens(c.window, c.screens), c.expected);
+    EXPECT_EQ(liesOnScreens(c.window, c.screens), c.window == c.expected);
 }
-
-const Rect kLaptop{0, 0, 1366, 738};
-const Rect kRightMonitor{1366, 0, 1920, 1050};
 
 INSTANTIATE_TEST_SUITE_P(
-    Table, KeepReachable,
+    Table, KeepOnScreens,
     ::testing::Values(
-        Case{"OnScreen", {100, 100, 312, 94}, {kLaptop}, {100, 100, 312, 94}},
-        Case{"PartlyOffTheEdgeStaysWhereTheUserPutIt",
-             {1300, 700, 312, 94},
-             {kLaptop},
-             {1300, 700, 312, 94}},
-        Case{"ASliverIsNotEnoughToGrab", {1360, 100, 312, 94}, {kLaptop}, {1054, 100, 312, 94}},
-        Case{"MonitorRemovedMovesToTheNearestScreen",
-             {2500, 400, 312, 94},
-             {kLaptop},
-             {1054, 400, 312, 94}},
-        Case{"StillAttachedMonitorKeepsIt",
-             {2500, 400, 312, 94},
-             {kLaptop, kRightMonitor},
-             {2500, 400, 312, 94}},
-        Case{"FarAboveAndLeft", {-5000, -3000, 312, 94}, {kLaptop, kRightMonitor}, {0, 0, 312, 94}},
-        Case{"BelowTheSecondScreenGoesToIt",
-             {2000, 1400, 312, 94},
-             {kLaptop, kRightMonitor},
-             {2000, 956, 312, 94}},
-        Case{"LargerThanTheScreenKeepsItsTopLeftOnScreen",
-             {3000, 2000, 2000, 1000},
-             {kLaptop},
-             {0, 0, 2000, 1000}},
-        Case{"SmallWindowFullyInsideAnEdge", {-10, 10, 20, 20}, {kLaptop}, {0, 10, 20, 20}},
-        Case{"NoScreensLeavesItAlone", {5000, 5000, 312, 94}, {}, {5000, 5000, 312, 94}}),
-    [](const ::testing::TestParamInfo<Case>& info) { return info.param.name; });
+        KeepCase{"OnScreen", {100, 100, 312, 94}, {kLaptop}, {100, 100, 312, 94}},
+        KeepCase{"TouchingTheEdgesIsOnScreen", {0, 644, 1366, 94}, {kLaptop}, {0, 644, 1366, 94}},
+        KeepCase{"OnePixelOffIsPulledIn", {1055, 100, 312, 94}, {kLaptop}, {1054, 100, 312, 94}},
+        KeepCase{"ASliverLeftByARemovedMonitorIsPulledIn",
+                 {1335, 100, 312, 94},
+                 {kLaptop},
+                 {1054, 100, 312, 94}},
+        KeepCase{"MonitorRemovedMovesToTheNearestScreen",
+                 {2500, 400, 312, 94},
+                 {kLaptop},
+                 {1054, 400, 312, 94}},
+        KeepCase{"StillAttachedMonitorKeepsIt",
+                 {2500, 400, 312, 94},
+                 {kLaptop, kRightMonitor},
+                 {2500, 400, 312, 94}},
+        KeepCase{"AcrossTwoScreensSideBySideStays",
+                 {1200, 100, 312, 94},
+                 {kLaptop, kRightMonitor},
+                 {1200, 100, 312, 94}},
+        // The right monitor is taller: the part below the laptop's bottom lies on no screen.
+        KeepCase{"AcrossTwoScreensButBelowTheShorterGoesToTheOneItOverlapsMost",
+                 {1300, 700, 312, 94},
+                 {kLaptop, kRightMonitor},
+                 {1366, 700, 312, 94}},
+        KeepCase{
+            "FarAboveAndLeft", {-5000, -3000, 312, 94}, {kLaptop, kRightMonitor}, {0, 0, 312, 94}},
+        KeepCase{"BelowTheSecondScreenGoesToIt",
+                 {2000, 1400, 312, 94},
+                 {kLaptop, kRightMonitor},
+                 {2000, 956, 312, 94}},
+        KeepCase{"LargerThanTheScreenIsShrunkToIt",
+                 {3000, 2000, 2000, 1000},
+                 {kLaptop},
+                 {0, 0, 1366, 738}},
+        KeepCase{"ScreenWithAnOffsetAreaKeepsThePanelFree",
+                 {10, 5, 312, 94},
+                 {{0, 32, 1366, 706}},
+                 {10, 32, 312, 94}},
+        KeepCase{"NoScreensLeavesItAlone", {5000, 5000, 312, 94}, {}, {5000, 5000, 312, 94}}),
+    [](const ::testing::TestParamInfo<KeepCase>& info) { return info.param.name; });
 
-// A window brought back before its frame was known is fitted again with the frame: partly off the
-// screen is then not good enough.
-TEST(MoveOntoNearest, PullsAPartlyOffWindowWhollyInside) {
-    const std::vector<Rect> screens{kLaptop, kRightMonitor};
-    EXPECT_EQ(moveOntoNearest({1060, 100, 316, 98}, screens), (Rect{1050, 100, 316, 98}));
-    EXPECT_EQ(moveOntoNearest({3200, 1000, 316, 98}, screens), (Rect{2970, 952, 316, 98}));
-    EXPECT_EQ(moveOntoNearest({100, 100, 316, 98}, screens), (Rect{100, 100, 316, 98}));
-    EXPECT_EQ(moveOntoNearest({100, 100, 316, 98}, {}), (Rect{100, 100, 316, 98}));
+struct BesideCase {
+    const char* name;
+    Rect wanted;
+    Rect keptClear;
+    Rect expected;
+};
+
+class BesideRatherThanUnder : public ::testing::TestWithParam<BesideCase> {};
+
+const Rect kScreen{0, 0, 1920, 1080};
+const int kGap = 8;
+
+TEST_P(BesideRatherThanUnder, TriesRightLeftBelowAboveThenGivesUp) {
+    const BesideCase& c = GetParam();
+    EXPECT_EQ(besideRatherThanUnder(c.wanted, c.keptClear, kScreen, kGap), c.expected);
 }
+
+INSTANTIATE_TEST_SUITE_P(Table, BesideRatherThanUnder,
+                         ::testing::Values(BesideCase{"NoOverlapStaysWhereWanted",
+                                                      {800, 270, 323, 555},
+                                                      {100, 100, 316, 120},
+                                                      {800, 270, 323, 555}},
+                                           BesideCase{"EdgesThatTouchDoNotOverlap",
+                                                      {416, 100, 323, 555},
+                                                      {100, 100, 316, 120},
+                                                      {416, 100, 323, 555}},
+                                           BesideCase{"RightFirstAlignedWithTheTop",
+                                                      {798, 262, 323, 555},
+                                                      {700, 400, 500, 120},
+                                                      {1208, 400, 323, 555}},
+                                           BesideCase{"RightAlignedButKeptOnTheScreen",
+                                                      {798, 262, 323, 555},
+                                                      {700, 700, 500, 120},
+                                                      {1208, 525, 323, 555}},
+                                           BesideCase{"LeftWhenTheRightIsTooNarrow",
+                                                      {798, 262, 323, 555},
+                                                      {1000, 400, 800, 120},
+                                                      {669, 400, 323, 555}},
+                                           BesideCase{"BelowWhenNeitherSideHasRoom",
+                                                      {798, 262, 323, 555},
+                                                      {300, 200, 1320, 120},
+                                                      {300, 328, 323, 555}},
+                                           BesideCase{"AboveAsTheLastChance",
+                                                      {798, 262, 323, 555},
+                                                      {300, 700, 1320, 120},
+                                                      {300, 137, 323, 555}},
+                                           BesideCase{"NowhereStaysWhereWanted",
+                                                      {798, 262, 323, 555},
+                                                      {300, 300, 1320, 400},
+                                                      {798, 262, 323, 555}}),
+                         [](const ::testing::TestParamInfo<BesideCase>& info) {
+                             return info.param.name;
+                         });
 
 } // namespace
 } // namespace tavrio

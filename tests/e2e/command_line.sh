@@ -16,7 +16,7 @@ start_tavrio -title Elsewhere --settings
 check_eq "the caption still names the event" "$(window_property "$TAVRIO_WINDOW" _NET_WM_NAME)" \
     '"Tavrio To ??"'
 settings_shown() {
-    xdotool search --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio Settings v1\.2\.0$' \
+    xdotool search --all --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio Settings v1\.2\.0$' \
         >/dev/null 2>&1
 }
 wait_until 10 "the settings window to open with the timer window" settings_shown

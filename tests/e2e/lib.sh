@@ -55,9 +55,14 @@ e2e_cleanup() {
     for ((index = ${#E2E_PIDS[@]} - 1; index >= 0; index--)); do
         wait "${E2E_PIDS[index]}" 2>/dev/null || true
     done
-    if ((status != 0)) && [[ -f $E2E_DIR/tavrio.log && -s $E2E_DIR/tavrio.log ]]; then
-        echo "--- Tavrio's output:" >&2
-        cat "$E2E_DIR/tavrio.log" >&2
+    if ((status != 0)); then
+        local log
+        for log in tavrio openbox xvfb; do
+            if [[ -s $E2E_DIR/$log.log ]]; then
+                echo "--- $log's output:" >&2
+                cat "$E2E_DIR/$log.log" >&2
+            fi
+        done
     fi
     rm -rf "$E2E_DIR"
     exit "$status"
@@ -165,22 +170,37 @@ compositor_running() {
     xwininfo -root -children 2>/dev/null | grep -q '"picom"'
 }
 
-# start_display [--compositor]: Xvfb with a black root window, openbox, and picom on request
-# (without a compositor, window opacity is a property nobody draws).
+# start_display [--compositor] [--size WIDTHxHEIGHT]: Xvfb with a black root window (1280x800
+# unless asked), openbox, and picom on request (without a compositor, window opacity is a
+# property nobody draws). E2E_XVFB_PID names the X server, for a test that takes the display away.
+E2E_XVFB_PID=
 start_display() {
+    local compositor=no size=${SCREEN_WIDTH}x${SCREEN_HEIGHT}
+    while (($# > 0)); do
+        case $1 in
+        --compositor) compositor=yes ;;
+        --size) size=$2 && shift ;;
+        *) fail "start_display: unknown option $1" ;;
+        esac
+        shift
+    done
     local number_file=$E2E_DIR/display-number
     : >"$number_file"
-    Xvfb -displayfd 3 -screen 0 "${SCREEN_WIDTH}x${SCREEN_HEIGHT}x24" -nolisten tcp -br \
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -br \
         3>"$number_file" >"$E2E_DIR/xvfb.log" 2>&1 &
-    E2E_PIDS+=($!)
-    wait_until 20 "Xvfb to choose a display" test -s "$number_file"
+    E2E_XVFB_PID=$!
+    E2E_PIDS+=("$E2E_XVFB_PID")
+    # Xvfb writes the number and a newline once it takes connections; a number read before the
+    # newline may be cut short (":1" of ":12"), and that display is someone else's or none.
+    number_written() { (($(wc -l <"$number_file") >= 1)); }
+    wait_until 20 "Xvfb to choose a display" number_written
     export DISPLAY=:$(<"$number_file")
 
     openbox --sm-disable >"$E2E_DIR/openbox.log" 2>&1 &
     E2E_PIDS+=($!)
     wait_until 20 "openbox to manage the display" window_manager_running
 
-    if [[ ${1:-} == --compositor ]]; then
+    if [[ $compositor == yes ]]; then
         command -v picom >/dev/null || fail "missing tool: picom (scripts/setup.sh test)"
         # No configuration file: the packaged one adds shadows and fading, which would change
         # the pixels under test and make them depend on time.
@@ -188,6 +208,13 @@ start_display() {
         E2E_PIDS+=($!)
         wait_until 20 "picom to composite the display" compositor_running
     fi
+}
+
+# set_xft_dpi DPI: the resolution the desktop announces to programs started from now on (Xft.dpi
+# in the root window's resources, as xrdb would put it): 96 is a scale of 1, 144 of 1.5, 192 of 2.
+set_xft_dpi() {
+    xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER $'Xft.dpi:\t'"$1"$'\n' ||
+        fail "could not set Xft.dpi"
 }
 
 # --- settings --------------------------------------------------------------------------------
@@ -263,6 +290,25 @@ outer_geometry() {
     echo "$((x - left)) $((y - top)) $((width + left + right)) $((height + top + bottom))"
 }
 
+# near "A B ..." "C D ..." TOLERANCE: every number of the first list within TOLERANCE of the
+# number in the same place of the second.
+near() {
+    local -a actual expected
+    read -ra actual <<<"$1"
+    read -ra expected <<<"$2"
+    ((${#actual[@]} == ${#expected[@]})) || return 1
+    local index difference
+    for index in "${!actual[@]}"; do
+        difference=$((actual[index] - expected[index]))
+        ((difference <= $3 && -difference <= $3)) || return 1
+    done
+}
+
+# outer_geometry_near WINDOW "X Y WIDTH HEIGHT" TOLERANCE
+outer_geometry_near() {
+    near "$(outer_geometry "$1")" "$2" "$3"
+}
+
 has_wm_state() {
     [[ $(window_property "$1" _NET_WM_STATE) == *"$2"* ]]
 }
@@ -297,7 +343,7 @@ work_area() {
 # it a WM_STATE), not the tray icon embedded in a tray, which Qt names after the tooltip.
 tavrio_window_of() {
     local window
-    for window in $(xdotool search --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio To '         2>/dev/null); do
+    for window in $(xdotool search --all --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio To '         2>/dev/null); do
         # xdotool's name search also looks at names a window does not show (its icon name).
         [[ $(window_property "$window" _NET_WM_NAME) == '"Tavrio To '* ]] || continue
         if xprop -id "$window" WM_STATE 2>/dev/null | grep -q 'window state'; then
@@ -340,9 +386,11 @@ tavrio_window_settled() {
 
 # start_tavrio [ARGUMENT...]: starts the program with the settings written so far and waits until
 # its timer window is on screen and settled; TAVRIO_PID and TAVRIO_WINDOW name them.
+# TAVRIO_ENV=(NAME=VALUE...) gives Tavrio alone an environment of its own (the X tools keep theirs).
+TAVRIO_ENV=()
 start_tavrio() {
     [[ -z $TAVRIO_PID ]] || fail "Tavrio is already running"
-    "$TAVRIO" "$@" >>"$E2E_DIR/tavrio.log" 2>&1 &
+    env "${TAVRIO_ENV[@]}" "$TAVRIO" "$@" >>"$E2E_DIR/tavrio.log" 2>&1 &
     TAVRIO_PID=$!
     E2E_PIDS+=("$TAVRIO_PID")
     wait_until 20 "Tavrio's timer window to appear" tavrio_window_shown
@@ -354,13 +402,47 @@ start_tavrio() {
 # close_tavrio: closes the timer window as a user would, with Alt+F4, and waits for the end.
 close_tavrio() {
     require_id "$TAVRIO_WINDOW"
-    # xdotool complains when the window it just closed is gone; that is no failure.
-    timeout 10 xdotool windowactivate --sync "$TAVRIO_WINDOW" key alt+F4 2>>"$E2E_DIR/xdotool.log" ||
+    # xdotool complains when the window it just closed is gone; that is no failure. The key is
+    # named by its keysym: for "alt" xdotool maps a spare keycode first, and openbox, reloading its
+    # key bindings for the new map, drops a key pressed meanwhile.
+    timeout 10 xdotool windowactivate --sync "$TAVRIO_WINDOW" key Alt_L+F4 2>>"$E2E_DIR/xdotool.log" ||
         fail "could not activate the timer window to close it: $(cat "$E2E_DIR/xdotool.log")"
     wait_until 10 "Tavrio to end after Alt+F4" tavrio_ended
     local status=0
     wait "$TAVRIO_PID" || status=$?
     [[ $status -eq 0 ]] || fail "Tavrio ended with status $status after Alt+F4"
+    TAVRIO_PID=
+    TAVRIO_WINDOW=
+}
+
+# exit_by_menu: chooses Exit on the pop-up menu of a right-click on the timer window's client
+# area, and waits for the end.
+visible_tavrio_windows() {
+    { xdotool search --onlyvisible --pid "$TAVRIO_PID" 2>/dev/null || true; } | wc -l
+}
+exit_by_menu() {
+    local x y width height shown
+    read -r x y width height < <(client_geometry "$TAVRIO_WINDOW")
+    shown=$(visible_tavrio_windows)
+    menu_open() { (($(visible_tavrio_windows) > shown)); }
+    xdotool mousemove $((x + 4)) $((y + 4)) click 3
+    wait_until 10 "the pop-up menu to open" menu_open
+    xdotool key x
+    wait_until 10 "Tavrio to end after Exit" tavrio_ended
+    local status=0
+    wait "$TAVRIO_PID" || status=$?
+    [[ $status -eq 0 ]] || fail "Tavrio ended with status $status after Exit"
+    TAVRIO_PID=
+    TAVRIO_WINDOW=
+}
+
+# terminate_tavrio: asks the program to end as the end of a session does (SIGTERM), and waits.
+terminate_tavrio() {
+    kill -TERM "$TAVRIO_PID"
+    wait_until 10 "Tavrio to end after SIGTERM" tavrio_ended
+    local status=0
+    wait "$TAVRIO_PID" || status=$?
+    [[ $status -eq 0 ]] || fail "Tavrio ended with status $status after SIGTERM"
     TAVRIO_PID=
     TAVRIO_WINDOW=
 }

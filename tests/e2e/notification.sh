@@ -9,7 +9,8 @@ readonly SINK=${E2E_TOOLS[0]:?usage: notification.sh TAVRIO PROBE NOTIFICATION-S
 readonly NOTIFICATIONS=$E2E_DIR/notifications.log
 
 # Targets are times of today a few seconds off; the day must not change under the test.
-(($(date +%s -d 'tomorrow 00:00') - $(date +%s) > 60)) || sleep 61
+day_has_a_minute_left() { (($(date +%s -d 'tomorrow 00:00') - $(date +%s) > 60)); }
+wait_until 70 "a day with more than a minute left" day_has_a_minute_left
 
 start_display
 
@@ -32,52 +33,65 @@ start_sink() {
 received() {
     grep -c "^Tavrio	" "$NOTIFICATIONS" || true
 }
+received_at_least() { (($(received) >= $1)); }
+# Tavrio ended the ordinary way, and the stand-in has handled everything sent to it before: the
+# count of notifications is final.
+all_received() {
+    terminate_tavrio
+    "$SINK" --ping 2>>"$E2E_DIR/sink.log" || fail "the stand-in notification service did not answer"
+}
 # clock_time SECONDS: the time of day that many seconds from now, as a 24-hour text.
 clock_time() {
     date +%H:%M:%S -d "$1 seconds"
 }
+# past SECONDS: the clock has passed that moment (seconds since the epoch).
+past() { (($(date +%s) >= $1)); }
+# Tavrio has decided about the target that passed: it records the target as handled (announced,
+# or not to be announced) when it decides.
+decided() { read_setting tvNotified >/dev/null; }
 
 start_sink
 
 note "the countdown passes the target"
-write_settings "What=Launch" "tvDate=$(date +%F)" "tvTime=$(clock_time 3)"
+target=$(($(date +%s) + 3))
+write_settings "What=Launch" "tvDate=$(date +%F -d "@$target")" "tvTime=$(date +%T -d "@$target")"
 start_tavrio
-one_received() { (($(received) >= 1)); }
-wait_until 10 "a notification when the time comes" one_received
-sleep 2
+wait_until 10 "a notification when the time comes" received_at_least 1
+# Two more seconds of "Congrats!!!", in which no second notification may come.
+wait_until 10 "the clock to pass the target by two seconds" past $((target + 2))
+announced=$(read_setting tvNotified) || fail "the announced target was not stored"
+all_received
 check_eq "exactly one notification" "$(received)" 1
 check "it names the title ($(cut -f2- "$NOTIFICATIONS" | tail -n 1))" \
     grep -q "^Tavrio	Tavrio To Launch	.*Launch" "$NOTIFICATIONS"
-announced=$(read_setting tvNotified) || fail "the announced target was not stored"
-stop_tavrio
 
 note "restarted after the time came"
+# Tavrio decides at its first display, before its window shows.
 start_tavrio
-sleep 3
+all_received
 check_eq "no second notification for the same target" "$(received)" 1
-stop_tavrio
 
 note "a target that passed while Tavrio was not running"
 write_settings "What=Review" "tvDate=$(date +%F)" "tvTime=$(clock_time -60)" \
     "tvNotified=$announced"
 start_tavrio
-wait_until 10 "a notification at start-up" test "$(received)" -ge 2
+wait_until 10 "a notification at start-up" received_at_least 2
 check "it names the new title" grep -q "^Tavrio	Tavrio To Review	" "$NOTIFICATIONS"
 stop_tavrio
 
 note "turned off"
 write_settings "What=Quiet" "tvDate=$(date +%F)" "tvTime=$(clock_time 2)" "tvNotify=False"
 start_tavrio
-sleep 4
+wait_until 10 "Tavrio to decide about the target once it passed" decided
+all_received
 check_eq "no notification" "$(received)" 2
-stop_tavrio
 
 note "no notification service"
 kill "$SINK_PID"
 wait "$SINK_PID" 2>/dev/null || true
 write_settings "What=Alone" "tvDate=$(date +%F)" "tvTime=$(clock_time 2)"
 start_tavrio
-sleep 4
+wait_until 10 "Tavrio to decide about the target once it passed" decided
 check "Tavrio goes on counting without it" tavrio_running
 check_eq "and still shows its window" "$(tavrio_window_of)" "$TAVRIO_WINDOW"
 stop_tavrio

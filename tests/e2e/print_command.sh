@@ -21,7 +21,7 @@ start_tavrio
 read -r x y width height < <(client_geometry "$TAVRIO_WINDOW")
 xdotool mousemove $((x + 10)) $((y + 10)) click --repeat 2 --delay 80 1
 settings_shown() {
-    SETTINGS_WINDOW=$({ xdotool search --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio Settings' \
+    SETTINGS_WINDOW=$({ xdotool search --all --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio Settings' \
         2>/dev/null || true; } | head -n 1)
     [[ -n $SETTINGS_WINDOW ]]
 }
@@ -37,7 +37,7 @@ target_day=$(date +%F -d '+3 days')
 click_field 240 1320 # the date box
 xdotool key ctrl+a type --delay 30 "$target_day"
 stored_date() { [[ -n $(read_setting tvDate) ]]; }
-timeout 10 xdotool windowactivate --sync "$SETTINGS_WINDOW" key alt+F4 2>/dev/null ||
+timeout 10 xdotool windowactivate --sync "$SETTINGS_WINDOW" key Alt_L+F4 2>/dev/null ||
     fail "could not close the settings window"
 wait_until 10 "the target to be stored as the settings window closes" stored_date
 stop_tavrio

@@ -16,14 +16,9 @@ readonly UNREADABLE_TINT=FFDEDE
 # the X tools would complain of one the C library lacks.
 # start_in LOCALE: as start_tavrio, under the locale.
 start_in() {
-    [[ -z $TAVRIO_PID ]] || fail "Tavrio is already running"
-    LC_ALL= LANG=$1 "$TAVRIO" >>"$E2E_DIR/tavrio.log" 2>&1 &
-    TAVRIO_PID=$!
-    E2E_PIDS+=("$TAVRIO_PID")
-    wait_until 20 "Tavrio's timer window to appear" tavrio_window_shown
-    E2E_LAST_GEOMETRY=
-    E2E_STEADY_POLLS=0
-    wait_until 10 "the timer window to be framed and settled" tavrio_window_settled
+    TAVRIO_ENV=(LC_ALL= "LANG=$1")
+    start_tavrio
+    TAVRIO_ENV=()
 }
 
 year=$(($(date +%Y) + 1))
@@ -51,7 +46,7 @@ SETTINGS_WINDOW=
 # the name the window shows decides.
 settings_shown() {
     local window
-    for window in $(xdotool search --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio Settings' \
+    for window in $(xdotool search --all --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio Settings' \
         2>/dev/null); do
         if [[ $(window_property "$window" _NET_WM_NAME) == '"Tavrio Settings'* ]]; then
             SETTINGS_WINDOW=$window
@@ -74,7 +69,7 @@ open_settings() {
 }
 
 close_settings() {
-    timeout 10 xdotool windowactivate --sync "$SETTINGS_WINDOW" key alt+F4 2>/dev/null ||
+    timeout 10 xdotool windowactivate --sync "$SETTINGS_WINDOW" key Alt_L+F4 2>/dev/null ||
         fail "could not close the settings window"
     wait_until 10 "the settings window to close" settings_gone
 }

@@ -69,6 +69,23 @@ wait_until 5 "Show Timer Window to make the window opaque" opaque
 pass_check "Show Timer Window brings it back fully opaque"
 check_eq "without storing the opacity" "$(read_setting tvTrans)" 0
 
+note "a minimised timer window"
+iconic() { xprop -id "$TAVRIO_WINDOW" WM_STATE 2>/dev/null | grep -q 'window state: Iconic'; }
+restored() {
+    xprop -id "$TAVRIO_WINDOW" WM_STATE 2>/dev/null | grep -q 'window state: Normal' &&
+        is_viewable "$TAVRIO_WINDOW"
+}
+xdotool windowminimize "$TAVRIO_WINDOW"
+wait_until 10 "the window manager to minimise the window" iconic
+xdotool mousemove "$ICON_X" "$ICON_Y" click 1
+wait_until 10 "a click on the icon to bring the window back" restored
+pass_check "a click on the icon brings back a minimised window"
+xdotool windowminimize "$TAVRIO_WINDOW"
+wait_until 10 "the window manager to minimise the window again" iconic
+choose $SHOW_TIMER
+wait_until 10 "Show Timer Window to bring the window back" restored
+pass_check "Show Timer Window brings back a minimised window"
+
 note "Start With Session"
 choose $START_WITH_SESSION
 wait_until 5 "the autostart entry to be written" test -f "$AUTOSTART_ENTRY"
@@ -88,7 +105,7 @@ pass_check "unticking it stores tvNotify=False"
 note "Settings"
 choose $SETTINGS
 settings_shown() {
-    xdotool search --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio Settings' >/dev/null 2>&1
+    xdotool search --all --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio Settings' >/dev/null 2>&1
 }
 wait_until 5 "the settings window to open" settings_shown
 pass_check "Settings opens the settings window"
@@ -100,5 +117,17 @@ status=0
 wait "$TAVRIO_PID" || status=$?
 check_eq "Exit ends the program with success" "$status" 0
 TAVRIO_PID=
+
+note "Exit with nothing moved or changed"
+write_settings "Left=1500" "Top=1200" "Width=6000" "Height=2400" "FontSize=24" "tvTrans=200"
+cp "$SETTINGS_FILE" "$E2E_DIR/before.conf"
+start_tavrio
+wait_until 10 "the tray icon to dock" icon_docked
+choose $EXIT
+wait_until 10 "Tavrio to end" tavrio_ended
+wait "$TAVRIO_PID" || true
+TAVRIO_PID=
+check "the settings file is left as it was, byte for byte" \
+    cmp "$E2E_DIR/before.conf" "$SETTINGS_FILE"
 
 finish

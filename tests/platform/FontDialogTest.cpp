@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -121,6 +122,8 @@ private slots:
     void everyControlIsNamedAndReachable();
     void showFontDialogReturnsTheChoiceOnOk();
     void showFontDialogReturnsNoneOnCancel();
+    void showFontDialogOpensBesideWhatItMustNotCover_data();
+    void showFontDialogOpensBesideWhatItMustNotCover();
 
 private:
     QStringList families_;
@@ -470,6 +473,49 @@ void FontDialogTest::showFontDialogReturnsNoneOnCancel() {
 
     QVERIFY(answered);
     QVERIFY(!chosen);
+}
+
+void FontDialogTest::showFontDialogOpensBesideWhatItMustNotCover_data() {
+    QTest::addColumn<bool>("inTheWay");
+    QTest::newRow("a window where the dialog would open") << true;
+    QTest::newRow("a window out of the way") << false;
+}
+
+// The timer window is kept above the dialog: a dialog opened under it could not be brought in
+// front of it. Out of its way, the dialog opens centred over its owner as before.
+void FontDialogTest::showFontDialogOpensBesideWhatItMustNotCover() {
+    QFETCH(bool, inTheWay);
+    QWidget owner;
+    owner.setGeometry(60, 60, 200, 200);
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    const QRect area = owner.screen()->availableGeometry();
+    const QRect keptClear =
+        inTheWay ? QRect(owner.frameGeometry().center() - QPoint(60, 40), QSize(120, 80))
+                 : QRect(area.right() - 10, area.bottom() - 10, 10, 10);
+    const auto openedAt = [&](const std::optional<QRect>& clearOf) {
+        QRect opened;
+        QTimer::singleShot(0, this, [&] {
+            if (auto* dialog = qobject_cast<FontDialog*>(QApplication::activeModalWidget())) {
+                opened = dialog->frameGeometry();
+                QTest::keyClick(dialog, Qt::Key_Escape);
+            }
+        });
+        (void)ShowFontDialog(owner, spec(families_.at(0), 16), clearOf);
+        return opened;
+    };
+    const QRect asBefore = openedAt(std::nullopt);
+
+    const QRect opened = openedAt(keptClear);
+
+    QVERIFY(opened.isValid());
+    QVERIFY2(!opened.intersects(keptClear), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                           .arg(opened.x())
+                                                           .arg(opened.y())
+                                                           .arg(opened.width())
+                                                           .arg(opened.height())));
+    QVERIFY(area.contains(opened));
+    QCOMPARE(opened == asBefore, !inTheWay);
 }
 
 } // namespace tavrio

@@ -10,6 +10,7 @@
 #include "frmMain.h"
 #include "frmSettings.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -55,6 +56,19 @@ QPoint sliderHandleCentre(const QSlider& slider) {
         .center();
 }
 
+// Picks an entry of the list as the user does: opens it and clicks the entry.
+bool pick(QComboBox& list, int index) {
+    list.showPopup();
+    QAbstractItemView* view = list.view();
+    if (!QTest::qWaitForWindowExposed(view->window())) {
+        return false;
+    }
+    const QPoint entry = view->visualRect(view->model()->index(index, 0)).center();
+    QTest::mouseMove(view->viewport(), entry);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, entry);
+    return QTest::qWaitFor([view] { return !view->isVisible(); });
+}
+
 void sendMouse(QWidget& target, QEvent::Type type, QPoint local, Qt::MouseButtons buttons) {
     const QPoint global = target.mapToGlobal(local);
     QMouseEvent event(type, local, target.window()->mapFromGlobal(global), global,
@@ -71,6 +85,8 @@ private slots:
     void aBorderStyleChoiceRecreatesTheTimerWindow_data();
     void aBorderStyleChoiceRecreatesTheTimerWindow();
     void aBorderStyleChoiceStoresOnlyWhatTheUserChanged();
+    void onlyAPickOfTheUsersActsOnTheBorderStyle_data();
+    void onlyAPickOfTheUsersActsOnTheBorderStyle();
     void theProgramsOwnChangesAreIgnoredWhileUpdating_data();
     void theProgramsOwnChangesAreIgnoredWhileUpdating();
     void theHideBackgroundBox_data();
@@ -96,6 +112,8 @@ void AppearanceControlsTest::aBorderStyleChoiceRecreatesTheTimerWindow() {
 
     test::TestProgram test;
     test.store.preset(Key::tvDate, "2/10/2007");
+    // At the design size (a first start would size the window to its text).
+    test.store.preset(Key::FontSize, "100");
     int ends = 0;
     FormsEngine forms(test.program, [&ends] { ++ends; });
     test.program.forms = &forms;
@@ -122,7 +140,7 @@ void AppearanceControlsTest::aBorderStyleChoiceRecreatesTheTimerWindow() {
             oldGoneWhenRead = old.isNull();
         }
     };
-    settings.Combo1->setCurrentIndex(style);
+    QVERIFY(pick(*settings.Combo1, style));
     test.store.onRead = nullptr;
 
     const QList<test::KeyText> expected{{"tvDate", "2026-12-25"}, {"tvTime", "19:30:00"},
@@ -167,7 +185,7 @@ void AppearanceControlsTest::aBorderStyleChoiceStoresOnlyWhatTheUserChanged() {
     settings.txtDate->setText(QStringLiteral("12/25/2007"));
     test.store.forget();
 
-    settings.Combo1->setCurrentIndex(2);
+    QVERIFY(pick(*settings.Combo1, 2));
 
     const QList<test::KeyText> expected{
         {"tvDate", "2007-12-25"}, {"Left", "2250"}, {"Top", "1350"}, {"BS", "2"}};
@@ -181,6 +199,54 @@ void AppearanceControlsTest::aBorderStyleChoiceStoresOnlyWhatTheUserChanged() {
     QCOMPARE(int{test.program.shared.Opacity}, 255);
     QCOMPARE(shownOpacity(*renewed), 255);
     QCOMPARE(renewed->Label1->text(), QStringLiteral("321:01:23:00"));
+}
+
+// Every pick stores the style and re-creates the window, also a pick of the style it has; the
+// program's own selection does neither, and nor does the wheel turned over the closed list.
+void AppearanceControlsTest::onlyAPickOfTheUsersActsOnTheBorderStyle_data() {
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<int>("recreations");
+
+    QTest::newRow("the style it has, picked again") << "pick" << 1;
+    QTest::newRow("selected by the program") << "select" << 0;
+    QTest::newRow("the wheel over the closed list") << "wheel" << 0;
+}
+
+void AppearanceControlsTest::onlyAPickOfTheUsersActsOnTheBorderStyle() {
+    QFETCH(QString, how);
+    QFETCH(int, recreations);
+    test::TestProgram test;
+    test.store.preset(Key::BS, "3");
+    const auto timer = test::startTimerWindow(test);
+    test::LoadedSettingsWindow window(test);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(&*window));
+    test.store.forget();
+    QComboBox& list = *window->Combo1;
+
+    if (how == "pick") {
+        QVERIFY(pick(list, 3));
+    } else if (how == "select") {
+        list.setCurrentIndex(2);
+    } else {
+        const QPoint centre = list.rect().center();
+        for (const int notch : {-120, -120, 120}) {
+            QWheelEvent wheel(centre, list.mapToGlobal(centre), {}, {0, notch}, Qt::NoButton, {},
+                              Qt::NoScrollPhase, false);
+            QApplication::sendEvent(&list, &wheel);
+        }
+        QCOMPARE(list.currentIndex(), 3);
+    }
+
+    QCOMPARE(test.forms.unloadTimerWindowCalls, recreations);
+    QCOMPARE(test.forms.showTimerWindowCalls, recreations);
+    const QList<test::KeyText> writes = test.store.writes();
+    if (recreations > 0) {
+        QVERIFY(!writes.isEmpty());
+        QCOMPARE(writes.back(), test::KeyText("BS", "3"));
+    } else {
+        QVERIFY2(writes.isEmpty(), qPrintable(test.store.writesText()));
+    }
 }
 
 void AppearanceControlsTest::theProgramsOwnChangesAreIgnoredWhileUpdating_data() {
@@ -201,6 +267,7 @@ void AppearanceControlsTest::theProgramsOwnChangesAreIgnoredWhileUpdating() {
 
     if (list) {
         window->Combo1->setCurrentIndex(1);
+        emit window->Combo1->activated(1);
     } else {
         window->chkHide->setChecked(true);
     }

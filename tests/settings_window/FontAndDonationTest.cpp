@@ -138,6 +138,9 @@ void FontAndDonationTest::theDialogStartsFromTheLabelsFont() {
     test::TestProgram test;
     const std::string size = storedSize.toStdString();
     presetFont(test, storedSize.isEmpty() ? nullptr : size.c_str());
+    // A window size of its own: a first start would fit the text, and so the font, to the screen.
+    test.store.preset(Key::Width, "6000");
+    test.store.preset(Key::Height, "2250");
     const auto timer = startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
     window.show();

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -81,6 +82,8 @@ private slots:
     void closingStoresThePlaceAndEndsUnlessUpdating();
     void endingKeepsTheTargetOfAnOpenSettingsWindow_data();
     void endingKeepsTheTargetOfAnOpenSettingsWindow();
+    void theSettingsWindowOpensBesideTheTimerWindowRatherThanUnderIt_data();
+    void theSettingsWindowOpensBesideTheTimerWindowRatherThanUnderIt();
     void thePopupMenuLoadsTheSettingsWindowHiddenAndRunsTheChosenCommand_data();
     void thePopupMenuLoadsTheSettingsWindowHiddenAndRunsTheChosenCommand();
 };
@@ -210,20 +213,26 @@ void TimerWindowHandlingTest::closingStoresThePlaceAndEndsUnlessUpdating() {
 void TimerWindowHandlingTest::endingKeepsTheTargetOfAnOpenSettingsWindow_data() {
     QTest::addColumn<QString>("settingsWindow");
     QTest::addColumn<bool>("byExit");
+    QTest::addColumn<bool>("moved");
     QTest::addColumn<QList<test::KeyText>>("writes");
 
     const QList<test::KeyText> target{
         {"tvDate", "2026-12-25"}, {"tvTime", "19:30:00"}, {"tvTrans", "205"}};
     const QList<test::KeyText> place{{"Left", "1500"}, {"Top", "1200"}};
-    QTest::newRow("Exit stores no place") << "changed" << true << target;
-    QTest::newRow("closing the timer window") << "changed" << false << place + target;
-    QTest::newRow("closing the timer window alone") << "" << false << place;
+    QTest::newRow("Exit keeps the place the window was moved to")
+        << "changed" << true << true << target + place;
+    QTest::newRow("Exit with the window where it was placed")
+        << "changed" << true << false << target;
+    QTest::newRow("closing the timer window") << "changed" << false << true << place + target;
+    QTest::newRow("closing the timer window alone") << "" << false << true << place;
+    QTest::newRow("closing it where it was placed")
+        << "" << false << false << QList<test::KeyText>{};
     QTest::newRow("Exit with the settings window only loaded for the menu")
-        << "loaded" << true << QList<test::KeyText>{};
+        << "loaded" << true << false << QList<test::KeyText>{};
     QTest::newRow("Exit with the settings window shown, nothing changed")
-        << "shown" << true << QList<test::KeyText>{};
+        << "shown" << true << false << QList<test::KeyText>{};
     QTest::newRow("Exit after changing only the time")
-        << "time" << true << QList<test::KeyText>{{"tvTime", "19:30:00"}};
+        << "time" << true << false << QList<test::KeyText>{{"tvTime", "19:30:00"}};
 }
 
 // Through the forms engine, which ends the program without running any window's closing steps.
@@ -232,6 +241,7 @@ void TimerWindowHandlingTest::endingKeepsTheTargetOfAnOpenSettingsWindow_data() 
 void TimerWindowHandlingTest::endingKeepsTheTargetOfAnOpenSettingsWindow() {
     QFETCH(QString, settingsWindow);
     QFETCH(bool, byExit);
+    QFETCH(bool, moved);
     QFETCH(QList<test::KeyText>, writes);
 
     test::TestProgram test;
@@ -244,7 +254,10 @@ void TimerWindowHandlingTest::endingKeepsTheTargetOfAnOpenSettingsWindow() {
     forms.showTimerWindow();
     frmMain* const timer = forms.timerWindow();
     QVERIFY(QTest::qWaitForWindowExposed(timer));
-    timer->move(100, 80);
+    QTRY_VERIFY(timer->placementSettled());
+    if (moved) {
+        timer->move(100, 80);
+    }
     if (settingsWindow == QLatin1String("loaded")) {
         (void)forms.settingsWindow();
     } else if (!settingsWindow.isEmpty()) {
@@ -276,6 +289,51 @@ void TimerWindowHandlingTest::endingKeepsTheTargetOfAnOpenSettingsWindow() {
         QCOMPARE(test.store.stored(Key::tvDate), std::optional<std::string>{"25.12.2026"});
         QCOMPARE(test.store.stored(Key::tvTime), std::optional<std::string>{"9.05.00"});
         QCOMPARE(test.store.stored(Key::tvTrans), std::optional<std::string>{"half"});
+    }
+}
+
+void TimerWindowHandlingTest::theSettingsWindowOpensBesideTheTimerWindowRatherThanUnderIt_data() {
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("top");
+    QTest::addColumn<bool>("centred");
+
+    QTest::newRow("where the settings window would open") << "1500"
+                                                          << "1200" << false;
+    QTest::newRow("out of its way") << "60"
+                                    << "60" << true;
+}
+
+// The timer window is kept above the settings window, which could not be brought in front of it:
+// it opens beside it (here to its right) when it would open under it, and centred otherwise.
+void TimerWindowHandlingTest::theSettingsWindowOpensBesideTheTimerWindowRatherThanUnderIt() {
+    QFETCH(QString, left);
+    QFETCH(QString, top);
+    QFETCH(bool, centred);
+    test::TestProgram test;
+    test.store.preset(Key::Left, left.toStdString());
+    test.store.preset(Key::Top, top.toStdString());
+    test.store.preset(Key::Width, "4800");
+    test.store.preset(Key::Height, "1500");
+    FormsEngine forms(test.program, [] {});
+    test.program.forms = &forms;
+    forms.showTimerWindow();
+    frmMain* const timer = forms.timerWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(timer));
+    QTRY_VERIFY(timer->placementSettled());
+    const QRect keptClear = timer->outerGeometry();
+    const QPoint centredCorner = forms.settingsWindow().pos();
+
+    forms.showSettingsWindow();
+
+    frmSettings& settings = forms.settingsWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(&settings));
+    const QRect opened = settings.frameGeometry();
+    QCOMPARE(opened.intersects(keptClear), false);
+    QVERIFY(settings.screen()->availableGeometry().contains(opened));
+    if (centred) {
+        QCOMPARE(opened.topLeft(), centredCorner);
+    } else {
+        QCOMPARE(opened.topLeft(), QPoint(keptClear.right() + 1 + 8, keptClear.top()));
     }
 }
 

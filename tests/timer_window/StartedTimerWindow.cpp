@@ -13,12 +13,10 @@ std::unique_ptr<frmMain> startTimerWindow(TestProgram& test) {
     if (!QTest::qWaitForWindowExposed(window.get())) {
         qWarning("the timer window was not exposed");
     }
-    settle();
+    if (!QTest::qWaitFor([&window] { return window->placementSettled(); })) {
+        qWarning("the timer window was not placed in its frame");
+    }
     return window;
-}
-
-void settle() {
-    QTest::qWait(20);
 }
 
 QMargins labelOverhang(const frmMain& window) {

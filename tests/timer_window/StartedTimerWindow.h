@@ -15,12 +15,9 @@ namespace tavrio::test {
 inline constexpr QSize kDesignClientSize{312, 94};
 
 // Makes the timer window for the program, shows it as the program does (its first activation
-// reads the store) and waits until the platform has exposed and activated it and the deferred
-// work of the first activation (mask, input transparency, restored size) is done.
+// reads the store) and waits until the platform has exposed it and the window has been placed
+// in its frame. (A hidden background's mask follows from the event loop: wait for it.)
 std::unique_ptr<frmMain> startTimerWindow(TestProgram& test);
-
-// Lets queued events run, as between two of the user's actions.
-void settle();
 
 // How far the label reaches past each edge of the client area (negative: how far inside).
 QMargins labelOverhang(const frmMain& window);

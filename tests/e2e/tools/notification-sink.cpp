@@ -1,9 +1,14 @@
 // A stand-in for the desktop's notification service, for the end-to-end tests: it takes the
 // name org.freedesktop.Notifications on the session bus it is given and prints one line per
 // notification received, "app<TAB>summary<TAB>body", at once.
+//
+//   notification-sink --ping   asks the running stand-in for its server information and waits
+//                              for the answer: the stand-in handles calls in order, so whatever
+//                              reached it before has been printed by then.
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QObject>
 #include <QStringList>
 #include <QVariantMap>
@@ -40,9 +45,20 @@ private:
     uint lastId_ = 0;
 };
 
+int ping(QDBusConnection& bus) {
+    const QDBusMessage reply = bus.call(QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("GetServerInformation")));
+    return reply.type() == QDBusMessage::ReplyMessage ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     QDBusConnection bus = QDBusConnection::sessionBus();
+    if (application.arguments().contains(QStringLiteral("--ping"))) {
+        return ping(bus);
+    }
     NotificationSink sink;
     if (!bus.isConnected() ||
         !bus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &sink,

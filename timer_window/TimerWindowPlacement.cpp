@@ -1,0 +1,186 @@
+#include "TimerWindowPlacement.h"
+
+#include "WindowEffects.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace tavrio {
+
+namespace {
+
+Rect rectOf(const QRect& r) {
+    return {r.x(), r.y(), r.width(), r.height()};
+}
+
+QRect qRectOf(const Rect& r) {
+    return {r.left, r.top, r.width, r.height};
+}
+
+// The screens' available areas, the primary screen's first: it is the one to centre on.
+std::vector<Rect> screenAreas() {
+    std::vector<Rect> areas;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary != nullptr) {
+        areas.push_back(rectOf(primary->availableGeometry()));
+    }
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != primary) {
+            areas.push_back(rectOf(screen->availableGeometry()));
+        }
+    }
+    return areas;
+}
+
+} // namespace
+
+TimerWindowPlacement::TimerWindowPlacement(QWidget& window)
+    : window_(window) {}
+
+void TimerWindowPlacement::restore(const StoredGeometry& stored, QSize unstoredClient) {
+    chosen_ = stored;
+    unstoredClient_ = unstoredClient;
+    place();
+}
+
+void TimerWindowPlacement::setUnstoredClient(QSize client) {
+    unstoredClient_ = client;
+}
+
+bool TimerWindowPlacement::noticeFrame() {
+    const std::optional<FrameExtents> frame = WindowEffects::current().frameExtents(window_);
+    if (!frame || frame == frame_) {
+        return false;
+    }
+    keepUserMove();
+    frame_ = frame;
+    place();
+    return true;
+}
+
+void TimerWindowPlacement::placeAgain() {
+    if (!noticeFrame()) {
+        keepUserMove();
+        place();
+    }
+}
+
+void TimerWindowPlacement::followScreens() {
+    // A window manager moves the windows of a screen taken away onto the others on its own. A
+    // move from a place that is gone is taken for its; a move from a place still on the screens
+    // (or the program's own drag) for the user's.
+    if (!dragged_ && placed_ && movedByUser() &&
+        !liesOnScreens(rectOf(outerOf(*placed_)), screenAreas())) {
+        placed_->moveTopLeft(window_.geometry().topLeft());
+    }
+    placeAgain();
+}
+
+bool TimerWindowPlacement::movedByUser() const {
+    // Before the frame is known the window manager may still shift the window as it frames it;
+    // only the program's own drag is sure to be the user's then.
+    return dragged_ || (frame_ && placed_ && window_.geometry().topLeft() != placed_->topLeft());
+}
+
+std::optional<TwipsRect> TimerWindowPlacement::takeUserResize() {
+    if (!frame_ || !placed_ || window_.size() == placed_->size()) {
+        return std::nullopt;
+    }
+    // A size the placement asked for may come back late, after a later one, from the window
+    // manager's replies to earlier requests: that is not the user's.
+    if (std::find(ownSizes_.begin(), ownSizes_.end(), window_.size()) != ownSizes_.end()) {
+        return std::nullopt;
+    }
+    ownSizes_.clear();
+    placed_->setSize(window_.size());
+    const TwipsRect outer = currentOuterTwips();
+    chosen_.width = outer.width;
+    chosen_.height = outer.height;
+    return outer;
+}
+
+std::optional<TwipsRect> TimerWindowPlacement::placeToStore() const {
+    if (movedByUser()) {
+        return currentOuterTwips();
+    }
+    if (userPlaceKept_) {
+        TwipsRect kept = currentOuterTwips();
+        kept.left = chosen_.left.value_or(kept.left);
+        kept.top = chosen_.top.value_or(kept.top);
+        return kept;
+    }
+    return std::nullopt;
+}
+
+void TimerWindowPlacement::notePlaceStored(const TwipsRect& stored) {
+    chosen_.left = stored.left;
+    chosen_.top = stored.top;
+    userPlaceKept_ = false;
+    dragged_ = false;
+    if (placed_) {
+        placed_->moveTopLeft(window_.geometry().topLeft());
+    }
+}
+
+QRect TimerWindowPlacement::outerGeometry() const {
+    return frame_ ? outerOf(window_.geometry()) : window_.frameGeometry();
+}
+
+QRect TimerWindowPlacement::outerOf(const QRect& client) const {
+    const FrameExtents frame = frame_.value_or(FrameExtents{});
+    const double ratio = devicePixelRatio();
+    const int left = static_cast<int>(std::floor(client.x() - frame.left / ratio));
+    const int top = static_cast<int>(std::floor(client.y() - frame.top / ratio));
+    const int right =
+        static_cast<int>(std::ceil(client.x() + client.width() + frame.right / ratio));
+    const int bottom =
+        static_cast<int>(std::ceil(client.y() + client.height() + frame.bottom / ratio));
+    return {left, top, right - left, bottom - top};
+}
+
+void TimerWindowPlacement::keepUserMove() {
+    if (movedByUser()) {
+        const TwipsRect outer = currentOuterTwips();
+        chosen_.left = outer.left;
+        chosen_.top = outer.top;
+        userPlaceKept_ = true;
+    }
+}
+
+void TimerWindowPlacement::place() {
+    const Rect client =
+        placedClient(chosen_, {unstoredClient_.width(), unstoredClient_.height()},
+                     frame_.value_or(FrameExtents{}), devicePixelRatio(), screenAreas());
+    const QRect geometry = qRectOf(client);
+    placed_ = geometry;
+    dragged_ = false;
+    ownSizes_.push_back(geometry.size());
+    // A window kept at a fixed size keeps it, at the new size.
+    if (window_.minimumSize() == window_.maximumSize()) {
+        window_.setFixedSize(geometry.size());
+    }
+    if (frame_) {
+        window_.setGeometry(geometry);
+    } else {
+        // The frame is not known yet: the window manager puts the frame's corner where a window
+        // is moved to before it is shown (and the frame is then fitted once it is known).
+        window_.resize(geometry.size());
+        window_.move(geometry.topLeft());
+    }
+}
+
+TwipsRect TimerWindowPlacement::currentOuterTwips() const {
+    return outerTwips(rectOf(window_.geometry()), frame_.value_or(FrameExtents{}),
+                      devicePixelRatio());
+}
+
+double TimerWindowPlacement::devicePixelRatio() const {
+    return window_.devicePixelRatioF();
+}
+
+} // namespace tavrio

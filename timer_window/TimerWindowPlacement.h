@@ -1,0 +1,97 @@
+// Where the timer window goes, and which of its geometry is the user's. The rule: what is stored
+// is what the user chose. The window is placed from the store (or centred where nothing is
+// stored), placed again once the window manager has framed it and whenever the screens change,
+// always wholly on a screen; none of that is the user's choice and none of it is stored. A move
+// or a resize the user makes is: the place goes into the store on the way out (closing, Exit, the
+// end of the session), the size at once.
+//
+// The arithmetic is the core's (WindowGeometry): client area in logical pixels, frame in device
+// pixels, store in twips. This class keeps the state between the events that drive it and talks
+// to Qt; it reads the window system only in placeAgain() and noticeFrame(), so that what it tells
+// about the place can be asked when the display is already gone.
+#pragma once
+
+#include "WindowGeometry.h"
+
+#include <QRect>
+#include <QSize>
+
+#include <optional>
+#include <vector>
+
+class QWidget;
+
+namespace tavrio {
+
+class TimerWindowPlacement {
+public:
+    explicit TimerWindowPlacement(QWidget& window);
+
+    // Takes what the store holds and places the window by it, with the frame as far as it is
+    // known yet. `unstoredClient` is the client size where no size is stored.
+    void restore(const StoredGeometry& stored, QSize unstoredClient);
+    // A new client size for where no size is stored; placeAgain() applies it.
+    void setUnstoredClient(QSize client);
+
+    // Asks the window manager for the frame. When it is known for the first time, or changed,
+    // the window is placed again with it and true is returned.
+    bool noticeFrame();
+    // The frame in device pixels; none until the window manager has framed the window.
+    std::optional<FrameExtents> frame() const { return frame_; }
+    // The frame is known: the window's place is final until the user or the screens change it.
+    bool settled() const { return frame_.has_value(); }
+
+    // Places the window anew as the user chose it, wholly on a screen, when the user asks for it
+    // back. A place the user moved the window to is kept as the user's, even when it must be
+    // left for now.
+    void placeAgain();
+    // The same after the screens changed, when the window manager may have moved the window for
+    // the same change: a move away from a place no longer on the screens is taken for the window
+    // manager's, not the user's.
+    void followScreens();
+
+    // The window is being dragged by the program's own hand: a move of the user's, also where no
+    // window manager says where the window is.
+    void noteUserDrag() { dragged_ = true; }
+    // The user moved the window since it was last placed.
+    bool movedByUser() const;
+
+    // After a size change: the outer geometry in twips when the user made it, none when the
+    // placement made it.
+    std::optional<TwipsRect> takeUserResize();
+
+    // The outer geometry whose Left and Top are to be stored on the way out: where the window is
+    // when the user moved it since it was placed, or the place the user had moved it to before
+    // it had to be placed elsewhere; none when the user has not moved it (the store holds the
+    // user's place already, or none was ever chosen).
+    std::optional<TwipsRect> placeToStore() const;
+    // That place is in the store now: the user's, and not to be stored again until moved again.
+    void notePlaceStored(const TwipsRect& stored);
+
+    // The window with its frame, in logical pixels, as it would be stored (rounded outward).
+    QRect outerGeometry() const;
+
+private:
+    // A move of the user's becomes the place the user chose, before the window is placed anew.
+    void keepUserMove();
+    void place();
+    // The outer geometry of a client area in the frame, rounded outward.
+    QRect outerOf(const QRect& client) const;
+    TwipsRect currentOuterTwips() const;
+    double devicePixelRatio() const;
+
+    QWidget& window_;
+    // What the user chose, in twips: as stored, then as moved or resized.
+    StoredGeometry chosen_;
+    QSize unstoredClient_;
+    std::optional<FrameExtents> frame_;
+    // Where the placement last put the client area, and every size it asked for since the user
+    // last resized the window.
+    std::optional<QRect> placed_;
+    std::vector<QSize> ownSizes_;
+    bool dragged_ = false;
+    // The user moved the window, and the window was placed elsewhere since.
+    bool userPlaceKept_ = false;
+};
+
+} // namespace tavrio
