@@ -11,6 +11,7 @@
 #include "ShowFontDialog.h"
 #include "StopSignals.h"
 #include "TimeComesNotifier.h"
+#include "Translations.h"
 #include "TrayIcon.h"
 #include "UrlOpener.h"
 #include "Version.h"
@@ -109,6 +110,7 @@ int runWindows(int argc, char* argv[], const CommandLine& commandLine, bool& wri
     int qtArgumentCount = static_cast<int>(qtArguments.size()) - 1;
     QApplication application(qtArgumentCount, qtArguments.data());
     nameTheApplication();
+    installTranslations();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
     QApplication::setWindowIcon(frmMain::programIcon());
     // The program ends when the timer window is closed, not when its last window goes away
