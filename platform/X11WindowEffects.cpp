@@ -235,6 +235,9 @@ public:
     }
 
     void activate(QWidget& window) override {
+        // Qt's own request keeps its view of the window current, and is the one that works
+        // without a window manager; ours follows it with the present time.
+        window.activateWindow();
         activations_.request(window);
         flush();
     }

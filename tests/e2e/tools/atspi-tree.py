@@ -33,9 +33,13 @@ def actions(obj):
 
 def walk(obj, depth=0):
     yield depth, obj
-    for child in obj:
-        if child is not None:
-            yield from walk(child, depth + 1)
+    try:
+        children = [child for child in obj if child is not None]
+    except GLib.GError:
+        # An object that went away while the tree was read (a window being made).
+        return
+    for child in children:
+        yield from walk(child, depth + 1)
 
 
 def find(pid, role, prefix):
