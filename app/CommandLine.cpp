@@ -101,6 +101,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     result.action = parser.isSet(print) ? CommandLine::Action::Print : CommandLine::Action::Run;
     result.watch = parser.isSet(watch);
     result.openSettings = parser.isSet(settings);
+    result.display = parser.value(QStringLiteral("display"));
     return result;
 }
 

@@ -15,6 +15,7 @@ struct CommandLine {
     Action action = Action::Run;
     bool watch = false;        // --print --watch: a new line every second
     bool openSettings = false; // --settings
+    QString display;           // Qt's -display, when given
     QString output;            // the help or version text, or the error message
     int exitCode = 0;          // for Help, Version and Fail
 };

@@ -69,7 +69,7 @@ void FormsEngine::showSettingsWindow() {
     }
     window.show();
     window.raise();
-    window.activateWindow();
+    WindowEffects::current().activate(window);
 }
 
 void FormsEngine::showPopupMenu(QPoint globalPosition) {
@@ -97,7 +97,7 @@ void FormsEngine::bringBackTimerWindow() {
     timerWindow_->keepOnScreen();
     timerWindow_->show();
     timerWindow_->raise();
-    timerWindow_->activateWindow();
+    WindowEffects::current().activate(*timerWindow_);
 }
 
 void FormsEngine::storePlaceIfMoved() {

@@ -9,8 +9,10 @@
 #include "RegionalSettingsFromLocale.h"
 #include "SessionAutostart.h"
 #include "ShowFontDialog.h"
+#include "SingleInstance.h"
 #include "StopSignals.h"
 #include "TimeComesNotifier.h"
+#include "Translations.h"
 #include "TrayIcon.h"
 #include "UrlOpener.h"
 #include "Version.h"
@@ -23,6 +25,7 @@
 #include <QMessageBox>
 #include <QSessionManager>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -47,6 +50,34 @@ void preferX11OnWayland() {
 void avoidSharedMemoryRoundTrips() {
     if (qEnvironmentVariableIsEmpty("QT_XCB_NO_MITSHM")) {
         qputenv("QT_XCB_NO_MITSHM", "1");
+    }
+}
+
+// The display the windows will show on, which the one running Tavrio is per.
+QString displayName(const CommandLine& commandLine) {
+    if (!commandLine.display.isEmpty()) {
+        return commandLine.display;
+    }
+    if (qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QStringLiteral("wayland")) ||
+        qEnvironmentVariableIsEmpty("DISPLAY")) {
+        return qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
+    }
+    return qEnvironmentVariable("DISPLAY");
+}
+
+// What a later start asks of this one: the timer window back, as the tray's "Show Timer
+// Window" brings it, or the settings window opened and made active.
+void takeRequests(SingleInstance& instance, FormsEngine& forms) {
+    const bool listening = instance.listen([&forms](SingleInstance::Request request) {
+        if (request == SingleInstance::Request::OpenSettings) {
+            forms.showSettingsWindow();
+        } else {
+            forms.bringBackTimerWindow();
+        }
+    });
+    if (!listening) {
+        std::fprintf(stderr, "tavrio: cannot listen on %s: a later start will not reach this one\n",
+                     qPrintable(instance.endpoint()));
     }
 }
 
@@ -101,14 +132,15 @@ QStringList argumentsOf(int argc, char* argv[]) {
 }
 
 // `writesUnfinished` is set when the program must end without waiting for the disk (see main).
-int runWindows(int argc, char* argv[], const CommandLine& commandLine, bool& writesUnfinished) {
-    preferX11OnWayland();
+int runWindows(int argc, char* argv[], const CommandLine& commandLine, SingleInstance& instance,
+               bool& writesUnfinished) {
     avoidSharedMemoryRoundTrips();
 
     std::vector<char*> qtArguments = withoutCaptionOptions(argc, argv);
     int qtArgumentCount = static_cast<int>(qtArguments.size()) - 1;
     QApplication application(qtArgumentCount, qtArguments.data());
     nameTheApplication();
+    installTranslations();
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
     QApplication::setWindowIcon(frmMain::programIcon());
     // The program ends when the timer window is closed, not when its last window goes away
@@ -168,12 +200,14 @@ int runWindows(int argc, char* argv[], const CommandLine& commandLine, bool& wri
     if (commandLine.openSettings) {
         forms.showSettingsWindow();
     }
+    takeRequests(instance, forms);
     runningForms = &forms;
     runningWriter = &program.writer;
     // Registered after the first reads and writes have set up what the store relies on, so that
     // it runs before those are torn down.
     std::atexit(keepPlaceWhenTheDisplayIsGone);
     const int status = QApplication::exec();
+    instance.stopListening();
     runningForms = nullptr;
     runningWriter = nullptr;
     if (!finishSettingsWrites(program.writer)) {
@@ -207,8 +241,23 @@ int main(int argc, char* argv[]) {
     case CommandLine::Action::Run:
         break;
     }
+    preferX11OnWayland();
+    // One Tavrio per user and display: a later start hands its request to the one running.
+    SingleInstance instance(SingleInstance::endpointFor(displayName(commandLine)));
+    const auto request = commandLine.openSettings ? SingleInstance::Request::OpenSettings
+                                                  : SingleInstance::Request::ShowTimerWindow;
+    // Long enough for a first start on a busy machine to reach its event loop.
+    switch (instance.start(request, std::chrono::seconds(15))) {
+    case SingleInstance::Start::First:
+        break;
+    case SingleInstance::Start::Handed:
+        return 0;
+    case SingleInstance::Start::Unanswered:
+        std::fprintf(stderr, "tavrio: Tavrio runs on this display already, but does not answer\n");
+        return 1;
+    }
     bool writesUnfinished = false;
-    const int status = runWindows(argc, argv, commandLine, writesUnfinished);
+    const int status = runWindows(argc, argv, commandLine, instance, writesUnfinished);
     if (writesUnfinished) {
         // Without the destructors of static objects, which the stuck worker may still use.
         std::fflush(nullptr);

@@ -11,17 +11,29 @@ std::optional<std::int64_t> targetMoment(DateValue targetDate, DateValue targetT
     return dayNumber(targetDate) * kSecondsPerDay + secondOfDay(targetTime);
 }
 
-std::string RemainingTimeText(DateValue targetDate, DateValue targetTime, DateValue now) {
+Countdown countdownAt(DateValue targetDate, DateValue targetTime, DateValue now) {
     const auto moment = targetMoment(targetDate, targetTime);
     if (!moment) {
-        return std::string{kNoTargetText};
+        return {};
     }
-    const std::int64_t target = *moment;
     const std::int64_t present = linearSeconds(now);
-    if (present > target) {
-        return std::string{kTargetPassedText};
+    if (present > *moment) {
+        return {Countdown::State::Passed, *moment, 0};
     }
-    const std::int64_t remaining = target - present;
+    return {Countdown::State::Running, *moment, *moment - present};
+}
+
+std::string RemainingTimeText(DateValue targetDate, DateValue targetTime, DateValue now) {
+    const Countdown countdown = countdownAt(targetDate, targetTime, now);
+    switch (countdown.state) {
+    case Countdown::State::NoTarget:
+        return std::string{kNoTargetText};
+    case Countdown::State::Passed:
+        return std::string{kTargetPassedText};
+    case Countdown::State::Running:
+        break;
+    }
+    const std::int64_t remaining = countdown.remaining;
     const std::int64_t days = remaining / kSecondsPerDay;
     const std::int64_t rest = remaining % kSecondsPerDay;
     char text[48];

@@ -34,6 +34,7 @@ public:
             device(frame.right() - client.right()), device(frame.bottom() - client.bottom())};
     }
     void watchFrame(QWidget&, std::function<void()>) override {}
+    void activate(QWidget& window) override { window.activateWindow(); }
     void flush() override {}
 };
 

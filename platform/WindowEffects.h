@@ -42,6 +42,12 @@ public:
     // is shown, it never calls.
     virtual void watchFrame(QWidget& window, std::function<void()> changed) = 0;
 
+    // Makes a shown window the active one, also when the request does not come from a user's
+    // input to the program (a request from a second start) or comes as another of the program's
+    // windows goes: where the window manager weighs the time of a request against the user's
+    // last input elsewhere, the request carries the present time.
+    virtual void activate(QWidget& window) = 0;
+
     // Sends the requests made so far to the window system now rather than with the next event:
     // property changes made from a timer would otherwise wait.
     virtual void flush() = 0;

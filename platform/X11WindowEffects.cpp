@@ -9,6 +9,9 @@
 #include <QWidget>
 
 #ifdef TAVRIO_HAVE_XCB
+#include <QWindow>
+
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <cstring>
@@ -78,6 +81,86 @@ private:
     std::vector<Watcher> watchers_;
 };
 
+// Activates windows with the X server's present time. An application learns that time only from
+// an event, so each request first changes a property of the window (by nothing), and the
+// activation goes out when the server's notice of that change comes back with its time. Qt's own
+// request carries the time of the last event the program saw, which may be long past when the
+// request comes from elsewhere (a second start): a window manager that prevents focus stealing
+// then only marks the window as wanting attention.
+class Activations : public QAbstractNativeEventFilter {
+public:
+    Activations(xcb_connection_t* connection, xcb_atom_t probe, xcb_atom_t activeWindow)
+        : connection_(connection)
+        , probe_(probe)
+        , activeWindow_(activeWindow) {}
+
+    void request(QWidget& widget) {
+        if (!installed_) {
+            qGuiApp->installNativeEventFilter(this);
+            installed_ = true;
+        }
+        const auto window = static_cast<xcb_window_t>(widget.winId());
+        pending_.push_back({&widget, window});
+        xcb_change_property(connection_, XCB_PROP_MODE_APPEND, window, probe_, XCB_ATOM_INTEGER, 32,
+                            0, nullptr);
+    }
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        if (eventType != "xcb_generic_event_t" || pending_.empty()) {
+            return false;
+        }
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7F) != XCB_PROPERTY_NOTIFY) {
+            return false;
+        }
+        const auto* notify = static_cast<const xcb_property_notify_event_t*>(message);
+        if (notify->atom != probe_) {
+            return false;
+        }
+        const auto due = std::find_if(pending_.begin(), pending_.end(),
+                                      [&](const Pending& p) { return p.window == notify->window; });
+        if (due == pending_.end()) {
+            return false;
+        }
+        const QPointer<QWidget> widget = due->widget;
+        pending_.erase(due);
+        if (!widget.isNull() && widget->isVisible() &&
+            static_cast<xcb_window_t>(widget->winId()) == notify->window) {
+            send(notify->window, notify->time);
+        }
+        return false;
+    }
+
+private:
+    struct Pending {
+        QPointer<QWidget> widget;
+        xcb_window_t window;
+    };
+
+    void send(xcb_window_t window, xcb_timestamp_t time) {
+        const QWindow* focus = QGuiApplication::focusWindow();
+        xcb_client_message_event_t message{};
+        message.response_type = XCB_CLIENT_MESSAGE;
+        message.format = 32;
+        message.window = window;
+        message.type = activeWindow_;
+        message.data.data32[0] = 1; // from an application
+        message.data.data32[1] = time;
+        message.data.data32[2] = focus ? static_cast<std::uint32_t>(focus->winId()) : 0;
+        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
+        xcb_send_event(connection_, 0, root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char*>(&message));
+        xcb_flush(connection_);
+    }
+
+    xcb_connection_t* connection_;
+    xcb_atom_t probe_;
+    xcb_atom_t activeWindow_;
+    bool installed_ = false;
+    std::vector<Pending> pending_;
+};
+
 class X11WindowEffects : public WindowEffects {
 public:
     explicit X11WindowEffects(xcb_connection_t* connection)
@@ -86,7 +169,9 @@ public:
         , skipTaskbar_(internAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR"))
         , skipPager_(internAtom(connection, "_NET_WM_STATE_SKIP_PAGER"))
         , frameExtents_(internAtom(connection, "_NET_FRAME_EXTENTS"))
-        , frameWatch_(frameExtents_) {}
+        , frameWatch_(frameExtents_)
+        , activations_(connection, internAtom(connection, "_TAVRIO_ACTIVATION_TIME"),
+                       internAtom(connection, "_NET_ACTIVE_WINDOW")) {}
 
     void keepOutOfTaskbar(QWidget& widget) override {
         const auto window = static_cast<xcb_window_t>(widget.winId());
@@ -149,6 +234,14 @@ public:
         frameWatch_.add(window, std::move(changed));
     }
 
+    void activate(QWidget& window) override {
+        // Qt's own request keeps its view of the window current, and is the one that works
+        // without a window manager; ours follows it with the present time.
+        window.activateWindow();
+        activations_.request(window);
+        flush();
+    }
+
     void flush() override { xcb_flush(connection_); }
 
 private:
@@ -158,6 +251,7 @@ private:
     xcb_atom_t skipPager_;
     xcb_atom_t frameExtents_;
     FrameWatch frameWatch_;
+    Activations activations_;
 };
 
 } // namespace

@@ -7,14 +7,15 @@ set -euo pipefail
 
 run_packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-l10n-tools libgl-dev libxcb1-dev
     fonts-liberation2
 )
 test_packages=(
     libgtest-dev
     clang libclang-rt-14-dev clang-format
     xvfb openbox xdotool x11-utils x11-apps x11-xserver-utils picom
-    dbus-daemon desktop-file-utils appstream dpkg-dev file trayer
+    dbus-daemon dbus-bin desktop-file-utils appstream dpkg-dev file trayer
+    at-spi2-core python3 python3-pyatspi
 )
 
 profile=${1:-run}

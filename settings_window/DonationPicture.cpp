@@ -17,6 +17,10 @@ DonationPicture::DonationPicture(QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
+void DonationPicture::click() {
+    emit clicked();
+}
+
 void DonationPicture::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     event->accept();

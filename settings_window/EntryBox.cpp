@@ -19,6 +19,8 @@ EntryBox::EntryBox(QString notReadable, QWidget* parent)
     , warning_(addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning),
                          QLineEdit::TrailingPosition)) {
     warning_->setToolTip(notReadable_);
+    // The sign's name for screen readers, which list it beside the box.
+    warning_->setText(notReadable_);
     warning_->setVisible(false);
     connect(this, &QLineEdit::returnPressed, this, &EntryBox::textBegun);
 }

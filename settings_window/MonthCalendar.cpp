@@ -2,6 +2,7 @@
 
 #include "QtDates.h"
 
+#include <QAbstractItemView>
 #include <QTextCharFormat>
 
 namespace tavrio {
@@ -26,11 +27,34 @@ MonthCalendar::MonthCalendar(QWidget* parent)
         title->setFont(titleFont);
     }
 
+    nameParts();
+
     connect(this, &QCalendarWidget::selectionChanged, this, [this] {
         if (!settingValue_) {
             emit AfterUpdate();
         }
     });
+}
+
+// The buttons to the months before and after show arrows, and the year box a number: without
+// names a screen reader could only say "button" and "spin box". (The month and year buttons read
+// as the month and year they show.)
+void MonthCalendar::nameParts() {
+    const auto name = [this](const char* objectName, const QString& text) {
+        if (auto* part = findChild<QWidget*>(QLatin1String(objectName))) {
+            part->setAccessibleName(text);
+        }
+    };
+    name("qt_calendar_prevmonth", tr("Previous month"));
+    name("qt_calendar_nextmonth", tr("Next month"));
+    //: The calendar's box for typing the year to show
+    name("qt_calendar_yearedit", tr("Year"));
+}
+
+void MonthCalendar::setDayGridName(const QString& name) {
+    if (auto* grid = findChild<QAbstractItemView*>(QStringLiteral("qt_calendar_calendarview"))) {
+        grid->setAccessibleName(name);
+    }
 }
 
 DateValue MonthCalendar::Value() const {

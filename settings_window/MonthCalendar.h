@@ -21,10 +21,15 @@ public:
     // date (the value 0) the current month is shown, since a target usually lies ahead.
     void setValue(DateValue value);
 
+    // The name assistive technology gives the grid of days, which has the focus in the calendar.
+    void setDayGridName(const QString& name);
+
 signals:
     void AfterUpdate();
 
 private:
+    void nameParts();
+
     bool settingValue_ = false;
 };
 

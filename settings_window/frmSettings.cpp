@@ -8,6 +8,7 @@
 #include "FontSpec.h"
 #include "Program.h"
 #include "ProgramTexts.h"
+#include "SettingsWindowAccessible.h"
 #include "Twips.h"
 #include "Version.h"
 #include "WindowEffects.h"
@@ -18,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -80,6 +82,7 @@ frmSettings::frmSettings(Program& program)
     , mnuSettings(mnuFile->addAction(QStringLiteral("&Settings")))
     , mnuExit(mnuFile->addAction(QStringLiteral("E&xit")))
     , program_(program) {
+    installSettingsWindowAccessibility();
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromUtf8(kSettingsCaption.data(),
                                      static_cast<qsizetype>(kSettingsCaption.size())));
@@ -139,6 +142,8 @@ void frmSettings::layOut() {
     txtDate->setAccessibleName(Label2->text());
     txtTime->setAccessibleName(Label3->text());
     Calendar1->setAccessibleName(QStringLiteral("Target date calendar"));
+    //: The calendar's grid of days, where the user picks the day of the awaited event
+    Calendar1->setDayGridName(tr("Target date"));
     sldTrans->setAccessibleName(Label1->text());
     Combo1->setAccessibleName(Label9->text());
     chkHide->setAccessibleName(chkHide->text());
@@ -228,6 +233,24 @@ void frmSettings::storeChangedTargetAndOpacity() {
 void frmSettings::closeEvent(QCloseEvent* event) {
     Form_Unload();
     QWidget::closeEvent(event);
+}
+
+// A control that takes Escape itself (an open list, the calendar's year box) keeps it.
+void frmSettings::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmSettings::returnTo(QWidget* control) {
+    if (!isVisible()) {
+        return;
+    }
+    control->setFocus(Qt::OtherFocusReason);
+    WindowEffects::current().activate(*this);
 }
 
 bool frmSettings::eventFilter(QObject* watched, QEvent* event) {
@@ -324,6 +347,9 @@ void frmSettings::Combo1_Click() {
     program_.forms->showTimerWindow();
     keepInForce(held);
     shared.Updating = false;
+    // The new window must not keep the activation: the settings window is kept out of the
+    // taskbar, so a keyboard user could not get back to it.
+    returnTo(Combo1);
 }
 
 void frmSettings::keepInForce(const SharedValues& held) {
@@ -378,6 +404,8 @@ void frmSettings::cmdFont_Click() {
 
     // A cancelled dialog changes nothing: applying and storing its answer would lose the face.
     const auto chosen = program_.chooseFont(*this, spec);
+    // The window manager may hand the activation to any window when the dialog goes, or to none.
+    returnTo(cmdFont);
     if (!chosen) {
         return;
     }

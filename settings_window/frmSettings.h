@@ -84,6 +84,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Escape closes the window as its close button does.
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -109,6 +111,9 @@ private:
     // After the timer window was re-created from the store: the target and opacity the windows
     // held before stay in force.
     void keepInForce(const SharedValues& held);
+    // Back to where the user was after another window took the activation (a re-created timer
+    // window, the font dialog): this window active, with the focus on `control`.
+    void returnTo(QWidget* control);
 
     Program& program_;
     TypedValue date_;

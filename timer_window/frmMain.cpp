@@ -8,12 +8,15 @@
 #include "ProgramTexts.h"
 #include "RemainingTime.h"
 #include "ScreenFit.h"
+#include "SpokenCountdownText.h"
+#include "TimerWindowAccessible.h"
 #include "Twips.h"
 #include "WindowEffects.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QScreen>
@@ -77,7 +80,10 @@ frmMain::frmMain(Program& program)
     , Label1(new DisplayLabel(this))
     , program_(program)
     , placement_(*this) {
+    installTimerWindowAccessibility();
     setAttribute(Qt::WA_DeleteOnClose);
+    // Clicking the window or the window manager's activation gives it the keyboard.
+    setFocusPolicy(Qt::StrongFocus);
     setWindowTitle(qs(std::string{kTimerCaptionPrefix}) + QStringLiteral("??"));
     setWindowIcon(programIcon());
     resize(kDesignClientSize);
@@ -275,11 +281,28 @@ void frmMain::Form_Resize() {
 }
 
 void frmMain::Timer1_Timer() {
-    const std::string text =
-        RemainingTimeText(program_.shared.TargetDate, program_.shared.TargetTime, program_.now());
+    const SharedValues& shared = program_.shared;
+    const DateValue now = program_.now();
+    const std::string text = RemainingTimeText(shared.TargetDate, shared.TargetTime, now);
     Label1->setCaption(qs(text));
     centreLabel();
+    speak(countdownAt(shared.TargetDate, shared.TargetTime, now), linearSeconds(now));
     emit displayed(Label1->text());
+}
+
+void frmMain::speak(const Countdown& countdown, std::int64_t now) {
+    if (!spokenTextDue(spoken_, countdown, now)) {
+        return;
+    }
+    spoken_ = SpokenMoment{countdown, now};
+    // The fixed texts say what they show.
+    const QString spoken = countdown.state == Countdown::State::Running
+                               ? spokenTimeLeft(countdown.remaining)
+                               : Label1->text();
+    // Every new name is announced to the screen reader, also an unchanged one.
+    if (Label1->accessibleName() != spoken) {
+        Label1->setAccessibleName(spoken);
+    }
 }
 
 void frmMain::centreLabel() {
@@ -339,6 +362,43 @@ void frmMain::Form_DblClick() {
 
 void frmMain::Label1_DblClick() {
     Form_DblClick();
+}
+
+bool frmMain::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
+    const int step = shift ? 10 : 1;
+    QPoint by;
+    switch (key) {
+    case Qt::Key_F10:
+        if (!shift) {
+            return false;
+        }
+        [[fallthrough]];
+    case Qt::Key_Menu:
+        program_.forms->showPopupMenu(mapToGlobal(rect().center()));
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        Form_DblClick();
+        return true;
+    case Qt::Key_Left:
+        by = {-step, 0};
+        break;
+    case Qt::Key_Right:
+        by = {step, 0};
+        break;
+    case Qt::Key_Up:
+        by = {0, -step};
+        break;
+    case Qt::Key_Down:
+        by = {0, step};
+        break;
+    default:
+        return false;
+    }
+    placement_.noteUserDrag();
+    move(pos() + by);
+    return true;
 }
 
 TwipsRect frmMain::outerGeometryTwips() const {
@@ -406,6 +466,14 @@ void frmMain::mouseReleaseEvent(QMouseEvent* event) {
 
 void frmMain::mouseDoubleClickEvent(QMouseEvent*) {
     Form_DblClick();
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    if (Form_KeyDown(event->key(), event->modifiers())) {
+        event->accept();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 // The label's own presses and double-clicks; its moves and releases reach the window anyway.

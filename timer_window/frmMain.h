@@ -5,6 +5,7 @@
 
 #include "DisplayLabel.h"
 #include "SettingKeys.h"
+#include "SpokenCountdown.h"
 #include "TimerWindowPlacement.h"
 
 #include <QIcon>
@@ -50,6 +51,12 @@ public:
     void Form_DblClick();
     void Label1_DblClick();
 
+    // The keyboard's way to the same, with the focus on the window: the Menu key or Shift+F10
+    // opens the pop-up menu at the window, Return opens the settings window, and the arrow keys
+    // move the window by a pixel (ten with Shift), a move of the user's as a drag is. False for
+    // the keys it leaves alone.
+    bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
+
     int borderStyle() const { return borderStyle_; }
     // Refuses styles outside 0 to 5.
     bool setBorderStyle(int style);
@@ -84,6 +91,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -100,6 +108,8 @@ private:
     void keepSizeFixedIfStyled();
     void placeTopmost();
     void centreLabel();
+    // The countdown's accessible name, the words for the digits, as often as they may change.
+    void speak(const Countdown& countdown, std::int64_t now);
     void armTimer();
     std::optional<std::string> storedText(Key key);
 
@@ -110,6 +120,7 @@ private:
     bool firstStart_ = false;
     // Where the pointer holds the window while the left button drags it, from the frame's corner.
     std::optional<QPoint> dragOffset_;
+    std::optional<SpokenMoment> spoken_;
 };
 
 } // namespace tavrio

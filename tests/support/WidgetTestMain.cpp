@@ -1,5 +1,7 @@
 #include "WidgetTestMain.h"
 
+#include "Translations.h"
+
 #include <QApplication>
 #include <QByteArray>
 #include <QFile>
@@ -21,6 +23,7 @@ int runWidgetTests(int argc, char** argv, const std::function<int(int, char**)>&
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
+    installTranslations();
     return run(argc, argv);
 }
 

@@ -1,0 +1,186 @@
+#include "SingleInstance.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QRegularExpression>
+#include <QThread>
+
+#include <memory>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace tavrio {
+
+namespace {
+
+const QByteArray kShow = "show";
+const QByteArray kSettings = "settings";
+const QByteArray kDone = "done";
+
+QString folderOfTheUser() {
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QDir(runtime).exists()) {
+        return runtime;
+    }
+#ifdef Q_OS_UNIX
+    // The temporary folder is everyone's: the user's own folder there, closed to others.
+    const QString own = QDir::temp().filePath(QStringLiteral("tavrio-%1").arg(::getuid()));
+    ::mkdir(QFile::encodeName(own).constData(), 0700);
+    struct stat folder {};
+    if (::lstat(QFile::encodeName(own).constData(), &folder) == 0 && S_ISDIR(folder.st_mode) &&
+        folder.st_uid == ::getuid()) {
+        ::chmod(QFile::encodeName(own).constData(), 0700);
+        return own;
+    }
+#endif
+    return QDir::tempPath();
+}
+
+// A display name as part of a file name: letters, digits, dots and dashes stay, the rest is
+// written as its code.
+QString fileNameOf(QString display) {
+    static const QRegularExpression screen(QStringLiteral("^(.*:\\d+)\\.\\d+$"));
+    if (const QRegularExpressionMatch x11 = screen.match(display); x11.hasMatch()) {
+        display = x11.captured(1);
+    }
+    QString name;
+    for (const QChar c : display) {
+        if (c.isLetterOrNumber() && c.unicode() < 128) {
+            name += c;
+        } else if (c == u'.' || c == u'-') {
+            name += c;
+        } else {
+            name += QStringLiteral("_%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        }
+    }
+    return name;
+}
+
+} // namespace
+
+QString SingleInstance::endpointFor(const QString& display) {
+    return QDir(folderOfTheUser()).filePath(QStringLiteral("tavrio-") + fileNameOf(display));
+}
+
+SingleInstance::SingleInstance(QString endpoint)
+    : endpoint_(std::move(endpoint)) {}
+
+SingleInstance::~SingleInstance() {
+    delete server_;
+#ifdef Q_OS_UNIX
+    if (lock_ >= 0) {
+        ::close(lock_);
+    }
+#endif
+}
+
+bool SingleInstance::tryLock() {
+#ifdef Q_OS_UNIX
+    if (lock_ >= 0) {
+        return true;
+    }
+    // Not inherited by what the program starts (a browser for the donation page), which would
+    // otherwise hold the lock after the program has ended.
+    const int file = ::open(QFile::encodeName(endpoint_ + QStringLiteral(".lock")).constData(),
+                            O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    if (file < 0) {
+        return false;
+    }
+    if (::flock(file, LOCK_EX | LOCK_NB) != 0) {
+        ::close(file);
+        return false;
+    }
+    lock_ = file;
+    return true;
+#else
+    if (!lockFile_) {
+        lockFile_ = std::make_unique<QLockFile>(endpoint_ + QStringLiteral(".lock"));
+        // Held for the whole run, however long: only a lock whose process is gone is stale.
+        lockFile_->setStaleLockTime(0);
+    }
+    return lockFile_->isLocked() || lockFile_->tryLock(0);
+#endif
+}
+
+SingleInstance::Start SingleInstance::start(Request request, std::chrono::milliseconds patience) {
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    for (;;) {
+        if (tryLock()) {
+            return Start::First;
+        }
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0) {
+            return Start::Unanswered;
+        }
+        if (tryHand(request, left)) {
+            return Start::Handed;
+        }
+        // The one that holds the lock is not listening yet, or is ending.
+        QThread::msleep(20);
+    }
+}
+
+bool SingleInstance::tryHand(Request request, std::chrono::milliseconds wait) {
+    QLocalSocket socket;
+    socket.connectToServer(endpoint_);
+    const int ms = static_cast<int>(wait.count());
+    if (!socket.waitForConnected(ms)) {
+        return false;
+    }
+    socket.write((request == Request::OpenSettings ? kSettings : kShow) + '\n');
+    if (!socket.waitForBytesWritten(ms)) {
+        return false;
+    }
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(ms)) {
+            return false;
+        }
+    }
+    return socket.readLine().trimmed() == kDone;
+}
+
+bool SingleInstance::listen(std::function<void(Request)> handle) {
+    handle_ = std::move(handle);
+    server_ = new QLocalServer;
+    server_->setSocketOptions(QLocalServer::UserAccessOption);
+    // What a Tavrio that was killed left behind; the lock says none listens there now.
+    QLocalServer::removeServer(endpoint_);
+    connect(server_, &QLocalServer::newConnection, this, &SingleInstance::answer);
+    return server_->listen(endpoint_);
+}
+
+void SingleInstance::stopListening() {
+    delete server_;
+    server_ = nullptr;
+}
+
+void SingleInstance::answer() {
+    while (QLocalSocket* socket = server_->nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
+            if (!socket->canReadLine()) {
+                return;
+            }
+            const QByteArray line = socket->readLine().trimmed();
+            // Answered first: the later start may end at once, while the windows open here.
+            socket->write(kDone + '\n');
+            socket->disconnectFromServer();
+            if (line == kSettings) {
+                handle_(Request::OpenSettings);
+            } else if (line == kShow) {
+                handle_(Request::ShowTimerWindow);
+            }
+        });
+    }
+}
+
+} // namespace tavrio

@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# What a screen reader gets, read from outside over the AT-SPI accessibility bus of a private
+# session bus, as Orca reads it: the roles and names of the windows, the countdown in words and
+# how often its name changes, the calendar's named parts and dated days, and the donation link's
+# press action.
+source "$(dirname "$0")/lib.sh" "$@"
+
+readonly PYTHON=/usr/bin/python3 TREE=$(dirname "$0")/tools/atspi-tree.py
+readonly BUS_LAUNCHER=/usr/libexec/at-spi-bus-launcher REGISTRY=/usr/libexec/at-spi2-registryd
+[[ -x $BUS_LAUNCHER && -x $REGISTRY ]] || fail "missing: at-spi2-core (scripts/setup.sh test)"
+"$PYTHON" -c 'import pyatspi' 2>/dev/null || fail "missing: python3-pyatspi (scripts/setup.sh test)"
+command -v dbus-daemon dbus-send >/dev/null || fail "missing: dbus-daemon (scripts/setup.sh test)"
+
+start_display
+
+# The session bus, the accessibility bus with accessibility turned on (as when a screen reader
+# runs), and its registry, all ours.
+dbus-daemon --session --nofork --print-address=3 3>"$E2E_DIR/bus-address" \
+    >"$E2E_DIR/bus.log" 2>&1 &
+E2E_PIDS+=($!)
+address_written() { (($(wc -l <"$E2E_DIR/bus-address") >= 1)); }
+wait_until 10 "the session bus to start" address_written
+DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$E2E_DIR/bus-address")
+export DBUS_SESSION_BUS_ADDRESS
+"$BUS_LAUNCHER" --launch-immediately --a11y=1 >"$E2E_DIR/a11y-bus.log" 2>&1 &
+E2E_PIDS+=($!)
+A11Y_BUS=
+a11y_bus_up() {
+    A11Y_BUS=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+        org.a11y.Bus.GetAddress 2>/dev/null | tr -d ' ') && [[ -n $A11Y_BUS ]]
+}
+wait_until 10 "the accessibility bus to start" a11y_bus_up
+"$REGISTRY" >"$E2E_DIR/registry.log" 2>&1 &
+E2E_PIDS+=($!)
+registry_up() {
+    dbus-send --bus="$A11Y_BUS" --print-reply=literal --dest=org.freedesktop.DBus / \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.atspi.Registry 2>/dev/null |
+        grep -q true
+}
+wait_until 10 "the accessibility registry to start" registry_up
+
+# What Tavrio hands the browser goes to a stand-in that writes it down.
+mkdir -p "$E2E_DIR/bin"
+printf '#!/bin/sh\necho "$1" >>"%s"\n' "$E2E_DIR/opened" >"$E2E_DIR/bin/xdg-open"
+chmod +x "$E2E_DIR/bin/xdg-open"
+# Accessibility is on through the bus's IsEnabled, as when a screen reader runs; the variable
+# makes sure of it for a program that asks the bus before it answers on a busy machine.
+TAVRIO_ENV=("PATH=$E2E_DIR/bin:$PATH" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1)
+
+TREE_TEXT=
+read_tree() { TREE_TEXT=$("$PYTHON" "$TREE" dump "$TAVRIO_PID" 2>&1); }
+# has DEPTH ROLE NAME: the tree holds an object of that role and name at that depth.
+has() { grep -qxF "$1"$'\t'"$2"$'\t'"$3"$'\t'"${4:-}" <<<"$TREE_TEXT"; }
+tree_has() { read_tree && has "$@"; }
+# wait_for_tree SECONDS WHAT DEPTH ROLE NAME: as wait_until, showing the tree it last read.
+wait_for_tree() {
+    local seconds=$1 what=$2
+    shift 2
+    local deadline=$((SECONDS + seconds))
+    until tree_has "$@"; do
+        ((SECONDS < deadline)) || fail "timed out after ${seconds}s waiting for $what; the tree:
+$TREE_TEXT"
+        sleep 0.1
+    done
+}
+check_has() {
+    local what=$1
+    shift
+    if has "$@"; then pass_check "$what"; else fail_check "$what" "not in the tree:" "$TREE_TEXT"; fi
+}
+
+note "no target: the windows as a screen reader finds them"
+write_settings "What=Launch" "FontSize=24" "Width=6000" "Height=2400"
+start_tavrio --settings
+wait_for_tree 20 "the settings window on the accessibility bus" 1 dialog "Tavrio Settings v1.2.0"
+check_has "the timer window is a frame named by its caption" 1 frame "Tavrio To Launch" SetFocus
+check_has "the countdown says what it shows" 2 label "Double Click Me"
+check_has "the settings window is a dialog named by its caption" 1 dialog "Tavrio Settings v1.2.0"
+check_has "the calendar's grid of days is named" 3 table "Target date" SetFocus
+check_has "the month before is named" 4 "push button" "Previous month" Press
+check_has "the month after is named" 4 "push button" "Next month" Press
+check_has "the year box is named" 4 "spin button" "Year" SetFocus,Increase,Decrease
+month=$(date +%-m) year=$(date +%Y)
+check_has "the first of this month reads as a full date" 4 "table cell" \
+    "$(LC_ALL=C.UTF-8 date -d "$year-$month-01" '+%A, %-d %B %Y')"
+check_has "the donation picture is a link that can be pressed" 2 link Donate Press,SetFocus
+check "no role of a window is a filler" bash -c '! grep -qP "^1\tfiller" <<<"$0"' "$TREE_TEXT"
+
+note "the donation link pressed from outside"
+"$PYTHON" "$TREE" press "$TAVRIO_PID" link Donate
+address_opened() { [[ -s $E2E_DIR/opened ]]; }
+wait_until 10 "the donation address to be handed to the browser" address_opened
+check "it opens the donation page as a click does" grep -q '^https://www.paypal.com/' \
+    "$E2E_DIR/opened"
+stop_tavrio
+
+note "a target ahead: the time left in words, its name steady from second to second"
+# Twenty seconds from now, in the local time the program counts in.
+target=$(($(date +%s) + 20))
+write_settings "tvDate=$(date -d "@$target" +%F)" "tvTime=$(date -d "@$target" +%T)" \
+    "FontSize=24" "Width=6000" "Height=2400"
+start_tavrio
+spoken_seconds() {
+    read_tree && grep -qP '^2\tlabel\t([0-9]+ seconds?) left\t$' <<<"$TREE_TEXT"
+}
+wait_until 20 "the countdown in words" spoken_seconds
+check "the countdown reads as words, not digits ($(grep -P '^2\tlabel' <<<"$TREE_TEXT"))" \
+    grep -qP '^2\tlabel\t[0-9]+ seconds? left\t$' <<<"$TREE_TEXT"
+changes=$("$PYTHON" "$TREE" name-changes "$TAVRIO_PID" label "" 3)
+check_eq "its name did not change in 3 seconds of ticking" "$changes" 0
+wait_for_tree 40 "the countdown to say the time has come" 2 label "Congrats!!!"
+check "it says so within seconds of the target, not a minute later" \
+    test "$(date +%s)" -le $((target + 5))
+stop_tavrio
+
+finish
