@@ -1,6 +1,7 @@
 #include "frmSettings.h"
 
 #include "ApplyWindowAlpha.h"
+#include "ControlFit.h"
 #include "Conversions.h"
 #include "DateText.h"
 #include "DonationAddress.h"
@@ -11,6 +12,7 @@
 #include "Twips.h"
 #include "Version.h"
 #include "WindowEffects.h"
+#include "WrappingCheckBox.h"
 #include "frmMain.h"
 
 #include <QAbstractItemView>
@@ -29,6 +31,10 @@ namespace tavrio {
 namespace {
 
 constexpr QSize kClientSize{4815 / kTwipsPerPixel, 7950 / kTwipsPerPixel};
+// The design's margin at the window's left edge, kept at its right edge by controls that grow.
+constexpr int kMargin = 240 / kTwipsPerPixel;
+// Between controls side by side, as the desktops' dialogs space them.
+constexpr int kGap = 6;
 
 const QStringList kBorderStyles{
     QStringLiteral("0 None"),
@@ -43,12 +49,6 @@ const QStringList kBorderStyles{
 void place(QWidget* control, int left, int top, int width, int height) {
     control->setGeometry(pixelsFromTwips(left), pixelsFromTwips(top), pixelsFromTwips(width),
                          pixelsFromTwips(height));
-}
-
-// Design sizes were made for a smaller dialog font than most desktops use: a caption wider than
-// its design width keeps its place and grows to the right rather than being cut.
-void fitCaption(QWidget* control) {
-    control->resize(std::max(control->width(), control->sizeHint().width()), control->height());
 }
 
 QString qs(const std::string& text) {
@@ -73,7 +73,7 @@ frmSettings::frmSettings(Program& program)
     , Label6(new QLabel(QStringLiteral("The Tavrio developers"), this))
     , Combo1(new QComboBox(this))
     , Label9(new QLabel(QStringLiteral("Border Style:"), this))
-    , chkHide(new QCheckBox(QStringLiteral("Hide Background"), this))
+    , chkHide(new WrappingCheckBox(QStringLiteral("Hide Background"), this))
     , cmdFont(new QPushButton(QStringLiteral("Change Font Name, Size && Color"), this))
     , Picture1(new DonationPicture(this))
     , mnuFile(new QMenu(QStringLiteral("File"), this))
@@ -109,12 +109,6 @@ void frmSettings::layOut() {
     place(chkHide, 2640, 6600, 1935, 495);
     place(cmdFont, 360, 5880, 4095, 375);
     Picture1->move(pixelsFromTwips(3480), pixelsFromTwips(7320));
-    for (QWidget* caption : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
-                             static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label4),
-                             static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label6),
-                             static_cast<QWidget*>(Label9), static_cast<QWidget*>(chkHide)}) {
-        fitCaption(caption);
-    }
 
     sldTrans->setRange(0, 255);
     sldTrans->setPageStep(50);
@@ -127,6 +121,7 @@ void frmSettings::layOut() {
     // The list may be wider than the box, so that every entry shows whole.
     Combo1->view()->setMinimumWidth(Combo1->view()->sizeHintForColumn(0) +
                                     2 * Combo1->view()->frameWidth() + 8);
+    fitTexts();
 
     // The labels name the controls under them, for screen readers and for keyboard users, who
     // reach each control with Tab in the order of the design.
@@ -152,6 +147,40 @@ void frmSettings::layOut() {
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     }
+}
+
+// The design's sizes were made for English and a smaller dialog font than most desktops use: a
+// text wider than its control grows the control into the room beside it. The captions above the
+// controls sit right on them, one pixel over in the design, and give that pixel back.
+void frmSettings::fitTexts() {
+    fitBorderStyleRow();
+    for (QLabel* caption : {Label1, Label2, Label3, Label4, Label5, Label6, Label9}) {
+        growToFit(*caption, kGap, kMargin);
+        caption->resize(caption->width(),
+                        std::min(caption->height(), roomBelow(*caption, 0, 0) - caption->y()));
+    }
+    growToFit(*cmdFont, kGap, kMargin);
+}
+
+// The border-style list takes the width of its longest entry, so the chosen one shows whole, and
+// the check box beside it takes the rest of the row, on two lines when one is too long. Where the
+// row holds no room for the check box even so, it moves up beside the list's caption, and the list
+// may take the whole row.
+void frmSettings::fitBorderStyleRow() {
+    const int right = width() - kMargin;
+    Combo1->resize(std::clamp(Combo1->sizeHint().width(), Combo1->width(), right - Combo1->x()),
+                   Combo1->height());
+    const int besideList = std::max(chkHide->x(), Combo1->geometry().right() + 1 + kGap);
+    chkHide->setGeometry(besideList, chkHide->y(), right - besideList, chkHide->height());
+    const int lines = chkHide->heightForWidth(chkHide->width());
+    if (chkHide->minimumSizeHint().width() <= chkHide->width() &&
+        lines <= roomBelow(*chkHide, kGap, kMargin) - chkHide->y()) {
+        chkHide->resize(chkHide->width(), std::max(chkHide->height(), lines));
+        return;
+    }
+    const QSize oneLine = chkHide->sizeHint();
+    chkHide->setGeometry(right - oneLine.width(), Combo1->y() - oneLine.height(), oneLine.width(),
+                         oneLine.height());
 }
 
 void frmSettings::connectHandlers() {
