@@ -11,15 +11,15 @@ std::optional<std::int64_t> targetMoment(DateValue targetDate, DateValue targetT
     return dayNumber(targetDate) * kSecondsPerDay + secondOfDay(targetTime);
 }
 
-std::string RemainingTimeText(DateValue targetDate, DateValue targetTime, DateValue now) {
+RemainingTime remainingTime(DateValue targetDate, DateValue targetTime, DateValue now) {
     const auto moment = targetMoment(targetDate, targetTime);
     if (!moment) {
-        return std::string{kNoTargetText};
+        return {Countdown::NoTarget, {}};
     }
     const std::int64_t target = *moment;
     const std::int64_t present = linearSeconds(now);
     if (present > target) {
-        return std::string{kTargetPassedText};
+        return {Countdown::Passed, {}};
     }
     const std::int64_t remaining = target - present;
     const std::int64_t days = remaining / kSecondsPerDay;
@@ -28,7 +28,7 @@ std::string RemainingTimeText(DateValue targetDate, DateValue targetTime, DateVa
     std::snprintf(text, sizeof text, "%lld:%02lld:%02lld:%02lld", static_cast<long long>(days),
                   static_cast<long long>(rest / 3600), static_cast<long long>(rest % 3600 / 60),
                   static_cast<long long>(rest % 60));
-    return text;
+    return {Countdown::Running, text};
 }
 
 } // namespace tavrio

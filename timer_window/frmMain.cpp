@@ -6,7 +6,6 @@
 #include "LabelLayout.h"
 #include "Program.h"
 #include "ProgramTexts.h"
-#include "RemainingTime.h"
 #include "ScreenFit.h"
 #include "Twips.h"
 #include "WindowEffects.h"
@@ -78,7 +77,7 @@ frmMain::frmMain(Program& program)
     , program_(program)
     , placement_(*this) {
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(qs(std::string{kTimerCaptionPrefix}) + QStringLiteral("??"));
+    setWindowTitle(timerCaption(QStringLiteral("??")));
     setWindowIcon(programIcon());
     resize(kDesignClientSize);
     setAutoFillBackground(true);
@@ -132,7 +131,7 @@ void frmMain::loadSettings() {
     if (const auto style = toInt16(readSetting(store, Key::BS), regional)) {
         setBorderStyle(*style);
     }
-    setWindowTitle(qs(std::string{kTimerCaptionPrefix} + readSetting(store, Key::What)));
+    setWindowTitle(timerCaption(qs(readSetting(store, Key::What))));
     if (const auto date = toDate(readSetting(store, Key::tvDate), regional)) {
         shared.TargetDate = *date;
     }
@@ -183,8 +182,8 @@ void frmMain::restorePlace(bool noFontSize) {
     QSize unstoredClient = kDesignClientSize;
     if (firstStart_) {
         // Measured on the text the window is about to show.
-        Label1->setCaption(qs(RemainingTimeText(program_.shared.TargetDate,
-                                                program_.shared.TargetTime, program_.now())));
+        Label1->setCaption(RemainingTimeText(program_.shared.TargetDate, program_.shared.TargetTime,
+                                             program_.now()));
         unstoredClient = fitToText(placement_.frame());
     }
     placement_.restore(stored, unstoredClient);
@@ -275,9 +274,8 @@ void frmMain::Form_Resize() {
 }
 
 void frmMain::Timer1_Timer() {
-    const std::string text =
-        RemainingTimeText(program_.shared.TargetDate, program_.shared.TargetTime, program_.now());
-    Label1->setCaption(qs(text));
+    Label1->setCaption(
+        RemainingTimeText(program_.shared.TargetDate, program_.shared.TargetTime, program_.now()));
     centreLabel();
     emit displayed(Label1->text());
 }
