@@ -341,12 +341,15 @@ work_area() {
 # --- Tavrio ----------------------------------------------------------------------------------
 
 # The timer window: Tavrio's window named for the event that the window manager manages (it gives
-# it a WM_STATE), not the tray icon embedded in a tray, which Qt names after the tooltip.
+# it a WM_STATE), not the tray icon embedded in a tray, which Qt names after the tooltip. Its
+# caption starts with TIMER_CAPTION (in the language Tavrio speaks).
+TIMER_CAPTION='Tavrio To '
 tavrio_window_of() {
     local window
-    for window in $(xdotool search --all --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio To '         2>/dev/null); do
+    for window in $(xdotool search --all --onlyvisible --pid "$TAVRIO_PID" --name "^$TIMER_CAPTION" \
+        2>/dev/null); do
         # xdotool's name search also looks at names a window does not show (its icon name).
-        [[ $(window_property "$window" _NET_WM_NAME) == '"Tavrio To '* ]] || continue
+        [[ $(window_property "$window" _NET_WM_NAME) == "\"$TIMER_CAPTION"* ]] || continue
         if xprop -id "$window" WM_STATE 2>/dev/null | grep -q 'window state'; then
             echo "$window"
             return
