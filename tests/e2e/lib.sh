@@ -411,7 +411,19 @@ close_tavrio() {
     # key bindings for the new map, drops a key pressed meanwhile.
     timeout 10 xdotool windowactivate --sync "$TAVRIO_WINDOW" key Alt_L+F4 2>>"$E2E_DIR/xdotool.log" ||
         fail "could not activate the timer window to close it: $(cat "$E2E_DIR/xdotool.log")"
-    wait_until 10 "Tavrio to end after Alt+F4" tavrio_ended
+    # Now and then (about one run in thirty, more under load) openbox lets an Alt+F4 pass without
+    # closing the window, which stays active and idle: as a user would, press it again, while the
+    # window is still there to be activated.
+    local deadline=$((SECONDS + 10)) again=$((SECONDS + 3))
+    until tavrio_ended; do
+        ((SECONDS < deadline)) || fail "timed out after 10s waiting for Tavrio to end after Alt+F4"
+        if ((SECONDS >= again)); then
+            timeout 5 xdotool windowactivate --sync "$TAVRIO_WINDOW" key Alt_L+F4 \
+                2>>"$E2E_DIR/xdotool.log" || true
+            again=$((SECONDS + 3))
+        fi
+        sleep 0.05
+    done
     local status=0
     wait "$TAVRIO_PID" || status=$?
     [[ $status -eq 0 ]] || fail "Tavrio ended with status $status after Alt+F4"
