@@ -15,6 +15,7 @@
 #include "frmSettings.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -25,15 +26,22 @@
 #include <QStyleOptionComboBox>
 #include <QTest>
 
+#include <algorithm>
+
 namespace tavrio {
 
 namespace {
 
+// The control as the failure names it: its kind and what it says.
 QString nameOf(const QWidget& control) {
-    if (!control.objectName().isEmpty()) {
-        return control.objectName();
+    QString says = control.accessibleName();
+    if (const auto* label = qobject_cast<const QLabel*>(&control)) {
+        says = label->text();
+    } else if (const auto* button = qobject_cast<const QAbstractButton*>(&control)) {
+        says = button->text();
     }
-    return QString::fromLatin1(control.metaObject()->className());
+    return QString::fromLatin1(control.metaObject()->className()) + QStringLiteral(" \"") + says +
+           u'"';
 }
 
 // The room the closed list gives the text of its entry.
@@ -62,7 +70,11 @@ QString misfit(const QWidget& control) {
                     .arg(room);
             }
         }
-        return {};
+        const QAbstractItemView& open = *list->view();
+        const int widest = open.sizeHintForColumn(0) + 2 * open.frameWidth();
+        return widest <= std::max(open.minimumWidth(), list->width())
+                   ? QString()
+                   : QStringLiteral("its open list is narrower than its widest entry");
     }
     if (const auto* box = qobject_cast<const QLineEdit*>(&control)) {
         const int wanted = box->fontMetrics().horizontalAdvance(box->placeholderText());
