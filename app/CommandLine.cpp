@@ -4,6 +4,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -31,27 +32,45 @@ const QStringList kQtFlags{QStringLiteral("reverse"), QStringLiteral("widgetcoun
 
 const char* const kCaptionOptions[] = {"-title", "-qwindowtitle", "--title", "--qwindowtitle"};
 
+// After an error on the command line, where to look for help.
+QString helpHint() {
+    //: After an error on the command line; --help is the option's name, never translated.
+    return QCoreApplication::translate("CommandLine", "Try --help for the options.");
+}
+
 } // namespace
 
 CommandLine parseCommandLine(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Counts down to a date and time on a translucent, always-on-top window."));
+    //: The first line of tavrio --help, under Qt's "Usage:" line.
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Counts down to a date and time on a translucent, always-on-top window."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Shows this help and exits."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Shows the version and exits."));
+    const QCommandLineOption help(
+        {QStringLiteral("h"), QStringLiteral("help")},
+        //: tavrio --help: what --help does.
+        QCoreApplication::translate("CommandLine", "Shows this help and exits."));
+    const QCommandLineOption version(
+        {QStringLiteral("v"), QStringLiteral("version")},
+        //: tavrio --help: what --version does.
+        QCoreApplication::translate("CommandLine", "Shows the version and exits."));
+    //: tavrio --help: what --print does. It needs no display (no desktop, an SSH session).
     const QCommandLineOption print(
         QStringLiteral("print"),
-        QStringLiteral("Prints the countdown for the stored target (as the window shows it) and "
-                       "exits, without a display."));
-    const QCommandLineOption watch(QStringLiteral("watch"),
-                                   QStringLiteral("With --print: prints a new line every second, "
-                                                  "for status bars, until interrupted."));
+        QCoreApplication::translate("CommandLine",
+                                    "Prints the countdown for the stored target (as the window "
+                                    "shows it) and exits, without a display."));
+    //: tavrio --help: what --watch does; --print is the option's name, never translated.
+    const QCommandLineOption watch(
+        QStringLiteral("watch"),
+        QCoreApplication::translate("CommandLine", "With --print: prints a new line every second, "
+                                                   "for status bars, until interrupted."));
+    //: tavrio --help: what --settings does: the way back to a timer window the user cannot
+    //: reach (invisible, off the screen).
     const QCommandLineOption settings(
         QStringLiteral("settings"),
-        QStringLiteral("Opens the settings window as well, for a timer window out of reach."));
+        QCoreApplication::translate(
+            "CommandLine", "Opens the settings window as well, for a timer window out of reach."));
     parser.addOptions({help, version, print, watch, settings});
     for (const QString& name : kQtOptionsWithValue) {
         QCommandLineOption option(name, QString(), QStringLiteral("value"));
@@ -67,14 +86,16 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     CommandLine result;
     if (!parser.parse(arguments)) {
         result.action = CommandLine::Action::Fail;
-        result.output = parser.errorText() + QStringLiteral("\nTry --help for the options.");
+        result.output = parser.errorText() + u'\n' + helpHint();
         result.exitCode = 2;
         return result;
     }
     if (!parser.positionalArguments().isEmpty()) {
         result.action = CommandLine::Action::Fail;
-        result.output = QStringLiteral("Unexpected argument: %1\nTry --help for the options.")
-                            .arg(parser.positionalArguments().constFirst());
+        //: An error on the command line; %1 is the argument given.
+        result.output = QCoreApplication::translate("CommandLine", "Unexpected argument: %1")
+                            .arg(parser.positionalArguments().constFirst()) +
+                        u'\n' + helpHint();
         result.exitCode = 2;
         return result;
     }
@@ -94,7 +115,9 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     }
     if (parser.isSet(watch) && !parser.isSet(print)) {
         result.action = CommandLine::Action::Fail;
-        result.output = QStringLiteral("--watch goes with --print.");
+        //: An error on the command line: --watch without --print. Option names are never
+        //: translated.
+        result.output = QCoreApplication::translate("CommandLine", "--watch goes with --print.");
         result.exitCode = 2;
         return result;
     }

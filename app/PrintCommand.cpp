@@ -2,9 +2,9 @@
 
 #include "Conversions.h"
 #include "LocalClock.h"
+#include "ProgramTexts.h"
 #include "QSettingsStore.h"
 #include "RegionalSettingsFromLocale.h"
-#include "RemainingTime.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -18,16 +18,17 @@ namespace tavrio {
 
 namespace {
 
-// The text for the target as it is stored now; the timer window reads it the same way.
-std::string currentText(QSettingsStore& store, const RegionalSettings& regional) {
+// The text for the target as it is stored now; the timer window reads it the same way, and shows
+// it in the same language.
+QString currentText(QSettingsStore& store, const RegionalSettings& regional) {
     const DateValue date = toDate(readSetting(store, Key::tvDate), regional).value_or(0.0);
     const DateValue time = toDate(readSetting(store, Key::tvTime), regional).value_or(0.0);
     return RemainingTimeText(date, time, localNow());
 }
 
 // False once the reader has gone (a status bar restarted, a closed pipe).
-bool printLine(const std::string& text) {
-    return std::printf("%s\n", text.c_str()) >= 0 && std::fflush(stdout) == 0;
+bool printLine(const QString& text) {
+    return std::printf("%s\n", qPrintable(text)) >= 0 && std::fflush(stdout) == 0;
 }
 
 int millisecondsToNextSecond() {

@@ -1,5 +1,6 @@
-// --print: the countdown for the stored target, as the timer window would show it, on standard
-// output, without a display. With --watch, a new line just after every second.
+// --print: the countdown for the stored target, as the timer window would show it (in the same
+// language), on standard output, without a display. With --watch, a new line just after every
+// second.
 #pragma once
 
 namespace tavrio {

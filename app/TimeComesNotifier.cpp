@@ -6,6 +6,8 @@
 #include "RemainingTime.h"
 #include "TargetNotice.h"
 
+#include <QCoreApplication>
+
 #include <charconv>
 
 namespace tavrio {
@@ -61,9 +63,11 @@ void TimeComesNotifier::check() {
     announcedTarget_ = input.target;
     program_.writer.save(Key::tvNotified, integerText(*input.target));
     if (notice == Notice::Announce) {
-        const std::string title = readSetting(program_.store, Key::What);
-        send_(QString::fromStdString(std::string{kTimerCaptionPrefix} + title),
-              QStringLiteral("The time has come: %1").arg(QString::fromStdString(title)));
+        const QString title = QString::fromStdString(readSetting(program_.store, Key::What));
+        //: The desktop notification's text when the countdown reaches its target; %1 is the
+        //: title the user typed (the event). Its summary is the timer window's caption.
+        send_(timerCaption(title),
+              QCoreApplication::translate("TimeComesNotifier", "The time has come: %1").arg(title));
     }
 }
 

@@ -18,16 +18,21 @@ TrayIcon::TrayIcon(FormsEngine& forms, TimeComesNotifier& notifier, SessionAutos
     , autostart_(autostart)
     , menu_(new QMenu)
     , icon_(new QSystemTrayIcon(QApplication::windowIcon(), this)) {
-    settingsAction = menu_->addAction(QStringLiteral("Settings"));
-    showTimerAction = menu_->addAction(QStringLiteral("Show Timer Window"));
+    //: Tray menu: opens the settings window.
+    settingsAction = menu_->addAction(tr("Settings"));
+    //: Tray menu: brings the timer window back onto the screen, opaque, in front.
+    showTimerAction = menu_->addAction(tr("Show Timer Window"));
     menu_->addSeparator();
-    notifyAction = menu_->addAction(QStringLiteral("Notify When Time Comes"));
+    //: Tray menu, a check mark: a desktop notification when the countdown reaches its target.
+    notifyAction = menu_->addAction(tr("Notify When Time Comes"));
     notifyAction->setCheckable(true);
-    autostartAction = menu_->addAction(QStringLiteral("Start With Session"));
+    //: Tray menu, a check mark: Tavrio starts when the user logs in.
+    autostartAction = menu_->addAction(tr("Start With Session"));
     autostartAction->setCheckable(true);
     autostartAction->setVisible(SessionAutostart::isSupported());
     menu_->addSeparator();
-    exitAction = menu_->addAction(QStringLiteral("Exit"));
+    //: Tray menu: ends the program.
+    exitAction = menu_->addAction(tr("Exit"));
 
     connect(settingsAction, &QAction::triggered, this, [this] { forms_.showSettingsWindow(); });
     connect(showTimerAction, &QAction::triggered, this, [this] { forms_.bringBackTimerWindow(); });

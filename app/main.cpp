@@ -5,6 +5,7 @@
 #include "LocalClock.h"
 #include "PrintCommand.h"
 #include "Program.h"
+#include "ProgramLanguage.h"
 #include "QSettingsStore.h"
 #include "RegionalSettingsFromLocale.h"
 #include "SessionAutostart.h"
@@ -12,7 +13,6 @@
 #include "SingleInstance.h"
 #include "StopSignals.h"
 #include "TimeComesNotifier.h"
-#include "Translations.h"
 #include "TrayIcon.h"
 #include "UrlOpener.h"
 #include "Version.h"
@@ -21,6 +21,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QMessageBox>
 #include <QSessionManager>
@@ -140,7 +142,7 @@ int runWindows(int argc, char* argv[], const CommandLine& commandLine, SingleIns
     int qtArgumentCount = static_cast<int>(qtArguments.size()) - 1;
     QApplication application(qtArgumentCount, qtArguments.data());
     nameTheApplication();
-    installTranslations();
+    const ProgramLanguage language;
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
     QApplication::setWindowIcon(frmMain::programIcon());
     // The program ends when the timer window is closed, not when its last window goes away
@@ -224,18 +226,36 @@ int runWindows(int argc, char* argv[], const CommandLine& commandLine, SingleIns
 } // namespace
 
 int main(int argc, char* argv[]) {
-    const CommandLine commandLine = parseCommandLine(argumentsOf(argc, argv));
+    const QStringList arguments = argumentsOf(argc, argv);
+    const CommandLine commandLine = parseCommandLine(arguments);
     switch (commandLine.action) {
-    case CommandLine::Action::Help:
     case CommandLine::Action::Version:
+        // For scripts as much as for people: never translated.
         std::printf("%s\n", qPrintable(commandLine.output));
         return 0;
-    case CommandLine::Action::Fail:
-        std::fprintf(stderr, "tavrio: %s\n", qPrintable(commandLine.output));
-        return commandLine.exitCode;
+    case CommandLine::Action::Help:
+    case CommandLine::Action::Fail: {
+        // The texts are worded again with the translations in place, which need an application;
+        // given the program's name alone, its usage line names it without the folder.
+        QByteArray name = arguments.isEmpty()
+                              ? QByteArray("tavrio")
+                              : QFile::encodeName(QFileInfo(arguments.constFirst()).fileName());
+        char* nameOnly[] = {name.data(), nullptr};
+        int count = 1;
+        QCoreApplication application(count, nameOnly);
+        const ProgramLanguage language;
+        const CommandLine worded = parseCommandLine(arguments);
+        if (worded.action == CommandLine::Action::Help) {
+            std::printf("%s\n", qPrintable(worded.output));
+        } else {
+            std::fprintf(stderr, "tavrio: %s\n", qPrintable(worded.output));
+        }
+        return worded.exitCode;
+    }
     case CommandLine::Action::Print: {
         QCoreApplication application(argc, argv);
         nameTheApplication();
+        const ProgramLanguage language;
         return runPrintCommand(commandLine.watch);
     }
     case CommandLine::Action::Run:

@@ -23,24 +23,18 @@ Countdown countdownAt(DateValue targetDate, DateValue targetTime, DateValue now)
     return {Countdown::State::Running, *moment, *moment - present};
 }
 
-std::string RemainingTimeText(DateValue targetDate, DateValue targetTime, DateValue now) {
+RemainingTime remainingTime(DateValue targetDate, DateValue targetTime, DateValue now) {
     const Countdown countdown = countdownAt(targetDate, targetTime, now);
-    switch (countdown.state) {
-    case Countdown::State::NoTarget:
-        return std::string{kNoTargetText};
-    case Countdown::State::Passed:
-        return std::string{kTargetPassedText};
-    case Countdown::State::Running:
-        break;
+    if (countdown.state != Countdown::State::Running) {
+        return {countdown.state, {}};
     }
-    const std::int64_t remaining = countdown.remaining;
-    const std::int64_t days = remaining / kSecondsPerDay;
-    const std::int64_t rest = remaining % kSecondsPerDay;
+    const std::int64_t days = countdown.remaining / kSecondsPerDay;
+    const std::int64_t rest = countdown.remaining % kSecondsPerDay;
     char text[48];
     std::snprintf(text, sizeof text, "%lld:%02lld:%02lld:%02lld", static_cast<long long>(days),
                   static_cast<long long>(rest / 3600), static_cast<long long>(rest % 3600 / 60),
                   static_cast<long long>(rest % 60));
-    return text;
+    return {Countdown::State::Running, text};
 }
 
 } // namespace tavrio

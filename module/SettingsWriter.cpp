@@ -95,69 +95,103 @@ void SettingsWriter::takeOutcomes() {
 
 namespace {
 
-std::string_view describe(Key key) {
+QString translated(const char* text) {
+    return QCoreApplication::translate("SettingsWriter", text);
+}
+
+// The setting as the messages name it, in "Tavrio could not save %1".
+QString describe(Key key) {
     switch (key) {
     case Key::BS:
-        return "the border style";
+        //: Completes "Tavrio could not save %1".
+        return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the border style"));
     case Key::What:
-        return "the title";
+        //: Completes "Tavrio could not save %1".
+        return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the title"));
     case Key::tvDate:
-        return "the target date";
+        //: Completes "Tavrio could not save %1".
+        return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the target date"));
     case Key::tvTime:
-        return "the target time";
+        //: Completes "Tavrio could not save %1".
+        return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the target time"));
     case Key::tvTrans:
-        return "the opacity";
+        //: Completes "Tavrio could not save %1".
+        return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the opacity"));
     case Key::tvHide:
-        return "the background hiding";
+        //: Completes "Tavrio could not save %1".
+        return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the background hiding"));
     case Key::FontSize:
     case Key::FontName:
     case Key::FontColor:
     case Key::FontBold:
     case Key::FontItalic:
-        return "the font";
+        //: Completes "Tavrio could not save %1".
+        return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the font"));
     case Key::Left:
     case Key::Top:
-        return "the window's place";
+        //: Completes "Tavrio could not save %1".
+        return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the window's place"));
     case Key::Width:
     case Key::Height:
-        return "the window's size";
+        //: Completes "Tavrio could not save %1".
+        return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the window's size"));
     case Key::tvNotify:
     case Key::tvNotified:
-        return "the notification setting";
+        //: Completes "Tavrio could not save %1".
+        return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the notification setting"));
     }
-    return "a setting";
+    //: Completes "Tavrio could not save %1".
+    return translated(QT_TRANSLATE_NOOP("SettingsWriter", "a setting"));
+}
+
+// The key's name as it stands in the settings file, never translated.
+QString quotedName(Key key) {
+    const std::string_view name = keyName(key);
+    return u'"' + QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())) + u'"';
 }
 
 } // namespace
 
 std::string writeFailureMessage(Key key, const std::string& reason) {
-    return "Tavrio could not save " + std::string{describe(key)} + " (\"" +
-           std::string{keyName(key)} + "\").\n\n" + reason +
-           "\n\nThe change stays in effect until Tavrio ends.";
+    //: A message box. %1 names the setting, with its key in the settings file ("the title
+    //: (\"What\")"); %2 is why the file could not be written.
+    return QCoreApplication::translate("SettingsWriter",
+                                       "Tavrio could not save %1.\n\n%2\n\nThe "
+                                       "change stays in effect until Tavrio ends.")
+        .arg(describe(key) + QStringLiteral(" (") + quotedName(key) + u')',
+             QString::fromStdString(reason))
+        .toStdString();
 }
 
 std::string unfinishedWritesMessage(const std::vector<Key>& keys,
                                     std::chrono::milliseconds waited) {
-    std::string settings;
-    std::string_view last;
+    QString settings;
+    QString last;
     for (const Key key : keys) {
-        const std::string_view description = describe(key);
+        const QString description = describe(key);
         if (description == last) {
-            settings += ", \"" + std::string{keyName(key)} + "\"";
+            settings += QStringLiteral(", ") + quotedName(key);
             continue;
         }
-        if (!settings.empty()) {
-            settings += "), ";
+        if (!settings.isEmpty()) {
+            settings += QStringLiteral("), ");
         }
-        settings += std::string{description} + " (\"" + std::string{keyName(key)} + "\"";
+        settings += description + QStringLiteral(" (") + quotedName(key);
         last = description;
     }
-    const std::string time = waited.count() % 1000 == 0
-                                 ? std::to_string(waited.count() / 1000) + " s"
-                                 : std::to_string(waited.count()) + " ms";
-    return "Tavrio could not save " + settings +
-           ") before ending: the disk did not answer within " + time +
-           ". The settings file keeps the values saved before.";
+    settings += u')';
+    const QString time = waited.count() % 1000 == 0
+                             ? QStringLiteral("%1 s").arg(waited.count() / 1000)
+                             : QStringLiteral("%1 ms").arg(waited.count());
+    //: On standard error when the program had to end before the disk took every change. %1
+    //: names the settings with their keys in the settings file ("the title (\"What\")"); %2 is
+    //: a time ("3 s").
+    return QCoreApplication::translate("SettingsWriter",
+                                       "Tavrio could not save %1 before ending: the disk did not "
+                                       "answer within %2. The settings file keeps the values "
+                                       "saved before.")
+        .arg(settings, time)
+        .toStdString();
 }
 
 } // namespace tavrio

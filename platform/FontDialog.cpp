@@ -43,11 +43,40 @@ struct NamedColor {
     QRgb rgb;
 };
 
+// The names are the tooltips and accessible names of the swatches.
 const NamedColor kStandardColors[] = {
-    {"Black", 0x000000},  {"Maroon", 0x800000},  {"Green", 0x008000}, {"Olive", 0x808000},
-    {"Navy", 0x000080},   {"Purple", 0x800080},  {"Teal", 0x008080},  {"Gray", 0x808080},
-    {"Silver", 0xC0C0C0}, {"Red", 0xFF0000},     {"Lime", 0x00FF00},  {"Yellow", 0xFFFF00},
-    {"Blue", 0x0000FF},   {"Fuchsia", 0xFF00FF}, {"Aqua", 0x00FFFF},  {"White", 0xFFFFFF},
+    //: A colour swatch in the font dialog (the sixteen standard colours), here #000000.
+    {QT_TRANSLATE_NOOP("tavrio::FontDialog", "Black"), 0x000000},
+    //: A colour swatch in the font dialog, here #800000 (dark red).
+    {QT_TRANSLATE_NOOP("tavrio::FontDialog", "Maroon"), 0x800000},
+    //: A colour swatch in the font dialog, here #008000 (dark green).
+    {QT_TRANSLATE_NOOP("tavrio::FontDialog", "Green"), 0x008000},
+    //: A colour swatch in the font dialog, here #808000 (dark yellow-green).
+    {QT_TRANSLATE_NOOP("tavrio::FontDialog", "Olive"), 0x808000},
+    //: A colour swatch in the font dialog, here #000080 (dark blue).
+    {QT_TRANSLATE_NOOP("tavrio::FontDialog", "Navy"), 0x000080},
+    //: A colour swatch in the font dialog, here #800080.
+    {QT_TRANSLATE_NOOP("tavrio::FontDialog", "Purple"), 0x800080},
+    //: A colour swatch in the font dialog, here #008080 (dark blue-green).
+    {QT_TRANSLATE_NOOP("tavrio::FontDialog", "Teal"), 0x008080},
+    //: A colour swatch in the font dialog, here #808080.
+    {QT_TRANSLATE_NOOP("tavrio::FontDialog", "Gray"), 0x808080},
+    //: A colour swatch in the font dialog, here #C0C0C0 (light grey).
+    {QT_TRANSLATE_NOOP("tavrio::FontDialog", "Silver"), 0xC0C0C0},
+    //: A colour swatch in the font dialog, here #FF0000.
+    {QT_TRANSLATE_NOOP("tavrio::FontDialog", "Red"), 0xFF0000},
+    //: A colour swatch in the font dialog, here #00FF00 (bright green).
+    {QT_TRANSLATE_NOOP("tavrio::FontDialog", "Lime"), 0x00FF00},
+    //: A colour swatch in the font dialog, here #FFFF00.
+    {QT_TRANSLATE_NOOP("tavrio::FontDialog", "Yellow"), 0xFFFF00},
+    //: A colour swatch in the font dialog, here #0000FF.
+    {QT_TRANSLATE_NOOP("tavrio::FontDialog", "Blue"), 0x0000FF},
+    //: A colour swatch in the font dialog, here #FF00FF (magenta).
+    {QT_TRANSLATE_NOOP("tavrio::FontDialog", "Fuchsia"), 0xFF00FF},
+    //: A colour swatch in the font dialog, here #00FFFF (cyan).
+    {QT_TRANSLATE_NOOP("tavrio::FontDialog", "Aqua"), 0x00FFFF},
+    //: A colour swatch in the font dialog, here #FFFFFF.
+    {QT_TRANSLATE_NOOP("tavrio::FontDialog", "White"), 0xFFFFFF},
 };
 
 QIcon swatchIcon(QColor color) {
@@ -94,19 +123,24 @@ int styleDistance(const QString& family, const QString& style, int weight, bool 
 FontDialog::FontDialog(const FontSpec& initial, QWidget* parent)
     : QDialog(parent)
     , pickCustomColor([](QWidget* owner, QColor current) -> std::optional<QColor> {
-        const QColor picked = QColorDialog::getColor(current, owner, QStringLiteral("Color"));
+        //: The title of the colour dialog the font dialog opens for a colour of the user's own.
+        const QColor picked = QColorDialog::getColor(current, owner, tr("Color"));
         return picked.isValid() ? std::optional{picked} : std::nullopt;
     })
     , faceList(new QListWidget(this))
     , styleList(new QListWidget(this))
     , sizeEdit(new QLineEdit(this))
     , sizeList(new QListWidget(this))
-    , customColorButton(new QPushButton(QStringLiteral("C&ustom..."), this))
+    //: Font dialog: opens the colour dialog for a colour of the user's own.
+    , customColorButton(new QPushButton(tr("C&ustom..."), this))
     , sizeRefusal(new QLabel(this))
-    , sample(new QLabel(QStringLiteral("AaBbYyZz"), this))
+    //: The sample text of the font dialog, drawn in the chosen font: a few letters of your
+    //: script that show the font's look (Windows uses "AaBbYyZz" for the Latin script).
+    , sample(new QLabel(tr("AaBbYyZz"), this))
     , buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
     , color_(qColorOf(initial.Color)) {
-    setWindowTitle(QStringLiteral("Font"));
+    //: The font dialog's caption.
+    setWindowTitle(tr("Font"));
     layOut();
 
     fillFaces(
@@ -139,17 +173,27 @@ FontDialog::FontDialog(const FontSpec& initial, QWidget* parent)
 }
 
 void FontDialog::layOut() {
-    auto* faceLabel = new QLabel(QStringLiteral("&Font:"), this);
-    auto* styleLabel = new QLabel(QStringLiteral("Font st&yle:"), this);
-    auto* sizeLabel = new QLabel(QStringLiteral("&Size:"), this);
+    //: Font dialog: above the list of font families.
+    auto* faceLabel = new QLabel(tr("&Font:"), this);
+    //: Font dialog: above the list of the family's styles (Regular, Bold, Italic...).
+    auto* styleLabel = new QLabel(tr("Font st&yle:"), this);
+    //: Font dialog: above the box and the list of sizes in points.
+    auto* sizeLabel = new QLabel(tr("&Size:"), this);
     faceLabel->setBuddy(faceList);
     styleLabel->setBuddy(styleList);
     sizeLabel->setBuddy(sizeEdit);
-    faceList->setAccessibleName(QStringLiteral("Font"));
-    styleList->setAccessibleName(QStringLiteral("Font style"));
-    sizeEdit->setAccessibleName(QStringLiteral("Size"));
-    sizeEdit->setAccessibleDescription(QStringLiteral("From 10 to 72 points"));
-    sizeList->setAccessibleName(QStringLiteral("Sizes"));
+    //: What a screen reader calls the font dialog's list of font families.
+    faceList->setAccessibleName(tr("Font"));
+    //: What a screen reader calls the font dialog's list of styles.
+    styleList->setAccessibleName(tr("Font style"));
+    //: What a screen reader calls the font dialog's size box.
+    sizeEdit->setAccessibleName(tr("Size"));
+    //: What a screen reader says of the size box: the sizes it takes, in points.
+    sizeEdit->setAccessibleDescription(tr("From %1 to %2 points")
+                                           .arg(QLocale().toString(kSmallestSize))
+                                           .arg(QLocale().toString(kLargestSize)));
+    //: What a screen reader calls the font dialog's list of sizes.
+    sizeList->setAccessibleName(tr("Sizes"));
     sizeList->setFocusPolicy(Qt::ClickFocus);
     for (const int size : kListedSizes) {
         sizeList->addItem(QLocale().toString(size));
@@ -168,7 +212,8 @@ void FontDialog::layOut() {
     choices->addWidget(sizeEdit, 1, 2);
     choices->addWidget(sizeList, 2, 2);
 
-    auto* colorBox = new QGroupBox(QStringLiteral("Color"), this);
+    //: Font dialog: the group of colour swatches for the text.
+    auto* colorBox = new QGroupBox(tr("Color"), this);
     auto* swatches = new QGridLayout;
     swatches->setSpacing(2);
     for (const NamedColor& named : kStandardColors) {
@@ -177,26 +222,28 @@ void FontDialog::layOut() {
         swatch->setIcon(swatchIcon(color));
         swatch->setCheckable(true);
         swatch->setAutoRaise(true);
-        swatch->setToolTip(QString::fromLatin1(named.name));
-        swatch->setAccessibleName(QString::fromLatin1(named.name));
+        swatch->setToolTip(tr(named.name));
+        swatch->setAccessibleName(tr(named.name));
         swatch->setProperty("swatchColor", color);
         connect(swatch, &QToolButton::clicked, this, [this, color] { chooseColor(color); });
         const auto index = static_cast<int>(colorSwatches.size());
         swatches->addWidget(swatch, index / 8, index % 8);
         colorSwatches.append(swatch);
     }
-    customColorButton->setAccessibleName(QStringLiteral("Custom color"));
+    //: What a screen reader calls the button for a colour of the user's own.
+    customColorButton->setAccessibleName(tr("Custom color"));
     auto* colorRow = new QHBoxLayout(colorBox);
     colorRow->addLayout(swatches);
     colorRow->addWidget(customColorButton, 0, Qt::AlignTop);
     colorRow->addStretch();
 
-    auto* sampleBox = new QGroupBox(QStringLiteral("Sample"), this);
+    //: Font dialog: the group that shows the sample text in the chosen font.
+    auto* sampleBox = new QGroupBox(tr("Sample"), this);
     auto* sampleLayout = new QVBoxLayout(sampleBox);
     sample->setAlignment(Qt::AlignCenter);
     sample->setFixedHeight(110);
     sample->setMinimumWidth(240);
-    sample->setAccessibleName(QStringLiteral("Sample"));
+    sample->setAccessibleName(tr("Sample"));
     sampleLayout->addWidget(sample);
 
     auto* column = new QVBoxLayout(this);
@@ -327,8 +374,11 @@ std::optional<FontSpec> FontDialog::chosen() const {
 
 void FontDialog::refresh() {
     const auto points = size();
-    sizeRefusal->setText(points ? QString{}
-                                : QStringLiteral("Size must be between 10 and 72 points."));
+    sizeRefusal->setText(points ? QString{} //: Font dialog, under the size box while it holds a
+                                            //: size out of range.
+                                : tr("Size must be between %1 and %2 points.")
+                                      .arg(QLocale().toString(kSmallestSize))
+                                      .arg(QLocale().toString(kLargestSize)));
     okButton()->setEnabled(chosen().has_value());
 
     const QListWidgetItem* face = faceList->currentItem();

@@ -3,6 +3,7 @@
 #include "IniText.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -125,16 +126,21 @@ public:
             return std::nullopt;
         }
         if (folderBusy_) {
-            return QStringLiteral("another program keeps it locked");
+            //: A reason: %2 of "Cannot save the settings to %1: %2."
+            return QCoreApplication::translate("QSettingsStore", "another program keeps it locked");
         }
         lockFile_ = std::make_unique<QLockFile>(path_ + QStringLiteral(".lock"));
         if (lockFile_->tryLock(static_cast<int>(kTurnLimit.count()))) {
             return std::nullopt;
         }
+        //: A reason: %2 of "Cannot save the settings to %1: %2."
         return lockFile_->error() == QLockFile::LockFailedError
-                   ? QStringLiteral("another program keeps it locked")
+                   ? QCoreApplication::translate("QSettingsStore",
+                                                 "another program keeps it locked")
                    : whyWritingFails(path_, bytesToWrite,
-                                     QStringLiteral("its lock file cannot be made"));
+                                     //: A reason: %2 of "Cannot save the settings to %1: %2."
+                                     QCoreApplication::translate("QSettingsStore",
+                                                                 "its lock file cannot be made"));
     }
 
     // The rename that puts a new file in place changes the folder; until the folder is on disk
@@ -245,15 +251,21 @@ std::optional<QString> writeAfresh(const QString& path, const QString& staged,
         }
         writer.sync();
         if (writer.status() != QSettings::NoError) {
-            return whyWritingFails(path, bytesToWrite, QStringLiteral("the system gave no reason"));
+            //: A reason: %2 of "Cannot save the settings to %1: %2."
+            return whyWritingFails(
+                path, bytesToWrite,
+                QCoreApplication::translate("QSettingsStore", "the system gave no reason"));
         }
     }
     if (!QFile::rename(staged, checked)) {
-        return QStringLiteral("the new file cannot be renamed");
+        //: A reason: %2 of "Cannot save the settings to %1: %2."
+        return QCoreApplication::translate("QSettingsStore", "the new file cannot be renamed");
     }
     if (!readsAs(checked, values)) {
-        return whyWritingFails(path, bytesToWrite,
-                               QStringLiteral("the new file came out incomplete"));
+        return whyWritingFails(
+            path, bytesToWrite,
+            //: A reason: %2 of "Cannot save the settings to %1: %2."
+            QCoreApplication::translate("QSettingsStore", "the new file came out incomplete"));
     }
     return std::nullopt;
 }
@@ -275,7 +287,9 @@ std::optional<QString> saveValue(const QString& path, const QString& section, co
     std::error_code error;
     std::filesystem::create_directories(filesystemPath(target.absolutePath()), error);
     if (error) {
-        return QStringLiteral("the folder %1 cannot be made (%2)")
+        //: A reason: %2 of "Cannot save the settings to %1: %2.". Here %1 is a folder, %2 the
+        //: system's reason.
+        return QCoreApplication::translate("QSettingsStore", "the folder %1 cannot be made (%2)")
             .arg(nativePath(target.absolutePath()), messageOf(error));
     }
 
@@ -291,9 +305,12 @@ std::optional<QString> saveValue(const QString& path, const QString& section, co
     const QSettings current(path, QSettings::IniFormat);
     if (current.status() == QSettings::AccessError) {
         QFile file(path);
-        return QStringLiteral("it cannot be read (%1)")
-            .arg(file.open(QIODevice::ReadOnly) ? QStringLiteral("no reason given")
-                                                : file.errorString());
+        //: For %1 of "it cannot be read (%1)".
+        const QString noReason = QCoreApplication::translate("QSettingsStore", "no reason given");
+        //: A reason: %2 of "Cannot save the settings to %1: %2.". "It" is the settings file; here
+        //: %1 is the system's reason.
+        return QCoreApplication::translate("QSettingsStore", "it cannot be read (%1)")
+            .arg(file.open(QIODevice::ReadOnly) ? noReason : file.errorString());
     }
     Values values = valuesIn(current);
     values.insert(section + u'/' + key, value);
@@ -374,16 +391,20 @@ WriteResult QSettingsStore::write(std::string_view appName, std::string_view sec
             return WriteResult::success();
         }
         return WriteResult::failure(
-            QStringLiteral("Cannot save the settings in the registry at %1.")
+            //: %1 is the place in the Windows registry.
+            QCoreApplication::translate("QSettingsStore",
+                                        "Cannot save the settings in the registry at %1.")
                 .arg(settings->fileName())
                 .toStdString());
     }
 #endif
     const QString path = settings->fileName();
     if (const auto cause = saveValue(path, qString(section), qString(key), qString(text))) {
-        return WriteResult::failure(QStringLiteral("Cannot save the settings to %1: %2.")
-                                        .arg(nativePath(path), *cause)
-                                        .toStdString());
+        //: %1 is the settings file, %2 the reason (see the reasons in this context).
+        return WriteResult::failure(
+            QCoreApplication::translate("QSettingsStore", "Cannot save the settings to %1: %2.")
+                .arg(nativePath(path), *cause)
+                .toStdString());
     }
     return WriteResult::success();
 }
@@ -396,7 +417,9 @@ std::optional<std::string> QSettingsStore::readProblem() {
     QFile file(path);
     const QByteArray contents = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray{};
     if (file.error() != QFileDevice::NoError) {
-        return QStringLiteral("Cannot read the settings file %1: %2.")
+        //: %1 is the settings file, %2 the system's reason.
+        return QCoreApplication::translate("QSettingsStore",
+                                           "Cannot read the settings file %1: %2.")
             .arg(nativePath(path), file.errorString())
             .toStdString();
     }
@@ -407,7 +430,10 @@ std::optional<std::string> QSettingsStore::readProblem() {
     const bool copied = copy.open() && copy.write(contents) == contents.size() && copy.flush();
     const QSettings parsed(copied ? copy.fileName() : path, QSettings::IniFormat);
     if (parsed.status() == QSettings::FormatError) {
-        return QStringLiteral("The settings file %1 is damaged: it is not in the INI format.")
+        //: %1 is the settings file. INI is the file's format, a technical name.
+        return QCoreApplication::translate(
+                   "QSettingsStore",
+                   "The settings file %1 is damaged: it is not in the INI format.")
             .arg(nativePath(path))
             .toStdString();
     }

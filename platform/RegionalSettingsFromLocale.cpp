@@ -150,7 +150,10 @@ RegionalSettings regionalSettingsFrom(const QLocale& locale) {
     RegionalSettings regional;
     // C and POSIX (no LANG, as in containers and minimal sessions) have no date order of their
     // own; Qt's stand-in writes the day first, against the month/day/year of the entry forms.
-    if (locale.language() == QLocale::C) {
+    // The system locale names itself after the user's language (LANGUAGE) even while its forms
+    // are C's, so the stand-in is known by its short date form, which no real locale shares.
+    if (locale.language() == QLocale::C ||
+        locale.dateFormat(QLocale::ShortFormat) == QLocale::c().dateFormat(QLocale::ShortFormat)) {
         return regional;
     }
     applyShortDateFormat(locale.dateFormat(QLocale::ShortFormat), regional);

@@ -1,5 +1,6 @@
 #include "SessionAutostart.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -58,17 +59,24 @@ std::optional<QString> SessionAutostart::setEnabled(bool enabled) const {
     const QString path = entryPath();
     if (!enabled) {
         if (QFile::exists(path) && !QFile::remove(path)) {
-            return QStringLiteral("Cannot remove %1.").arg(QDir::toNativeSeparators(path));
+            //: A message box when Start With Session cannot be turned off; %1 is the
+            //: autostart file.
+            return QCoreApplication::translate("SessionAutostart", "Cannot remove %1.")
+                .arg(QDir::toNativeSeparators(path));
         }
         return std::nullopt;
     }
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
-        return QStringLiteral("Cannot make the folder %1.")
+        //: A message box when Start With Session cannot be turned on; %1 is the autostart
+        //: folder.
+        return QCoreApplication::translate("SessionAutostart", "Cannot make the folder %1.")
             .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath()));
     }
     QSaveFile entry(path);
     if (!entry.open(QIODevice::WriteOnly | QIODevice::Text)) {
-        return QStringLiteral("Cannot write %1: %2.")
+        //: A message box when Start With Session cannot be turned on; %1 is the autostart
+        //: file, %2 the system's reason.
+        return QCoreApplication::translate("SessionAutostart", "Cannot write %1: %2.")
             .arg(QDir::toNativeSeparators(path), entry.errorString());
     }
     QTextStream text(&entry);
@@ -82,7 +90,7 @@ std::optional<QString> SessionAutostart::setEnabled(bool enabled) const {
          << "X-GNOME-Autostart-enabled=true\n";
     text.flush();
     if (!entry.commit()) {
-        return QStringLiteral("Cannot write %1: %2.")
+        return QCoreApplication::translate("SessionAutostart", "Cannot write %1: %2.")
             .arg(QDir::toNativeSeparators(path), entry.errorString());
     }
     return std::nullopt;

@@ -7,11 +7,13 @@ set -euo pipefail
 
 run_packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-l10n-tools libgl-dev libxcb1-dev
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev
+    qt6-l10n-tools qt6-translations-l10n
     fonts-liberation2
 )
+# fonts-wqy-microhei: the Chinese and Japanese texts are measured in a font that has them.
 test_packages=(
-    libgtest-dev
+    libgtest-dev fonts-wqy-microhei
     clang libclang-rt-14-dev clang-format
     xvfb openbox xdotool x11-utils x11-apps x11-xserver-utils picom
     dbus-daemon dbus-bin desktop-file-utils appstream dpkg-dev file trayer

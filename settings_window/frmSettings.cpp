@@ -1,6 +1,7 @@
 #include "frmSettings.h"
 
 #include "ApplyWindowAlpha.h"
+#include "ControlFit.h"
 #include "Conversions.h"
 #include "DateText.h"
 #include "DonationAddress.h"
@@ -12,6 +13,7 @@
 #include "Twips.h"
 #include "Version.h"
 #include "WindowEffects.h"
+#include "WrappingCheckBox.h"
 #include "frmMain.h"
 
 #include <QAbstractItemView>
@@ -31,14 +33,27 @@ namespace tavrio {
 namespace {
 
 constexpr QSize kClientSize{4815 / kTwipsPerPixel, 7950 / kTwipsPerPixel};
+// The design's margin at the window's left edge, kept at its right edge by controls that grow.
+constexpr int kMargin = 240 / kTwipsPerPixel;
+// Between controls side by side, as the desktops' dialogs space them.
+constexpr int kGap = 6;
 
-const QStringList kBorderStyles{
-    QStringLiteral("0 None"),
-    QStringLiteral("1 Fixed Single"),
-    QStringLiteral("2 Sizable"),
-    QStringLiteral("3 Fixed Dialog"),
-    QStringLiteral("4 Fixed Toolwindow"),
-    QStringLiteral("5 Sizable Toolwindow"),
+// The border styles' names, each after its number in the list: the index is the stored style.
+const char* const kBorderStyleNames[] = {
+    //: Border style 0 of the timer window: no frame and no caption bar.
+    QT_TRANSLATE_NOOP("tavrio::frmSettings", "None"),
+    //: Border style 1 of the timer window: a thin frame with a caption bar; the window keeps
+    //: its size.
+    QT_TRANSLATE_NOOP("tavrio::frmSettings", "Fixed Single"),
+    //: Border style 2 of the timer window: a frame the user can drag to resize the window.
+    QT_TRANSLATE_NOOP("tavrio::frmSettings", "Sizable"),
+    //: Border style 3 of the timer window: a dialog's frame; the window keeps its size.
+    QT_TRANSLATE_NOOP("tavrio::frmSettings", "Fixed Dialog"),
+    //: Border style 4 of the timer window: a tool window (small caption bar) that keeps its
+    //: size.
+    QT_TRANSLATE_NOOP("tavrio::frmSettings", "Fixed Toolwindow"),
+    //: Border style 5 of the timer window: a tool window (small caption bar) the user can resize.
+    QT_TRANSLATE_NOOP("tavrio::frmSettings", "Sizable Toolwindow"),
 };
 
 // Places a control as the design gives it, in twips.
@@ -47,14 +62,20 @@ void place(QWidget* control, int left, int top, int width, int height) {
                          pixelsFromTwips(height));
 }
 
-// Design sizes were made for a smaller dialog font than most desktops use: a caption wider than
-// its design width keeps its place and grows to the right rather than being cut.
-void fitCaption(QWidget* control) {
-    control->resize(std::max(control->width(), control->sizeHint().width()), control->height());
-}
-
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
+}
+
+// A caption as a screen reader reads it: no mnemonic marks, a doubled ampersand as one.
+QString spoken(const QString& caption) {
+    QString text;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size()) {
+            ++i;
+        }
+        text += caption[i];
+    }
+    return text;
 }
 
 } // namespace
@@ -63,29 +84,45 @@ frmSettings::frmSettings(Program& program)
     : QWidget(nullptr, WindowEffects::current().independentToolWindow() | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , txtWhat(new QLineEdit(this))
-    , txtDate(new EntryBox(QStringLiteral("Not a date: the target stays as it was"), this))
-    , txtTime(new EntryBox(QStringLiteral("Not a time: the target stays as it was"), this))
+    //: What the date box says (tooltip, screen reader) while its text is not a date.
+    , txtDate(new EntryBox(tr("Not a date: the target stays as it was"), this))
+    //: What the time box says (tooltip, screen reader) while its text is not a time.
+    , txtTime(new EntryBox(tr("Not a time: the target stays as it was"), this))
     , Calendar1(new MonthCalendar(this))
     , sldTrans(new ScrollSlider(this))
-    , Label1(new QLabel(QStringLiteral("Opacity:"), this))
-    , Label2(new QLabel(QStringLiteral("Tavrio To Date:"), this))
-    , Label3(new QLabel(QStringLiteral("Tavrio To Time:"), this))
-    , Label4(new QLabel(QStringLiteral("Tavrio To What:"), this))
-    , Label5(new QLabel(QStringLiteral("Developed By:"), this))
-    , Label6(new QLabel(QStringLiteral("The Tavrio developers"), this))
+    //: Above the slider for the timer window's opacity.
+    , Label1(new QLabel(tr("Opacity:"), this))
+    //: Above the box for the target date: the date Tavrio counts down to.
+    , Label2(new QLabel(tr("Tavrio To Date:"), this))
+    //: Above the box for the target time of day.
+    , Label3(new QLabel(tr("Tavrio To Time:"), this))
+    //: Above the box for the title: what Tavrio counts down to, the event. The timer window's
+    //: caption reads "Tavrio To " and the title.
+    , Label4(new QLabel(tr("Tavrio To What:"), this))
+    //: Above the credit line at the bottom of the settings window.
+    , Label5(new QLabel(tr("Developed By:"), this))
+    //: The credit line, under "Developed By:".
+    , Label6(new QLabel(tr("The Tavrio developers"), this))
     , Combo1(new QComboBox(this))
-    , Label9(new QLabel(QStringLiteral("Border Style:"), this))
-    , chkHide(new QCheckBox(QStringLiteral("Hide Background"), this))
-    , cmdFont(new QPushButton(QStringLiteral("Change Font Name, Size && Color"), this))
+    //: Above the list of the timer window's border styles.
+    , Label9(new QLabel(tr("Border Style:"), this))
+    //: Check box: the timer window's background becomes transparent, only the text shows.
+    , chkHide(new WrappingCheckBox(tr("Hide Background"), this))
+    //: Button that opens the font dialog for the timer window's text. "&&" shows as one "&";
+    //: no letter is underlined.
+    , cmdFont(new QPushButton(tr("Change Font Name, Size && Color"), this))
     , Picture1(new DonationPicture(this))
-    , mnuFile(new QMenu(QStringLiteral("File"), this))
-    , mnuSettings(mnuFile->addAction(QStringLiteral("&Settings")))
-    , mnuExit(mnuFile->addAction(QStringLiteral("E&xit")))
+    //: The hidden menu that the timer window shows on a right-click; its title is not shown.
+    , mnuFile(new QMenu(tr("File"), this))
+    //: Pop-up menu of the timer window: opens the settings window.
+    , mnuSettings(mnuFile->addAction(tr("&Settings")))
+    //: Pop-up menu of the timer window: ends the program.
+    , mnuExit(mnuFile->addAction(tr("E&xit")))
     , program_(program) {
     installSettingsWindowAccessibility();
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QString::fromUtf8(kSettingsCaption.data(),
-                                     static_cast<qsizetype>(kSettingsCaption.size())));
+    //: The settings window's caption; the version follows (" v1.2.0").
+    setWindowTitle(tr("Tavrio Settings"));
     setFixedSize(kClientSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -112,12 +149,6 @@ void frmSettings::layOut() {
     place(chkHide, 2640, 6600, 1935, 495);
     place(cmdFont, 360, 5880, 4095, 375);
     Picture1->move(pixelsFromTwips(3480), pixelsFromTwips(7320));
-    for (QWidget* caption : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Label2),
-                             static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label4),
-                             static_cast<QWidget*>(Label5), static_cast<QWidget*>(Label6),
-                             static_cast<QWidget*>(Label9), static_cast<QWidget*>(chkHide)}) {
-        fitCaption(caption);
-    }
 
     sldTrans->setRange(0, 255);
     sldTrans->setPageStep(50);
@@ -125,11 +156,14 @@ void frmSettings::layOut() {
     sldTrans->setTickInterval(20);
     sldTrans->setTickPosition(QSlider::TicksBelow);
 
-    Combo1->addItems(kBorderStyles);
+    for (int style = 0; style < static_cast<int>(std::size(kBorderStyleNames)); ++style) {
+        Combo1->addItem(QStringLiteral("%1 %2").arg(style).arg(tr(kBorderStyleNames[style])));
+    }
     Combo1->setCurrentIndex(-1);
     // The list may be wider than the box, so that every entry shows whole.
     Combo1->view()->setMinimumWidth(Combo1->view()->sizeHintForColumn(0) +
                                     2 * Combo1->view()->frameWidth() + 8);
+    fitTexts();
 
     // The labels name the controls under them, for screen readers and for keyboard users, who
     // reach each control with Tab in the order of the design.
@@ -141,22 +175,58 @@ void frmSettings::layOut() {
     txtWhat->setAccessibleName(Label4->text());
     txtDate->setAccessibleName(Label2->text());
     txtTime->setAccessibleName(Label3->text());
-    Calendar1->setAccessibleName(QStringLiteral("Target date calendar"));
+    //: What a screen reader calls the month calendar in which the target date is picked.
+    Calendar1->setAccessibleName(tr("Target date calendar"));
     //: The calendar's grid of days, where the user picks the day of the awaited event
     Calendar1->setDayGridName(tr("Target date"));
     sldTrans->setAccessibleName(Label1->text());
     Combo1->setAccessibleName(Label9->text());
     chkHide->setAccessibleName(chkHide->text());
-    cmdFont->setAccessibleName(QStringLiteral("Change Font Name, Size & Color"));
-    Picture1->setAccessibleName(QStringLiteral("Donate"));
-    Picture1->setAccessibleDescription(
-        QStringLiteral("Opens the donation page in the web browser"));
+    cmdFont->setAccessibleName(spoken(cmdFont->text()));
+    //: What a screen reader calls the donation picture (a button).
+    Picture1->setAccessibleName(tr("Donate"));
+    //: What a screen reader says of the donation picture, after its name.
+    Picture1->setAccessibleDescription(tr("Opens the donation page in the web browser"));
 
     QWidget* const tabOrder[] = {txtWhat, txtDate, txtTime, Calendar1, sldTrans,
                                  Combo1,  chkHide, cmdFont, Picture1};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i) {
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     }
+}
+
+// The design's sizes were made for English and a smaller dialog font than most desktops use: a
+// text wider than its control grows the control into the room beside it. The captions above the
+// controls sit right on them, one pixel over in the design, and give that pixel back.
+void frmSettings::fitTexts() {
+    fitBorderStyleRow();
+    for (QLabel* caption : {Label1, Label2, Label3, Label4, Label5, Label6, Label9}) {
+        growToFit(*caption, kGap, kMargin);
+        caption->resize(caption->width(),
+                        std::min(caption->height(), roomBelow(*caption, 0, 0) - caption->y()));
+    }
+    growToFit(*cmdFont, kGap, kMargin);
+}
+
+// The border-style list takes the width of its longest entry, so the chosen one shows whole, and
+// the check box beside it takes the rest of the row, on two lines when one is too long. Where the
+// row holds no room for the check box even so, it moves up beside the list's caption, and the list
+// may take the whole row.
+void frmSettings::fitBorderStyleRow() {
+    const int right = width() - kMargin;
+    Combo1->resize(std::clamp(Combo1->sizeHint().width(), Combo1->width(), right - Combo1->x()),
+                   Combo1->height());
+    const int besideList = std::max(chkHide->x(), Combo1->geometry().right() + 1 + kGap);
+    chkHide->setGeometry(besideList, chkHide->y(), right - besideList, chkHide->height());
+    const int lines = chkHide->heightForWidth(chkHide->width());
+    if (chkHide->minimumSizeHint().width() <= chkHide->width() &&
+        lines <= roomBelow(*chkHide, kGap, kMargin) - chkHide->y()) {
+        chkHide->resize(chkHide->width(), std::max(chkHide->height(), lines));
+        return;
+    }
+    const QSize oneLine = chkHide->sizeHint();
+    chkHide->setGeometry(right - oneLine.width(), Combo1->y() - oneLine.height(), oneLine.width(),
+                         oneLine.height());
 }
 
 void frmSettings::connectHandlers() {
@@ -319,7 +389,7 @@ void frmSettings::fill(EntryBox& box, TypedValue& typed, DateValue& value,
 void frmSettings::txtWhat_Change() {
     const std::string title = txtWhat->text().toStdString();
     if (frmMain* timer = program_.forms->timerWindow()) {
-        timer->setWindowTitle(qs(std::string{kTimerCaptionPrefix} + title));
+        timer->setWindowTitle(timerCaption(txtWhat->text()));
     }
     if (!fillingTitle_) {
         program_.writer.save(Key::What, title);

@@ -101,6 +101,8 @@ private:
     };
 
     void layOut();
+    void fitTexts();
+    void fitBorderStyleRow();
     void connectHandlers();
     // A text that reads takes effect at once; one that does not brings back what was in force
     // before the user began it, and marks the box.

@@ -84,7 +84,7 @@ frmMain::frmMain(Program& program)
     setAttribute(Qt::WA_DeleteOnClose);
     // Clicking the window or the window manager's activation gives it the keyboard.
     setFocusPolicy(Qt::StrongFocus);
-    setWindowTitle(qs(std::string{kTimerCaptionPrefix}) + QStringLiteral("??"));
+    setWindowTitle(timerCaption(QStringLiteral("??")));
     setWindowIcon(programIcon());
     resize(kDesignClientSize);
     setAutoFillBackground(true);
@@ -138,7 +138,7 @@ void frmMain::loadSettings() {
     if (const auto style = toInt16(readSetting(store, Key::BS), regional)) {
         setBorderStyle(*style);
     }
-    setWindowTitle(qs(std::string{kTimerCaptionPrefix} + readSetting(store, Key::What)));
+    setWindowTitle(timerCaption(qs(readSetting(store, Key::What))));
     if (const auto date = toDate(readSetting(store, Key::tvDate), regional)) {
         shared.TargetDate = *date;
     }
@@ -189,8 +189,8 @@ void frmMain::restorePlace(bool noFontSize) {
     QSize unstoredClient = kDesignClientSize;
     if (firstStart_) {
         // Measured on the text the window is about to show.
-        Label1->setCaption(qs(RemainingTimeText(program_.shared.TargetDate,
-                                                program_.shared.TargetTime, program_.now())));
+        Label1->setCaption(RemainingTimeText(program_.shared.TargetDate, program_.shared.TargetTime,
+                                             program_.now()));
         unstoredClient = fitToText(placement_.frame());
     }
     placement_.restore(stored, unstoredClient);
@@ -283,8 +283,7 @@ void frmMain::Form_Resize() {
 void frmMain::Timer1_Timer() {
     const SharedValues& shared = program_.shared;
     const DateValue now = program_.now();
-    const std::string text = RemainingTimeText(shared.TargetDate, shared.TargetTime, now);
-    Label1->setCaption(qs(text));
+    Label1->setCaption(RemainingTimeText(shared.TargetDate, shared.TargetTime, now));
     centreLabel();
     speak(countdownAt(shared.TargetDate, shared.TargetTime, now), linearSeconds(now));
     emit displayed(Label1->text());

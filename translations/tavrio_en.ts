@@ -5,6 +5,7 @@
     <name>SpokenCountdown</name>
     <message numerus="yes">
         <source>%n day(s)</source>
+        <extracomment>A part of the time left, as a screen reader says it: &quot;3 days&quot;</extracomment>
         <translation>
             <numerusform>%n day</numerusform>
             <numerusform>%n days</numerusform>
@@ -12,6 +13,7 @@
     </message>
     <message numerus="yes">
         <source>%n hour(s)</source>
+        <extracomment>A part of the time left, as a screen reader says it: &quot;1 hour&quot;</extracomment>
         <translation>
             <numerusform>%n hour</numerusform>
             <numerusform>%n hours</numerusform>
@@ -19,6 +21,7 @@
     </message>
     <message numerus="yes">
         <source>%n minute(s)</source>
+        <extracomment>A part of the time left, as a screen reader says it: &quot;23 minutes&quot;</extracomment>
         <translation>
             <numerusform>%n minute</numerusform>
             <numerusform>%n minutes</numerusform>
@@ -26,6 +29,7 @@
     </message>
     <message numerus="yes">
         <source>%n second(s)</source>
+        <extracomment>A part of the time left, as a screen reader says it: &quot;45 seconds&quot;</extracomment>
         <translation>
             <numerusform>%n second</numerusform>
             <numerusform>%n seconds</numerusform>

@@ -5,5 +5,5 @@
 #include <QString>
 
 QString probe() {
-    return QString::fromStdString(tavrio::RemainingTimeText(0, 0, 0));
+    return QString::fromStdString(tavrio::remainingTime(0, 0, 0).left);
 }

@@ -36,8 +36,9 @@ export XDG_CONFIG_HOME=$E2E_DIR/config
 export XDG_RUNTIME_DIR=$E2E_DIR/runtime
 export DBUS_SESSION_BUS_ADDRESS=unix:path=$E2E_DIR/no-session-bus
 export QT_QPA_PLATFORM=xcb
+# English, whatever the user reads (LANGUAGE would choose the program's language even so).
 export LC_ALL=C.UTF-8
-unset DISPLAY WAYLAND_DISPLAY XDG_CURRENT_DESKTOP XDG_SESSION_TYPE DESKTOP_SESSION \
+unset LANGUAGE DISPLAY WAYLAND_DISPLAY XDG_CURRENT_DESKTOP XDG_SESSION_TYPE DESKTOP_SESSION \
     QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS \
     QT_AUTO_SCREEN_SCALE_FACTOR QT_XCB_NO_MITSHM SESSION_MANAGER
 mkdir -p "$HOME" "$XDG_CONFIG_HOME"
@@ -340,12 +341,15 @@ work_area() {
 # --- Tavrio ----------------------------------------------------------------------------------
 
 # The timer window: Tavrio's window named for the event that the window manager manages (it gives
-# it a WM_STATE), not the tray icon embedded in a tray, which Qt names after the tooltip.
+# it a WM_STATE), not the tray icon embedded in a tray, which Qt names after the tooltip. Its
+# caption starts with TIMER_CAPTION (in the language Tavrio speaks).
+TIMER_CAPTION='Tavrio To '
 tavrio_window_of() {
     local window
-    for window in $(xdotool search --all --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio To '         2>/dev/null); do
+    for window in $(xdotool search --all --onlyvisible --pid "$TAVRIO_PID" --name "^$TIMER_CAPTION" \
+        2>/dev/null); do
         # xdotool's name search also looks at names a window does not show (its icon name).
-        [[ $(window_property "$window" _NET_WM_NAME) == '"Tavrio To '* ]] || continue
+        [[ $(window_property "$window" _NET_WM_NAME) == "\"$TIMER_CAPTION"* ]] || continue
         if xprop -id "$window" WM_STATE 2>/dev/null | grep -q 'window state'; then
             echo "$window"
             return
@@ -407,7 +411,19 @@ close_tavrio() {
     # key bindings for the new map, drops a key pressed meanwhile.
     timeout 10 xdotool windowactivate --sync "$TAVRIO_WINDOW" key Alt_L+F4 2>>"$E2E_DIR/xdotool.log" ||
         fail "could not activate the timer window to close it: $(cat "$E2E_DIR/xdotool.log")"
-    wait_until 10 "Tavrio to end after Alt+F4" tavrio_ended
+    # Now and then (about one run in thirty, more under load) openbox lets an Alt+F4 pass without
+    # closing the window, which stays active and idle: as a user would, press it again, while the
+    # window is still there to be activated.
+    local deadline=$((SECONDS + 10)) again=$((SECONDS + 3))
+    until tavrio_ended; do
+        ((SECONDS < deadline)) || fail "timed out after 10s waiting for Tavrio to end after Alt+F4"
+        if ((SECONDS >= again)); then
+            timeout 5 xdotool windowactivate --sync "$TAVRIO_WINDOW" key Alt_L+F4 \
+                2>>"$E2E_DIR/xdotool.log" || true
+            again=$((SECONDS + 3))
+        fi
+        sleep 0.05
+    done
     local status=0
     wait "$TAVRIO_PID" || status=$?
     [[ $status -eq 0 ]] || fail "Tavrio ended with status $status after Alt+F4"

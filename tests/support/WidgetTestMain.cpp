@@ -1,6 +1,6 @@
 #include "WidgetTestMain.h"
 
-#include "Translations.h"
+#include "ProgramLanguage.h"
 
 #include <QApplication>
 #include <QByteArray>
@@ -23,7 +23,9 @@ int runWidgetTests(int argc, char** argv, const std::function<int(int, char**)>&
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
-    installTranslations();
+    // English, whatever the machine's languages: the tests read the English texts, plural forms
+    // included. A test of another language installs it on top.
+    const ProgramLanguage english{QLocale(QLocale::English)};
     return run(argc, argv);
 }
 

@@ -1,0 +1,609 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try --help for the options.</source>
+        <extracomment>After an error on the command line; --help is the option&apos;s name, never translated.</extracomment>
+        <translation>Die Optionen zeigt --help an.</translation>
+    </message>
+    <message>
+        <source>Counts down to a date and time on a translucent, always-on-top window.</source>
+        <extracomment>The first line of tavrio --help, under Qt&apos;s &quot;Usage:&quot; line.</extracomment>
+        <translation>Zählt in einem durchscheinenden Fenster, das immer im Vordergrund bleibt, bis zu einem Datum und einer Uhrzeit herunter.</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <extracomment>tavrio --help: what --help does.</extracomment>
+        <translation>Zeigt diese Hilfe an und beendet das Programm.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <extracomment>tavrio --help: what --version does.</extracomment>
+        <translation>Zeigt die Version an und beendet das Programm.</translation>
+    </message>
+    <message>
+        <source>Prints the countdown for the stored target (as the window shows it) and exits, without a display.</source>
+        <extracomment>tavrio --help: what --print does. It needs no display (no desktop, an SSH session).</extracomment>
+        <translation>Gibt den Countdown zum gespeicherten Ziel aus (wie das Fenster ihn zeigt) und beendet das Programm; braucht keine Anzeige.</translation>
+    </message>
+    <message>
+        <source>With --print: prints a new line every second, for status bars, until interrupted.</source>
+        <extracomment>tavrio --help: what --watch does; --print is the option&apos;s name, never translated.</extracomment>
+        <translation>Mit --print: gibt jede Sekunde eine neue Zeile aus, für Statusleisten, bis zum Abbruch.</translation>
+    </message>
+    <message>
+        <source>Opens the settings window as well, for a timer window out of reach.</source>
+        <extracomment>tavrio --help: what --settings does: the way back to a timer window the user cannot reach (invisible, off the screen).</extracomment>
+        <translation>Öffnet zusätzlich das Einstellungsfenster, falls das Timer-Fenster nicht erreichbar ist.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <extracomment>An error on the command line; %1 is the argument given.</extracomment>
+        <translation>Unerwartetes Argument: %1</translation>
+    </message>
+    <message>
+        <source>--watch goes with --print.</source>
+        <extracomment>An error on the command line: --watch without --print. Option names are never translated.</extracomment>
+        <translation>--watch geht nur zusammen mit --print.</translation>
+    </message>
+</context>
+<context>
+    <name>QSettingsStore</name>
+    <message>
+        <source>another program keeps it locked</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;</extracomment>
+        <translation>ein anderes Programm hält sie gesperrt</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;</extracomment>
+        <translation>ihre Sperrdatei kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;</extracomment>
+        <translation>das System nennt keinen Grund</translation>
+    </message>
+    <message>
+        <source>the new file cannot be renamed</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;</extracomment>
+        <translation>die neue Datei kann nicht umbenannt werden</translation>
+    </message>
+    <message>
+        <source>the new file came out incomplete</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;</extracomment>
+        <translation>die neue Datei ist unvollständig</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made (%2)</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;. Here %1 is a folder, %2 the system&apos;s reason.</extracomment>
+        <translation>der Ordner %1 kann nicht angelegt werden (%2)</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;. &quot;It&quot; is the settings file; here %1 is the system&apos;s reason.</extracomment>
+        <translation>sie kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <extracomment>For %1 of &quot;it cannot be read (%1)&quot;.</extracomment>
+        <translation>ohne Angabe eines Grundes</translation>
+    </message>
+    <message>
+        <source>Cannot save the settings in the registry at %1.</source>
+        <extracomment>%1 is the place in the Windows registry.</extracomment>
+        <translation>Die Einstellungen können nicht in der Registrierung unter %1 gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Cannot save the settings to %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 the reason (see the reasons in this context).</extracomment>
+        <translation>Die Einstellungen können nicht in %1 gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 the system&apos;s reason.</extracomment>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged: it is not in the INI format.</source>
+        <extracomment>%1 is the settings file. INI is the file&apos;s format, a technical name.</extracomment>
+        <translation>Die Einstellungsdatei %1 ist beschädigt: Sie ist nicht im INI-Format.</translation>
+    </message>
+</context>
+<context>
+    <name>SessionAutostart</name>
+    <message>
+        <source>Cannot remove %1.</source>
+        <extracomment>A message box when Start With Session cannot be turned off; %1 is the autostart file.</extracomment>
+        <translation>%1 kann nicht entfernt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <extracomment>A message box when Start With Session cannot be turned on; %1 is the autostart folder.</extracomment>
+        <translation>Der Ordner %1 kann nicht angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <extracomment>A message box when Start With Session cannot be turned on; %1 is the autostart file, %2 the system&apos;s reason.</extracomment>
+        <translation>%1 kann nicht geschrieben werden: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWriter</name>
+    <message>
+        <source>the border style</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>den Rahmenstil</translation>
+    </message>
+    <message>
+        <source>the title</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>den Titel</translation>
+    </message>
+    <message>
+        <source>the target date</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>das Zieldatum</translation>
+    </message>
+    <message>
+        <source>the target time</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>die Zielzeit</translation>
+    </message>
+    <message>
+        <source>the opacity</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>die Deckkraft</translation>
+    </message>
+    <message>
+        <source>the background hiding</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>das Ausblenden des Hintergrunds</translation>
+    </message>
+    <message>
+        <source>the font</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>die Schriftart</translation>
+    </message>
+    <message>
+        <source>the window&apos;s place</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>die Fensterposition</translation>
+    </message>
+    <message>
+        <source>the window&apos;s size</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>die Fenstergröße</translation>
+    </message>
+    <message>
+        <source>the notification setting</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>die Benachrichtigungseinstellung</translation>
+    </message>
+    <message>
+        <source>a setting</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>eine Einstellung</translation>
+    </message>
+    <message>
+        <source>Tavrio could not save %1.
+
+%2
+
+The change stays in effect until Tavrio ends.</source>
+        <extracomment>A message box. %1 names the setting, with its key in the settings file (&quot;the title (&quot;What&quot;)&quot;); %2 is why the file could not be written.</extracomment>
+        <translation>Tavrio konnte %1 nicht speichern.
+
+%2
+
+Die Änderung gilt, bis Tavrio beendet wird.</translation>
+    </message>
+    <message>
+        <source>Tavrio could not save %1 before ending: the disk did not answer within %2. The settings file keeps the values saved before.</source>
+        <extracomment>On standard error when the program had to end before the disk took every change. %1 names the settings with their keys in the settings file (&quot;the title (&quot;What&quot;)&quot;); %2 is a time (&quot;3 s&quot;).</extracomment>
+        <translation>Tavrio konnte %1 vor dem Beenden nicht speichern: Der Datenträger hat nicht innerhalb von %2 geantwortet. Die Einstellungsdatei behält die zuvor gespeicherten Werte.</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenCountdown</name>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <extracomment>A part of the time left, as a screen reader says it: &quot;3 days&quot;</extracomment>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <extracomment>A part of the time left, as a screen reader says it: &quot;1 hour&quot;</extracomment>
+        <translation>
+            <numerusform>%n Stunde</numerusform>
+            <numerusform>%n Stunden</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <extracomment>A part of the time left, as a screen reader says it: &quot;23 minutes&quot;</extracomment>
+        <translation>
+            <numerusform>%n Minute</numerusform>
+            <numerusform>%n Minuten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>A part of the time left, as a screen reader says it: &quot;45 seconds&quot;</extracomment>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of the time left, as in &quot;3 days, 1 hour, 23 minutes&quot;</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <extracomment>The time left until the awaited event, as a screen reader says it; %1 is its parts, such as &quot;3 days, 1 hour, 23 minutes, 45 seconds&quot;</extracomment>
+        <translation>noch %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimeComesNotifier</name>
+    <message>
+        <source>The time has come: %1</source>
+        <extracomment>The desktop notification&apos;s text when the countdown reaches its target; %1 is the title the user typed (the event). Its summary is the timer window&apos;s caption.</extracomment>
+        <translation>Es ist so weit: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimerWindow</name>
+    <message>
+        <source>Double Click Me</source>
+        <extracomment>Shown on the timer window, in a large font, while no target date is set: a double-click there opens the settings window. Keep it short.</extracomment>
+        <translation>Hier doppelklicken</translation>
+    </message>
+    <message>
+        <source>Congrats!!!</source>
+        <extracomment>Shown on the timer window, in a large font, once the target date and time have passed. Keep it short and cheerful.</extracomment>
+        <translation>Glückwunsch!!!</translation>
+    </message>
+    <message>
+        <source>Tavrio To %1</source>
+        <extracomment>The timer window&apos;s caption. %1 is the title the user typed, naming the event counted down to (&quot;Tavrio To Christmas&quot;); &quot;??&quot; while none is set. Tavrio is the program&apos;s name.</extracomment>
+        <translation>Tavrio bis %1</translation>
+    </message>
+</context>
+<context>
+    <name>tavrio::FontDialog</name>
+    <message>
+        <source>Black</source>
+        <extracomment>A colour swatch in the font dialog (the sixteen standard colours), here #000000.</extracomment>
+        <translation>Schwarz</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <extracomment>A colour swatch in the font dialog, here #800000 (dark red).</extracomment>
+        <translation>Kastanienbraun</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <extracomment>A colour swatch in the font dialog, here #008000 (dark green).</extracomment>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <extracomment>A colour swatch in the font dialog, here #808000 (dark yellow-green).</extracomment>
+        <translation>Oliv</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <extracomment>A colour swatch in the font dialog, here #000080 (dark blue).</extracomment>
+        <translation>Marineblau</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <extracomment>A colour swatch in the font dialog, here #800080.</extracomment>
+        <translation>Lila</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <extracomment>A colour swatch in the font dialog, here #008080 (dark blue-green).</extracomment>
+        <translation>Blaugrün</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <extracomment>A colour swatch in the font dialog, here #808080.</extracomment>
+        <translation>Grau</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <extracomment>A colour swatch in the font dialog, here #C0C0C0 (light grey).</extracomment>
+        <translation>Silber</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <extracomment>A colour swatch in the font dialog, here #FF0000.</extracomment>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <extracomment>A colour swatch in the font dialog, here #00FF00 (bright green).</extracomment>
+        <translation>Hellgrün</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <extracomment>A colour swatch in the font dialog, here #FFFF00.</extracomment>
+        <translation>Gelb</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <extracomment>A colour swatch in the font dialog, here #0000FF.</extracomment>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <extracomment>A colour swatch in the font dialog, here #FF00FF (magenta).</extracomment>
+        <translation>Magenta</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <extracomment>A colour swatch in the font dialog, here #00FFFF (cyan).</extracomment>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <extracomment>A colour swatch in the font dialog, here #FFFFFF.</extracomment>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <extracomment>The title of the colour dialog the font dialog opens for a colour of the user&apos;s own.
+----------
+Font dialog: the group of colour swatches for the text.</extracomment>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>C&amp;ustom...</source>
+        <extracomment>Font dialog: opens the colour dialog for a colour of the user&apos;s own.</extracomment>
+        <translation>&amp;Eigene …</translation>
+    </message>
+    <message>
+        <source>AaBbYyZz</source>
+        <extracomment>The sample text of the font dialog, drawn in the chosen font: a few letters of your script that show the font&apos;s look (Windows uses &quot;AaBbYyZz&quot; for the Latin script).</extracomment>
+        <translation>AaBbYyZz</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <extracomment>The font dialog&apos;s caption.
+----------
+What a screen reader calls the font dialog&apos;s list of font families.</extracomment>
+        <translation>Schriftart</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <extracomment>Font dialog: above the list of font families.</extracomment>
+        <translation>&amp;Schriftart:</translation>
+    </message>
+    <message>
+        <source>Font st&amp;yle:</source>
+        <extracomment>Font dialog: above the list of the family&apos;s styles (Regular, Bold, Italic...).</extracomment>
+        <translation>Schrifts&amp;til:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <extracomment>Font dialog: above the box and the list of sizes in points.</extracomment>
+        <translation>&amp;Größe:</translation>
+    </message>
+    <message>
+        <source>Font style</source>
+        <extracomment>What a screen reader calls the font dialog&apos;s list of styles.</extracomment>
+        <translation>Schriftstil</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <extracomment>What a screen reader calls the font dialog&apos;s size box.</extracomment>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>From %1 to %2 points</source>
+        <extracomment>What a screen reader says of the size box: the sizes it takes, in points.</extracomment>
+        <translation>Von %1 bis %2 Punkt</translation>
+    </message>
+    <message>
+        <source>Sizes</source>
+        <extracomment>What a screen reader calls the font dialog&apos;s list of sizes.</extracomment>
+        <translation>Größen</translation>
+    </message>
+    <message>
+        <source>Custom color</source>
+        <extracomment>What a screen reader calls the button for a colour of the user&apos;s own.</extracomment>
+        <translation>Eigene Farbe</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <extracomment>Font dialog: the group that shows the sample text in the chosen font.</extracomment>
+        <translation>Beispiel</translation>
+    </message>
+    <message>
+        <source>Size must be between %1 and %2 points.</source>
+        <extracomment>Font dialog, under the size box while it holds a size out of range.</extracomment>
+        <translation>Die Größe muss zwischen %1 und %2 Punkt liegen.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrio::MonthCalendar</name>
+    <message>
+        <source>Previous month</source>
+        <translation>Vorheriger Monat</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Nächster Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <extracomment>The calendar&apos;s box for typing the year to show</extracomment>
+        <translation>Jahr</translation>
+    </message>
+</context>
+<context>
+    <name>tavrio::TrayIcon</name>
+    <message>
+        <source>Settings</source>
+        <extracomment>Tray menu: opens the settings window.</extracomment>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Show Timer Window</source>
+        <extracomment>Tray menu: brings the timer window back onto the screen, opaque, in front.</extracomment>
+        <translation>Timer-Fenster anzeigen</translation>
+    </message>
+    <message>
+        <source>Notify When Time Comes</source>
+        <extracomment>Tray menu, a check mark: a desktop notification when the countdown reaches its target.</extracomment>
+        <translation>Benachrichtigen, wenn es so weit ist</translation>
+    </message>
+    <message>
+        <source>Start With Session</source>
+        <extracomment>Tray menu, a check mark: Tavrio starts when the user logs in.</extracomment>
+        <translation>Mit der Sitzung starten</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Tray menu: ends the program.</extracomment>
+        <translation>Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>tavrio::frmSettings</name>
+    <message>
+        <source>None</source>
+        <extracomment>Border style 0 of the timer window: no frame and no caption bar.</extracomment>
+        <translation>Ohne</translation>
+    </message>
+    <message>
+        <source>Fixed Single</source>
+        <extracomment>Border style 1 of the timer window: a thin frame with a caption bar; the window keeps its size.</extracomment>
+        <translation>Fest, einfach</translation>
+    </message>
+    <message>
+        <source>Sizable</source>
+        <extracomment>Border style 2 of the timer window: a frame the user can drag to resize the window.</extracomment>
+        <translation>Veränderbar</translation>
+    </message>
+    <message>
+        <source>Fixed Dialog</source>
+        <extracomment>Border style 3 of the timer window: a dialog&apos;s frame; the window keeps its size.</extracomment>
+        <translation>Fester Dialog</translation>
+    </message>
+    <message>
+        <source>Fixed Toolwindow</source>
+        <extracomment>Border style 4 of the timer window: a tool window (small caption bar) that keeps its size.</extracomment>
+        <translation>Festes Werkzeugfenster</translation>
+    </message>
+    <message>
+        <source>Sizable Toolwindow</source>
+        <extracomment>Border style 5 of the timer window: a tool window (small caption bar) the user can resize.</extracomment>
+        <translation>Veränderbares Werkzeugfenster</translation>
+    </message>
+    <message>
+        <source>Not a date: the target stays as it was</source>
+        <extracomment>What the date box says (tooltip, screen reader) while its text is not a date.</extracomment>
+        <translation>Kein Datum: Das Ziel bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>Not a time: the target stays as it was</source>
+        <extracomment>What the time box says (tooltip, screen reader) while its text is not a time.</extracomment>
+        <translation>Keine Uhrzeit: Das Ziel bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <extracomment>Above the slider for the timer window&apos;s opacity.</extracomment>
+        <translation>Deckkraft:</translation>
+    </message>
+    <message>
+        <source>Tavrio To Date:</source>
+        <extracomment>Above the box for the target date: the date Tavrio counts down to.</extracomment>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Tavrio To Time:</source>
+        <extracomment>Above the box for the target time of day.</extracomment>
+        <translation>Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>Tavrio To What:</source>
+        <extracomment>Above the box for the title: what Tavrio counts down to, the event. The timer window&apos;s caption reads &quot;Tavrio To &quot; and the title.</extracomment>
+        <translation>Ereignis:</translation>
+    </message>
+    <message>
+        <source>Developed By:</source>
+        <extracomment>Above the credit line at the bottom of the settings window.</extracomment>
+        <translation>Entwickelt von:</translation>
+    </message>
+    <message>
+        <source>The Tavrio developers</source>
+        <extracomment>The credit line, under &quot;Developed By:&quot;.</extracomment>
+        <translation>Die Tavrio-Entwickler</translation>
+    </message>
+    <message>
+        <source>Border Style:</source>
+        <extracomment>Above the list of the timer window&apos;s border styles.</extracomment>
+        <translation>Rahmenstil:</translation>
+    </message>
+    <message>
+        <source>Hide Background</source>
+        <extracomment>Check box: the timer window&apos;s background becomes transparent, only the text shows.</extracomment>
+        <translation>Hintergrund ausblenden</translation>
+    </message>
+    <message>
+        <source>Change Font Name, Size &amp;&amp; Color</source>
+        <extracomment>Button that opens the font dialog for the timer window&apos;s text. &quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;; no letter is underlined.</extracomment>
+        <translation>Schriftart, Größe und Farbe ändern</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <extracomment>The hidden menu that the timer window shows on a right-click; its title is not shown.</extracomment>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <extracomment>Pop-up menu of the timer window: opens the settings window.</extracomment>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>Pop-up menu of the timer window: ends the program.</extracomment>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Tavrio Settings</source>
+        <extracomment>The settings window&apos;s caption; the version follows (&quot; v1.2.0&quot;).</extracomment>
+        <translation>Tavrio-Einstellungen</translation>
+    </message>
+    <message>
+        <source>Target date calendar</source>
+        <extracomment>What a screen reader calls the month calendar in which the target date is picked.</extracomment>
+        <translation>Kalender für das Zieldatum</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <extracomment>What a screen reader calls the donation picture (a button).</extracomment>
+        <translation>Spenden</translation>
+    </message>
+    <message>
+        <source>Opens the donation page in the web browser</source>
+        <extracomment>What a screen reader says of the donation picture, after its name.</extracomment>
+        <translation>Öffnet die Spendenseite im Webbrowser</translation>
+    </message>
+    <message>
+        <source>Target date</source>
+        <extracomment>The calendar&apos;s grid of days, where the user picks the day of the awaited event</extracomment>
+        <translation>Zieldatum</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,609 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try --help for the options.</source>
+        <extracomment>After an error on the command line; --help is the option&apos;s name, never translated.</extracomment>
+        <translation>Essayez --help pour voir les options.</translation>
+    </message>
+    <message>
+        <source>Counts down to a date and time on a translucent, always-on-top window.</source>
+        <extracomment>The first line of tavrio --help, under Qt&apos;s &quot;Usage:&quot; line.</extracomment>
+        <translation>Affiche un compte à rebours jusqu’à une date et une heure dans une fenêtre translucide toujours au premier plan.</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <extracomment>tavrio --help: what --help does.</extracomment>
+        <translation>Affiche cette aide et quitte.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <extracomment>tavrio --help: what --version does.</extracomment>
+        <translation>Affiche la version et quitte.</translation>
+    </message>
+    <message>
+        <source>Prints the countdown for the stored target (as the window shows it) and exits, without a display.</source>
+        <extracomment>tavrio --help: what --print does. It needs no display (no desktop, an SSH session).</extracomment>
+        <translation>Affiche le compte à rebours vers la cible enregistrée (comme la fenêtre) et quitte, sans écran.</translation>
+    </message>
+    <message>
+        <source>With --print: prints a new line every second, for status bars, until interrupted.</source>
+        <extracomment>tavrio --help: what --watch does; --print is the option&apos;s name, never translated.</extracomment>
+        <translation>Avec --print&#xa0;: affiche une nouvelle ligne chaque seconde, pour les barres d’état, jusqu’à interruption.</translation>
+    </message>
+    <message>
+        <source>Opens the settings window as well, for a timer window out of reach.</source>
+        <extracomment>tavrio --help: what --settings does: the way back to a timer window the user cannot reach (invisible, off the screen).</extracomment>
+        <translation>Ouvre aussi la fenêtre des paramètres, si la fenêtre du minuteur est hors d’atteinte.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <extracomment>An error on the command line; %1 is the argument given.</extracomment>
+        <translation>Argument inattendu&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>--watch goes with --print.</source>
+        <extracomment>An error on the command line: --watch without --print. Option names are never translated.</extracomment>
+        <translation>--watch s’utilise avec --print.</translation>
+    </message>
+</context>
+<context>
+    <name>QSettingsStore</name>
+    <message>
+        <source>another program keeps it locked</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;</extracomment>
+        <translation>un autre programme le verrouille</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;</extracomment>
+        <translation>son fichier de verrou ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;</extracomment>
+        <translation>le système n’indique pas de raison</translation>
+    </message>
+    <message>
+        <source>the new file cannot be renamed</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;</extracomment>
+        <translation>le nouveau fichier ne peut pas être renommé</translation>
+    </message>
+    <message>
+        <source>the new file came out incomplete</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;</extracomment>
+        <translation>le nouveau fichier est incomplet</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made (%2)</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;. Here %1 is a folder, %2 the system&apos;s reason.</extracomment>
+        <translation>le dossier %1 ne peut pas être créé (%2)</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;. &quot;It&quot; is the settings file; here %1 is the system&apos;s reason.</extracomment>
+        <translation>il ne peut pas être lu (%1)</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <extracomment>For %1 of &quot;it cannot be read (%1)&quot;.</extracomment>
+        <translation>sans raison indiquée</translation>
+    </message>
+    <message>
+        <source>Cannot save the settings in the registry at %1.</source>
+        <extracomment>%1 is the place in the Windows registry.</extracomment>
+        <translation>Impossible d’enregistrer les paramètres dans le registre à %1.</translation>
+    </message>
+    <message>
+        <source>Cannot save the settings to %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 the reason (see the reasons in this context).</extracomment>
+        <translation>Impossible d’enregistrer les paramètres dans %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 the system&apos;s reason.</extracomment>
+        <translation>Impossible de lire le fichier de paramètres %1&#xa0;: %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged: it is not in the INI format.</source>
+        <extracomment>%1 is the settings file. INI is the file&apos;s format, a technical name.</extracomment>
+        <translation>Le fichier de paramètres %1 est endommagé&#xa0;: il n’est pas au format INI.</translation>
+    </message>
+</context>
+<context>
+    <name>SessionAutostart</name>
+    <message>
+        <source>Cannot remove %1.</source>
+        <extracomment>A message box when Start With Session cannot be turned off; %1 is the autostart file.</extracomment>
+        <translation>Impossible de supprimer %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <extracomment>A message box when Start With Session cannot be turned on; %1 is the autostart folder.</extracomment>
+        <translation>Impossible de créer le dossier %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <extracomment>A message box when Start With Session cannot be turned on; %1 is the autostart file, %2 the system&apos;s reason.</extracomment>
+        <translation>Impossible d’écrire %1&#xa0;: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWriter</name>
+    <message>
+        <source>the border style</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>le style de bordure</translation>
+    </message>
+    <message>
+        <source>the title</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>le titre</translation>
+    </message>
+    <message>
+        <source>the target date</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>la date cible</translation>
+    </message>
+    <message>
+        <source>the target time</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>l’heure cible</translation>
+    </message>
+    <message>
+        <source>the opacity</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>l’opacité</translation>
+    </message>
+    <message>
+        <source>the background hiding</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>le masquage de l’arrière-plan</translation>
+    </message>
+    <message>
+        <source>the font</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>la police</translation>
+    </message>
+    <message>
+        <source>the window&apos;s place</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>la position de la fenêtre</translation>
+    </message>
+    <message>
+        <source>the window&apos;s size</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>la taille de la fenêtre</translation>
+    </message>
+    <message>
+        <source>the notification setting</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>le réglage des notifications</translation>
+    </message>
+    <message>
+        <source>a setting</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>un paramètre</translation>
+    </message>
+    <message>
+        <source>Tavrio could not save %1.
+
+%2
+
+The change stays in effect until Tavrio ends.</source>
+        <extracomment>A message box. %1 names the setting, with its key in the settings file (&quot;the title (&quot;What&quot;)&quot;); %2 is why the file could not be written.</extracomment>
+        <translation>Tavrio n’a pas pu enregistrer %1.
+
+%2
+
+La modification reste en vigueur jusqu’à la fermeture de Tavrio.</translation>
+    </message>
+    <message>
+        <source>Tavrio could not save %1 before ending: the disk did not answer within %2. The settings file keeps the values saved before.</source>
+        <extracomment>On standard error when the program had to end before the disk took every change. %1 names the settings with their keys in the settings file (&quot;the title (&quot;What&quot;)&quot;); %2 is a time (&quot;3 s&quot;).</extracomment>
+        <translation>Tavrio n’a pas pu enregistrer %1 avant de se fermer&#xa0;: le disque n’a pas répondu en %2. Le fichier de paramètres garde les valeurs enregistrées auparavant.</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenCountdown</name>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <extracomment>A part of the time left, as a screen reader says it: &quot;3 days&quot;</extracomment>
+        <translation>
+            <numerusform>%n jour</numerusform>
+            <numerusform>%n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <extracomment>A part of the time left, as a screen reader says it: &quot;1 hour&quot;</extracomment>
+        <translation>
+            <numerusform>%n heure</numerusform>
+            <numerusform>%n heures</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <extracomment>A part of the time left, as a screen reader says it: &quot;23 minutes&quot;</extracomment>
+        <translation>
+            <numerusform>%n minute</numerusform>
+            <numerusform>%n minutes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>A part of the time left, as a screen reader says it: &quot;45 seconds&quot;</extracomment>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of the time left, as in &quot;3 days, 1 hour, 23 minutes&quot;</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <extracomment>The time left until the awaited event, as a screen reader says it; %1 is its parts, such as &quot;3 days, 1 hour, 23 minutes, 45 seconds&quot;</extracomment>
+        <translation>il reste %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimeComesNotifier</name>
+    <message>
+        <source>The time has come: %1</source>
+        <extracomment>The desktop notification&apos;s text when the countdown reaches its target; %1 is the title the user typed (the event). Its summary is the timer window&apos;s caption.</extracomment>
+        <translation>C’est le moment&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimerWindow</name>
+    <message>
+        <source>Double Click Me</source>
+        <extracomment>Shown on the timer window, in a large font, while no target date is set: a double-click there opens the settings window. Keep it short.</extracomment>
+        <translation>Double-cliquez ici</translation>
+    </message>
+    <message>
+        <source>Congrats!!!</source>
+        <extracomment>Shown on the timer window, in a large font, once the target date and time have passed. Keep it short and cheerful.</extracomment>
+        <translation>Félicitations&#xa0;!!!</translation>
+    </message>
+    <message>
+        <source>Tavrio To %1</source>
+        <extracomment>The timer window&apos;s caption. %1 is the title the user typed, naming the event counted down to (&quot;Tavrio To Christmas&quot;); &quot;??&quot; while none is set. Tavrio is the program&apos;s name.</extracomment>
+        <translation>Tavrio jusqu’à %1</translation>
+    </message>
+</context>
+<context>
+    <name>tavrio::FontDialog</name>
+    <message>
+        <source>Black</source>
+        <extracomment>A colour swatch in the font dialog (the sixteen standard colours), here #000000.</extracomment>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <extracomment>A colour swatch in the font dialog, here #800000 (dark red).</extracomment>
+        <translation>Bordeaux</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <extracomment>A colour swatch in the font dialog, here #008000 (dark green).</extracomment>
+        <translation>Vert</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <extracomment>A colour swatch in the font dialog, here #808000 (dark yellow-green).</extracomment>
+        <translation>Olive</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <extracomment>A colour swatch in the font dialog, here #000080 (dark blue).</extracomment>
+        <translation>Bleu marine</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <extracomment>A colour swatch in the font dialog, here #800080.</extracomment>
+        <translation>Violet</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <extracomment>A colour swatch in the font dialog, here #008080 (dark blue-green).</extracomment>
+        <translation>Sarcelle</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <extracomment>A colour swatch in the font dialog, here #808080.</extracomment>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <extracomment>A colour swatch in the font dialog, here #C0C0C0 (light grey).</extracomment>
+        <translation>Argent</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <extracomment>A colour swatch in the font dialog, here #FF0000.</extracomment>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <extracomment>A colour swatch in the font dialog, here #00FF00 (bright green).</extracomment>
+        <translation>Vert citron</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <extracomment>A colour swatch in the font dialog, here #FFFF00.</extracomment>
+        <translation>Jaune</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <extracomment>A colour swatch in the font dialog, here #0000FF.</extracomment>
+        <translation>Bleu</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <extracomment>A colour swatch in the font dialog, here #FF00FF (magenta).</extracomment>
+        <translation>Fuchsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <extracomment>A colour swatch in the font dialog, here #00FFFF (cyan).</extracomment>
+        <translation>Cyan</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <extracomment>A colour swatch in the font dialog, here #FFFFFF.</extracomment>
+        <translation>Blanc</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <extracomment>The title of the colour dialog the font dialog opens for a colour of the user&apos;s own.
+----------
+Font dialog: the group of colour swatches for the text.</extracomment>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>C&amp;ustom...</source>
+        <extracomment>Font dialog: opens the colour dialog for a colour of the user&apos;s own.</extracomment>
+        <translation>P&amp;ersonnalisée…</translation>
+    </message>
+    <message>
+        <source>AaBbYyZz</source>
+        <extracomment>The sample text of the font dialog, drawn in the chosen font: a few letters of your script that show the font&apos;s look (Windows uses &quot;AaBbYyZz&quot; for the Latin script).</extracomment>
+        <translation>AaBbYyZz</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <extracomment>The font dialog&apos;s caption.
+----------
+What a screen reader calls the font dialog&apos;s list of font families.</extracomment>
+        <translation>Police</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <extracomment>Font dialog: above the list of font families.</extracomment>
+        <translation>&amp;Police&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Font st&amp;yle:</source>
+        <extracomment>Font dialog: above the list of the family&apos;s styles (Regular, Bold, Italic...).</extracomment>
+        <translation>St&amp;yle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <extracomment>Font dialog: above the box and the list of sizes in points.</extracomment>
+        <translation>&amp;Taille&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Font style</source>
+        <extracomment>What a screen reader calls the font dialog&apos;s list of styles.</extracomment>
+        <translation>Style de police</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <extracomment>What a screen reader calls the font dialog&apos;s size box.</extracomment>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>From %1 to %2 points</source>
+        <extracomment>What a screen reader says of the size box: the sizes it takes, in points.</extracomment>
+        <translation>De %1 à %2 points</translation>
+    </message>
+    <message>
+        <source>Sizes</source>
+        <extracomment>What a screen reader calls the font dialog&apos;s list of sizes.</extracomment>
+        <translation>Tailles</translation>
+    </message>
+    <message>
+        <source>Custom color</source>
+        <extracomment>What a screen reader calls the button for a colour of the user&apos;s own.</extracomment>
+        <translation>Couleur personnalisée</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <extracomment>Font dialog: the group that shows the sample text in the chosen font.</extracomment>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Size must be between %1 and %2 points.</source>
+        <extracomment>Font dialog, under the size box while it holds a size out of range.</extracomment>
+        <translation>La taille doit être comprise entre %1 et %2 points.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrio::MonthCalendar</name>
+    <message>
+        <source>Previous month</source>
+        <translation>Mois précédent</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Mois suivant</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <extracomment>The calendar&apos;s box for typing the year to show</extracomment>
+        <translation>Année</translation>
+    </message>
+</context>
+<context>
+    <name>tavrio::TrayIcon</name>
+    <message>
+        <source>Settings</source>
+        <extracomment>Tray menu: opens the settings window.</extracomment>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Show Timer Window</source>
+        <extracomment>Tray menu: brings the timer window back onto the screen, opaque, in front.</extracomment>
+        <translation>Afficher la fenêtre du minuteur</translation>
+    </message>
+    <message>
+        <source>Notify When Time Comes</source>
+        <extracomment>Tray menu, a check mark: a desktop notification when the countdown reaches its target.</extracomment>
+        <translation>Avertir quand le moment est venu</translation>
+    </message>
+    <message>
+        <source>Start With Session</source>
+        <extracomment>Tray menu, a check mark: Tavrio starts when the user logs in.</extracomment>
+        <translation>Lancer à l’ouverture de session</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Tray menu: ends the program.</extracomment>
+        <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>tavrio::frmSettings</name>
+    <message>
+        <source>None</source>
+        <extracomment>Border style 0 of the timer window: no frame and no caption bar.</extracomment>
+        <translation>Aucune</translation>
+    </message>
+    <message>
+        <source>Fixed Single</source>
+        <extracomment>Border style 1 of the timer window: a thin frame with a caption bar; the window keeps its size.</extracomment>
+        <translation>Fixe simple</translation>
+    </message>
+    <message>
+        <source>Sizable</source>
+        <extracomment>Border style 2 of the timer window: a frame the user can drag to resize the window.</extracomment>
+        <translation>Redimensionnable</translation>
+    </message>
+    <message>
+        <source>Fixed Dialog</source>
+        <extracomment>Border style 3 of the timer window: a dialog&apos;s frame; the window keeps its size.</extracomment>
+        <translation>Dialogue fixe</translation>
+    </message>
+    <message>
+        <source>Fixed Toolwindow</source>
+        <extracomment>Border style 4 of the timer window: a tool window (small caption bar) that keeps its size.</extracomment>
+        <translation>Palette fixe</translation>
+    </message>
+    <message>
+        <source>Sizable Toolwindow</source>
+        <extracomment>Border style 5 of the timer window: a tool window (small caption bar) the user can resize.</extracomment>
+        <translation>Palette redimensionnable</translation>
+    </message>
+    <message>
+        <source>Not a date: the target stays as it was</source>
+        <extracomment>What the date box says (tooltip, screen reader) while its text is not a date.</extracomment>
+        <translation>Date non valide&#xa0;: la cible reste inchangée</translation>
+    </message>
+    <message>
+        <source>Not a time: the target stays as it was</source>
+        <extracomment>What the time box says (tooltip, screen reader) while its text is not a time.</extracomment>
+        <translation>Heure non valide&#xa0;: la cible reste inchangée</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <extracomment>Above the slider for the timer window&apos;s opacity.</extracomment>
+        <translation>Opacité&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Tavrio To Date:</source>
+        <extracomment>Above the box for the target date: the date Tavrio counts down to.</extracomment>
+        <translation>Date&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Tavrio To Time:</source>
+        <extracomment>Above the box for the target time of day.</extracomment>
+        <translation>Heure&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Tavrio To What:</source>
+        <extracomment>Above the box for the title: what Tavrio counts down to, the event. The timer window&apos;s caption reads &quot;Tavrio To &quot; and the title.</extracomment>
+        <translation>Événement&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Developed By:</source>
+        <extracomment>Above the credit line at the bottom of the settings window.</extracomment>
+        <translation>Développé par&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The Tavrio developers</source>
+        <extracomment>The credit line, under &quot;Developed By:&quot;.</extracomment>
+        <translation>Les développeurs de Tavrio</translation>
+    </message>
+    <message>
+        <source>Border Style:</source>
+        <extracomment>Above the list of the timer window&apos;s border styles.</extracomment>
+        <translation>Style de bordure&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Hide Background</source>
+        <extracomment>Check box: the timer window&apos;s background becomes transparent, only the text shows.</extracomment>
+        <translation>Masquer l’arrière-plan</translation>
+    </message>
+    <message>
+        <source>Change Font Name, Size &amp;&amp; Color</source>
+        <extracomment>Button that opens the font dialog for the timer window&apos;s text. &quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;; no letter is underlined.</extracomment>
+        <translation>Changer la police, la taille et la couleur</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <extracomment>The hidden menu that the timer window shows on a right-click; its title is not shown.</extracomment>
+        <translation>Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <extracomment>Pop-up menu of the timer window: opens the settings window.</extracomment>
+        <translation>&amp;Paramètres</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>Pop-up menu of the timer window: ends the program.</extracomment>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>Tavrio Settings</source>
+        <extracomment>The settings window&apos;s caption; the version follows (&quot; v1.2.0&quot;).</extracomment>
+        <translation>Paramètres de Tavrio</translation>
+    </message>
+    <message>
+        <source>Target date calendar</source>
+        <extracomment>What a screen reader calls the month calendar in which the target date is picked.</extracomment>
+        <translation>Calendrier de la date cible</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <extracomment>What a screen reader calls the donation picture (a button).</extracomment>
+        <translation>Faire un don</translation>
+    </message>
+    <message>
+        <source>Opens the donation page in the web browser</source>
+        <extracomment>What a screen reader says of the donation picture, after its name.</extracomment>
+        <translation>Ouvre la page de don dans le navigateur web</translation>
+    </message>
+    <message>
+        <source>Target date</source>
+        <extracomment>The calendar&apos;s grid of days, where the user picks the day of the awaited event</extracomment>
+        <translation>Date cible</translation>
+    </message>
+</context>
+</TS>

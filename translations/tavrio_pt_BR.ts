@@ -1,0 +1,609 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try --help for the options.</source>
+        <extracomment>After an error on the command line; --help is the option&apos;s name, never translated.</extracomment>
+        <translation>Use --help para ver as opções.</translation>
+    </message>
+    <message>
+        <source>Counts down to a date and time on a translucent, always-on-top window.</source>
+        <extracomment>The first line of tavrio --help, under Qt&apos;s &quot;Usage:&quot; line.</extracomment>
+        <translation>Faz a contagem regressiva até uma data e hora em uma janela translúcida sempre visível.</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <extracomment>tavrio --help: what --help does.</extracomment>
+        <translation>Mostra esta ajuda e sai.</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <extracomment>tavrio --help: what --version does.</extracomment>
+        <translation>Mostra a versão e sai.</translation>
+    </message>
+    <message>
+        <source>Prints the countdown for the stored target (as the window shows it) and exits, without a display.</source>
+        <extracomment>tavrio --help: what --print does. It needs no display (no desktop, an SSH session).</extracomment>
+        <translation>Imprime a contagem regressiva até o alvo salvo (como a janela a mostra) e sai, sem tela.</translation>
+    </message>
+    <message>
+        <source>With --print: prints a new line every second, for status bars, until interrupted.</source>
+        <extracomment>tavrio --help: what --watch does; --print is the option&apos;s name, never translated.</extracomment>
+        <translation>Com --print: imprime uma nova linha a cada segundo, para barras de status, até ser interrompido.</translation>
+    </message>
+    <message>
+        <source>Opens the settings window as well, for a timer window out of reach.</source>
+        <extracomment>tavrio --help: what --settings does: the way back to a timer window the user cannot reach (invisible, off the screen).</extracomment>
+        <translation>Abre também a janela de configurações, se a janela do temporizador estiver fora de alcance.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <extracomment>An error on the command line; %1 is the argument given.</extracomment>
+        <translation>Argumento inesperado: %1</translation>
+    </message>
+    <message>
+        <source>--watch goes with --print.</source>
+        <extracomment>An error on the command line: --watch without --print. Option names are never translated.</extracomment>
+        <translation>--watch deve ser usado com --print.</translation>
+    </message>
+</context>
+<context>
+    <name>QSettingsStore</name>
+    <message>
+        <source>another program keeps it locked</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;</extracomment>
+        <translation>outro programa o mantém bloqueado</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;</extracomment>
+        <translation>não é possível criar seu arquivo de bloqueio</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;</extracomment>
+        <translation>o sistema não informou o motivo</translation>
+    </message>
+    <message>
+        <source>the new file cannot be renamed</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;</extracomment>
+        <translation>não é possível renomear o novo arquivo</translation>
+    </message>
+    <message>
+        <source>the new file came out incomplete</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;</extracomment>
+        <translation>o novo arquivo ficou incompleto</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made (%2)</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;. Here %1 is a folder, %2 the system&apos;s reason.</extracomment>
+        <translation>não é possível criar a pasta %1 (%2)</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;. &quot;It&quot; is the settings file; here %1 is the system&apos;s reason.</extracomment>
+        <translation>não é possível lê-lo (%1)</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <extracomment>For %1 of &quot;it cannot be read (%1)&quot;.</extracomment>
+        <translation>nenhum motivo informado</translation>
+    </message>
+    <message>
+        <source>Cannot save the settings in the registry at %1.</source>
+        <extracomment>%1 is the place in the Windows registry.</extracomment>
+        <translation>Não é possível salvar as configurações no registro em %1.</translation>
+    </message>
+    <message>
+        <source>Cannot save the settings to %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 the reason (see the reasons in this context).</extracomment>
+        <translation>Não é possível salvar as configurações em %1: %2.</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 the system&apos;s reason.</extracomment>
+        <translation>Não é possível ler o arquivo de configurações %1: %2.</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged: it is not in the INI format.</source>
+        <extracomment>%1 is the settings file. INI is the file&apos;s format, a technical name.</extracomment>
+        <translation>O arquivo de configurações %1 está danificado: não está no formato INI.</translation>
+    </message>
+</context>
+<context>
+    <name>SessionAutostart</name>
+    <message>
+        <source>Cannot remove %1.</source>
+        <extracomment>A message box when Start With Session cannot be turned off; %1 is the autostart file.</extracomment>
+        <translation>Não é possível remover %1.</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <extracomment>A message box when Start With Session cannot be turned on; %1 is the autostart folder.</extracomment>
+        <translation>Não é possível criar a pasta %1.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <extracomment>A message box when Start With Session cannot be turned on; %1 is the autostart file, %2 the system&apos;s reason.</extracomment>
+        <translation>Não é possível gravar %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWriter</name>
+    <message>
+        <source>the border style</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>o estilo da borda</translation>
+    </message>
+    <message>
+        <source>the title</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>o título</translation>
+    </message>
+    <message>
+        <source>the target date</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>a data-alvo</translation>
+    </message>
+    <message>
+        <source>the target time</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>a hora-alvo</translation>
+    </message>
+    <message>
+        <source>the opacity</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>a opacidade</translation>
+    </message>
+    <message>
+        <source>the background hiding</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>a ocultação do fundo</translation>
+    </message>
+    <message>
+        <source>the font</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>a fonte</translation>
+    </message>
+    <message>
+        <source>the window&apos;s place</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>a posição da janela</translation>
+    </message>
+    <message>
+        <source>the window&apos;s size</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>o tamanho da janela</translation>
+    </message>
+    <message>
+        <source>the notification setting</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>a configuração de notificações</translation>
+    </message>
+    <message>
+        <source>a setting</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>uma configuração</translation>
+    </message>
+    <message>
+        <source>Tavrio could not save %1.
+
+%2
+
+The change stays in effect until Tavrio ends.</source>
+        <extracomment>A message box. %1 names the setting, with its key in the settings file (&quot;the title (&quot;What&quot;)&quot;); %2 is why the file could not be written.</extracomment>
+        <translation>O Tavrio não pôde salvar %1.
+
+%2
+
+A alteração continua valendo até o Tavrio ser fechado.</translation>
+    </message>
+    <message>
+        <source>Tavrio could not save %1 before ending: the disk did not answer within %2. The settings file keeps the values saved before.</source>
+        <extracomment>On standard error when the program had to end before the disk took every change. %1 names the settings with their keys in the settings file (&quot;the title (&quot;What&quot;)&quot;); %2 is a time (&quot;3 s&quot;).</extracomment>
+        <translation>O Tavrio não pôde salvar %1 antes de fechar: o disco não respondeu em %2. O arquivo de configurações mantém os valores salvos antes.</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenCountdown</name>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <extracomment>A part of the time left, as a screen reader says it: &quot;3 days&quot;</extracomment>
+        <translation>
+            <numerusform>%n dia</numerusform>
+            <numerusform>%n dias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <extracomment>A part of the time left, as a screen reader says it: &quot;1 hour&quot;</extracomment>
+        <translation>
+            <numerusform>%n hora</numerusform>
+            <numerusform>%n horas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <extracomment>A part of the time left, as a screen reader says it: &quot;23 minutes&quot;</extracomment>
+        <translation>
+            <numerusform>%n minuto</numerusform>
+            <numerusform>%n minutos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>A part of the time left, as a screen reader says it: &quot;45 seconds&quot;</extracomment>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of the time left, as in &quot;3 days, 1 hour, 23 minutes&quot;</extracomment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <extracomment>The time left until the awaited event, as a screen reader says it; %1 is its parts, such as &quot;3 days, 1 hour, 23 minutes, 45 seconds&quot;</extracomment>
+        <translation>tempo restante: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimeComesNotifier</name>
+    <message>
+        <source>The time has come: %1</source>
+        <extracomment>The desktop notification&apos;s text when the countdown reaches its target; %1 is the title the user typed (the event). Its summary is the timer window&apos;s caption.</extracomment>
+        <translation>Chegou a hora: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimerWindow</name>
+    <message>
+        <source>Double Click Me</source>
+        <extracomment>Shown on the timer window, in a large font, while no target date is set: a double-click there opens the settings window. Keep it short.</extracomment>
+        <translation>Duplo clique aqui</translation>
+    </message>
+    <message>
+        <source>Congrats!!!</source>
+        <extracomment>Shown on the timer window, in a large font, once the target date and time have passed. Keep it short and cheerful.</extracomment>
+        <translation>Parabéns!!!</translation>
+    </message>
+    <message>
+        <source>Tavrio To %1</source>
+        <extracomment>The timer window&apos;s caption. %1 is the title the user typed, naming the event counted down to (&quot;Tavrio To Christmas&quot;); &quot;??&quot; while none is set. Tavrio is the program&apos;s name.</extracomment>
+        <translation>Tavrio até %1</translation>
+    </message>
+</context>
+<context>
+    <name>tavrio::FontDialog</name>
+    <message>
+        <source>Black</source>
+        <extracomment>A colour swatch in the font dialog (the sixteen standard colours), here #000000.</extracomment>
+        <translation>Preto</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <extracomment>A colour swatch in the font dialog, here #800000 (dark red).</extracomment>
+        <translation>Bordô</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <extracomment>A colour swatch in the font dialog, here #008000 (dark green).</extracomment>
+        <translation>Verde</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <extracomment>A colour swatch in the font dialog, here #808000 (dark yellow-green).</extracomment>
+        <translation>Oliva</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <extracomment>A colour swatch in the font dialog, here #000080 (dark blue).</extracomment>
+        <translation>Azul-marinho</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <extracomment>A colour swatch in the font dialog, here #800080.</extracomment>
+        <translation>Roxo</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <extracomment>A colour swatch in the font dialog, here #008080 (dark blue-green).</extracomment>
+        <translation>Verde-azulado</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <extracomment>A colour swatch in the font dialog, here #808080.</extracomment>
+        <translation>Cinza</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <extracomment>A colour swatch in the font dialog, here #C0C0C0 (light grey).</extracomment>
+        <translation>Prata</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <extracomment>A colour swatch in the font dialog, here #FF0000.</extracomment>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <extracomment>A colour swatch in the font dialog, here #00FF00 (bright green).</extracomment>
+        <translation>Lima</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <extracomment>A colour swatch in the font dialog, here #FFFF00.</extracomment>
+        <translation>Amarelo</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <extracomment>A colour swatch in the font dialog, here #0000FF.</extracomment>
+        <translation>Azul</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <extracomment>A colour swatch in the font dialog, here #FF00FF (magenta).</extracomment>
+        <translation>Fúcsia</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <extracomment>A colour swatch in the font dialog, here #00FFFF (cyan).</extracomment>
+        <translation>Ciano</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <extracomment>A colour swatch in the font dialog, here #FFFFFF.</extracomment>
+        <translation>Branco</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <extracomment>The title of the colour dialog the font dialog opens for a colour of the user&apos;s own.
+----------
+Font dialog: the group of colour swatches for the text.</extracomment>
+        <translation>Cor</translation>
+    </message>
+    <message>
+        <source>C&amp;ustom...</source>
+        <extracomment>Font dialog: opens the colour dialog for a colour of the user&apos;s own.</extracomment>
+        <translation>&amp;Personalizada…</translation>
+    </message>
+    <message>
+        <source>AaBbYyZz</source>
+        <extracomment>The sample text of the font dialog, drawn in the chosen font: a few letters of your script that show the font&apos;s look (Windows uses &quot;AaBbYyZz&quot; for the Latin script).</extracomment>
+        <translation>AaBbYyZz</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <extracomment>The font dialog&apos;s caption.
+----------
+What a screen reader calls the font dialog&apos;s list of font families.</extracomment>
+        <translation>Fonte</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <extracomment>Font dialog: above the list of font families.</extracomment>
+        <translation>&amp;Fonte:</translation>
+    </message>
+    <message>
+        <source>Font st&amp;yle:</source>
+        <extracomment>Font dialog: above the list of the family&apos;s styles (Regular, Bold, Italic...).</extracomment>
+        <translation>&amp;Estilo:</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <extracomment>Font dialog: above the box and the list of sizes in points.</extracomment>
+        <translation>&amp;Tamanho:</translation>
+    </message>
+    <message>
+        <source>Font style</source>
+        <extracomment>What a screen reader calls the font dialog&apos;s list of styles.</extracomment>
+        <translation>Estilo da fonte</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <extracomment>What a screen reader calls the font dialog&apos;s size box.</extracomment>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>From %1 to %2 points</source>
+        <extracomment>What a screen reader says of the size box: the sizes it takes, in points.</extracomment>
+        <translation>De %1 a %2 pontos</translation>
+    </message>
+    <message>
+        <source>Sizes</source>
+        <extracomment>What a screen reader calls the font dialog&apos;s list of sizes.</extracomment>
+        <translation>Tamanhos</translation>
+    </message>
+    <message>
+        <source>Custom color</source>
+        <extracomment>What a screen reader calls the button for a colour of the user&apos;s own.</extracomment>
+        <translation>Cor personalizada</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <extracomment>Font dialog: the group that shows the sample text in the chosen font.</extracomment>
+        <translation>Exemplo</translation>
+    </message>
+    <message>
+        <source>Size must be between %1 and %2 points.</source>
+        <extracomment>Font dialog, under the size box while it holds a size out of range.</extracomment>
+        <translation>O tamanho deve estar entre %1 e %2 pontos.</translation>
+    </message>
+</context>
+<context>
+    <name>tavrio::MonthCalendar</name>
+    <message>
+        <source>Previous month</source>
+        <translation>Mês anterior</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Próximo mês</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <extracomment>The calendar&apos;s box for typing the year to show</extracomment>
+        <translation>Ano</translation>
+    </message>
+</context>
+<context>
+    <name>tavrio::TrayIcon</name>
+    <message>
+        <source>Settings</source>
+        <extracomment>Tray menu: opens the settings window.</extracomment>
+        <translation>Configurações</translation>
+    </message>
+    <message>
+        <source>Show Timer Window</source>
+        <extracomment>Tray menu: brings the timer window back onto the screen, opaque, in front.</extracomment>
+        <translation>Mostrar a janela do temporizador</translation>
+    </message>
+    <message>
+        <source>Notify When Time Comes</source>
+        <extracomment>Tray menu, a check mark: a desktop notification when the countdown reaches its target.</extracomment>
+        <translation>Avisar quando chegar a hora</translation>
+    </message>
+    <message>
+        <source>Start With Session</source>
+        <extracomment>Tray menu, a check mark: Tavrio starts when the user logs in.</extracomment>
+        <translation>Iniciar com a sessão</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Tray menu: ends the program.</extracomment>
+        <translation>Sair</translation>
+    </message>
+</context>
+<context>
+    <name>tavrio::frmSettings</name>
+    <message>
+        <source>None</source>
+        <extracomment>Border style 0 of the timer window: no frame and no caption bar.</extracomment>
+        <translation>Nenhuma</translation>
+    </message>
+    <message>
+        <source>Fixed Single</source>
+        <extracomment>Border style 1 of the timer window: a thin frame with a caption bar; the window keeps its size.</extracomment>
+        <translation>Fixa simples</translation>
+    </message>
+    <message>
+        <source>Sizable</source>
+        <extracomment>Border style 2 of the timer window: a frame the user can drag to resize the window.</extracomment>
+        <translation>Redimensionável</translation>
+    </message>
+    <message>
+        <source>Fixed Dialog</source>
+        <extracomment>Border style 3 of the timer window: a dialog&apos;s frame; the window keeps its size.</extracomment>
+        <translation>Diálogo fixo</translation>
+    </message>
+    <message>
+        <source>Fixed Toolwindow</source>
+        <extracomment>Border style 4 of the timer window: a tool window (small caption bar) that keeps its size.</extracomment>
+        <translation>Janela de ferramentas fixa</translation>
+    </message>
+    <message>
+        <source>Sizable Toolwindow</source>
+        <extracomment>Border style 5 of the timer window: a tool window (small caption bar) the user can resize.</extracomment>
+        <translation>Janela de ferramentas redimensionável</translation>
+    </message>
+    <message>
+        <source>Not a date: the target stays as it was</source>
+        <extracomment>What the date box says (tooltip, screen reader) while its text is not a date.</extracomment>
+        <translation>Não é uma data: o alvo continua o mesmo</translation>
+    </message>
+    <message>
+        <source>Not a time: the target stays as it was</source>
+        <extracomment>What the time box says (tooltip, screen reader) while its text is not a time.</extracomment>
+        <translation>Não é um horário: o alvo continua o mesmo</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <extracomment>Above the slider for the timer window&apos;s opacity.</extracomment>
+        <translation>Opacidade:</translation>
+    </message>
+    <message>
+        <source>Tavrio To Date:</source>
+        <extracomment>Above the box for the target date: the date Tavrio counts down to.</extracomment>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>Tavrio To Time:</source>
+        <extracomment>Above the box for the target time of day.</extracomment>
+        <translation>Hora:</translation>
+    </message>
+    <message>
+        <source>Tavrio To What:</source>
+        <extracomment>Above the box for the title: what Tavrio counts down to, the event. The timer window&apos;s caption reads &quot;Tavrio To &quot; and the title.</extracomment>
+        <translation>Evento:</translation>
+    </message>
+    <message>
+        <source>Developed By:</source>
+        <extracomment>Above the credit line at the bottom of the settings window.</extracomment>
+        <translation>Desenvolvido por:</translation>
+    </message>
+    <message>
+        <source>The Tavrio developers</source>
+        <extracomment>The credit line, under &quot;Developed By:&quot;.</extracomment>
+        <translation>Os desenvolvedores do Tavrio</translation>
+    </message>
+    <message>
+        <source>Border Style:</source>
+        <extracomment>Above the list of the timer window&apos;s border styles.</extracomment>
+        <translation>Estilo da borda:</translation>
+    </message>
+    <message>
+        <source>Hide Background</source>
+        <extracomment>Check box: the timer window&apos;s background becomes transparent, only the text shows.</extracomment>
+        <translation>Ocultar o fundo</translation>
+    </message>
+    <message>
+        <source>Change Font Name, Size &amp;&amp; Color</source>
+        <extracomment>Button that opens the font dialog for the timer window&apos;s text. &quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;; no letter is underlined.</extracomment>
+        <translation>Alterar fonte, tamanho e cor</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <extracomment>The hidden menu that the timer window shows on a right-click; its title is not shown.</extracomment>
+        <translation>Arquivo</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <extracomment>Pop-up menu of the timer window: opens the settings window.</extracomment>
+        <translation>&amp;Configurações</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>Pop-up menu of the timer window: ends the program.</extracomment>
+        <translation>S&amp;air</translation>
+    </message>
+    <message>
+        <source>Tavrio Settings</source>
+        <extracomment>The settings window&apos;s caption; the version follows (&quot; v1.2.0&quot;).</extracomment>
+        <translation>Configurações do Tavrio</translation>
+    </message>
+    <message>
+        <source>Target date calendar</source>
+        <extracomment>What a screen reader calls the month calendar in which the target date is picked.</extracomment>
+        <translation>Calendário da data-alvo</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <extracomment>What a screen reader calls the donation picture (a button).</extracomment>
+        <translation>Doar</translation>
+    </message>
+    <message>
+        <source>Opens the donation page in the web browser</source>
+        <extracomment>What a screen reader says of the donation picture, after its name.</extracomment>
+        <translation>Abre a página de doação no navegador</translation>
+    </message>
+    <message>
+        <source>Target date</source>
+        <extracomment>The calendar&apos;s grid of days, where the user picks the day of the awaited event</extracomment>
+        <translation>Data-alvo</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,605 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Try --help for the options.</source>
+        <extracomment>After an error on the command line; --help is the option&apos;s name, never translated.</extracomment>
+        <translation>使用 --help 查看选项。</translation>
+    </message>
+    <message>
+        <source>Counts down to a date and time on a translucent, always-on-top window.</source>
+        <extracomment>The first line of tavrio --help, under Qt&apos;s &quot;Usage:&quot; line.</extracomment>
+        <translation>在半透明、始终置顶的窗口中倒计时到指定的日期和时间。</translation>
+    </message>
+    <message>
+        <source>Shows this help and exits.</source>
+        <extracomment>tavrio --help: what --help does.</extracomment>
+        <translation>显示此帮助并退出。</translation>
+    </message>
+    <message>
+        <source>Shows the version and exits.</source>
+        <extracomment>tavrio --help: what --version does.</extracomment>
+        <translation>显示版本并退出。</translation>
+    </message>
+    <message>
+        <source>Prints the countdown for the stored target (as the window shows it) and exits, without a display.</source>
+        <extracomment>tavrio --help: what --print does. It needs no display (no desktop, an SSH session).</extracomment>
+        <translation>输出到已保存目标的倒计时（与窗口显示的相同）并退出，无需显示器。</translation>
+    </message>
+    <message>
+        <source>With --print: prints a new line every second, for status bars, until interrupted.</source>
+        <extracomment>tavrio --help: what --watch does; --print is the option&apos;s name, never translated.</extracomment>
+        <translation>与 --print 一起使用：每秒输出新的一行，供状态栏使用，直到被中断。</translation>
+    </message>
+    <message>
+        <source>Opens the settings window as well, for a timer window out of reach.</source>
+        <extracomment>tavrio --help: what --settings does: the way back to a timer window the user cannot reach (invisible, off the screen).</extracomment>
+        <translation>同时打开设置窗口，用于无法触及计时窗口的情况。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument: %1</source>
+        <extracomment>An error on the command line; %1 is the argument given.</extracomment>
+        <translation>意外的参数：%1</translation>
+    </message>
+    <message>
+        <source>--watch goes with --print.</source>
+        <extracomment>An error on the command line: --watch without --print. Option names are never translated.</extracomment>
+        <translation>--watch 须与 --print 一起使用。</translation>
+    </message>
+</context>
+<context>
+    <name>QSettingsStore</name>
+    <message>
+        <source>another program keeps it locked</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;</extracomment>
+        <translation>另一个程序锁定了它</translation>
+    </message>
+    <message>
+        <source>its lock file cannot be made</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;</extracomment>
+        <translation>无法创建其锁文件</translation>
+    </message>
+    <message>
+        <source>the system gave no reason</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;</extracomment>
+        <translation>系统未给出原因</translation>
+    </message>
+    <message>
+        <source>the new file cannot be renamed</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;</extracomment>
+        <translation>无法重命名新文件</translation>
+    </message>
+    <message>
+        <source>the new file came out incomplete</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;</extracomment>
+        <translation>新文件不完整</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made (%2)</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;. Here %1 is a folder, %2 the system&apos;s reason.</extracomment>
+        <translation>无法创建文件夹 %1（%2）</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <extracomment>A reason: %2 of &quot;Cannot save the settings to %1: %2.&quot;. &quot;It&quot; is the settings file; here %1 is the system&apos;s reason.</extracomment>
+        <translation>无法读取（%1）</translation>
+    </message>
+    <message>
+        <source>no reason given</source>
+        <extracomment>For %1 of &quot;it cannot be read (%1)&quot;.</extracomment>
+        <translation>未给出原因</translation>
+    </message>
+    <message>
+        <source>Cannot save the settings in the registry at %1.</source>
+        <extracomment>%1 is the place in the Windows registry.</extracomment>
+        <translation>无法将设置保存到注册表 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot save the settings to %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 the reason (see the reasons in this context).</extracomment>
+        <translation>无法将设置保存到 %1：%2。</translation>
+    </message>
+    <message>
+        <source>Cannot read the settings file %1: %2.</source>
+        <extracomment>%1 is the settings file, %2 the system&apos;s reason.</extracomment>
+        <translation>无法读取设置文件 %1：%2。</translation>
+    </message>
+    <message>
+        <source>The settings file %1 is damaged: it is not in the INI format.</source>
+        <extracomment>%1 is the settings file. INI is the file&apos;s format, a technical name.</extracomment>
+        <translation>设置文件 %1 已损坏：不是 INI 格式。</translation>
+    </message>
+</context>
+<context>
+    <name>SessionAutostart</name>
+    <message>
+        <source>Cannot remove %1.</source>
+        <extracomment>A message box when Start With Session cannot be turned off; %1 is the autostart file.</extracomment>
+        <translation>无法删除 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot make the folder %1.</source>
+        <extracomment>A message box when Start With Session cannot be turned on; %1 is the autostart folder.</extracomment>
+        <translation>无法创建文件夹 %1。</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2.</source>
+        <extracomment>A message box when Start With Session cannot be turned on; %1 is the autostart file, %2 the system&apos;s reason.</extracomment>
+        <translation>无法写入 %1：%2。</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsWriter</name>
+    <message>
+        <source>the border style</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>边框样式</translation>
+    </message>
+    <message>
+        <source>the title</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>the target date</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>目标日期</translation>
+    </message>
+    <message>
+        <source>the target time</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>目标时间</translation>
+    </message>
+    <message>
+        <source>the opacity</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>不透明度</translation>
+    </message>
+    <message>
+        <source>the background hiding</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>背景隐藏</translation>
+    </message>
+    <message>
+        <source>the font</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>字体</translation>
+    </message>
+    <message>
+        <source>the window&apos;s place</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>窗口位置</translation>
+    </message>
+    <message>
+        <source>the window&apos;s size</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>窗口大小</translation>
+    </message>
+    <message>
+        <source>the notification setting</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>通知设置</translation>
+    </message>
+    <message>
+        <source>a setting</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>某项设置</translation>
+    </message>
+    <message>
+        <source>Tavrio could not save %1.
+
+%2
+
+The change stays in effect until Tavrio ends.</source>
+        <extracomment>A message box. %1 names the setting, with its key in the settings file (&quot;the title (&quot;What&quot;)&quot;); %2 is why the file could not be written.</extracomment>
+        <translation>Tavrio 无法保存%1。
+
+%2
+
+更改在 Tavrio 退出前一直有效。</translation>
+    </message>
+    <message>
+        <source>Tavrio could not save %1 before ending: the disk did not answer within %2. The settings file keeps the values saved before.</source>
+        <extracomment>On standard error when the program had to end before the disk took every change. %1 names the settings with their keys in the settings file (&quot;the title (&quot;What&quot;)&quot;); %2 is a time (&quot;3 s&quot;).</extracomment>
+        <translation>Tavrio 无法在退出前保存%1：磁盘在 %2 内未响应。设置文件保留之前保存的值。</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenCountdown</name>
+    <message numerus="yes">
+        <source>%n day(s)</source>
+        <extracomment>A part of the time left, as a screen reader says it: &quot;3 days&quot;</extracomment>
+        <translation>
+            <numerusform>%n 天</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n hour(s)</source>
+        <extracomment>A part of the time left, as a screen reader says it: &quot;1 hour&quot;</extracomment>
+        <translation>
+            <numerusform>%n 小时</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n minute(s)</source>
+        <extracomment>A part of the time left, as a screen reader says it: &quot;23 minutes&quot;</extracomment>
+        <translation>
+            <numerusform>%n 分钟</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n second(s)</source>
+        <extracomment>A part of the time left, as a screen reader says it: &quot;45 seconds&quot;</extracomment>
+        <translation>
+            <numerusform>%n 秒</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, </source>
+        <extracomment>Between the parts of the time left, as in &quot;3 days, 1 hour, 23 minutes&quot;</extracomment>
+        <translation> </translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <extracomment>The time left until the awaited event, as a screen reader says it; %1 is its parts, such as &quot;3 days, 1 hour, 23 minutes, 45 seconds&quot;</extracomment>
+        <translation>还剩 %1</translation>
+    </message>
+</context>
+<context>
+    <name>TimeComesNotifier</name>
+    <message>
+        <source>The time has come: %1</source>
+        <extracomment>The desktop notification&apos;s text when the countdown reaches its target; %1 is the title the user typed (the event). Its summary is the timer window&apos;s caption.</extracomment>
+        <translation>时候到了：%1</translation>
+    </message>
+</context>
+<context>
+    <name>TimerWindow</name>
+    <message>
+        <source>Double Click Me</source>
+        <extracomment>Shown on the timer window, in a large font, while no target date is set: a double-click there opens the settings window. Keep it short.</extracomment>
+        <translation>双击此处</translation>
+    </message>
+    <message>
+        <source>Congrats!!!</source>
+        <extracomment>Shown on the timer window, in a large font, once the target date and time have passed. Keep it short and cheerful.</extracomment>
+        <translation>恭喜！！！</translation>
+    </message>
+    <message>
+        <source>Tavrio To %1</source>
+        <extracomment>The timer window&apos;s caption. %1 is the title the user typed, naming the event counted down to (&quot;Tavrio To Christmas&quot;); &quot;??&quot; while none is set. Tavrio is the program&apos;s name.</extracomment>
+        <translation>Tavrio：距离%1</translation>
+    </message>
+</context>
+<context>
+    <name>tavrio::FontDialog</name>
+    <message>
+        <source>Black</source>
+        <extracomment>A colour swatch in the font dialog (the sixteen standard colours), here #000000.</extracomment>
+        <translation>黑色</translation>
+    </message>
+    <message>
+        <source>Maroon</source>
+        <extracomment>A colour swatch in the font dialog, here #800000 (dark red).</extracomment>
+        <translation>褐红色</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <extracomment>A colour swatch in the font dialog, here #008000 (dark green).</extracomment>
+        <translation>绿色</translation>
+    </message>
+    <message>
+        <source>Olive</source>
+        <extracomment>A colour swatch in the font dialog, here #808000 (dark yellow-green).</extracomment>
+        <translation>橄榄色</translation>
+    </message>
+    <message>
+        <source>Navy</source>
+        <extracomment>A colour swatch in the font dialog, here #000080 (dark blue).</extracomment>
+        <translation>海军蓝</translation>
+    </message>
+    <message>
+        <source>Purple</source>
+        <extracomment>A colour swatch in the font dialog, here #800080.</extracomment>
+        <translation>紫色</translation>
+    </message>
+    <message>
+        <source>Teal</source>
+        <extracomment>A colour swatch in the font dialog, here #008080 (dark blue-green).</extracomment>
+        <translation>蓝绿色</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <extracomment>A colour swatch in the font dialog, here #808080.</extracomment>
+        <translation>灰色</translation>
+    </message>
+    <message>
+        <source>Silver</source>
+        <extracomment>A colour swatch in the font dialog, here #C0C0C0 (light grey).</extracomment>
+        <translation>银色</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <extracomment>A colour swatch in the font dialog, here #FF0000.</extracomment>
+        <translation>红色</translation>
+    </message>
+    <message>
+        <source>Lime</source>
+        <extracomment>A colour swatch in the font dialog, here #00FF00 (bright green).</extracomment>
+        <translation>酸橙色</translation>
+    </message>
+    <message>
+        <source>Yellow</source>
+        <extracomment>A colour swatch in the font dialog, here #FFFF00.</extracomment>
+        <translation>黄色</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <extracomment>A colour swatch in the font dialog, here #0000FF.</extracomment>
+        <translation>蓝色</translation>
+    </message>
+    <message>
+        <source>Fuchsia</source>
+        <extracomment>A colour swatch in the font dialog, here #FF00FF (magenta).</extracomment>
+        <translation>紫红色</translation>
+    </message>
+    <message>
+        <source>Aqua</source>
+        <extracomment>A colour swatch in the font dialog, here #00FFFF (cyan).</extracomment>
+        <translation>水绿色</translation>
+    </message>
+    <message>
+        <source>White</source>
+        <extracomment>A colour swatch in the font dialog, here #FFFFFF.</extracomment>
+        <translation>白色</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <extracomment>The title of the colour dialog the font dialog opens for a colour of the user&apos;s own.
+----------
+Font dialog: the group of colour swatches for the text.</extracomment>
+        <translation>颜色</translation>
+    </message>
+    <message>
+        <source>C&amp;ustom...</source>
+        <extracomment>Font dialog: opens the colour dialog for a colour of the user&apos;s own.</extracomment>
+        <translation>自定义(&amp;U)...</translation>
+    </message>
+    <message>
+        <source>AaBbYyZz</source>
+        <extracomment>The sample text of the font dialog, drawn in the chosen font: a few letters of your script that show the font&apos;s look (Windows uses &quot;AaBbYyZz&quot; for the Latin script).</extracomment>
+        <translation>AaBb中文字体</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <extracomment>The font dialog&apos;s caption.
+----------
+What a screen reader calls the font dialog&apos;s list of font families.</extracomment>
+        <translation>字体</translation>
+    </message>
+    <message>
+        <source>&amp;Font:</source>
+        <extracomment>Font dialog: above the list of font families.</extracomment>
+        <translation>字体(&amp;F)：</translation>
+    </message>
+    <message>
+        <source>Font st&amp;yle:</source>
+        <extracomment>Font dialog: above the list of the family&apos;s styles (Regular, Bold, Italic...).</extracomment>
+        <translation>字形(&amp;Y)：</translation>
+    </message>
+    <message>
+        <source>&amp;Size:</source>
+        <extracomment>Font dialog: above the box and the list of sizes in points.</extracomment>
+        <translation>大小(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>Font style</source>
+        <extracomment>What a screen reader calls the font dialog&apos;s list of styles.</extracomment>
+        <translation>字形</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <extracomment>What a screen reader calls the font dialog&apos;s size box.</extracomment>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>From %1 to %2 points</source>
+        <extracomment>What a screen reader says of the size box: the sizes it takes, in points.</extracomment>
+        <translation>%1 到 %2 磅</translation>
+    </message>
+    <message>
+        <source>Sizes</source>
+        <extracomment>What a screen reader calls the font dialog&apos;s list of sizes.</extracomment>
+        <translation>大小列表</translation>
+    </message>
+    <message>
+        <source>Custom color</source>
+        <extracomment>What a screen reader calls the button for a colour of the user&apos;s own.</extracomment>
+        <translation>自定义颜色</translation>
+    </message>
+    <message>
+        <source>Sample</source>
+        <extracomment>Font dialog: the group that shows the sample text in the chosen font.</extracomment>
+        <translation>示例</translation>
+    </message>
+    <message>
+        <source>Size must be between %1 and %2 points.</source>
+        <extracomment>Font dialog, under the size box while it holds a size out of range.</extracomment>
+        <translation>大小必须介于 %1 到 %2 磅之间。</translation>
+    </message>
+</context>
+<context>
+    <name>tavrio::MonthCalendar</name>
+    <message>
+        <source>Previous month</source>
+        <translation>上个月</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>下个月</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <extracomment>The calendar&apos;s box for typing the year to show</extracomment>
+        <translation>年</translation>
+    </message>
+</context>
+<context>
+    <name>tavrio::TrayIcon</name>
+    <message>
+        <source>Settings</source>
+        <extracomment>Tray menu: opens the settings window.</extracomment>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Show Timer Window</source>
+        <extracomment>Tray menu: brings the timer window back onto the screen, opaque, in front.</extracomment>
+        <translation>显示计时窗口</translation>
+    </message>
+    <message>
+        <source>Notify When Time Comes</source>
+        <extracomment>Tray menu, a check mark: a desktop notification when the countdown reaches its target.</extracomment>
+        <translation>时间到时通知</translation>
+    </message>
+    <message>
+        <source>Start With Session</source>
+        <extracomment>Tray menu, a check mark: Tavrio starts when the user logs in.</extracomment>
+        <translation>登录时启动</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <extracomment>Tray menu: ends the program.</extracomment>
+        <translation>退出</translation>
+    </message>
+</context>
+<context>
+    <name>tavrio::frmSettings</name>
+    <message>
+        <source>None</source>
+        <extracomment>Border style 0 of the timer window: no frame and no caption bar.</extracomment>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>Fixed Single</source>
+        <extracomment>Border style 1 of the timer window: a thin frame with a caption bar; the window keeps its size.</extracomment>
+        <translation>固定单线</translation>
+    </message>
+    <message>
+        <source>Sizable</source>
+        <extracomment>Border style 2 of the timer window: a frame the user can drag to resize the window.</extracomment>
+        <translation>可调整</translation>
+    </message>
+    <message>
+        <source>Fixed Dialog</source>
+        <extracomment>Border style 3 of the timer window: a dialog&apos;s frame; the window keeps its size.</extracomment>
+        <translation>固定对话框</translation>
+    </message>
+    <message>
+        <source>Fixed Toolwindow</source>
+        <extracomment>Border style 4 of the timer window: a tool window (small caption bar) that keeps its size.</extracomment>
+        <translation>固定工具窗口</translation>
+    </message>
+    <message>
+        <source>Sizable Toolwindow</source>
+        <extracomment>Border style 5 of the timer window: a tool window (small caption bar) the user can resize.</extracomment>
+        <translation>可调整工具窗口</translation>
+    </message>
+    <message>
+        <source>Not a date: the target stays as it was</source>
+        <extracomment>What the date box says (tooltip, screen reader) while its text is not a date.</extracomment>
+        <translation>不是日期：目标保持不变</translation>
+    </message>
+    <message>
+        <source>Not a time: the target stays as it was</source>
+        <extracomment>What the time box says (tooltip, screen reader) while its text is not a time.</extracomment>
+        <translation>不是时间：目标保持不变</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <extracomment>Above the slider for the timer window&apos;s opacity.</extracomment>
+        <translation>不透明度：</translation>
+    </message>
+    <message>
+        <source>Tavrio To Date:</source>
+        <extracomment>Above the box for the target date: the date Tavrio counts down to.</extracomment>
+        <translation>日期：</translation>
+    </message>
+    <message>
+        <source>Tavrio To Time:</source>
+        <extracomment>Above the box for the target time of day.</extracomment>
+        <translation>时间：</translation>
+    </message>
+    <message>
+        <source>Tavrio To What:</source>
+        <extracomment>Above the box for the title: what Tavrio counts down to, the event. The timer window&apos;s caption reads &quot;Tavrio To &quot; and the title.</extracomment>
+        <translation>事件：</translation>
+    </message>
+    <message>
+        <source>Developed By:</source>
+        <extracomment>Above the credit line at the bottom of the settings window.</extracomment>
+        <translation>开发：</translation>
+    </message>
+    <message>
+        <source>The Tavrio developers</source>
+        <extracomment>The credit line, under &quot;Developed By:&quot;.</extracomment>
+        <translation>Tavrio 开发者</translation>
+    </message>
+    <message>
+        <source>Border Style:</source>
+        <extracomment>Above the list of the timer window&apos;s border styles.</extracomment>
+        <translation>边框样式：</translation>
+    </message>
+    <message>
+        <source>Hide Background</source>
+        <extracomment>Check box: the timer window&apos;s background becomes transparent, only the text shows.</extracomment>
+        <translation>隐藏背景</translation>
+    </message>
+    <message>
+        <source>Change Font Name, Size &amp;&amp; Color</source>
+        <extracomment>Button that opens the font dialog for the timer window&apos;s text. &quot;&amp;&amp;&quot; shows as one &quot;&amp;&quot;; no letter is underlined.</extracomment>
+        <translation>更改字体、大小和颜色</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <extracomment>The hidden menu that the timer window shows on a right-click; its title is not shown.</extracomment>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <extracomment>Pop-up menu of the timer window: opens the settings window.</extracomment>
+        <translation>设置(&amp;S)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <extracomment>Pop-up menu of the timer window: ends the program.</extracomment>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Tavrio Settings</source>
+        <extracomment>The settings window&apos;s caption; the version follows (&quot; v1.2.0&quot;).</extracomment>
+        <translation>Tavrio 设置</translation>
+    </message>
+    <message>
+        <source>Target date calendar</source>
+        <extracomment>What a screen reader calls the month calendar in which the target date is picked.</extracomment>
+        <translation>目标日期日历</translation>
+    </message>
+    <message>
+        <source>Donate</source>
+        <extracomment>What a screen reader calls the donation picture (a button).</extracomment>
+        <translation>捐赠</translation>
+    </message>
+    <message>
+        <source>Opens the donation page in the web browser</source>
+        <extracomment>What a screen reader says of the donation picture, after its name.</extracomment>
+        <translation>在网页浏览器中打开捐赠页面</translation>
+    </message>
+    <message>
+        <source>Target date</source>
+        <extracomment>The calendar&apos;s grid of days, where the user picks the day of the awaited event</extracomment>
+        <translation>目标日期</translation>
+    </message>
+</context>
+</TS>
