@@ -8,10 +8,6 @@ source "$(dirname "$0")/lib.sh" "$@"
 readonly SINK=${E2E_TOOLS[0]:?usage: notification.sh TAVRIO PROBE NOTIFICATION-SINK}
 readonly NOTIFICATIONS=$E2E_DIR/notifications.log
 
-# Targets are times of today a few seconds off; the day must not change under the test.
-day_has_a_minute_left() { (($(date +%s -d 'tomorrow 00:00') - $(date +%s) > 60)); }
-wait_until 70 "a day with more than a minute left" day_has_a_minute_left
-
 start_display
 
 address_file=$E2E_DIR/bus-address
@@ -40,9 +36,12 @@ all_received() {
     terminate_tavrio
     "$SINK" --ping 2>>"$E2E_DIR/sink.log" || fail "the stand-in notification service did not answer"
 }
-# clock_time SECONDS: the time of day that many seconds from now, as a 24-hour text.
-clock_time() {
-    date +%H:%M:%S -d "$1 seconds"
+# target_in SECONDS: TARGET holds the stored date and time of the moment that many seconds from
+# now (ago, if negative), TARGET_AT that moment; the date is the moment's own, so that a midnight
+# on the way changes nothing.
+target_in() {
+    TARGET_AT=$(($(date +%s) + $1))
+    TARGET=("tvDate=$(date +%F -d "@$TARGET_AT")" "tvTime=$(date +%T -d "@$TARGET_AT")")
 }
 # past SECONDS: the clock has passed that moment (seconds since the epoch).
 past() { (($(date +%s) >= $1)); }
@@ -53,12 +52,12 @@ decided() { read_setting tvNotified >/dev/null; }
 start_sink
 
 note "the countdown passes the target"
-target=$(($(date +%s) + 3))
-write_settings "What=Launch" "tvDate=$(date +%F -d "@$target")" "tvTime=$(date +%T -d "@$target")"
+target_in 3
+write_settings "What=Launch" "${TARGET[@]}"
 start_tavrio
 wait_until 10 "a notification when the time comes" received_at_least 1
 # Two more seconds of "Congrats!!!", in which no second notification may come.
-wait_until 10 "the clock to pass the target by two seconds" past $((target + 2))
+wait_until 10 "the clock to pass the target by two seconds" past $((TARGET_AT + 2))
 announced=$(read_setting tvNotified) || fail "the announced target was not stored"
 all_received
 check_eq "exactly one notification" "$(received)" 1
@@ -72,15 +71,16 @@ all_received
 check_eq "no second notification for the same target" "$(received)" 1
 
 note "a target that passed while Tavrio was not running"
-write_settings "What=Review" "tvDate=$(date +%F)" "tvTime=$(clock_time -60)" \
-    "tvNotified=$announced"
+target_in -60
+write_settings "What=Review" "${TARGET[@]}" "tvNotified=$announced"
 start_tavrio
 wait_until 10 "a notification at start-up" received_at_least 2
 check "it names the new title" grep -q "^Tavrio	Tavrio To Review	" "$NOTIFICATIONS"
 stop_tavrio
 
 note "turned off"
-write_settings "What=Quiet" "tvDate=$(date +%F)" "tvTime=$(clock_time 2)" "tvNotify=False"
+target_in 2
+write_settings "What=Quiet" "${TARGET[@]}" "tvNotify=False"
 start_tavrio
 wait_until 10 "Tavrio to decide about the target once it passed" decided
 all_received
@@ -89,7 +89,8 @@ check_eq "no notification" "$(received)" 2
 note "no notification service"
 kill "$SINK_PID"
 wait "$SINK_PID" 2>/dev/null || true
-write_settings "What=Alone" "tvDate=$(date +%F)" "tvTime=$(clock_time 2)"
+target_in 2
+write_settings "What=Alone" "${TARGET[@]}"
 start_tavrio
 wait_until 10 "Tavrio to decide about the target once it passed" decided
 check "Tavrio goes on counting without it" tavrio_running
