@@ -138,14 +138,7 @@ for ((run = 1; run <= runs; run++)); do
     measure hidden tavrio "$TAVRIO"
 done
 
-# summary NAME FIGURE: "median (min-max)" over the runs.
-summary() {
-    awk -v name="$1" -v figure="$2" '$1 == name && $2 == figure { print $3 }' "$results" |
-        sort -g | awk '{ v[NR] = $1 }
-            END { if (!NR) { print "-"; exit }
-                  m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-                  printf "%.4g (%.4g-%.4g)\n", m, v[1], v[NR] }'
-}
+source "$repo/bench/summary.sh"
 
 echo
 printf '%-34s %-22s %-22s %-22s\n' "median (min-max) of $runs runs" "Tavrio, background" \

@@ -261,14 +261,7 @@ for ((run = 1; run <= runs; run++)); do
     done
 done
 
-# summary NAME FIGURE: "median (min-max)" over the rounds.
-summary() {
-    awk -v name="$1" -v figure="$2" '$1 == name && $2 == figure { print $3 }' "$results" |
-        sort -g | awk '{ v[NR] = $1 }
-            END { if (!NR) { print "-"; exit }
-                  m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-                  printf "%.4g (%.4g-%.4g)\n", m, v[1], v[NR] }'
-}
+source "$repo/bench/summary.sh"
 
 echo
 echo "median (min-max) over $runs rounds; \",slow\": every sync $delay ms longer; $families font families"

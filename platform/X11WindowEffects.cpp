@@ -34,6 +34,18 @@ xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
 }
 
+// The property change that an event given to a native event filter tells of, or null.
+const xcb_property_notify_event_t* propertyChange(const QByteArray& eventType, void* message) {
+    if (eventType != "xcb_generic_event_t") {
+        return nullptr;
+    }
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7F) != XCB_PROPERTY_NOTIFY) {
+        return nullptr;
+    }
+    return static_cast<const xcb_property_notify_event_t*>(message);
+}
+
 // Tells the watchers of a window when the window manager sets the window's _NET_FRAME_EXTENTS. Qt
 // takes no notice of that property, and nothing else marks the moment: the window manager may set
 // it after its last move of the window, or before the window is even mapped.
@@ -50,15 +62,8 @@ public:
     }
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
-        if (eventType != "xcb_generic_event_t") {
-            return false;
-        }
-        const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & 0x7F) != XCB_PROPERTY_NOTIFY) {
-            return false;
-        }
-        const auto* notify = static_cast<const xcb_property_notify_event_t*>(message);
-        if (notify->atom != frameExtents_) {
+        const auto* notify = propertyChange(eventType, message);
+        if (notify == nullptr || notify->atom != frameExtents_) {
             return false;
         }
         std::erase_if(watchers_, [](const Watcher& watcher) { return watcher.window.isNull(); });
@@ -106,15 +111,11 @@ public:
     }
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
-        if (eventType != "xcb_generic_event_t" || pending_.empty()) {
+        if (pending_.empty()) {
             return false;
         }
-        const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & 0x7F) != XCB_PROPERTY_NOTIFY) {
-            return false;
-        }
-        const auto* notify = static_cast<const xcb_property_notify_event_t*>(message);
-        if (notify->atom != probe_) {
+        const auto* notify = propertyChange(eventType, message);
+        if (notify == nullptr || notify->atom != probe_) {
             return false;
         }
         const auto due = std::find_if(pending_.begin(), pending_.end(),

@@ -11,7 +11,6 @@ start_display
 write_settings "BS=2" "Left=1500" "Top=1200" "Width=6000" "Height=2400" "FontSize=24"
 start_tavrio
 
-visible_windows() { visible_tavrio_windows; }
 timer_active() { [[ $(active_client) == "$TAVRIO_WINDOW" ]]; }
 settings_window() {
     xdotool search --all --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio Settings' 2>/dev/null |
@@ -34,9 +33,9 @@ pass_check "a click activates the timer window"
 
 note "Shift+F10 and the Menu key open the pop-up menu"
 for keys in Shift_L+F10 Menu; do
-    shown=$(visible_windows)
-    menu_open() { (($(visible_windows) > shown)); }
-    menu_closed() { (($(visible_windows) == shown)); }
+    shown=$(visible_tavrio_windows)
+    menu_open() { (($(visible_tavrio_windows) > shown)); }
+    menu_closed() { (($(visible_tavrio_windows) == shown)); }
     press "$keys"
     wait_until 10 "$keys to open the menu" menu_open
     pass_check "$keys opens the pop-up menu"

@@ -48,18 +48,8 @@ check_language() {
     fi
 
     # The settings window stays open, beside the timer window: Exit ends both.
-    local shown
-    shown=$(visible_tavrio_windows)
-    menu_open() { (($(visible_tavrio_windows) > shown)); }
-    xdotool mousemove $((x + 10)) $((y + 10)) click 3
-    wait_until 10 "the pop-up menu to open" menu_open
-    xdotool key "$exit_key"
-    wait_until 10 "Tavrio to end on the translated Exit's mnemonic" tavrio_ended
-    local status=0
-    wait "$TAVRIO_PID" || status=$?
-    check_eq "Exit, by its mnemonic in the language, ends the program with success" "$status" 0
-    TAVRIO_PID=
-    TAVRIO_WINDOW=
+    exit_by_menu "$exit_key"
+    pass_check "Exit, by its mnemonic in the language, ends the program with success"
 }
 
 start_display

@@ -431,11 +431,13 @@ close_tavrio() {
     TAVRIO_WINDOW=
 }
 
-# exit_by_menu: chooses Exit on the pop-up menu of a right-click on the timer window's client
-# area, and waits for the end.
+# visible_tavrio_windows: how many of the program's windows are shown (a menu counts as one).
 visible_tavrio_windows() {
     { xdotool search --onlyvisible --pid "$TAVRIO_PID" 2>/dev/null || true; } | wc -l
 }
+
+# exit_by_menu [KEY]: chooses Exit on the pop-up menu of a right-click on the timer window's
+# client area by its mnemonic KEY (x, the English one, by default), and waits for the end.
 exit_by_menu() {
     local x y width height shown
     read -r x y width height < <(client_geometry "$TAVRIO_WINDOW")
@@ -443,7 +445,7 @@ exit_by_menu() {
     menu_open() { (($(visible_tavrio_windows) > shown)); }
     xdotool mousemove $((x + 4)) $((y + 4)) click 3
     wait_until 10 "the pop-up menu to open" menu_open
-    xdotool key x
+    xdotool key "${1:-x}"
     wait_until 10 "Tavrio to end after Exit" tavrio_ended
     local status=0
     wait "$TAVRIO_PID" || status=$?

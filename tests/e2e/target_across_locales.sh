@@ -88,27 +88,6 @@ date_box_tint() {
         $((2055 / TWIPS_PER_PIXEL)) $((375 / TWIPS_PER_PIXEL)) "$UNREADABLE_TINT"
 }
 
-visible_windows() {
-    { xdotool search --onlyvisible --pid "$TAVRIO_PID" 2>/dev/null || true; } | wc -l
-}
-
-# exit_by_menu: right-click on the timer window and "E&xit" from the pop-up menu, by its mnemonic.
-exit_by_menu() {
-    local x y width height before
-    read -r x y width height < <(client_geometry "$TAVRIO_WINDOW")
-    before=$(visible_windows)
-    menu_open() { (($(visible_windows) > before)); }
-    xdotool mousemove $((x + 10)) $((y + 10)) click 3
-    wait_until 10 "the pop-up menu to open" menu_open
-    xdotool key x
-    wait_until 10 "Tavrio to end on Exit" tavrio_ended
-    local status=0
-    wait "$TAVRIO_PID" || status=$?
-    check_eq "Exit ends the program with success" "$status" 0
-    TAVRIO_PID=
-    TAVRIO_WINDOW=
-}
-
 unchanged_since() {
     cmp -s "$1" "$SETTINGS_FILE"
 }

@@ -29,16 +29,13 @@ icon_docked() {
     ICON_Y=$(($(cut -d+ -f3 <<<"$position") + height / 2))
     ((width > 1))
 }
-visible_windows() {
-    { xdotool search --onlyvisible --pid "$TAVRIO_PID" 2>/dev/null || true; } | wc -l
-}
 # choose ITEM: right-clicks the icon and picks the menu's ITEM-th entry (separators skipped).
 # A press that comes while Qt is still closing the previous menu is taken for that menu's
 # outside click, so the click is repeated until the menu is open.
 choose() {
     local before attempt keys=()
-    before=$(visible_windows)
-    menu_open() { (($(visible_windows) > before)); }
+    before=$(visible_tavrio_windows)
+    menu_open() { (($(visible_tavrio_windows) > before)); }
     for attempt in 1 2 3; do
         xdotool mousemove "$ICON_X" "$ICON_Y" click 3
         for _ in $(seq 20); do
