@@ -12,15 +12,6 @@ write_settings "BS=2" "Left=1500" "Top=1200" "Width=6000" "Height=2400" "FontSiz
 start_tavrio
 
 timer_active() { [[ $(active_client) == "$TAVRIO_WINDOW" ]]; }
-settings_window() {
-    xdotool search --all --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio Settings' 2>/dev/null |
-        head -n 1
-}
-settings_active() {
-    local window
-    window=$(settings_window)
-    [[ -n $window && $(active_client) == "$window" ]]
-}
 no_settings_window() { [[ -z $(settings_window) ]]; }
 # press KEY...: keys as a user types them, to whichever window has the keyboard.
 press() { xdotool key "$@"; }
@@ -46,7 +37,7 @@ done
 note "Return opens the settings window"
 wait_until 10 "the timer window to be active again" timer_active
 press Return
-wait_until 10 "the settings window to open and become active" settings_active
+wait_until 10 "the settings window to open and become active" settings_window_active
 pass_check "Return opens the settings window, active"
 
 note "Escape closes the settings window and stores what closing stores"
@@ -64,7 +55,7 @@ note "a new border style from the keyboard"
 click $((x + 60)) $((y + 6))
 wait_until 10 "the timer window to become active" timer_active
 press Return
-wait_until 10 "the settings window to open" settings_active
+wait_until 10 "the settings window to open" settings_window_active
 old_window=$TAVRIO_WINDOW
 # Five tabs from the title box to the border-style list.
 press Tab Tab Tab Tab Tab Down
@@ -72,7 +63,7 @@ style_is() { [[ $(read_setting BS) == "$1" ]]; }
 wait_until 10 "the new style to be stored" style_is 3
 renewed() { tavrio_window_shown && [[ $TAVRIO_WINDOW != "$old_window" ]]; }
 wait_until 10 "the timer window to be re-created" renewed
-wait_until 10 "the settings window to be active again" settings_active
+wait_until 10 "the settings window to be active again" settings_window_active
 pass_check "the settings window is active again after the timer window was re-created"
 old_window=$TAVRIO_WINDOW
 press Down
@@ -90,18 +81,18 @@ font_dialog() {
     done
     return 1
 }
-dialog_active() { font_dialog && ! settings_active && [[ $(active_client) != "$TAVRIO_WINDOW" ]]; }
+dialog_active() { font_dialog && ! settings_window_active && [[ $(active_client) != "$TAVRIO_WINDOW" ]]; }
 # Two tabs from the list to the font button.
 press Tab Tab space
 wait_until 10 "the font dialog to open" dialog_active
 press Escape
-wait_until 10 "the settings window to be active after Escape in the font dialog" settings_active
+wait_until 10 "the settings window to be active after Escape in the font dialog" settings_window_active
 pass_check "after the font dialog the settings window is active"
 press space
 wait_until 10 "Space to open the font dialog again" dialog_active
 pass_check "with the focus on the font button"
 press Escape
-wait_until 10 "the settings window to be active again" settings_active
+wait_until 10 "the settings window to be active again" settings_window_active
 
 press Escape
 wait_until 10 "the settings window to close" no_settings_window

@@ -431,6 +431,27 @@ close_tavrio() {
     TAVRIO_WINDOW=
 }
 
+# settings_window: the id of Tavrio's shown settings window, or nothing.
+settings_window() {
+    { xdotool search --all --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio Settings' \
+        2>/dev/null || true; } | head -n 1
+}
+# settings_window_active: the settings window is shown and has the keyboard.
+settings_window_active() {
+    local window
+    window=$(settings_window)
+    [[ -n $window && $(active_client) == "$window" ]]
+}
+
+# timer_window_iconic, timer_window_restored: the window manager's state of the timer window.
+timer_window_iconic() {
+    xprop -id "$TAVRIO_WINDOW" WM_STATE 2>/dev/null | grep -q 'window state: Iconic'
+}
+timer_window_restored() {
+    xprop -id "$TAVRIO_WINDOW" WM_STATE 2>/dev/null | grep -q 'window state: Normal' &&
+        is_viewable "$TAVRIO_WINDOW"
+}
+
 # visible_tavrio_windows: how many of the program's windows are shown (a menu counts as one).
 visible_tavrio_windows() {
     { xdotool search --onlyvisible --pid "$TAVRIO_PID" 2>/dev/null || true; } | wc -l

@@ -15,15 +15,6 @@ managed_windows_named() {
     done
     echo "$count"
 }
-settings_window() {
-    xdotool search --all --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio Settings' 2>/dev/null |
-        head -n 1
-}
-settings_window_active() {
-    local window
-    window=$(settings_window)
-    [[ -n $window && $(active_client) == "$window" ]]
-}
 # second_start ARGUMENT...: a later start, in the foreground, as from a terminal or a launcher;
 # its exit status in SECOND_STATUS.
 second_start() {
@@ -55,16 +46,11 @@ pass_check "the open settings window is made active"
 check_eq "one settings window on the display" "$(managed_windows_named '^Tavrio Settings')" 1
 
 note "a plain second start brings a minimised timer window back"
-iconic() { xprop -id "$TAVRIO_WINDOW" WM_STATE 2>/dev/null | grep -q 'window state: Iconic'; }
-restored() {
-    xprop -id "$TAVRIO_WINDOW" WM_STATE 2>/dev/null | grep -q 'window state: Normal' &&
-        is_viewable "$TAVRIO_WINDOW"
-}
 xdotool windowminimize "$TAVRIO_WINDOW"
-wait_until 10 "the window manager to minimise the timer window" iconic
+wait_until 10 "the window manager to minimise the timer window" timer_window_iconic
 second_start
 check_eq "the second start ends with success" "$SECOND_STATUS" 0
-wait_until 10 "the timer window to come back" restored
+wait_until 10 "the timer window to come back" timer_window_restored
 pass_check "the timer window is back"
 check_eq "still one timer window" "$(managed_windows_named '^Tavrio To ')" 1
 

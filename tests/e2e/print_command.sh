@@ -21,8 +21,7 @@ start_tavrio
 read -r x y width height < <(client_geometry "$TAVRIO_WINDOW")
 xdotool mousemove $((x + 10)) $((y + 10)) click --repeat 2 --delay 80 1
 settings_shown() {
-    SETTINGS_WINDOW=$({ xdotool search --all --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio Settings' \
-        2>/dev/null || true; } | head -n 1)
+    SETTINGS_WINDOW=$(settings_window)
     [[ -n $SETTINGS_WINDOW ]]
 }
 wait_until 10 "the settings window to open on a double-click" settings_shown

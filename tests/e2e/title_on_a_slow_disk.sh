@@ -27,8 +27,7 @@ start_on_slow_disk() {
 }
 
 settings_shown() {
-    SETTINGS_WINDOW=$({ xdotool search --all --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio Settings' \
-        2>/dev/null || true; } | head -n 1)
+    SETTINGS_WINDOW=$(settings_window)
     [[ -n $SETTINGS_WINDOW ]]
 }
 

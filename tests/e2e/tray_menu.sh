@@ -67,20 +67,15 @@ pass_check "Show Timer Window brings it back fully opaque"
 check_eq "without storing the opacity" "$(read_setting tvTrans)" 0
 
 note "a minimised timer window"
-iconic() { xprop -id "$TAVRIO_WINDOW" WM_STATE 2>/dev/null | grep -q 'window state: Iconic'; }
-restored() {
-    xprop -id "$TAVRIO_WINDOW" WM_STATE 2>/dev/null | grep -q 'window state: Normal' &&
-        is_viewable "$TAVRIO_WINDOW"
-}
 xdotool windowminimize "$TAVRIO_WINDOW"
-wait_until 10 "the window manager to minimise the window" iconic
+wait_until 10 "the window manager to minimise the window" timer_window_iconic
 xdotool mousemove "$ICON_X" "$ICON_Y" click 1
-wait_until 10 "a click on the icon to bring the window back" restored
+wait_until 10 "a click on the icon to bring the window back" timer_window_restored
 pass_check "a click on the icon brings back a minimised window"
 xdotool windowminimize "$TAVRIO_WINDOW"
-wait_until 10 "the window manager to minimise the window again" iconic
+wait_until 10 "the window manager to minimise the window again" timer_window_iconic
 choose $SHOW_TIMER
-wait_until 10 "Show Timer Window to bring the window back" restored
+wait_until 10 "Show Timer Window to bring the window back" timer_window_restored
 pass_check "Show Timer Window brings back a minimised window"
 
 note "Start With Session"
@@ -101,9 +96,7 @@ pass_check "unticking it stores tvNotify=False"
 
 note "Settings"
 choose $SETTINGS
-settings_shown() {
-    xdotool search --all --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio Settings' >/dev/null 2>&1
-}
+settings_shown() { [[ -n $(settings_window) ]]; }
 wait_until 5 "the settings window to open" settings_shown
 pass_check "Settings opens the settings window"
 
