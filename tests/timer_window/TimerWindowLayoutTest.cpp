@@ -1,5 +1,5 @@
 // The timer window after start-up: the once-a-second display, the centred label, the size it
-// stores, and a stored place that lies off every screen.
+// stores, a stored place that lies off every screen, and the frame at every scale.
 #include "StartedTimerWindow.h"
 #include "TestProgram.h"
 #include "WidgetTestMain.h"
@@ -50,6 +50,7 @@ private slots:
     void aPlaceOffEveryScreenIsBroughtBack_data();
     void aPlaceOffEveryScreenIsBroughtBack();
     void aScreenChangeWhileRunningBringsTheWindowBack();
+    void theOuterGeometryIsTheFrameAsDrawn();
 };
 
 void TimerWindowLayoutTest::centresTheLabelInTwips_data() {
@@ -346,6 +347,17 @@ void TimerWindowLayoutTest::aScreenChangeWhileRunningBringsTheWindowBack() {
     QVERIFY(area.contains(window->frameGeometry()));
     // Brought back for the user to reach; the stored place is the user's to change.
     QCOMPARE(test.store.writesText(), QString());
+}
+
+// What the windows it opens keep clear of is the frame the platform draws, at every scale: the
+// frame's device pixels count as logical ones divided by the ratio. CMake runs this at 1 and at 2.
+void TimerWindowLayoutTest::theOuterGeometryIsTheFrameAsDrawn() {
+    test::TestProgram test;
+    const auto window = test::startTimerWindow(test);
+
+    QCOMPARE(window->devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
+    QVERIFY(window->frameGeometry().top() < window->geometry().top());
+    QCOMPARE(window->outerGeometry(), window->frameGeometry());
 }
 
 } // namespace tavrio
