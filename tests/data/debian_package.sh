@@ -18,7 +18,8 @@ for file in ./usr/bin/tavrio \
     ./usr/share/applications/org.tavrio.Tavrio.desktop \
     ./usr/share/metainfo/org.tavrio.Tavrio.metainfo.xml \
     ./usr/share/icons/hicolor/48x48/apps/org.tavrio.Tavrio.png \
-    ./usr/share/icons/hicolor/scalable/apps/org.tavrio.Tavrio.svg; do
+    ./usr/share/icons/hicolor/scalable/apps/org.tavrio.Tavrio.svg \
+    ./usr/share/man/man1/tavrio.1.gz; do
     if grep -qxF "$file" <<<"$contents"; then
         echo "ok - the package holds $file"
     else

@@ -18,7 +18,8 @@ for file in bin/tavrio \
     share/icons/hicolor/32x32/apps/org.tavrio.Tavrio.png \
     share/icons/hicolor/48x48/apps/org.tavrio.Tavrio.png \
     share/icons/hicolor/128x128/apps/org.tavrio.Tavrio.png \
-    share/icons/hicolor/scalable/apps/org.tavrio.Tavrio.svg; do
+    share/icons/hicolor/scalable/apps/org.tavrio.Tavrio.svg \
+    share/man/man1/tavrio.1.gz; do
     check "$file is installed" test -s "$PREFIX/$file"
 done
 check "the installed launcher is valid" \
