@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Debian package CPack makes from the build: it holds the program, the launcher, the
-# metainfo and the icons, and depends on the Qt libraries the program links.
+# metainfo, the icons and the manual page, depends on the Qt libraries the program links, and
+# lintian finds no error and no warning in it (the other tags it finds are shown).
 #   debian_package.sh BUILD-DIR
 set -euo pipefail
 build=${1:?usage: debian_package.sh BUILD-DIR}
@@ -41,4 +42,12 @@ else
     echo "not ok - version $version"
     failures=$((failures + 1))
 fi
+if lintian --fail-on error,warning --display-info --pedantic "$package" >"$out/lintian.log" 2>&1
+then
+    echo "ok - lintian finds no error and no warning"
+else
+    echo "not ok - lintian finds no error and no warning"
+    failures=$((failures + 1))
+fi
+sed 's/^/    /' "$out/lintian.log"
 exit $((failures > 0))
