@@ -1,15 +1,29 @@
-# A Debian package of the installed files: `cpack -G DEB` in the build folder.
+# Packages of the installed files, made by CPack in the build folder (`cpack -G DEB` for Debian).
+# What every generator reads comes first, then each generator's own.
 set(CPACK_PACKAGE_NAME "tavrio")
 set(CPACK_PACKAGE_VENDOR "The Tavrio developers")
 set(CPACK_PACKAGE_CONTACT "The Tavrio developers <maintainers@tavrio.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_HOMEPAGE_URL "${TAVRIO_HOMEPAGE}")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
-set(CPACK_GENERATOR "DEB")
+set(CPACK_STRIP_FILES ON)
+# Folders made for the package are rwxr-xr-x, whatever the umask of whoever builds it.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+                                                GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+if(UNIX AND NOT APPLE)
+    set(CPACK_GENERATOR "DEB")
+endif()
+
+# Debian: the synopsis is the summary above, the extended description the text of
+# data/package/description (read here, since CPack escapes a description file for XML, and
+# without double quotes, which CPack mangles); the Qt libraries come from the program's own
+# links (dpkg-shlibdeps).
+file(READ "${PROJECT_SOURCE_DIR}/data/package/description" CPACK_DEBIAN_PACKAGE_DESCRIPTION)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 # Qt's own translations, for the standard buttons and dialogs in the user's language.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
-set(CPACK_STRIP_FILES ON)
+
 include(CPack)

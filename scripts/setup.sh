@@ -12,12 +12,15 @@ run_packages=(
     fonts-liberation2
 )
 # fonts-wqy-microhei: the Chinese and Japanese texts are measured in a font that has them.
+# lintian and man-db check the package and the manual page; libfaketime stops the clock for the
+# screenshots.
 test_packages=(
     libgtest-dev fonts-wqy-microhei
     clang libclang-rt-14-dev clang-format
     xvfb openbox xdotool x11-utils x11-apps x11-xserver-utils picom
     dbus-daemon dbus-bin desktop-file-utils appstream dpkg-dev file trayer
     at-spi2-core python3 python3-pyatspi
+    lintian man-db libfaketime
 )
 
 profile=${1:-run}

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The Debian package CPack makes from the build: it holds the program, the launcher, the
-# metainfo and the icons, and depends on the Qt libraries the program links.
+# metainfo, the icons and the manual page, depends on the Qt libraries the program links, and
+# lintian finds no error and no warning in it (the other tags it finds are shown).
 #   debian_package.sh BUILD-DIR
 set -euo pipefail
 build=${1:?usage: debian_package.sh BUILD-DIR}
@@ -18,7 +19,8 @@ for file in ./usr/bin/tavrio \
     ./usr/share/applications/org.tavrio.Tavrio.desktop \
     ./usr/share/metainfo/org.tavrio.Tavrio.metainfo.xml \
     ./usr/share/icons/hicolor/48x48/apps/org.tavrio.Tavrio.png \
-    ./usr/share/icons/hicolor/scalable/apps/org.tavrio.Tavrio.svg; do
+    ./usr/share/icons/hicolor/scalable/apps/org.tavrio.Tavrio.svg \
+    ./usr/share/man/man1/tavrio.1.gz; do
     if grep -qxF "$file" <<<"$contents"; then
         echo "ok - the package holds $file"
     else
@@ -40,4 +42,12 @@ else
     echo "not ok - version $version"
     failures=$((failures + 1))
 fi
+if lintian --fail-on error,warning --display-info --pedantic "$package" >"$out/lintian.log" 2>&1
+then
+    echo "ok - lintian finds no error and no warning"
+else
+    echo "not ok - lintian finds no error and no warning"
+    failures=$((failures + 1))
+fi
+sed 's/^/    /' "$out/lintian.log"
 exit $((failures > 0))

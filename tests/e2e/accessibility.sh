@@ -5,39 +5,9 @@
 # press action.
 source "$(dirname "$0")/lib.sh" "$@"
 
-readonly PYTHON=/usr/bin/python3 TREE=$(dirname "$0")/tools/atspi-tree.py
-readonly BUS_LAUNCHER=/usr/libexec/at-spi-bus-launcher REGISTRY=/usr/libexec/at-spi2-registryd
-[[ -x $BUS_LAUNCHER && -x $REGISTRY ]] || fail "missing: at-spi2-core (scripts/setup.sh test)"
-"$PYTHON" -c 'import pyatspi' 2>/dev/null || fail "missing: python3-pyatspi (scripts/setup.sh test)"
-command -v dbus-daemon dbus-send >/dev/null || fail "missing: dbus-daemon (scripts/setup.sh test)"
-
+readonly PYTHON=/usr/bin/python3 TREE=$ATSPI_TREE
 start_display
-
-# The session bus, the accessibility bus with accessibility turned on (as when a screen reader
-# runs), and its registry, all ours.
-dbus-daemon --session --nofork --print-address=3 3>"$E2E_DIR/bus-address" \
-    >"$E2E_DIR/bus.log" 2>&1 &
-E2E_PIDS+=($!)
-address_written() { (($(wc -l <"$E2E_DIR/bus-address") >= 1)); }
-wait_until 10 "the session bus to start" address_written
-DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$E2E_DIR/bus-address")
-export DBUS_SESSION_BUS_ADDRESS
-"$BUS_LAUNCHER" --launch-immediately --a11y=1 >"$E2E_DIR/a11y-bus.log" 2>&1 &
-E2E_PIDS+=($!)
-A11Y_BUS=
-a11y_bus_up() {
-    A11Y_BUS=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
-        org.a11y.Bus.GetAddress 2>/dev/null | tr -d ' ') && [[ -n $A11Y_BUS ]]
-}
-wait_until 10 "the accessibility bus to start" a11y_bus_up
-"$REGISTRY" >"$E2E_DIR/registry.log" 2>&1 &
-E2E_PIDS+=($!)
-registry_up() {
-    dbus-send --bus="$A11Y_BUS" --print-reply=literal --dest=org.freedesktop.DBus / \
-        org.freedesktop.DBus.NameHasOwner string:org.a11y.atspi.Registry 2>/dev/null |
-        grep -q true
-}
-wait_until 10 "the accessibility registry to start" registry_up
+start_accessibility_bus
 
 # What Tavrio hands the browser goes to a stand-in that writes it down.
 mkdir -p "$E2E_DIR/bin"

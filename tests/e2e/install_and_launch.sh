@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # cmake --install puts the program, the launcher, the metainfo and the icons where the desktop
 # looks for them; the launcher entry starts Tavrio; the README's uninstall section names every
-# installed file.
+# installed file, and its commands leave nothing of Tavrio behind but the user's settings.
 #   install_and_launch.sh TAVRIO PROBE BUILD-DIR SOURCE-DIR
 source "$(dirname "$0")/lib.sh" "$@"
 
@@ -18,7 +18,8 @@ for file in bin/tavrio \
     share/icons/hicolor/32x32/apps/org.tavrio.Tavrio.png \
     share/icons/hicolor/48x48/apps/org.tavrio.Tavrio.png \
     share/icons/hicolor/128x128/apps/org.tavrio.Tavrio.png \
-    share/icons/hicolor/scalable/apps/org.tavrio.Tavrio.svg; do
+    share/icons/hicolor/scalable/apps/org.tavrio.Tavrio.svg \
+    share/man/man1/tavrio.1.gz; do
     check "$file is installed" test -s "$PREFIX/$file"
 done
 check "the installed launcher is valid" \
@@ -48,5 +49,15 @@ check_eq "the installed program runs" "$(readlink "/proc/$TAVRIO_PID/exe")" "$PR
 check_eq "and shows the timer window" "$(window_property "$TAVRIO_WINDOW" _NET_WM_NAME)" \
     '"Tavrio To ??"'
 stop_tavrio
+
+note "uninstalled as the README says"
+xargs -d '\n' rm -f -- <"$manifest"
+check "Tavrio's own folder goes" rmdir "$PREFIX/share/doc/tavrio"
+check_eq "no file is left in the prefix" "$(find "$PREFIX" -type f)" ""
+check_eq "nor a folder named for Tavrio" "$(find "$PREFIX" -iname '*tavrio*')" ""
+# The window manager's log aside, what the run wrote to the home folder is the settings alone.
+check_eq "Tavrio wrote nothing but its settings to the home folder" \
+    "$(find "$HOME" "$XDG_CONFIG_HOME" -type f ! -path "$HOME/.cache/openbox/*" \
+        ! -path "$XDG_CONFIG_HOME/Tavrio/*")" ""
 
 finish

@@ -218,6 +218,46 @@ set_xft_dpi() {
         fail "could not set Xft.dpi"
 }
 
+# --- the accessibility bus -------------------------------------------------------------------
+
+readonly ATSPI_TREE=$(dirname "${BASH_SOURCE[0]}")/tools/atspi-tree.py
+
+# start_accessibility_bus: a session bus, the accessibility bus with accessibility turned on (as
+# when a screen reader runs) and its registry, all the test's own; a program started afterwards
+# shows its windows there to tools/atspi-tree.py (ATSPI_TREE, run by the system's python3,
+# /usr/bin/python3, which has the pyatspi module).
+start_accessibility_bus() {
+    local launcher=/usr/libexec/at-spi-bus-launcher registry=/usr/libexec/at-spi2-registryd
+    local missing="(scripts/setup.sh test)"
+    [[ -x $launcher && -x $registry ]] || fail "missing: at-spi2-core $missing"
+    /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "missing: python3-pyatspi $missing"
+    command -v dbus-daemon dbus-send >/dev/null || fail "missing: dbus-daemon $missing"
+
+    dbus-daemon --session --nofork --print-address=3 3>"$E2E_DIR/bus-address" \
+        >"$E2E_DIR/bus.log" 2>&1 &
+    E2E_PIDS+=($!)
+    address_written() { (($(wc -l <"$E2E_DIR/bus-address") >= 1)); }
+    wait_until 10 "the session bus to start" address_written
+    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$E2E_DIR/bus-address")
+    export DBUS_SESSION_BUS_ADDRESS
+    "$launcher" --launch-immediately --a11y=1 >"$E2E_DIR/a11y-bus.log" 2>&1 &
+    E2E_PIDS+=($!)
+    A11Y_BUS=
+    a11y_bus_up() {
+        A11Y_BUS=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus \
+            org.a11y.Bus.GetAddress 2>/dev/null | tr -d ' ') && [[ -n $A11Y_BUS ]]
+    }
+    wait_until 10 "the accessibility bus to start" a11y_bus_up
+    "$registry" >"$E2E_DIR/registry.log" 2>&1 &
+    E2E_PIDS+=($!)
+    registry_up() {
+        dbus-send --bus="$A11Y_BUS" --print-reply=literal --dest=org.freedesktop.DBus / \
+            org.freedesktop.DBus.NameHasOwner string:org.a11y.atspi.Registry 2>/dev/null |
+            grep -q true
+    }
+    wait_until 10 "the accessibility registry to start" registry_up
+}
+
 # --- settings --------------------------------------------------------------------------------
 
 # write_settings KEY=VALUE...: the settings file holding exactly these values, as Tavrio writes

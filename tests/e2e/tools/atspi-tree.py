@@ -4,6 +4,8 @@ AT-SPI bus of the session in $DBUS_SESSION_BUS_ADDRESS.
 
   atspi-tree.py dump PID            every object of the program's windows, one a line:
                                     depth, role, name and actions, tab-separated
+  atspi-tree.py texts PID           what the program's windows show, one object a line: depth,
+                                    role, name and the text it holds, tab-separated
   atspi-tree.py name-changes PID ROLE NAME-PREFIX SECONDS
                                     how many times the name of the first object of that role
                                     whose name starts with the prefix changed in that time
@@ -55,6 +57,20 @@ def dump(pid):
             print(f"{depth}\t{obj.getRoleName()}\t{obj.name}\t{actions(obj)}")
 
 
+def text_of(obj):
+    try:
+        text = obj.queryText()
+    except NotImplementedError:
+        return ""
+    return text.getText(0, -1)
+
+
+def texts(pid):
+    for depth, obj in walk(application(pid)):
+        if depth > 0 and obj.getState().contains(pyatspi.STATE_SHOWING):
+            print(f"{depth}\t{obj.getRoleName()}\t{obj.name}\t{text_of(obj)}")
+
+
 def name_changes(pid, role, prefix, seconds):
     watched = find(pid, role, prefix)
     changes = []
@@ -83,6 +99,8 @@ def main():
     command, pid = sys.argv[1], int(sys.argv[2])
     if command == "dump":
         dump(pid)
+    elif command == "texts":
+        texts(pid)
     elif command == "name-changes":
         name_changes(pid, sys.argv[3], sys.argv[4], float(sys.argv[5]))
     elif command == "press":
