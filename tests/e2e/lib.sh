@@ -131,6 +131,20 @@ check_eq() {
     fi
 }
 
+# check_setting_soon WHAT KEY EXPECTED: the stored text of the key becomes EXPECTED within five
+# seconds (the program writes its settings from a thread of its own, a moment after the change).
+check_setting_soon() {
+    local what=$1 key=$2 expected=$3 deadline=$((SECONDS + 5))
+    until [[ $(read_setting "$key") == "$expected" ]]; do
+        if ((SECONDS >= deadline)); then
+            fail_check "$what (for 5 s)" "expected: $expected" "actual:   $(read_setting "$key")"
+            return
+        fi
+        sleep 0.05
+    done
+    pass_check "$what"
+}
+
 # check_near WHAT ACTUAL EXPECTED TOLERANCE, for whole numbers.
 check_near() {
     local what=$1 actual=$2 expected=$3 tolerance=$4

@@ -101,8 +101,8 @@ open_settings
 type_into "${DATE_BOX[@]}" "3/4/$year"
 type_into "${TIME_BOX[@]}" "9:05 AM"
 close_settings
-check_eq "the date is stored in ISO 8601" "$(read_setting tvDate)" "$year-03-04"
-check_eq "the time is stored in ISO 8601" "$(read_setting tvTime)" "09:05:00"
+check_setting_soon "the date is stored in ISO 8601" tvDate "$year-03-04"
+check_setting_soon "the time is stored in ISO 8601" tvTime "09:05:00"
 check "only what was typed is stored: no opacity" test -z "$(read_setting tvTrans || true)"
 stop_tavrio
 
