@@ -10,6 +10,7 @@
 #include "Program.h"
 #include "ProgramTexts.h"
 #include "SettingsWindowAccessible.h"
+#include "StoredLook.h"
 #include "Twips.h"
 #include "Version.h"
 #include "WindowEffects.h"
@@ -271,8 +272,7 @@ void frmSettings::Form_Load() {
     fillingTitle_ = false;
 
     shared.Updating = true;
-    const auto style = toInt16(readSetting(program_.store, Key::BS), regional);
-    if (style && *style >= 0 && *style < Combo1->count()) {
+    if (const auto style = readBorderStyle(program_.store, regional)) {
         Combo1->setCurrentIndex(*style);
     }
     chkHide->setChecked(shared.HideBackground);

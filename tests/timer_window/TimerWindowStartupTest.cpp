@@ -1,5 +1,6 @@
-// The timer window's first activation: which settings it reads, in which order, what each one
-// sets, and what a value that does not convert leaves in place.
+// The timer window's first activation: what each stored setting sets, and what a value that does
+// not convert or that the window refuses leaves in place. Which keys are read, in which order, is
+// readStoredLook's.
 #include "StartedTimerWindow.h"
 #include "TestProgram.h"
 #include "WidgetTestMain.h"
@@ -126,10 +127,6 @@ class TimerWindowStartupTest : public QObject {
 
 private slots:
     void initTestCase();
-    void readsTheFifteenKeysInOrder();
-    void eachStepIsAppliedBeforeTheNextKeyIsRead_data();
-    void eachStepIsAppliedBeforeTheNextKeyIsRead();
-    void theLabelIsCentredBeforeThePlaceIsRead();
     void appliesEveryStoredValue();
     void aValueThatIsNotAppliedLeavesWhatWasThere_data();
     void aValueThatIsNotAppliedLeavesWhatWasThere();
@@ -146,82 +143,6 @@ void TimerWindowStartupTest::initTestCase() {
     QPalette palette = QApplication::palette();
     palette.setColor(QPalette::Button, kButtonFace);
     QApplication::setPalette(palette);
-}
-
-void TimerWindowStartupTest::readsTheFifteenKeysInOrder() {
-    test::TestProgram test;
-    presetEverythingChanged(test);
-
-    const auto window = test::startTimerWindow(test);
-
-    const QStringList expected{"BS",         "What",     "tvDate",   "tvTime",    "tvTrans",
-                               "tvHide",     "FontSize", "FontName", "FontColor", "FontBold",
-                               "FontItalic", "Left",     "Top",      "Width",     "Height"};
-    QCOMPARE(test.store.readKeys(), expected);
-    for (const test::StoreAccess& access : test.store.accesses()) {
-        if (access.kind == test::StoreAccess::Kind::Read) {
-            QCOMPARE(access.appName, std::string{"Tavrio"});
-            QCOMPARE(access.section, std::string{"Settings"});
-        }
-    }
-}
-
-void TimerWindowStartupTest::eachStepIsAppliedBeforeTheNextKeyIsRead_data() {
-    QTest::addColumn<QString>("whenRead");
-    QTest::addColumn<QString>("alreadyApplied");
-
-    const QStringList order{"BS",       "What",     "tvDate",    "tvTime",   "tvTrans",    "tvHide",
-                            "FontSize", "FontName", "FontColor", "FontBold", "FontItalic", "Left"};
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        QTest::addRow("%s before %s", qPrintable(order[i - 1]), qPrintable(order[i]))
-            << order[i] << order[i - 1];
-    }
-    // The place and the size are applied together, once their four keys are read.
-}
-
-void TimerWindowStartupTest::eachStepIsAppliedBeforeTheNextKeyIsRead() {
-    QFETCH(QString, whenRead);
-    QFETCH(QString, alreadyApplied);
-    test::TestProgram test;
-    presetEverythingChanged(test);
-    presetSharedValues(test.program.shared);
-    frmMain window(test.program);
-    test.forms.timer = &window;
-    const Key applied = keyNamed(alreadyApplied);
-    QVariant seen;
-    test.store.onRead = [&](std::string_view key) {
-        if (key == whenRead.toStdString()) {
-            seen = observe(applied, window, test.program.shared);
-        }
-    };
-
-    window.showForm();
-
-    for (const StoredSetting& setting : everythingChanged()) {
-        if (setting.key == applied) {
-            QCOMPARE(seen, setting.applied);
-        }
-    }
-}
-
-void TimerWindowStartupTest::theLabelIsCentredBeforeThePlaceIsRead() {
-    test::TestProgram test;
-    presetEverythingChanged(test);
-    frmMain window(test.program);
-    test.forms.timer = &window;
-    bool centred = false;
-    bool fitted = false;
-    test.store.onRead = [&](std::string_view key) {
-        if (key == "Left") {
-            centred = test::labelCentred(window);
-            fitted = window.Label1->size() == window.Label1->sizeHint();
-        }
-    };
-
-    window.showForm();
-
-    QVERIFY(centred);
-    QVERIFY(fitted);
 }
 
 void TimerWindowStartupTest::appliesEveryStoredValue() {
