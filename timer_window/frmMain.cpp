@@ -252,11 +252,11 @@ void frmMain::Form_Resize() {
         return;
     }
     if (const std::optional<TwipsRect> outer = placement_.takeUserResize()) {
-        // A failed write is retried with the next size change; nothing else depends on it.
-        (void)saveSetting(program_.store, Key::Width,
-                          singleText(static_cast<float>(outer->width), program_.regional));
-        (void)saveSetting(program_.store, Key::Height,
-                          singleText(static_cast<float>(outer->height), program_.regional));
+        // A failed write is told once, and tried again with the next size change.
+        program_.writer.save(Key::Width,
+                             singleText(static_cast<float>(outer->width), program_.regional));
+        program_.writer.save(Key::Height,
+                             singleText(static_cast<float>(outer->height), program_.regional));
     }
 }
 
