@@ -47,8 +47,7 @@ TEST(ReadSetting, UsesTavriosSectionAndTheDeclaredDefault) {
     EXPECT_EQ(readSetting(store, Key::FontName), "");
     EXPECT_EQ(readSetting(store, Key::What, kWhatDefaultForTitleBox), "");
 
-    ASSERT_TRUE(saveSetting(store, Key::FontColor, "255").ok());
-    EXPECT_EQ(store.read("Tavrio", "Settings", "FontColor"), "255");
+    ASSERT_TRUE(store.write("Tavrio", "Settings", "FontColor", "255").ok());
     EXPECT_EQ(readSetting(store, Key::FontColor), "255");
     EXPECT_EQ(readSetting(store, Key::FontColor, "0"), "255");
 }

@@ -31,7 +31,7 @@ public:
 StoredLook lookOf(const std::vector<std::pair<Key, const char*>>& stored) {
     MemorySettingsStore store;
     for (const auto& [key, text] : stored) {
-        EXPECT_TRUE(saveSetting(store, key, text).ok());
+        EXPECT_TRUE(store.write(kAppName, kSection, keyName(key), text).ok());
     }
     return readStoredLook(store, kUs, "Arial");
 }
@@ -107,7 +107,7 @@ TEST(StoredLook, TheBorderStyleIsOneOfTheSix) {
          {Case{"0", 0}, Case{"5", 5}, Case{"4.5", 4}, Case{"6", std::nullopt},
           Case{"-1", std::nullopt}, Case{"40000", std::nullopt}, Case{"tool", std::nullopt}}) {
         MemorySettingsStore store;
-        ASSERT_TRUE(saveSetting(store, Key::BS, c.stored).ok());
+        ASSERT_TRUE(store.write(kAppName, kSection, "BS", c.stored).ok());
         EXPECT_EQ(readStoredLook(store, kUs, "Arial").borderStyle, c.style) << c.stored;
         EXPECT_EQ(readBorderStyle(store, kUs), c.style) << c.stored;
     }
