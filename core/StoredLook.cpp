@@ -4,48 +4,15 @@
 #include "SettingKeys.h"
 
 #include <type_traits>
+#include <utility>
 
 namespace tavrio {
 
 namespace {
 
+// The stored text as the kind says, none when it does not convert.
 template <ReadAs As>
-struct ValueOf;
-template <>
-struct ValueOf<ReadAs::Int16> {
-    using type = std::int16_t;
-};
-template <>
-struct ValueOf<ReadAs::Int32> {
-    using type = std::int32_t;
-};
-template <>
-struct ValueOf<ReadAs::Byte> {
-    using type = std::uint8_t;
-};
-template <>
-struct ValueOf<ReadAs::Single> {
-    using type = float;
-};
-template <>
-struct ValueOf<ReadAs::Boolean> {
-    using type = bool;
-};
-template <>
-struct ValueOf<ReadAs::Date> {
-    using type = DateValue;
-};
-template <>
-struct ValueOf<ReadAs::Text> {
-    using type = std::string;
-};
-
-template <Key K>
-using ValueOfKey = typename ValueOf<keyInfo(K).readAs>::type;
-
-template <ReadAs As>
-std::optional<typename ValueOf<As>::type> convert(std::string_view text,
-                                                  const RegionalSettings& regional) {
+auto convert(std::string_view text, const RegionalSettings& regional) {
     if constexpr (As == ReadAs::Int16) {
         return toInt16(text, regional);
     } else if constexpr (As == ReadAs::Int32) {
@@ -59,9 +26,14 @@ std::optional<typename ValueOf<As>::type> convert(std::string_view text,
     } else if constexpr (As == ReadAs::Date) {
         return toDate(text, regional);
     } else {
-        return std::string{text};
+        return std::optional<std::string>{text};
     }
 }
+
+// The value a key holds, as the table declares its kind.
+template <Key K>
+using ValueOfKey = typename decltype(convert<keyInfo(K).readAs>(
+    std::string_view{}, std::declval<const RegionalSettings&>()))::value_type;
 
 template <typename Value>
 struct Read {
@@ -93,8 +65,7 @@ ValueOfKey<K> defaultOf(const RegionalSettings& regional) {
 
 } // namespace
 
-// The order of the reads is the order of the table, which is the order in which earlier versions
-// read, and so the order a store's observers (and a slow disk) have always seen.
+// The keys are read in the table's order, the order in which the program has always read them.
 StoredLook readStoredLook(SettingsStore& store, const RegionalSettings& regional,
                           std::string_view labelFontName) {
     StoredLook look;
