@@ -69,8 +69,6 @@ private slots:
     void aTextThatDoesNotReadIsMarkedUntilOneDoes_data();
     void aTextThatDoesNotReadIsMarkedUntilOneDoes();
     void aTextBegunAfterLeavingTheBoxFallsBackToWhatItLeft();
-    void clearingABoxKeepsTheTarget_data();
-    void clearingABoxKeepsTheTarget();
     void textSetByTheProgramRunsTheHandlerAtOnce_data();
     void textSetByTheProgramRunsTheHandlerAtOnce();
     void theTitleReachesCaptionAndStoreOnEveryKeystroke_data();
@@ -189,30 +187,6 @@ void TargetEntryTest::aTextBegunAfterLeavingTheBoxFallsBackToWhatItLeft() {
     QTest::keyClicks(window->txtDate, QStringLiteral(" 25:00"));
     QCOMPARE(test.program.shared.TargetDate, at(2009, 2, 10));
     QVERIFY(window->txtDate->unreadable());
-}
-
-void TargetEntryTest::clearingABoxKeepsTheTarget_data() {
-    QTest::addColumn<bool>("dateBox");
-    QTest::newRow("date box") << true;
-    QTest::newRow("time box") << false;
-}
-
-void TargetEntryTest::clearingABoxKeepsTheTarget() {
-    QFETCH(bool, dateBox);
-
-    test::TestProgram test;
-    test.program.shared.TargetDate = at(2007, 2, 10);
-    test.program.shared.TargetTime = timeOfDay(19, 23);
-    test::LoadedSettingsWindow window(test);
-    QLineEdit* const box = dateBox ? window->txtDate : window->txtTime;
-
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(box, Qt::Key_Backspace);
-
-    QCOMPARE(box->text(), QString());
-    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
-    QCOMPARE(test.program.shared.TargetTime, timeOfDay(19, 23));
-    QCOMPARE(window->Calendar1->selectedDate(), QDate(2007, 2, 10));
 }
 
 void TargetEntryTest::textSetByTheProgramRunsTheHandlerAtOnce_data() {

@@ -111,15 +111,6 @@ QString nameOf(Key key) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-Key keyNamed(const QString& name) {
-    for (const KeyInfo& info : kKeys) {
-        if (nameOf(info.key) == name) {
-            return info.key;
-        }
-    }
-    qFatal("no key %s", qPrintable(name));
-}
-
 } // namespace
 
 class TimerWindowStartupTest : public QObject {
@@ -162,41 +153,28 @@ void TimerWindowStartupTest::aValueThatIsNotAppliedLeavesWhatWasThere_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("text");
 
+    // A text of each key that does not convert (which texts do is the conversions' to say), and
+    // the values the window or its label refuses.
     const std::vector<std::pair<const char*, const char*>> rows{
         {"BS", "9"},
-        {"BS", "-1"},
-        {"BS", "tool"},
-        {"BS", "40000"},
         {"tvDate", "soon"},
-        {"tvDate", "0"},
-        {"tvDate", ""},
-        {"tvDate", "2/30/2026"},
         {"tvTime", "25:00"},
-        {"tvTime", "teatime"},
         {"tvTrans", "300"},
-        {"tvTrans", "-1"},
-        {"tvTrans", "half"},
-        {"tvTrans", ""},
         {"tvHide", "maybe"},
         {"FontSize", "big"},
         {"FontSize", "0"},
         {"FontSize", "5000"},
         {"FontName", ""},
-        {"FontColor", "16777216"},
         {"FontColor", "-1"},
-        {"FontColor", "red"},
+        {"FontColor", "16777216"},
         {"FontBold", "maybe"},
         {"FontItalic", "maybe"},
         {"Left", "west"},
         {"Left", "0"},
-        {"Left", "3000000000"},
-        {"Top", "north"},
         {"Top", "0"},
         {"Width", "wide"},
-        {"Width", ""},
         {"Width", "0"},
         {"Width", "-6000"},
-        {"Height", "tall"},
         {"Height", "0"},
     };
     for (const auto& [key, text] : rows) {
@@ -211,7 +189,7 @@ void TimerWindowStartupTest::aValueThatIsNotAppliedLeavesWhatWasThere_data() {
 void TimerWindowStartupTest::aValueThatIsNotAppliedLeavesWhatWasThere() {
     QFETCH(QString, key);
     QFETCH(QString, text);
-    const Key notApplied = keyNamed(key);
+    const Key notApplied = keyNamed(key.toStdString()).value();
     test::TestProgram test;
     presetEverythingChanged(test);
     test.store.preset(notApplied, text.toStdString());
@@ -261,12 +239,8 @@ void TimerWindowStartupTest::opacityFromTheStore_data() {
     QTest::addColumn<int>("opacity");
 
     QTest::newRow("0 stays 0") << "0" << 0;
-    QTest::newRow("1") << "1" << 1;
     QTest::newRow("128") << "128" << 128;
-    QTest::newRow("255") << "255" << 255;
-    QTest::newRow("a fraction rounds to even") << "128.5" << 128;
     QTest::newRow("300 falls back to opaque") << "300" << 255;
-    QTest::newRow("letters fall back to opaque") << "half" << 255;
 }
 
 void TimerWindowStartupTest::opacityFromTheStore() {
@@ -287,10 +261,7 @@ void TimerWindowStartupTest::backgroundHidingFromTheStore_data() {
     QTest::addColumn<bool>("hidden");
 
     QTest::newRow("1") << "1" << true;
-    QTest::newRow("True") << "True" << true;
-    QTest::newRow("-1") << "-1" << true;
     QTest::newRow("0") << "0" << false;
-    QTest::newRow("False") << "False" << false;
 }
 
 void TimerWindowStartupTest::backgroundHidingFromTheStore() {
@@ -322,7 +293,6 @@ void TimerWindowStartupTest::aFirstStartShowsTheWholeText() {
 
     const auto window = test::startTimerWindow(test);
 
-    QCOMPARE(test.store.readKeys().size(), 15);
     QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
     QCOMPARE(window->windowTitle(), QStringLiteral("Tavrio To ??"));
     QCOMPARE(window->borderStyle(), 5);
