@@ -2,9 +2,9 @@
 //
 // Every text of the box that reads takes effect at once. A text that does not read brings back
 // what was in force when the user began the box's current text, never a reading on the way to it
-// ("2/29/2020" on the way to an unreadable "2/29/2027"). A new text begins when the user comes
-// back to the box or confirms it. Only the user's texts are a change of the user's: a text the
-// program puts into the box is read like any other, but leaves that as it was.
+// ("2/29/2024" while it is edited into an unreadable "2/29/2027"). A new text begins when the user
+// comes back to the box or confirms it. Only the user's texts are a change of the user's: a text
+// the program puts into the box is read like any other, but leaves that as it was.
 #pragma once
 
 #include "DateValue.h"
