@@ -38,40 +38,46 @@ QString helpHint() {
     return QCoreApplication::translate("CommandLine", "Try --help for the options.");
 }
 
-} // namespace
+// The options Tavrio itself answers to, as --help lists them.
+struct ProgramOptions {
+    QCommandLineOption help;
+    QCommandLineOption version;
+    QCommandLineOption print;
+    QCommandLineOption watch;
+    QCommandLineOption settings;
+};
 
-CommandLine parseCommandLine(const QStringList& arguments) {
-    QCommandLineParser parser;
-    //: The first line of tavrio --help, under Qt's "Usage:" line.
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "CommandLine", "Counts down to a date and time on a translucent, always-on-top window."));
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help(
-        {QStringLiteral("h"), QStringLiteral("help")},
-        //: tavrio --help: what --help does.
-        QCoreApplication::translate("CommandLine", "Shows this help and exits."));
-    const QCommandLineOption version(
-        {QStringLiteral("v"), QStringLiteral("version")},
-        //: tavrio --help: what --version does.
-        QCoreApplication::translate("CommandLine", "Shows the version and exits."));
-    //: tavrio --help: what --print does. It needs no display (no desktop, an SSH session).
-    const QCommandLineOption print(
-        QStringLiteral("print"),
-        QCoreApplication::translate("CommandLine",
-                                    "Prints the countdown for the stored target (as the window "
-                                    "shows it) and exits, without a display."));
-    //: tavrio --help: what --watch does; --print is the option's name, never translated.
-    const QCommandLineOption watch(
-        QStringLiteral("watch"),
-        QCoreApplication::translate("CommandLine", "With --print: prints a new line every second, "
-                                                   "for status bars, until interrupted."));
-    //: tavrio --help: what --settings does: the way back to a timer window the user cannot
-    //: reach (invisible, off the screen).
-    const QCommandLineOption settings(
-        QStringLiteral("settings"),
-        QCoreApplication::translate(
-            "CommandLine", "Opens the settings window as well, for a timer window out of reach."));
-    parser.addOptions({help, version, print, watch, settings});
+ProgramOptions programOptions() {
+    return {
+        QCommandLineOption(
+            {QStringLiteral("h"), QStringLiteral("help")},
+            //: tavrio --help: what --help does.
+            QCoreApplication::translate("CommandLine", "Shows this help and exits.")),
+        QCommandLineOption(
+            {QStringLiteral("v"), QStringLiteral("version")},
+            //: tavrio --help: what --version does.
+            QCoreApplication::translate("CommandLine", "Shows the version and exits.")),
+        //: tavrio --help: what --print does. It needs no display (no desktop, an SSH session).
+        QCommandLineOption(QStringLiteral("print"),
+                           QCoreApplication::translate(
+                               "CommandLine", "Prints the countdown for the stored target (as the "
+                                              "window shows it) and exits, without a display.")),
+        //: tavrio --help: what --watch does; --print is the option's name, never translated.
+        QCommandLineOption(QStringLiteral("watch"),
+                           QCoreApplication::translate(
+                               "CommandLine", "With --print: prints a new line every second, "
+                                              "for status bars, until interrupted.")),
+        //: tavrio --help: what --settings does: the way back to a timer window the user cannot
+        //: reach (invisible, off the screen).
+        QCommandLineOption(QStringLiteral("settings"),
+                           QCoreApplication::translate("CommandLine",
+                                                       "Opens the settings window as well, for a "
+                                                       "timer window out of reach.")),
+    };
+}
+
+// Qt's own options, accepted and left out of --help.
+void addQtOptions(QCommandLineParser& parser) {
     for (const QString& name : kQtOptionsWithValue) {
         QCommandLineOption option(name, QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -82,24 +88,21 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
+}
 
+CommandLine failure(const QString& message) {
     CommandLine result;
-    if (!parser.parse(arguments)) {
-        result.action = CommandLine::Action::Fail;
-        result.output = parser.errorText() + u'\n' + helpHint();
-        result.exitCode = 2;
-        return result;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        result.action = CommandLine::Action::Fail;
-        //: An error on the command line; %1 is the argument given.
-        result.output = QCoreApplication::translate("CommandLine", "Unexpected argument: %1")
-                            .arg(parser.positionalArguments().constFirst()) +
-                        u'\n' + helpHint();
-        result.exitCode = 2;
-        return result;
-    }
-    if (parser.isSet(help)) {
+    result.action = CommandLine::Action::Fail;
+    result.output = message;
+    result.exitCode = 2;
+    return result;
+}
+
+// What a command line that parsed asks for.
+CommandLine chosen(const QCommandLineParser& parser, const ProgramOptions& options,
+                   const QStringList& arguments) {
+    CommandLine result;
+    if (parser.isSet(options.help)) {
         result.action = CommandLine::Action::Help;
         // Without an application object the parser cannot name the program itself.
         result.output = parser.helpText().replace(QStringLiteral("<executable_name>"),
@@ -108,24 +111,47 @@ CommandLine parseCommandLine(const QStringList& arguments) {
                                                       : QFileInfo(arguments.first()).fileName());
         return result;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(options.version)) {
         result.action = CommandLine::Action::Version;
         result.output = QStringLiteral("Tavrio %1").arg(QString::fromLatin1(kVersionText));
         return result;
     }
-    if (parser.isSet(watch) && !parser.isSet(print)) {
-        result.action = CommandLine::Action::Fail;
+    if (parser.isSet(options.watch) && !parser.isSet(options.print)) {
         //: An error on the command line: --watch without --print. Option names are never
         //: translated.
-        result.output = QCoreApplication::translate("CommandLine", "--watch goes with --print.");
-        result.exitCode = 2;
-        return result;
+        return failure(QCoreApplication::translate("CommandLine", "--watch goes with --print."));
     }
-    result.action = parser.isSet(print) ? CommandLine::Action::Print : CommandLine::Action::Run;
-    result.watch = parser.isSet(watch);
-    result.openSettings = parser.isSet(settings);
+    result.action =
+        parser.isSet(options.print) ? CommandLine::Action::Print : CommandLine::Action::Run;
+    result.watch = parser.isSet(options.watch);
+    result.openSettings = parser.isSet(options.settings);
     result.display = parser.value(QStringLiteral("display"));
     return result;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    //: The first line of tavrio --help, under Qt's "Usage:" line.
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Counts down to a date and time on a translucent, always-on-top window."));
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const ProgramOptions options = programOptions();
+    parser.addOptions(
+        {options.help, options.version, options.print, options.watch, options.settings});
+    addQtOptions(parser);
+
+    if (!parser.parse(arguments)) {
+        return failure(parser.errorText() + u'\n' + helpHint());
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        //: An error on the command line; %1 is the argument given.
+        return failure(QCoreApplication::translate("CommandLine", "Unexpected argument: %1")
+                           .arg(parser.positionalArguments().constFirst()) +
+                       u'\n' + helpHint());
+    }
+    return chosen(parser, options, arguments);
 }
 
 std::vector<char*> withoutCaptionOptions(int argc, char** argv) {

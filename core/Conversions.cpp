@@ -26,79 +26,106 @@ struct DecimalText {
     std::int64_t magnitude = 0;
 };
 
-std::optional<DecimalText> scanDecimal(std::string_view text, std::string_view decimalSeparator) {
-    text = trimBlanks(text);
-    DecimalText number;
-    std::size_t pos = 0;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        number.negative = text[pos] == '-';
-        if (number.negative) {
-            number.plain += '-';
-        }
-        ++pos;
-    }
+// Reads a decimal number's text left to right: sign, digits, fraction, exponent.
+class DecimalScan {
+public:
+    explicit DecimalScan(std::string_view text)
+        : text_(trimBlanks(text)) {}
 
-    std::int64_t integerDigits = 0;
-    std::int64_t leadingZeros = 0; // zeros before the first non-zero digit, fraction included
-    bool nonZeroSeen = false;
-    std::size_t digitCount = 0;
-    const auto takeDigits = [&](bool inFraction) {
-        while (pos < text.size() && isDigit(text[pos])) {
-            if (!nonZeroSeen && text[pos] == '0') {
-                ++leadingZeros;
-            } else {
-                nonZeroSeen = true;
-            }
-            if (!inFraction) {
-                ++integerDigits;
-            }
-            number.plain += text[pos];
-            ++digitCount;
-            ++pos;
-        }
-    };
-    takeDigits(false);
-    if (!decimalSeparator.empty() && text.substr(pos).starts_with(decimalSeparator)) {
-        pos += decimalSeparator.size();
-        if (digitCount == 0) {
-            number.plain += '0';
-        }
-        number.plain += '.';
-        takeDigits(true);
-    }
-    if (digitCount == 0) {
-        return std::nullopt;
-    }
-
-    std::int64_t exponent = 0;
-    if (pos < text.size() && (text[pos] == 'e' || text[pos] == 'E')) {
-        number.plain += 'e';
-        ++pos;
-        bool negativeExponent = false;
-        if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-            negativeExponent = text[pos] == '-';
-            number.plain += text[pos];
-            ++pos;
-        }
-        const std::size_t exponentStart = pos;
-        constexpr std::int64_t kSaturated = std::int64_t{1} << 40;
-        while (pos < text.size() && isDigit(text[pos])) {
-            exponent = std::min(kSaturated, exponent * 10 + (text[pos] - '0'));
-            number.plain += text[pos];
-            ++pos;
-        }
-        if (pos == exponentStart) {
+    std::optional<DecimalText> run(std::string_view decimalSeparator) {
+        takeSign();
+        if (!takeMantissa(decimalSeparator)) {
             return std::nullopt;
         }
-        if (negativeExponent) {
-            exponent = -exponent;
+        const std::optional<std::int64_t> exponent = takeExponent();
+        if (!exponent || pos_ != text_.size()) {
+            return std::nullopt;
+        }
+        number_.magnitude = integerDigits_ - leadingZeros_ - 1 + *exponent;
+        return number_;
+    }
+
+private:
+    bool at(char c) const { return pos_ < text_.size() && text_[pos_] == c; }
+    bool atDigit() const { return pos_ < text_.size() && isDigit(text_[pos_]); }
+
+    void takeSign() {
+        if (at('+') || at('-')) {
+            number_.negative = at('-');
+            if (number_.negative) {
+                number_.plain += '-';
+            }
+            ++pos_;
         }
     }
-    if (pos != text.size()) {
-        return std::nullopt;
+
+    // False when there is not one digit before the exponent.
+    bool takeMantissa(std::string_view decimalSeparator) {
+        takeDigits(false);
+        if (!decimalSeparator.empty() && text_.substr(pos_).starts_with(decimalSeparator)) {
+            pos_ += decimalSeparator.size();
+            if (digitCount_ == 0) {
+                number_.plain += '0';
+            }
+            number_.plain += '.';
+            takeDigits(true);
+        }
+        return digitCount_ > 0;
     }
-    number.magnitude = integerDigits - leadingZeros - 1 + exponent;
-    return number;
+
+    void takeDigits(bool inFraction) {
+        while (atDigit()) {
+            if (!nonZeroSeen_ && text_[pos_] == '0') {
+                ++leadingZeros_;
+            } else {
+                nonZeroSeen_ = true;
+            }
+            if (!inFraction) {
+                ++integerDigits_;
+            }
+            number_.plain += text_[pos_];
+            ++digitCount_;
+            ++pos_;
+        }
+    }
+
+    // 0 without one; none for an "E" without digits.
+    std::optional<std::int64_t> takeExponent() {
+        if (!at('e') && !at('E')) {
+            return 0;
+        }
+        number_.plain += 'e';
+        ++pos_;
+        const bool negative = at('-');
+        if (at('+') || at('-')) {
+            number_.plain += text_[pos_];
+            ++pos_;
+        }
+        const std::size_t start = pos_;
+        constexpr std::int64_t kSaturated = std::int64_t{1} << 40;
+        std::int64_t exponent = 0;
+        while (atDigit()) {
+            exponent = std::min(kSaturated, exponent * 10 + (text_[pos_] - '0'));
+            number_.plain += text_[pos_];
+            ++pos_;
+        }
+        if (pos_ == start) {
+            return std::nullopt;
+        }
+        return negative ? -exponent : exponent;
+    }
+
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    DecimalText number_;
+    std::int64_t integerDigits_ = 0;
+    std::int64_t leadingZeros_ = 0; // zeros before the first non-zero digit, fraction included
+    bool nonZeroSeen_ = false;
+    std::size_t digitCount_ = 0;
+};
+
+std::optional<DecimalText> scanDecimal(std::string_view text, std::string_view decimalSeparator) {
+    return DecimalScan(text).run(decimalSeparator);
 }
 
 // Like strtod: a value too large for the type becomes an infinity, one too small a zero.
@@ -135,6 +162,68 @@ std::optional<Integer> readWhole(std::string_view text, const RegionalSettings& 
         return std::nullopt;
     }
     return static_cast<Integer>(whole);
+}
+
+// A finite non-zero float's shortest decimal digits, without sign or point, and the power of ten
+// of the first one: 1.5e-7 is "15" and -7.
+struct ShortestDigits {
+    std::string digits;
+    int exponent = 0;
+};
+
+ShortestDigits shortestDigits(float value) {
+    char buffer[32];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
+    const std::string_view scientific(buffer, static_cast<std::size_t>(written.ptr - buffer));
+    const std::size_t exponentMark = scientific.find('e');
+    ShortestDigits shortest;
+    for (const char c : scientific.substr(0, exponentMark)) {
+        if (isDigit(c)) {
+            shortest.digits += c;
+        }
+    }
+    for (const char c : scientific.substr(exponentMark + 1)) {
+        if (isDigit(c)) {
+            shortest.exponent = shortest.exponent * 10 + (c - '0');
+        }
+    }
+    if (scientific[exponentMark + 1] == '-') {
+        shortest.exponent = -shortest.exponent;
+    }
+    return shortest;
+}
+
+// 1,5E+20, 1E-7.
+std::string withExponent(const ShortestDigits& shortest, std::string_view decimalSeparator) {
+    std::string text(1, shortest.digits.front());
+    if (shortest.digits.size() > 1) {
+        text += decimalSeparator;
+        text += shortest.digits.substr(1);
+    }
+    text += shortest.exponent < 0 ? "E-" : "E+";
+    text += std::to_string(std::abs(shortest.exponent));
+    return text;
+}
+
+// 0,0015, 4680, 10,5.
+std::string withoutExponent(const ShortestDigits& shortest, std::string_view decimalSeparator) {
+    const std::string& digits = shortest.digits;
+    std::string text;
+    if (shortest.exponent < 0) {
+        text += '0';
+        text += decimalSeparator;
+        text.append(static_cast<std::size_t>(-shortest.exponent - 1), '0');
+        return text + digits;
+    }
+    const auto integerDigits = static_cast<std::size_t>(shortest.exponent) + 1;
+    if (digits.size() <= integerDigits) {
+        return digits + std::string(integerDigits - digits.size(), '0');
+    }
+    text += digits.substr(0, integerDigits);
+    text += decimalSeparator;
+    text += digits.substr(integerDigits);
+    return text;
 }
 
 } // namespace
@@ -207,60 +296,16 @@ std::string singleText(float value, const RegionalSettings& regional) {
     if (value == 0.0f) {
         return "0"; // negative zero too: it compares equal and "-0" would only puzzle a reader
     }
-
-    // The shortest digits that read back to the same float, then laid out by hand so that the
-    // decimal separator is the regional one and ordinary magnitudes get no exponent.
-    char buffer[32];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific);
-    const std::string_view scientific(buffer, static_cast<std::size_t>(written.ptr - buffer));
-    const std::size_t exponentMark = scientific.find('e');
-    std::string digits;
-    for (const char c : scientific.substr(0, exponentMark)) {
-        if (isDigit(c)) {
-            digits += c;
-        }
-    }
-    int exponent = 0;
-    for (const char c : scientific.substr(exponentMark + 1)) {
-        if (isDigit(c)) {
-            exponent = exponent * 10 + (c - '0');
-        }
-    }
-    if (scientific[exponentMark + 1] == '-') {
-        exponent = -exponent;
-    }
-
-    std::string text = value < 0 ? "-" : "";
+    // The shortest digits that read back to the same float, laid out by hand so that the decimal
+    // separator is the regional one and ordinary magnitudes get no exponent.
+    const std::string sign = value < 0 ? "-" : "";
+    const ShortestDigits shortest = shortestDigits(value);
     constexpr int kSmallestPlain = -5;
     constexpr int kLargestPlain = 15;
-    if (exponent < kSmallestPlain || exponent >= kLargestPlain) {
-        text += digits.front();
-        if (digits.size() > 1) {
-            text += regional.decimalSeparator;
-            text += digits.substr(1);
-        }
-        text += exponent < 0 ? "E-" : "E+";
-        text += std::to_string(std::abs(exponent));
-        return text;
+    if (shortest.exponent < kSmallestPlain || shortest.exponent >= kLargestPlain) {
+        return sign + withExponent(shortest, regional.decimalSeparator);
     }
-    if (exponent < 0) {
-        text += '0';
-        text += regional.decimalSeparator;
-        text.append(static_cast<std::size_t>(-exponent - 1), '0');
-        text += digits;
-        return text;
-    }
-    const auto integerDigits = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= integerDigits) {
-        text += digits;
-        text.append(integerDigits - digits.size(), '0');
-        return text;
-    }
-    text += digits.substr(0, integerDigits);
-    text += regional.decimalSeparator;
-    text += digits.substr(integerDigits);
-    return text;
+    return sign + withoutExponent(shortest, regional.decimalSeparator);
 }
 
 } // namespace tavrio

@@ -1,8 +1,9 @@
-// The stored settings, declared once: name, default and how the text is read. Nothing
-// else in the program spells a key name or a default.
+// The stored settings, declared once: name, default, how the text is read and which values are
+// taken. Nothing else in the program spells a key name, a default or a range.
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
@@ -35,6 +36,16 @@ enum class Key {
     tvNotified,
 };
 
+// The whole numbers a key takes where they are fewer than its type holds.
+struct WholeRange {
+    std::int32_t lowest;
+    std::int32_t highest;
+
+    constexpr bool contains(std::int32_t value) const {
+        return value >= lowest && value <= highest;
+    }
+};
+
 struct KeyInfo {
     Key key;
     std::string_view name;
@@ -42,10 +53,14 @@ struct KeyInfo {
     // label's current face.
     std::optional<std::string_view> defaultText;
     ReadAs readAs;
+    // A value outside is skipped as one that does not convert; none where the type's own range
+    // is the key's.
+    std::optional<WholeRange> range = std::nullopt;
 };
 
 inline constexpr std::array<KeyInfo, 15> kKeys{{
-    {Key::BS, "BS", "5", ReadAs::Int16},
+    // The six entries of the border-style list.
+    {Key::BS, "BS", "5", ReadAs::Int16, WholeRange{0, 5}},
     {Key::What, "What", "??", ReadAs::Text},
     {Key::tvDate, "tvDate", "0", ReadAs::Date},
     {Key::tvTime, "tvTime", "0", ReadAs::Date},

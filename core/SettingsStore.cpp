@@ -20,8 +20,4 @@ std::string readSetting(SettingsStore& store, Key key, std::string_view defaultT
     return GetSetting(store, kAppName, kSection, keyName(key), defaultText);
 }
 
-WriteResult saveSetting(SettingsStore& store, Key key, std::string_view text) {
-    return SaveSetting(store, kAppName, kSection, keyName(key), text);
-}
-
 } // namespace tavrio

@@ -69,9 +69,9 @@ WriteResult SaveSetting(SettingsStore& store, std::string_view appName, std::str
                         std::string_view key, std::string_view text);
 
 // The same for Tavrio's own keys, under "Tavrio" / "Settings" and with each key's declared
-// default (a reader with a different default passes it).
+// default (a reader with a different default passes it). Tavrio's own writes go through the
+// SettingsWriter, which tells the user about a failure.
 std::string readSetting(SettingsStore& store, Key key);
 std::string readSetting(SettingsStore& store, Key key, std::string_view defaultText);
-WriteResult saveSetting(SettingsStore& store, Key key, std::string_view text);
 
 } // namespace tavrio

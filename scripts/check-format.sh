@@ -6,7 +6,7 @@ clang_format=${CLANG_FORMAT:-clang-format}
 if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
     mapfile -t files < <(git ls-files -co --exclude-standard -- '*.cpp' '*.h')
 else
-    mapfile -t files < <(find core platform module timer_window settings_window app tests bench \
+    mapfile -t files < <(find core platform settings_file module timer_window settings_window app tests bench \
         -name '*.cpp' -o -name '*.h' 2>/dev/null)
 fi
 existing=()

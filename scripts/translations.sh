@@ -22,7 +22,7 @@ fi
 command -v "$lupdate" >/dev/null || { echo "missing: Qt's lupdate (qt6-l10n-tools)" >&2; exit 2; }
 
 # Every folder whose code shows texts; core/ has none (it holds no Qt).
-readonly SOURCES=(app module platform settings_window timer_window)
+readonly SOURCES=(app module platform settings_file settings_window timer_window)
 
 # update [-no-obsolete] FILE...
 update() {

@@ -10,6 +10,7 @@
 #include "Program.h"
 #include "ProgramTexts.h"
 #include "SettingsWindowAccessible.h"
+#include "StoredLook.h"
 #include "Twips.h"
 #include "Version.h"
 #include "WindowEffects.h"
@@ -234,9 +235,9 @@ void frmSettings::connectHandlers() {
     connect(txtDate, &QLineEdit::textChanged, this, &frmSettings::txtDate_Change);
     connect(txtTime, &QLineEdit::textChanged, this, &frmSettings::txtTime_Change);
     connect(txtDate, &EntryBox::textBegun, this,
-            [this] { beginText(date_, program_.shared.TargetDate); });
+            [this] { date_.begin(program_.shared.TargetDate); });
     connect(txtTime, &EntryBox::textBegun, this,
-            [this] { beginText(time_, program_.shared.TargetTime); });
+            [this] { time_.begin(program_.shared.TargetTime); });
     connect(Calendar1, &MonthCalendar::AfterUpdate, this, &frmSettings::Calendar1_AfterUpdate);
     connect(sldTrans, &ScrollSlider::Scroll, this, &frmSettings::sldTrans_Scroll);
     // The user's pick, also of the entry already chosen; not the program's own selection.
@@ -255,8 +256,8 @@ void frmSettings::Form_Load() {
     SharedValues& shared = program_.shared;
     const RegionalSettings& regional = program_.regional;
 
-    beginText(date_, shared.TargetDate);
-    beginText(time_, shared.TargetTime);
+    date_.begin(shared.TargetDate);
+    time_.begin(shared.TargetTime);
     // Each assignment runs the box's change handler at once, which reads the text back.
     if (shared.TargetDate != 0.0) {
         fill(*txtDate, date_, shared.TargetDate, entryDateText(shared.TargetDate, regional));
@@ -271,8 +272,7 @@ void frmSettings::Form_Load() {
     fillingTitle_ = false;
 
     shared.Updating = true;
-    const auto style = toInt16(readSetting(program_.store, Key::BS), regional);
-    if (style && *style >= 0 && *style < Combo1->count()) {
+    if (const auto style = readBorderStyle(program_.store, regional)) {
         Combo1->setCurrentIndex(*style);
     }
     chkHide->setChecked(shared.HideBackground);
@@ -289,10 +289,10 @@ void frmSettings::Form_Unload() {
 
 void frmSettings::storeChangedTargetAndOpacity() {
     const SharedValues& shared = program_.shared;
-    if (date_.changed) {
+    if (date_.changed()) {
         program_.writer.save(Key::tvDate, storedDateText(shared.TargetDate));
     }
-    if (time_.changed) {
+    if (time_.changed()) {
         program_.writer.save(Key::tvTime, storedDateText(shared.TargetTime));
     }
     if (opacityChanged_) {
@@ -343,7 +343,7 @@ void frmSettings::mnuExit_Click() {
 void frmSettings::Calendar1_AfterUpdate() {
     SharedValues& shared = program_.shared;
     txtDate->setText(qs(calendarPickText(Calendar1->Value(), program_.regional)));
-    beginText(date_, shared.TargetDate);
+    date_.begin(shared.TargetDate);
     if (txtTime->text().isEmpty()) {
         fill(*txtTime, time_, shared.TargetTime,
              entryTimeText(shared.TargetTime, program_.regional));
@@ -359,31 +359,19 @@ void frmSettings::txtTime_Change() {
     takeText(*txtTime, time_, program_.shared.TargetTime);
 }
 
-void frmSettings::takeText(EntryBox& box, TypedValue& typed, DateValue& value) {
+void frmSettings::takeText(EntryBox& box, TypedEntry& entry, DateValue& value) {
     const QString text = box.text();
-    if (const auto read = readDateText(text.toStdString(), program_.regional)) {
-        value = *read;
-        typed.changed = true;
-        box.setUnreadable(false);
-        return;
-    }
-    value = typed.valueBefore;
-    typed.changed = typed.changedBefore;
+    const TypedEntry::Outcome outcome = entry.take(text.toStdString(), program_.regional);
+    value = outcome.value;
     // An empty box is no mistake: it is where every new text starts.
-    box.setUnreadable(!text.trimmed().isEmpty());
+    box.setUnreadable(!outcome.read && !text.trimmed().isEmpty());
 }
 
-void frmSettings::beginText(TypedValue& typed, DateValue value) {
-    typed.valueBefore = value;
-    typed.changedBefore = typed.changed;
-}
-
-void frmSettings::fill(EntryBox& box, TypedValue& typed, DateValue& value,
+void frmSettings::fill(EntryBox& box, TypedEntry& entry, DateValue& value,
                        const std::string& text) {
-    const bool changed = typed.changed;
+    entry.startProgramText();
     box.setText(qs(text));
-    typed.changed = changed;
-    beginText(typed, value);
+    entry.endProgramText(value);
 }
 
 void frmSettings::txtWhat_Change() {

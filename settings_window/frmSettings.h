@@ -8,6 +8,7 @@
 #include "EntryBox.h"
 #include "MonthCalendar.h"
 #include "ScrollSlider.h"
+#include "TypedEntry.h"
 
 #include <QWidget>
 
@@ -89,27 +90,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // The target date or time as one of the boxes sets it.
-    struct TypedValue {
-        // The user set it in this window.
-        bool changed = false;
-        // What was in force when the user began the box's current text, which a text that does
-        // not read brings back, never a reading on the way to it ("2/29/20" on the way to an
-        // unreadable "2/29/2027").
-        DateValue valueBefore = 0;
-        bool changedBefore = false;
-    };
-
     void layOut();
     void fitTexts();
     void fitBorderStyleRow();
     void connectHandlers();
-    // A text that reads takes effect at once; one that does not brings back what was in force
-    // before the user began it, and marks the box.
-    void takeText(EntryBox& box, TypedValue& typed, DateValue& value);
-    static void beginText(TypedValue& typed, DateValue value);
+    // The box's text puts `value` in force as `entry` reads it; a text that does not read marks
+    // the box.
+    void takeText(EntryBox& box, TypedEntry& entry, DateValue& value);
     // The program's own text for a box: read like any other, but no change of the user's.
-    void fill(EntryBox& box, TypedValue& typed, DateValue& value, const std::string& text);
+    void fill(EntryBox& box, TypedEntry& entry, DateValue& value, const std::string& text);
     // After the timer window was re-created from the store: the target and opacity the windows
     // held before stay in force.
     void keepInForce(const SharedValues& held);
@@ -118,8 +107,8 @@ private:
     void returnTo(QWidget* control);
 
     Program& program_;
-    TypedValue date_;
-    TypedValue time_;
+    TypedEntry date_;
+    TypedEntry time_;
     bool opacityChanged_ = false;
     // The load puts the stored title into the title box.
     bool fillingTitle_ = false;

@@ -9,6 +9,7 @@
 #include "RemainingTime.h"
 #include "ScreenFit.h"
 #include "SpokenCountdownText.h"
+#include "StoredLook.h"
 #include "TimerWindowAccessible.h"
 #include "Twips.h"
 #include "WindowEffects.h"
@@ -128,64 +129,43 @@ void frmMain::Form_Activate() {
     Timer1_Timer();
 }
 
-// Each read applies its key or, when the text does not convert or the window refuses the value,
-// leaves what was there and goes on with the next key.
+// Each value the store gives is applied; one it does not give (its text does not convert) or that
+// the window refuses leaves what was there.
 void frmMain::loadSettings() {
-    SettingsStore& store = program_.store;
-    const RegionalSettings& regional = program_.regional;
     SharedValues& shared = program_.shared;
-
-    if (const auto style = toInt16(readSetting(store, Key::BS), regional)) {
-        setBorderStyle(*style);
+    const StoredLook look =
+        readStoredLook(program_.store, program_.regional, Label1->FontName().toStdString());
+    if (look.borderStyle) {
+        setBorderStyle(*look.borderStyle);
     }
-    setWindowTitle(timerCaption(qs(readSetting(store, Key::What))));
-    if (const auto date = toDate(readSetting(store, Key::tvDate), regional)) {
-        shared.TargetDate = *date;
+    setWindowTitle(timerCaption(qs(look.title)));
+    shared.TargetDate = look.targetDate.value_or(shared.TargetDate);
+    shared.TargetTime = look.targetTime.value_or(shared.TargetTime);
+    shared.Opacity = look.opacity;
+    shared.HideBackground = look.hideBackground.value_or(shared.HideBackground);
+    if (look.fontSize) {
+        Label1->setFontSize(*look.fontSize);
     }
-    if (const auto time = toDate(readSetting(store, Key::tvTime), regional)) {
-        shared.TargetTime = *time;
+    Label1->setFontName(qs(look.fontName));
+    if (look.fontColor) {
+        Label1->setForeColor(*look.fontColor);
     }
-    // A stored opacity that does not convert would leave the window invisible and unclickable
-    // with no way back but the settings file; it falls back to opaque instead.
-    shared.Opacity = toByte(readSetting(store, Key::tvTrans), regional).value_or(255);
-    if (const auto hide = toBoolean(readSetting(store, Key::tvHide), regional)) {
-        shared.HideBackground = *hide;
+    if (look.fontBold) {
+        Label1->setFontBold(*look.fontBold);
     }
-    const std::optional<std::string> fontSize = storedText(Key::FontSize);
-    if (const auto size = toSingle(fontSize.value_or("100"), regional)) {
-        Label1->setFontSize(*size);
-    }
-    Label1->setFontName(qs(readSetting(store, Key::FontName, Label1->FontName().toStdString())));
-    if (const auto color = toInt32(readSetting(store, Key::FontColor), regional)) {
-        Label1->setForeColor(*color);
-    }
-    if (const auto bold = toBoolean(readSetting(store, Key::FontBold), regional)) {
-        Label1->setFontBold(*bold);
-    }
-    if (const auto italic = toBoolean(readSetting(store, Key::FontItalic), regional)) {
-        Label1->setFontItalic(*italic);
+    if (look.fontItalic) {
+        Label1->setFontItalic(*look.fontItalic);
     }
     Form_Resize();
-    restorePlace(!fontSize.has_value());
+    restorePlace(look);
 
     shared.SettingsLoaded = true;
     ApplyWindowAlpha(*this, shared.Opacity, shared.HideBackground);
     placeTopmost();
 }
 
-void frmMain::restorePlace(bool noFontSize) {
-    const auto number = [this](const std::optional<std::string>& text) {
-        return text ? toInt32(*text, program_.regional) : std::nullopt;
-    };
-    StoredGeometry stored;
-    stored.left = number(storedText(Key::Left));
-    stored.top = number(storedText(Key::Top));
-    const std::optional<std::string> width = storedText(Key::Width);
-    const std::optional<std::string> height = storedText(Key::Height);
-    stored.width = number(width);
-    stored.height = number(height);
-
-    firstStart_ = noFontSize && !width && !height;
+void frmMain::restorePlace(const StoredLook& look) {
+    firstStart_ = look.firstStart;
     QSize unstoredClient = kDesignClientSize;
     if (firstStart_) {
         // Measured on the text the window is about to show.
@@ -193,7 +173,7 @@ void frmMain::restorePlace(bool noFontSize) {
                                              program_.now()));
         unstoredClient = fitToText(placement_.frame());
     }
-    placement_.restore(stored, unstoredClient);
+    placement_.restore(look.place, unstoredClient);
 }
 
 QSize frmMain::fitToText(const std::optional<FrameExtents>& frame) {
@@ -272,11 +252,11 @@ void frmMain::Form_Resize() {
         return;
     }
     if (const std::optional<TwipsRect> outer = placement_.takeUserResize()) {
-        // A failed write is retried with the next size change; nothing else depends on it.
-        (void)saveSetting(program_.store, Key::Width,
-                          singleText(static_cast<float>(outer->width), program_.regional));
-        (void)saveSetting(program_.store, Key::Height,
-                          singleText(static_cast<float>(outer->height), program_.regional));
+        // A failed write is told once, and tried again with the next size change.
+        program_.writer.save(Key::Width,
+                             singleText(static_cast<float>(outer->width), program_.regional));
+        program_.writer.save(Key::Height,
+                             singleText(static_cast<float>(outer->height), program_.regional));
     }
 }
 
@@ -408,10 +388,6 @@ TwipsRect frmMain::outerGeometryTwips() const {
 
 QRect frmMain::outerGeometry() const {
     return placement_.outerGeometry();
-}
-
-std::optional<std::string> frmMain::storedText(Key key) {
-    return program_.store.read(kAppName, kSection, keyName(key));
 }
 
 bool frmMain::event(QEvent* event) {

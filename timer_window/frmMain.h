@@ -18,6 +18,7 @@
 namespace tavrio {
 
 struct Program;
+struct StoredLook;
 
 class frmMain : public QWidget {
     Q_OBJECT
@@ -96,9 +97,8 @@ protected:
 
 private:
     void loadSettings();
-    // Reads Left, Top, Width and Height and places the window by them. With no font size stored
-    // either, it is a first start.
-    void restorePlace(bool noFontSize);
+    // Places the window where the store has it; on a first start at a size that shows its text.
+    void restorePlace(const StoredLook& look);
     // The client size that shows the whole text, for a first start: shrinks the shown text only
     // when even the screen is too small for it.
     QSize fitToText(const std::optional<FrameExtents>& frame);
@@ -111,7 +111,6 @@ private:
     // The countdown's accessible name, the words for the digits, as often as they may change.
     void speak(const Countdown& countdown, std::int64_t now);
     void armTimer();
-    std::optional<std::string> storedText(Key key);
 
     Program& program_;
     int borderStyle_ = 5;

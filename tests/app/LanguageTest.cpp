@@ -2,8 +2,9 @@
 // this test in (see CMakeLists.txt): LANGUAGE, else LC_ALL, LC_MESSAGES or LANG, chooses the
 // language, English when Tavrio has none of the user's; the regional forms of dates, times and
 // numbers follow LC_ALL, LC_TIME or LANG, whatever the language. TAVRIO_EXPECTED_LANGUAGE names
-// the column of the table that the texts must match, TAVRIO_EXPECTED_REGION the locale whose
-// conventions the regional settings must be.
+// the language the texts must be in, TAVRIO_EXPECTED_REGION the locale whose conventions the
+// regional settings must be. A translation is held to what a better one keeps too, never to its
+// wording.
 #include "CommandLine.h"
 #include "FontDialog.h"
 #include "FormsEngine.h"
@@ -30,6 +31,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 namespace tavrio {
@@ -38,66 +40,56 @@ namespace {
 
 struct Text {
     const char* what;
-    const char* en;
-    const char* de;
-    const char* ja;
+    // The program's own words, which English shows exactly.
+    const char* english;
+    // What every language keeps of them, the part the program puts in itself: all of them for
+    // a text that is the same in every language.
+    const char* kept = "";
 };
 
-// What the user reads, in English exactly as the program has always said it.
 const Text kTexts[] = {
-    {"settings window caption", "Tavrio Settings v1.2.0", "Tavrio-Einstellungen v1.2.0",
-     "Tavrio の設定 v1.2.0"},
-    {"title label", "Tavrio To What:", "Ereignis:", "イベント:"},
-    {"date label", "Tavrio To Date:", "Datum:", "日付:"},
-    {"time label", "Tavrio To Time:", "Uhrzeit:", "時刻:"},
-    {"opacity label", "Opacity:", "Deckkraft:", "不透明度:"},
-    {"border style label", "Border Style:", "Rahmenstil:", "枠のスタイル:"},
-    {"credit label", "Developed By:", "Entwickelt von:", "開発:"},
-    {"credit line", "The Tavrio developers", "Die Tavrio-Entwickler", "Tavrio 開発者"},
-    {"hide background box", "Hide Background", "Hintergrund ausblenden", "背景を隠す"},
-    {"font button", "Change Font Name, Size && Color", "Schriftart, Größe und Farbe ändern",
-     "フォント名、サイズ、色の変更"},
-    {"border style 0", "0 None", "0 Ohne", "0 なし"},
-    {"border style 1", "1 Fixed Single", "1 Fest, einfach", "1 固定 (実線)"},
-    {"border style 2", "2 Sizable", "2 Veränderbar", "2 可変"},
-    {"border style 3", "3 Fixed Dialog", "3 Fester Dialog", "3 固定ダイアログ"},
-    {"border style 4", "4 Fixed Toolwindow", "4 Festes Werkzeugfenster", "4 固定ツール ウィンドウ"},
-    {"border style 5", "5 Sizable Toolwindow", "5 Veränderbares Werkzeugfenster",
-     "5 可変ツール ウィンドウ"},
-    {"unreadable date", "Not a date: the target stays as it was",
-     "Kein Datum: Das Ziel bleibt unverändert", "日付ではありません: 目標は変わりません"},
-    {"pop-up menu: settings", "&Settings", "&Einstellungen", "設定(&S)"},
-    {"pop-up menu: exit", "E&xit", "&Beenden", "終了(&X)"},
-    {"tray menu: settings", "Settings", "Einstellungen", "設定"},
-    {"tray menu: show", "Show Timer Window", "Timer-Fenster anzeigen", "タイマー ウィンドウを表示"},
-    {"tray menu: notify", "Notify When Time Comes", "Benachrichtigen, wenn es so weit ist",
-     "時間になったら通知"},
-    {"tray menu: autostart", "Start With Session", "Mit der Sitzung starten", "ログイン時に起動"},
-    {"tray menu: exit", "Exit", "Beenden", "終了"},
-    {"timer window caption", "Tavrio To ??", "Tavrio bis ??", "Tavrio: ??まで"},
-    {"timer window caption with a title", "Tavrio To Party", "Tavrio bis Party",
-     "Tavrio: Partyまで"},
-    {"timer window, no target", "Double Click Me", "Hier doppelklicken", "ここをダブルクリック"},
-    {"timer window, target passed", "Congrats!!!", "Glückwunsch!!!", "おめでとう！！！"},
-    {"timer window, running", "3:01:23:45", "3:01:23:45", "3:01:23:45"},
-    {"font dialog caption", "Font", "Schriftart", "フォント"},
+    {"settings window caption", "Tavrio Settings v1.2.0", " v1.2.0"},
+    {"title label", "Tavrio To What:"},
+    {"date label", "Tavrio To Date:"},
+    {"time label", "Tavrio To Time:"},
+    {"opacity label", "Opacity:"},
+    {"border style label", "Border Style:"},
+    {"credit label", "Developed By:"},
+    {"credit line", "The Tavrio developers"},
+    {"hide background box", "Hide Background"},
+    {"font button", "Change Font Name, Size && Color"},
+    {"border style 0", "0 None", "0 "},
+    {"border style 1", "1 Fixed Single", "1 "},
+    {"border style 2", "2 Sizable", "2 "},
+    {"border style 3", "3 Fixed Dialog", "3 "},
+    {"border style 4", "4 Fixed Toolwindow", "4 "},
+    {"border style 5", "5 Sizable Toolwindow", "5 "},
+    {"unreadable date", "Not a date: the target stays as it was"},
+    {"pop-up menu: settings", "&Settings", "&"},
+    {"pop-up menu: exit", "E&xit", "&"},
+    {"tray menu: settings", "Settings"},
+    {"tray menu: show", "Show Timer Window"},
+    {"tray menu: notify", "Notify When Time Comes"},
+    {"tray menu: autostart", "Start With Session"},
+    {"tray menu: exit", "Exit"},
+    {"timer window caption", "Tavrio To ??", "??"},
+    {"timer window caption with a title", "Tavrio To Party", "Party"},
+    {"timer window, no target", "Double Click Me"},
+    {"timer window, target passed", "Congrats!!!"},
+    {"timer window, running", "3:01:23:45", "3:01:23:45"},
+    {"font dialog caption", "Font"},
     // Qt's own translation, loaded beside the program's.
-    {"font dialog's cancel button", "Cancel", "Abbrechen", "キャンセル"},
-    {"help's description", "Counts down to a date and time on a translucent, always-on-top window.",
-     "Zählt in einem durchscheinenden Fenster, das immer im Vordergrund bleibt, bis zu einem "
-     "Datum und einer Uhrzeit herunter.",
-     "半透明で常に最前面に表示されるウィンドウに、指定した日時までのカウントダウンを表示します"
-     "。"},
+    {"font dialog's cancel button", "Cancel"},
+    {"help's description",
+     "Counts down to a date and time on a translucent, always-on-top window."},
 };
 
-QString expected(const Text& text, const QString& language) {
-    if (language == u"de") {
-        return QString::fromUtf8(text.de);
-    }
-    if (language == u"ja") {
-        return QString::fromUtf8(text.ja);
-    }
-    return QString::fromUtf8(text.en);
+// Kana or kanji: a text from the Japanese catalogue, not a Latin-script one.
+bool looksJapanese(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar c) {
+        return (c.unicode() >= 0x3040 && c.unicode() <= 0x30FF) ||
+               (c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF);
+    });
 }
 
 // The program as main puts it together, on a recording store.
@@ -204,17 +196,29 @@ void LanguageTest::theLanguageIsTheUsersFirstThatTavrioHas() {
 
 void LanguageTest::everyTextIsInTheLanguage_data() {
     QTest::addColumn<QString>("what");
-    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("kept");
     for (const Text& text : kTexts) {
-        QTest::newRow(text.what) << QString::fromLatin1(text.what) << expected(text, language_);
+        QTest::newRow(text.what) << QString::fromLatin1(text.what)
+                                 << QString::fromUtf8(text.english) << QString::fromUtf8(text.kept);
     }
 }
 
+// In English the program's own words; in another language a translation from that language's
+// catalogue, whatever its wording, keeping what the program puts in itself.
 void LanguageTest::everyTextIsInTheLanguage() {
     QFETCH(QString, what);
-    QFETCH(QString, text);
+    QFETCH(QString, english);
+    QFETCH(QString, kept);
     QVERIFY2(shown_.contains(what), "the test reads no such text");
-    QCOMPARE(shown_.value(what), text);
+    const QString shown = shown_.value(what);
+    if (language_ == u"en" || kept == english) {
+        QCOMPARE(shown, english);
+        return;
+    }
+    QVERIFY2(shown != english, qPrintable(shown));
+    QVERIFY2(shown.contains(kept), qPrintable(shown));
+    QVERIFY2(looksJapanese(shown) == (language_ == u"ja"), qPrintable(shown));
 }
 
 // A user may read German with the dates of the C locale, or English with German dates.

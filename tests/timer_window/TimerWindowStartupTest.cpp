@@ -1,5 +1,6 @@
-// The timer window's first activation: which settings it reads, in which order, what each one
-// sets, and what a value that does not convert leaves in place.
+// The timer window's first activation: what each stored setting sets, and what a value that does
+// not convert or that the window refuses leaves in place. Which keys are read, in which order, is
+// readStoredLook's.
 #include "StartedTimerWindow.h"
 #include "TestProgram.h"
 #include "WidgetTestMain.h"
@@ -110,15 +111,6 @@ QString nameOf(Key key) {
     return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-Key keyNamed(const QString& name) {
-    for (const KeyInfo& info : kKeys) {
-        if (nameOf(info.key) == name) {
-            return info.key;
-        }
-    }
-    qFatal("no key %s", qPrintable(name));
-}
-
 } // namespace
 
 class TimerWindowStartupTest : public QObject {
@@ -126,10 +118,6 @@ class TimerWindowStartupTest : public QObject {
 
 private slots:
     void initTestCase();
-    void readsTheFifteenKeysInOrder();
-    void eachStepIsAppliedBeforeTheNextKeyIsRead_data();
-    void eachStepIsAppliedBeforeTheNextKeyIsRead();
-    void theLabelIsCentredBeforeThePlaceIsRead();
     void appliesEveryStoredValue();
     void aValueThatIsNotAppliedLeavesWhatWasThere_data();
     void aValueThatIsNotAppliedLeavesWhatWasThere();
@@ -146,82 +134,6 @@ void TimerWindowStartupTest::initTestCase() {
     QPalette palette = QApplication::palette();
     palette.setColor(QPalette::Button, kButtonFace);
     QApplication::setPalette(palette);
-}
-
-void TimerWindowStartupTest::readsTheFifteenKeysInOrder() {
-    test::TestProgram test;
-    presetEverythingChanged(test);
-
-    const auto window = test::startTimerWindow(test);
-
-    const QStringList expected{"BS",         "What",     "tvDate",   "tvTime",    "tvTrans",
-                               "tvHide",     "FontSize", "FontName", "FontColor", "FontBold",
-                               "FontItalic", "Left",     "Top",      "Width",     "Height"};
-    QCOMPARE(test.store.readKeys(), expected);
-    for (const test::StoreAccess& access : test.store.accesses()) {
-        if (access.kind == test::StoreAccess::Kind::Read) {
-            QCOMPARE(access.appName, std::string{"Tavrio"});
-            QCOMPARE(access.section, std::string{"Settings"});
-        }
-    }
-}
-
-void TimerWindowStartupTest::eachStepIsAppliedBeforeTheNextKeyIsRead_data() {
-    QTest::addColumn<QString>("whenRead");
-    QTest::addColumn<QString>("alreadyApplied");
-
-    const QStringList order{"BS",       "What",     "tvDate",    "tvTime",   "tvTrans",    "tvHide",
-                            "FontSize", "FontName", "FontColor", "FontBold", "FontItalic", "Left"};
-    for (qsizetype i = 1; i < order.size(); ++i) {
-        QTest::addRow("%s before %s", qPrintable(order[i - 1]), qPrintable(order[i]))
-            << order[i] << order[i - 1];
-    }
-    // The place and the size are applied together, once their four keys are read.
-}
-
-void TimerWindowStartupTest::eachStepIsAppliedBeforeTheNextKeyIsRead() {
-    QFETCH(QString, whenRead);
-    QFETCH(QString, alreadyApplied);
-    test::TestProgram test;
-    presetEverythingChanged(test);
-    presetSharedValues(test.program.shared);
-    frmMain window(test.program);
-    test.forms.timer = &window;
-    const Key applied = keyNamed(alreadyApplied);
-    QVariant seen;
-    test.store.onRead = [&](std::string_view key) {
-        if (key == whenRead.toStdString()) {
-            seen = observe(applied, window, test.program.shared);
-        }
-    };
-
-    window.showForm();
-
-    for (const StoredSetting& setting : everythingChanged()) {
-        if (setting.key == applied) {
-            QCOMPARE(seen, setting.applied);
-        }
-    }
-}
-
-void TimerWindowStartupTest::theLabelIsCentredBeforeThePlaceIsRead() {
-    test::TestProgram test;
-    presetEverythingChanged(test);
-    frmMain window(test.program);
-    test.forms.timer = &window;
-    bool centred = false;
-    bool fitted = false;
-    test.store.onRead = [&](std::string_view key) {
-        if (key == "Left") {
-            centred = test::labelCentred(window);
-            fitted = window.Label1->size() == window.Label1->sizeHint();
-        }
-    };
-
-    window.showForm();
-
-    QVERIFY(centred);
-    QVERIFY(fitted);
 }
 
 void TimerWindowStartupTest::appliesEveryStoredValue() {
@@ -241,41 +153,28 @@ void TimerWindowStartupTest::aValueThatIsNotAppliedLeavesWhatWasThere_data() {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("text");
 
+    // A text of each key that does not convert (which texts do is the conversions' to say), and
+    // the values the window or its label refuses.
     const std::vector<std::pair<const char*, const char*>> rows{
         {"BS", "9"},
-        {"BS", "-1"},
-        {"BS", "tool"},
-        {"BS", "40000"},
         {"tvDate", "soon"},
-        {"tvDate", "0"},
-        {"tvDate", ""},
-        {"tvDate", "2/30/2026"},
         {"tvTime", "25:00"},
-        {"tvTime", "teatime"},
         {"tvTrans", "300"},
-        {"tvTrans", "-1"},
-        {"tvTrans", "half"},
-        {"tvTrans", ""},
         {"tvHide", "maybe"},
         {"FontSize", "big"},
         {"FontSize", "0"},
         {"FontSize", "5000"},
         {"FontName", ""},
-        {"FontColor", "16777216"},
         {"FontColor", "-1"},
-        {"FontColor", "red"},
+        {"FontColor", "16777216"},
         {"FontBold", "maybe"},
         {"FontItalic", "maybe"},
         {"Left", "west"},
         {"Left", "0"},
-        {"Left", "3000000000"},
-        {"Top", "north"},
         {"Top", "0"},
         {"Width", "wide"},
-        {"Width", ""},
         {"Width", "0"},
         {"Width", "-6000"},
-        {"Height", "tall"},
         {"Height", "0"},
     };
     for (const auto& [key, text] : rows) {
@@ -290,7 +189,7 @@ void TimerWindowStartupTest::aValueThatIsNotAppliedLeavesWhatWasThere_data() {
 void TimerWindowStartupTest::aValueThatIsNotAppliedLeavesWhatWasThere() {
     QFETCH(QString, key);
     QFETCH(QString, text);
-    const Key notApplied = keyNamed(key);
+    const Key notApplied = keyNamed(key.toStdString()).value();
     test::TestProgram test;
     presetEverythingChanged(test);
     test.store.preset(notApplied, text.toStdString());
@@ -340,12 +239,8 @@ void TimerWindowStartupTest::opacityFromTheStore_data() {
     QTest::addColumn<int>("opacity");
 
     QTest::newRow("0 stays 0") << "0" << 0;
-    QTest::newRow("1") << "1" << 1;
     QTest::newRow("128") << "128" << 128;
-    QTest::newRow("255") << "255" << 255;
-    QTest::newRow("a fraction rounds to even") << "128.5" << 128;
     QTest::newRow("300 falls back to opaque") << "300" << 255;
-    QTest::newRow("letters fall back to opaque") << "half" << 255;
 }
 
 void TimerWindowStartupTest::opacityFromTheStore() {
@@ -366,10 +261,7 @@ void TimerWindowStartupTest::backgroundHidingFromTheStore_data() {
     QTest::addColumn<bool>("hidden");
 
     QTest::newRow("1") << "1" << true;
-    QTest::newRow("True") << "True" << true;
-    QTest::newRow("-1") << "-1" << true;
     QTest::newRow("0") << "0" << false;
-    QTest::newRow("False") << "False" << false;
 }
 
 void TimerWindowStartupTest::backgroundHidingFromTheStore() {
@@ -401,7 +293,6 @@ void TimerWindowStartupTest::aFirstStartShowsTheWholeText() {
 
     const auto window = test::startTimerWindow(test);
 
-    QCOMPARE(test.store.readKeys().size(), 15);
     QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
     QCOMPARE(window->windowTitle(), QStringLiteral("Tavrio To ??"));
     QCOMPARE(window->borderStyle(), 5);

@@ -46,14 +46,48 @@ QByteArray escapedName(const QString& name) {
     return result;
 }
 
+// The escape Qt writes for a character that has a named one; none for the others.
+const char* namedEscape(char16_t ch) {
+    switch (ch) {
+    case u'\0':
+        return "\\0";
+    case u'\a':
+        return "\\a";
+    case u'\b':
+        return "\\b";
+    case u'\f':
+        return "\\f";
+    case u'\n':
+        return "\\n";
+    case u'\r':
+        return "\\r";
+    case u'\t':
+        return "\\t";
+    case u'\v':
+        return "\\v";
+    case u'"':
+        return "\\\"";
+    case u'\\':
+        return "\\\\";
+    default:
+        return nullptr;
+    }
+}
+
+// A leading "@" would start a typed value, so it is doubled; a text holding a null character is
+// typed as a text.
+QString untypedText(const QString& value) {
+    if (value.contains(QChar::Null)) {
+        return QStringLiteral("@String(") + value + u')';
+    }
+    return value.startsWith(u'@') ? u'@' + value : value;
+}
+
 // A text value as Qt writes it: control characters, quotes and backslashes escaped, the rest as
 // UTF-8; quoted when it holds a character that would split it (",", ";", "=") or starts or ends
-// with a blank; a leading "@", which would start a typed value, doubled; and a text holding a
-// null character typed as a text.
+// with a blank.
 QByteArray escapedValue(const QString& value) {
-    const QString text = value.contains(QChar::Null) ? QStringLiteral("@String(") + value + u')'
-                         : value.startsWith(u'@')    ? u'@' + value
-                                                     : value;
+    const QString text = untypedText(value);
     QByteArray result;
     bool needsQuotes = false;
     bool escapeNextIfHexDigit = false;
@@ -65,48 +99,17 @@ QByteArray escapedValue(const QString& value) {
             result += "\\x" + hex(ch);
             continue;
         }
-        escapeNextIfHexDigit = false;
-        switch (ch) {
-        case u'\0':
-            result += "\\0";
+        escapeNextIfHexDigit = ch == u'\0';
+        if (const char* escape = namedEscape(ch)) {
+            result += escape;
+        } else if (ch <= 0x1F) {
+            result += "\\x" + hex(ch);
             escapeNextIfHexDigit = true;
-            break;
-        case u'\a':
-            result += "\\a";
-            break;
-        case u'\b':
-            result += "\\b";
-            break;
-        case u'\f':
-            result += "\\f";
-            break;
-        case u'\n':
-            result += "\\n";
-            break;
-        case u'\r':
-            result += "\\r";
-            break;
-        case u'\t':
-            result += "\\t";
-            break;
-        case u'\v':
-            result += "\\v";
-            break;
-        case u'"':
-        case u'\\':
-            result += '\\';
-            result += static_cast<char>(ch);
-            break;
-        default:
-            if (ch <= 0x1F) {
-                result += "\\x" + hex(ch);
-                escapeNextIfHexDigit = true;
-            } else if (QChar::isHighSurrogate(ch) && i + 1 < text.size()) {
-                result += text.sliced(i, 2).toUtf8();
-                ++i;
-            } else {
-                result += QString(QChar(ch)).toUtf8();
-            }
+        } else if (QChar::isHighSurrogate(ch) && i + 1 < text.size()) {
+            result += text.sliced(i, 2).toUtf8();
+            ++i;
+        } else {
+            result += QString(QChar(ch)).toUtf8();
         }
     }
     if (needsQuotes || (!result.isEmpty() && (result.front() == ' ' || result.back() == ' '))) {
@@ -179,21 +182,15 @@ bool nextLine(QByteArrayView data, qsizetype& position, Line& line) {
     return line.length > 0;
 }
 
-} // namespace
-
-std::optional<QByteArray> iniTextWithValue(const QByteArray& text, const QString& section,
-                                           const QString& key, const QString& value) {
-    const QByteArray sectionName = escapedName(section);
-    if (sectionName.isEmpty() || sectionName.compare("general", Qt::CaseInsensitive) == 0) {
-        return std::nullopt;
-    }
-    const QByteArray keyName = escapedName(key);
-    const QByteArray entry = keyName + '=' + escapedValue(value);
-
-    // Where the section's lines for the key are, and where the section's last line ends.
-    const QByteArrayView data(text);
+// Where the section's lines for the key are, and where the section's last line ends (-1 when the
+// text has no such section).
+struct KeyPlace {
     std::vector<Line> keyLines;
     qsizetype sectionEnd = -1;
+};
+
+KeyPlace findKey(QByteArrayView data, const QByteArray& sectionName, const QByteArray& keyName) {
+    KeyPlace found;
     bool inSection = false;
     qsizetype position = data.startsWith("\xef\xbb\xbf") ? 3 : 0;
     Line line;
@@ -204,46 +201,72 @@ std::optional<QByteArray> iniTextWithValue(const QByteArray& text, const QString
             inSection = close > 0 && content.sliced(1, close - 1).trimmed() == sectionName;
         } else if (inSection && line.equals >= 0 &&
                    data.sliced(line.start, line.equals - line.start).trimmed() == keyName) {
-            keyLines.push_back(line);
+            found.keyLines.push_back(line);
         }
         if (inSection) {
-            sectionEnd = line.start + line.length;
+            found.sectionEnd = line.start + line.length;
         }
     }
+    return found;
+}
 
-    if (!keyLines.empty()) {
-        QByteArray result;
-        qsizetype copied = 0;
-        for (const Line& keyLine : keyLines) {
-            result.append(data.sliced(copied, keyLine.start - copied));
-            result.append(entry);
-            // Blanks before a comment on the same line stay between the two.
-            copied = keyLine.start + data.sliced(keyLine.start, keyLine.length).trimmed().size();
-        }
-        result.append(data.sliced(copied));
-        return result;
+QByteArray withKeyLinesReplaced(QByteArrayView data, const std::vector<Line>& keyLines,
+                                const QByteArray& entry) {
+    QByteArray result;
+    qsizetype copied = 0;
+    for (const Line& keyLine : keyLines) {
+        result.append(data.sliced(copied, keyLine.start - copied));
+        result.append(entry);
+        // Blanks before a comment on the same line stay between the two.
+        copied = keyLine.start + data.sliced(keyLine.start, keyLine.length).trimmed().size();
     }
-    if (sectionEnd >= 0) {
-        // After a comment that ends the section's last line, not before it.
-        while (sectionEnd < data.size() && data[sectionEnd] != '\n' && data[sectionEnd] != '\r') {
-            ++sectionEnd;
-        }
-        QByteArray result = data.first(sectionEnd).toByteArray();
-        return result.append(kEndOfLine).append(entry).append(data.sliced(sectionEnd));
+    result.append(data.sliced(copied));
+    return result;
+}
+
+QByteArray withLineAfter(QByteArrayView data, qsizetype sectionEnd, const QByteArray& entry) {
+    // After a comment that ends the section's last line, not before it.
+    while (sectionEnd < data.size() && data[sectionEnd] != '\n' && data[sectionEnd] != '\r') {
+        ++sectionEnd;
     }
-    QByteArray result = text;
-    if (!result.isEmpty()) {
-        if (!result.endsWith('\n') && !result.endsWith('\r')) {
-            result.append(kEndOfLine);
+    QByteArray result = data.first(sectionEnd).toByteArray();
+    return result.append(kEndOfLine).append(entry).append(data.sliced(sectionEnd));
+}
+
+QByteArray withSectionAdded(QByteArray text, const QByteArray& sectionName,
+                            const QByteArray& entry) {
+    if (!text.isEmpty()) {
+        if (!text.endsWith('\n') && !text.endsWith('\r')) {
+            text.append(kEndOfLine);
         }
-        result.append(kEndOfLine);
+        text.append(kEndOfLine);
     }
-    return result.append('[')
+    return text.append('[')
         .append(sectionName)
         .append(']')
         .append(kEndOfLine)
         .append(entry)
         .append(kEndOfLine);
+}
+
+} // namespace
+
+std::optional<QByteArray> iniTextWithValue(const QByteArray& text, const QString& section,
+                                           const QString& key, const QString& value) {
+    const QByteArray sectionName = escapedName(section);
+    if (sectionName.isEmpty() || sectionName.compare("general", Qt::CaseInsensitive) == 0) {
+        return std::nullopt;
+    }
+    const QByteArray keyName = escapedName(key);
+    const QByteArray entry = keyName + '=' + escapedValue(value);
+    const KeyPlace found = findKey(text, sectionName, keyName);
+    if (!found.keyLines.empty()) {
+        return withKeyLinesReplaced(text, found.keyLines, entry);
+    }
+    if (found.sectionEnd >= 0) {
+        return withLineAfter(text, found.sectionEnd, entry);
+    }
+    return withSectionAdded(text, sectionName, entry);
 }
 
 } // namespace tavrio

@@ -1,13 +1,13 @@
 #include "QSettingsStore.h"
 
 #include "IniText.h"
+#include "WriterTurn.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QMap>
 #include <QRandomGenerator>
 #include <QSaveFile>
@@ -16,19 +16,10 @@
 #include <QTemporaryFile>
 #include <QVariant>
 
-#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <system_error>
-#include <thread>
 #include <utility>
-
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-#endif
 
 namespace tavrio {
 
@@ -94,95 +85,22 @@ QString whyWritingFails(const QString& path, qint64 bytesToWrite, const QString&
     return written ? otherwise : writeError;
 }
 
-// How long a writer waits while another has the file.
-constexpr std::chrono::milliseconds kTurnLimit{10000};
-
-// Another program (a second Tavrio) may replace the same file at the same moment, so writers take
-// turns. Where the system allows, the turn is an exclusive lock on the folder: it leaves no file
-// behind and, unlike Qt's lock file, costs no write to the disk. Elsewhere (a network file system
-// may refuse to lock a folder) it is the lock file Qt's own writers take.
-class WriterTurn {
-public:
-    explicit WriterTurn(const QString& path)
-        : path_(path) {
-#ifdef Q_OS_UNIX
-        folder_ = ::open(QFile::encodeName(QFileInfo(path).absolutePath()).constData(),
-                         O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-#endif
-    }
-    ~WriterTurn() {
-#ifdef Q_OS_UNIX
-        if (folder_ >= 0) {
-            ::close(folder_); // which ends the turn
-        }
-#endif
-    }
-    WriterTurn(const WriterTurn&) = delete;
-    WriterTurn& operator=(const WriterTurn&) = delete;
-
-    // Why this writer cannot have its turn, or none once it has it.
-    std::optional<QString> take(qint64 bytesToWrite) {
-        if (lockFolder()) {
-            return std::nullopt;
-        }
-        if (folderBusy_) {
-            //: A reason: %2 of "Cannot save the settings to %1: %2."
-            return QCoreApplication::translate("QSettingsStore", "another program keeps it locked");
-        }
-        lockFile_ = std::make_unique<QLockFile>(path_ + QStringLiteral(".lock"));
-        if (lockFile_->tryLock(static_cast<int>(kTurnLimit.count()))) {
-            return std::nullopt;
-        }
+// Why this writer cannot have its turn, or none once it has it.
+std::optional<QString> takeTurn(WriterTurn& turn, const QString& path, qint64 bytesToWrite) {
+    switch (turn.take()) {
+    case WriterTurn::Outcome::Taken:
+        return std::nullopt;
+    case WriterTurn::Outcome::Busy:
         //: A reason: %2 of "Cannot save the settings to %1: %2."
-        return lockFile_->error() == QLockFile::LockFailedError
-                   ? QCoreApplication::translate("QSettingsStore",
-                                                 "another program keeps it locked")
-                   : whyWritingFails(path_, bytesToWrite,
-                                     //: A reason: %2 of "Cannot save the settings to %1: %2."
-                                     QCoreApplication::translate("QSettingsStore",
-                                                                 "its lock file cannot be made"));
+        return QCoreApplication::translate("QSettingsStore", "another program keeps it locked");
+    case WriterTurn::Outcome::NoLockFile:
+        break;
     }
-
-    // The rename that puts a new file in place changes the folder; until the folder is on disk
-    // too, a power cut can bring back the old file. (NTFS makes a rename durable without help.)
-    void syncFolder() {
-#ifdef Q_OS_UNIX
-        if (folder_ >= 0) {
-            ::fsync(folder_);
-        }
-#endif
-    }
-
-private:
-    bool lockFolder() {
-#ifdef Q_OS_UNIX
-        if (folder_ < 0) {
-            return false;
-        }
-        const auto deadline = std::chrono::steady_clock::now() + kTurnLimit;
-        for (;;) {
-            if (::flock(folder_, LOCK_EX | LOCK_NB) == 0) {
-                return true;
-            }
-            if (errno == EINTR) {
-                continue;
-            }
-            folderBusy_ = errno == EWOULDBLOCK;
-            if (!folderBusy_ || std::chrono::steady_clock::now() >= deadline) {
-                return false;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-#else
-        return false;
-#endif
-    }
-
-    QString path_;
-    int folder_ = -1;
-    bool folderBusy_ = false;
-    std::unique_ptr<QLockFile> lockFile_;
-};
+    return whyWritingFails(
+        path, bytesToWrite,
+        //: A reason: %2 of "Cannot save the settings to %1: %2."
+        QCoreApplication::translate("QSettingsStore", "its lock file cannot be made"));
+}
 
 using Values = QMap<QString, QVariant>;
 
@@ -270,6 +188,50 @@ std::optional<QString> writeAfresh(const QString& path, const QString& staged,
     return std::nullopt;
 }
 
+// Makes the file's folder where it is missing; why that failed, if it did.
+std::optional<QString> makeFolderOf(const QFileInfo& target) {
+    std::error_code error;
+    std::filesystem::create_directories(filesystemPath(target.absolutePath()), error);
+    if (!error) {
+        return std::nullopt;
+    }
+    //: A reason: %2 of "Cannot save the settings to %1: %2.". Here %1 is a folder, %2 the
+    //: system's reason.
+    return QCoreApplication::translate("QSettingsStore", "the folder %1 cannot be made (%2)")
+        .arg(nativePath(target.absolutePath()), messageOf(error));
+}
+
+// A file that cannot be read would otherwise look empty, and lose its values to the one written.
+std::optional<QString> whyUnreadable(const QSettings& current, const QString& path) {
+    if (current.status() != QSettings::AccessError) {
+        return std::nullopt;
+    }
+    QFile file(path);
+    //: For %1 of "it cannot be read (%1)".
+    const QString noReason = QCoreApplication::translate("QSettingsStore", "no reason given");
+    //: A reason: %2 of "Cannot save the settings to %1: %2.". "It" is the settings file; here
+    //: %1 is the system's reason.
+    return QCoreApplication::translate("QSettingsStore", "it cannot be read (%1)")
+        .arg(file.open(QIODevice::ReadOnly) ? noReason : file.errorString());
+}
+
+// Renames the new file over the one at `path` (`target`, as it was before the write), with the
+// old one's permissions, and puts the rename on disk.
+std::optional<QString> putInPlace(const QString& ready, const QString& path,
+                                  const QFileInfo& target, WriterTurn& turn) {
+    if (target.exists()) {
+        QFile::setPermissions(ready, target.permissions());
+    }
+    stampLaterThan(ready, target);
+    std::error_code error;
+    std::filesystem::rename(filesystemPath(ready), filesystemPath(path), error);
+    if (error) {
+        return messageOf(error);
+    }
+    turn.syncFolder();
+    return std::nullopt;
+}
+
 // Stores one value in an INI file and returns why that failed, if it did.
 //
 // The new file is made beside the real one, read back under its own name (which Qt has no cache
@@ -284,33 +246,19 @@ std::optional<QString> writeAfresh(const QString& path, const QString& staged,
 std::optional<QString> saveValue(const QString& path, const QString& section, const QString& key,
                                  const QString& value) {
     const QFileInfo target(path);
-    std::error_code error;
-    std::filesystem::create_directories(filesystemPath(target.absolutePath()), error);
-    if (error) {
-        //: A reason: %2 of "Cannot save the settings to %1: %2.". Here %1 is a folder, %2 the
-        //: system's reason.
-        return QCoreApplication::translate("QSettingsStore", "the folder %1 cannot be made (%2)")
-            .arg(nativePath(target.absolutePath()), messageOf(error));
+    if (const auto cause = makeFolderOf(target)) {
+        return cause;
     }
-
     // Room for Qt's escapes and for its lock file.
     const qint64 bytesToWrite = target.size() + 4 * (key.size() + value.size()) + 256;
 
     WriterTurn turn(path);
-    if (const auto busy = turn.take(bytesToWrite)) {
+    if (const auto busy = takeTurn(turn, path, bytesToWrite)) {
         return busy;
     }
-
-    // A file that cannot be read would otherwise look empty, and lose its values to this one.
     const QSettings current(path, QSettings::IniFormat);
-    if (current.status() == QSettings::AccessError) {
-        QFile file(path);
-        //: For %1 of "it cannot be read (%1)".
-        const QString noReason = QCoreApplication::translate("QSettingsStore", "no reason given");
-        //: A reason: %2 of "Cannot save the settings to %1: %2.". "It" is the settings file; here
-        //: %1 is the system's reason.
-        return QCoreApplication::translate("QSettingsStore", "it cannot be read (%1)")
-            .arg(file.open(QIODevice::ReadOnly) ? noReason : file.errorString());
+    if (const auto cause = whyUnreadable(current, path)) {
+        return cause;
     }
     Values values = valuesIn(current);
     values.insert(section + u'/' + key, value);
@@ -331,17 +279,7 @@ std::optional<QString> saveValue(const QString& path, const QString& section, co
         }
         ready = checked;
     }
-
-    if (target.exists()) {
-        QFile::setPermissions(ready, target.permissions());
-    }
-    stampLaterThan(ready, target);
-    std::filesystem::rename(filesystemPath(ready), filesystemPath(path), error);
-    if (error) {
-        return messageOf(error);
-    }
-    turn.syncFolder();
-    return std::nullopt;
+    return putInPlace(ready, path, target, turn);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-// The platform tests run under a QApplication on the offscreen platform, with the per-user
+// The settings file tests run under a QApplication on the offscreen platform, with the per-user
 // folders of the process moved into a temporary folder: no test may touch the real user's
 // settings, and QSettings fixes its per-user paths the first time it is used.
 #include "QSettingsStore.h"

@@ -1,0 +1,32 @@
+#include "TypedEntry.h"
+
+#include "DateText.h"
+
+namespace tavrio {
+
+void TypedEntry::begin(DateValue inForce) {
+    valueBefore_ = inForce;
+    changedBefore_ = changed_;
+}
+
+TypedEntry::Outcome TypedEntry::take(std::string_view text, const RegionalSettings& regional) {
+    if (const auto read = readDateText(text, regional)) {
+        changed_ = changed_ || !programText_;
+        return {*read, true};
+    }
+    if (!programText_) {
+        changed_ = changedBefore_;
+    }
+    return {valueBefore_, false};
+}
+
+void TypedEntry::startProgramText() {
+    programText_ = true;
+}
+
+void TypedEntry::endProgramText(DateValue inForce) {
+    programText_ = false;
+    begin(inForce);
+}
+
+} // namespace tavrio
