@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QSet>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -118,6 +119,14 @@ int styleDistance(const QString& family, const QString& style, int weight, bool 
     return distance;
 }
 
+// Qt names a family that more than one foundry makes with the foundry ("P052 [urw]" beside
+// "P052 [UKWN]"), where the desktop shows one family. Named alone, a family takes its styles
+// from every foundry, and the label draws it as the desktop does.
+QString desktopName(const QString& family) {
+    const qsizetype foundry = family.lastIndexOf(QStringLiteral(" ["));
+    return foundry > 0 && family.endsWith(u']') ? family.left(foundry) : family;
+}
+
 } // namespace
 
 FontDialog::FontDialog(const FontSpec& initial, QWidget* parent)
@@ -146,7 +155,10 @@ FontDialog::FontDialog(const FontSpec& initial, QWidget* parent)
     fillFaces(
         QString::fromStdString(initial.Name.empty() ? std::string{kFallbackFace} : initial.Name));
     fillStyles(initial.Bold ? kBoldWeight : kRegularWeight, initial.Italic);
-    sizeEdit->setText(QLocale().toString(initial.Size));
+    // A size the dialog does not take (the timer window's 100-point default) starts as the
+    // nearest it does, so that OK takes the dialog as it opens.
+    sizeEdit->setText(QLocale().toString(
+        std::clamp<int>(initial.Size, kFontDialogSmallestSize, kFontDialogLargestSize)));
     selectListedSize();
     chooseColor(color_);
 
@@ -270,9 +282,12 @@ QPushButton* FontDialog::okButton() const {
 
 void FontDialog::fillFaces(const QString& wanted) {
     const QSignalBlocker blocker(faceList);
+    QSet<QString> listed;
     for (const QString& family : QFontDatabase::families()) {
-        if (!QFontDatabase::isPrivateFamily(family)) {
-            faceList->addItem(family);
+        const QString name = desktopName(family);
+        if (!QFontDatabase::isPrivateFamily(family) && !listed.contains(name)) {
+            faceList->addItem(name);
+            listed.insert(name);
         }
     }
     // A face that is not installed starts as the one the system draws in its place, which is

@@ -27,7 +27,9 @@ class FontDialog : public QDialog {
 
 public:
     // Starts from the font given. A face that is not installed starts as the face the system
-    // shows in its place; an empty face starts as Times New Roman (or what stands in for it).
+    // shows in its place; an empty face starts as Times New Roman (or what stands in for it); a
+    // size outside 10 to 72 points as the nearest of the two. Each family is listed once, by its
+    // name alone, as the desktop lists it.
     FontDialog(const FontSpec& initial, QWidget* parent);
 
     // The font as chosen: the size in whole points, bold for a style heavier than regular.
