@@ -45,6 +45,10 @@ void FormsEngine::showTimerWindow() {
                          });
     }
     timerWindow_->showForm();
+    // A new border style makes a new timer window under an open settings window.
+    if (settingsWindow_ != nullptr) {
+        WindowEffects::current().keepAbove(*settingsWindow_, timerWindow_);
+    }
 }
 
 frmSettings& FormsEngine::settingsWindow() {
@@ -68,6 +72,10 @@ void FormsEngine::showSettingsWindow() {
         WindowEffects::current().keepOutOfTaskbar(window);
     }
     window.show();
+    // Above the timer window, which would otherwise cover it: a window opened for the user must
+    // be usable, and the timer window stays above every other program's windows. After the
+    // show, which takes the tie away.
+    WindowEffects::current().keepAbove(window, timerWindow_);
     window.raise();
     WindowEffects::current().activate(window);
 }

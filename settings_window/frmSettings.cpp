@@ -18,6 +18,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -81,8 +82,8 @@ QString spoken(const QString& caption) {
 } // namespace
 
 frmSettings::frmSettings(Program& program)
-    : QWidget(nullptr, WindowEffects::current().independentToolWindow() | Qt::CustomizeWindowHint |
-                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(nullptr,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , txtWhat(new QLineEdit(this))
     //: What the date box says (tooltip, screen reader) while its text is not a date.
     , txtDate(new EntryBox(tr("Not a date: the target stays as it was"), this))
@@ -300,9 +301,21 @@ void frmSettings::storeChangedTargetAndOpacity() {
     }
 }
 
+void frmSettings::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    const frmMain* timer = program_.forms->timerWindow();
+    openedFromTimer_ = timer != nullptr && QApplication::activeWindow() == timer;
+}
+
+// The keyboard goes back to the timer window when the window was opened from it (a double-click,
+// Return): window managers hand it to whichever window they like, or to none.
 void frmSettings::closeEvent(QCloseEvent* event) {
     Form_Unload();
     QWidget::closeEvent(event);
+    frmMain* timer = program_.forms->timerWindow();
+    if (openedFromTimer_ && timer != nullptr && timer->isVisible()) {
+        WindowEffects::current().activate(*timer);
+    }
 }
 
 // A control that takes Escape itself (an open list, the calendar's year box) keeps it.

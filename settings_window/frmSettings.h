@@ -83,6 +83,7 @@ public:
     void Picture1_Click();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // Escape closes the window as its close button does.
     void keyPressEvent(QKeyEvent* event) override;
@@ -123,6 +124,8 @@ private:
     bool opacityChanged_ = false;
     // The load puts the stored title into the title box.
     bool fillingTitle_ = false;
+    // The timer window had the keyboard when this window was shown.
+    bool openedFromTimer_ = false;
 };
 
 } // namespace tavrio

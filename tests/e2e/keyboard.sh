@@ -46,6 +46,8 @@ press Tab Tab Tab Tab Page_Down
 press Escape
 wait_until 10 "Escape to close the settings window" no_settings_window
 pass_check "Escape closes the settings window"
+wait_until 10 "the keyboard to be back on the timer window" timer_active
+pass_check "and gives the keyboard back to the timer window"
 opacity_stored() { [[ $(read_setting tvTrans) == 205 ]]; }
 wait_until 10 "the opacity to be stored" opacity_stored
 pass_check "and the opacity changed there is stored"
