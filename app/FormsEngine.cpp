@@ -65,9 +65,9 @@ bool FormsEngine::settingsWindowLoaded() const {
 void FormsEngine::showSettingsWindow() {
     frmSettings& window = settingsWindow();
     if (!window.isVisible()) {
-        if (timerWindow_ != nullptr) {
-            openBeside(window, window.pos(), timerWindow_->outerGeometry(), timerWindow_);
-        }
+        const frmMain* timer = timerWindow_;
+        openBeside(window, window.pos(),
+                   timer ? std::optional{timer->outerGeometry()} : std::nullopt, timer);
         window.winId();
         WindowEffects::current().keepOutOfTaskbar(window);
     }

@@ -16,6 +16,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSet>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -147,6 +148,7 @@ FontDialog::FontDialog(const FontSpec& initial, QWidget* parent)
     //: script that show the font's look (Windows uses "AaBbYyZz" for the Latin script).
     , sample(new QLabel(tr("AaBbYyZz"), this))
     , buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
+    , scroller_(new QScrollArea(this))
     , color_(qColorOf(initial.Color)) {
     //: The font dialog's caption.
     setWindowTitle(tr("Font"));
@@ -258,12 +260,7 @@ void FontDialog::layOut() {
     sample->setAccessibleName(tr("Sample"));
     sampleLayout->addWidget(sample);
 
-    auto* column = new QVBoxLayout(this);
-    column->addLayout(choices);
-    column->addWidget(sizeRefusal);
-    column->addWidget(colorBox);
-    column->addWidget(sampleBox);
-    column->addWidget(buttons);
+    layOutPage(choices, colorBox, sampleBox);
 
     setTabOrder(faceList, styleList);
     setTabOrder(styleList, sizeEdit);
@@ -274,6 +271,33 @@ void FontDialog::layOut() {
     }
     setTabOrder(previous, customColorButton);
     setTabOrder(customColorButton, buttons);
+}
+
+// Where the screen leaves the dialog less room than it would take (a small screen at a scale of
+// 2), all but the buttons scrolls.
+void FontDialog::layOutPage(QLayout* choices, QWidget* colorBox, QWidget* sampleBox) {
+    auto* page = new QWidget;
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins({});
+    column->addLayout(choices);
+    column->addWidget(sizeRefusal);
+    column->addWidget(colorBox);
+    column->addWidget(sampleBox);
+    scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setFocusPolicy(Qt::NoFocus);
+    scroller_->setWidgetResizable(true);
+    scroller_->setWidget(page);
+
+    auto* whole = new QVBoxLayout(this);
+    whole->addWidget(scroller_);
+    whole->addWidget(buttons);
+}
+
+// A scroll area asks for a share of the screen only; the dialog takes the whole page where the
+// screen has room for it.
+QSize FontDialog::sizeHint() const {
+    const QSize missing = scroller_->widget()->sizeHint() - scroller_->sizeHint();
+    return QDialog::sizeHint() + missing.expandedTo({0, 0});
 }
 
 QPushButton* FontDialog::okButton() const {

@@ -17,7 +17,9 @@ class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QLayout;
 class QPushButton;
+class QScrollArea;
 class QToolButton;
 
 namespace tavrio {
@@ -52,6 +54,7 @@ public:
     QDialogButtonBox* const buttons;
 
     QPushButton* okButton() const;
+    QSize sizeHint() const override;
     QColor color() const { return color_; }
 
 public slots:
@@ -59,6 +62,7 @@ public slots:
 
 private:
     void layOut();
+    void layOutPage(QLayout* choices, QWidget* colorBox, QWidget* sampleBox);
     void fillFaces(const QString& wanted);
     void fillStyles(int weight, bool italic);
     void selectListedSize();
@@ -67,6 +71,7 @@ private:
     void refresh();
     std::optional<double> size() const;
 
+    QScrollArea* const scroller_;
     QColor color_;
 };
 

@@ -28,6 +28,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 
 namespace tavrio {
 
@@ -84,35 +85,37 @@ QString spoken(const QString& caption) {
 frmSettings::frmSettings(Program& program)
     : QWidget(nullptr,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , txtWhat(new QLineEdit(this))
+    , scroller_(new QScrollArea(this))
+    , page_(new QWidget)
+    , txtWhat(new QLineEdit(page_))
     //: What the date box says (tooltip, screen reader) while its text is not a date.
-    , txtDate(new EntryBox(tr("Not a date: the target stays as it was"), this))
+    , txtDate(new EntryBox(tr("Not a date: the target stays as it was"), page_))
     //: What the time box says (tooltip, screen reader) while its text is not a time.
-    , txtTime(new EntryBox(tr("Not a time: the target stays as it was"), this))
-    , Calendar1(new MonthCalendar(this))
-    , sldTrans(new ScrollSlider(this))
+    , txtTime(new EntryBox(tr("Not a time: the target stays as it was"), page_))
+    , Calendar1(new MonthCalendar(page_))
+    , sldTrans(new ScrollSlider(page_))
     //: Above the slider for the timer window's opacity.
-    , Label1(new QLabel(tr("Opacity:"), this))
+    , Label1(new QLabel(tr("Opacity:"), page_))
     //: Above the box for the target date: the date Tavrio counts down to.
-    , Label2(new QLabel(tr("Tavrio To Date:"), this))
+    , Label2(new QLabel(tr("Tavrio To Date:"), page_))
     //: Above the box for the target time of day.
-    , Label3(new QLabel(tr("Tavrio To Time:"), this))
+    , Label3(new QLabel(tr("Tavrio To Time:"), page_))
     //: Above the box for the title: what Tavrio counts down to, the event. The timer window's
     //: caption reads "Tavrio To " and the title.
-    , Label4(new QLabel(tr("Tavrio To What:"), this))
+    , Label4(new QLabel(tr("Tavrio To What:"), page_))
     //: Above the credit line at the bottom of the settings window.
-    , Label5(new QLabel(tr("Developed By:"), this))
+    , Label5(new QLabel(tr("Developed By:"), page_))
     //: The credit line, under "Developed By:".
-    , Label6(new QLabel(tr("The Tavrio developers"), this))
-    , Combo1(new QComboBox(this))
+    , Label6(new QLabel(tr("The Tavrio developers"), page_))
+    , Combo1(new QComboBox(page_))
     //: Above the list of the timer window's border styles.
-    , Label9(new QLabel(tr("Border Style:"), this))
+    , Label9(new QLabel(tr("Border Style:"), page_))
     //: Check box: the timer window's background becomes transparent, only the text shows.
-    , chkHide(new WrappingCheckBox(tr("Hide Background"), this))
+    , chkHide(new WrappingCheckBox(tr("Hide Background"), page_))
     //: Button that opens the font dialog for the timer window's text. "&&" shows as one "&";
     //: no letter is underlined.
-    , cmdFont(new QPushButton(tr("Change Font Name, Size && Color"), this))
-    , Picture1(new DonationPicture(this))
+    , cmdFont(new QPushButton(tr("Change Font Name, Size && Color"), page_))
+    , Picture1(new DonationPicture(page_))
     //: The hidden menu that the timer window shows on a right-click; its title is not shown.
     , mnuFile(new QMenu(tr("File"), this))
     //: Pop-up menu of the timer window: opens the settings window.
@@ -128,7 +131,18 @@ frmSettings::frmSettings(Program& program)
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
+    page_->resize(kClientSize);
     layOut();
+    // The page is never smaller than what shows every control: a window made smaller than that
+    // scrolls, and a scroll bar may take the margin.
+    const QRect controls = page_->childrenRect();
+    page_->setMinimumSize(controls.right() + 1, controls.bottom() + 1);
+    scroller_->setFrameShape(QFrame::NoFrame);
+    // Tab goes from control to control; the area scrolls to the one with the focus.
+    scroller_->setFocusPolicy(Qt::NoFocus);
+    scroller_->setWidgetResizable(true);
+    scroller_->setWidget(page_);
+    scroller_->resize(size());
     connectHandlers();
     Form_Load();
 }
@@ -214,7 +228,7 @@ void frmSettings::fitTexts() {
 // row holds no room for the check box even so, it moves up beside the list's caption, and the list
 // may take the whole row.
 void frmSettings::fitBorderStyleRow() {
-    const int right = width() - kMargin;
+    const int right = page_->width() - kMargin;
     Combo1->resize(std::clamp(Combo1->sizeHint().width(), Combo1->width(), right - Combo1->x()),
                    Combo1->height());
     const int besideList = std::max(chkHide->x(), Combo1->geometry().right() + 1 + kGap);
@@ -299,6 +313,15 @@ void frmSettings::storeChangedTargetAndOpacity() {
     if (opacityChanged_) {
         program_.writer.save(Key::tvTrans, integerText(shared.Opacity));
     }
+}
+
+QSize frmSettings::sizeHint() const {
+    return kClientSize;
+}
+
+void frmSettings::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    scroller_->resize(size());
 }
 
 void frmSettings::showEvent(QShowEvent* event) {

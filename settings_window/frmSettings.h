@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 
 namespace tavrio {
 
@@ -29,6 +30,11 @@ class DonationPicture;
 
 class frmSettings : public QWidget {
     Q_OBJECT
+
+    // The controls lie on a page that scrolls where the screen leaves the window less room than
+    // its design (a small screen at a scale of 2). Made first: the controls are made on the page.
+    QScrollArea* const scroller_;
+    QWidget* const page_;
 
 public:
     // Loading the window fills its controls (Form_Load).
@@ -82,7 +88,11 @@ public:
     // Opens the donation page in the default web browser.
     void Picture1_Click();
 
+    // The design's size; the window is made smaller where the screen leaves less room.
+    QSize sizeHint() const override;
+
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // Escape closes the window as its close button does.
