@@ -8,6 +8,7 @@
 #include "frmSettings.h"
 
 #include <QMenu>
+#include <QTimer>
 
 namespace tavrio {
 
@@ -80,8 +81,13 @@ void FormsEngine::showSettingsWindow() {
     WindowEffects::current().activate(window);
 }
 
-void FormsEngine::showPopupMenu(QPoint globalPosition) {
-    settingsWindow().mnuFile->exec(globalPosition);
+void FormsEngine::showPopupMenu(QPoint globalPosition, bool fromKeyboard) {
+    QMenu& menu = *settingsWindow().mnuFile;
+    if (fromKeyboard) {
+        // Once the menu shows: showing it makes no entry active.
+        QTimer::singleShot(0, &menu, [&menu] { menu.setActiveAction(menu.actions().value(0)); });
+    }
+    menu.exec(globalPosition);
 }
 
 void FormsEngine::setDisplayListener(std::function<void(frmMain&, const QString&)> listener) {

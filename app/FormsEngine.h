@@ -26,7 +26,7 @@ public:
     frmSettings& settingsWindow() override;
     bool settingsWindowLoaded() const override;
     void showSettingsWindow() override;
-    void showPopupMenu(QPoint globalPosition) override;
+    void showPopupMenu(QPoint globalPosition, bool fromKeyboard) override;
 
     // The program's one ordinary end, whatever asks for it (Exit on the pop-up menu or the tray,
     // the end of the session): what is due is stored, the windows go without running their
