@@ -80,13 +80,31 @@ QString spoken(const QString& caption) {
     return text;
 }
 
+// A control as its label names it, without the label's colon: a screen reader says the name and
+// then what kind of control it is.
+QString nameFrom(const QLabel& label) {
+    QString name = label.text().trimmed();
+    while (name.endsWith(u':') || name.endsWith(u'\uFF1A')) {
+        name.chop(1);
+    }
+    return name.trimmed();
+}
+
+// The page the controls lie on. A screen reader that runs asks for each control's accessible
+// interface as the control is made, and the first answer stays: the window's own are installed
+// before the first control is.
+QWidget* newPage() {
+    installSettingsWindowAccessibility();
+    return new QWidget;
+}
+
 } // namespace
 
 frmSettings::frmSettings(Program& program)
     : QWidget(nullptr,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , page_(newPage())
     , scroller_(new QScrollArea(this))
-    , page_(new QWidget)
     , txtWhat(new QLineEdit(page_))
     //: What the date box says (tooltip, screen reader) while its text is not a date.
     , txtDate(new EntryBox(tr("Not a date: the target stays as it was"), page_))
@@ -123,7 +141,6 @@ frmSettings::frmSettings(Program& program)
     //: Pop-up menu of the timer window: ends the program.
     , mnuExit(mnuFile->addAction(tr("E&xit")))
     , program_(program) {
-    installSettingsWindowAccessibility();
     setAttribute(Qt::WA_DeleteOnClose);
     //: The settings window's caption; the version follows (" v1.2.0").
     setWindowTitle(tr("Tavrio Settings"));
@@ -187,15 +204,15 @@ void frmSettings::layOut() {
     Label3->setBuddy(txtTime);
     Label1->setBuddy(sldTrans);
     Label9->setBuddy(Combo1);
-    txtWhat->setAccessibleName(Label4->text());
-    txtDate->setAccessibleName(Label2->text());
-    txtTime->setAccessibleName(Label3->text());
+    txtWhat->setAccessibleName(nameFrom(*Label4));
+    txtDate->setAccessibleName(nameFrom(*Label2));
+    txtTime->setAccessibleName(nameFrom(*Label3));
     //: What a screen reader calls the month calendar in which the target date is picked.
     Calendar1->setAccessibleName(tr("Target date calendar"));
     //: The calendar's grid of days, where the user picks the day of the awaited event
     Calendar1->setDayGridName(tr("Target date"));
-    sldTrans->setAccessibleName(Label1->text());
-    Combo1->setAccessibleName(Label9->text());
+    sldTrans->setAccessibleName(nameFrom(*Label1));
+    Combo1->setAccessibleName(nameFrom(*Label9));
     chkHide->setAccessibleName(chkHide->text());
     cmdFont->setAccessibleName(spoken(cmdFont->text()));
     //: What a screen reader calls the donation picture (a button).

@@ -33,8 +33,8 @@ class frmSettings : public QWidget {
 
     // The controls lie on a page that scrolls where the screen leaves the window less room than
     // its design (a small screen at a scale of 2). Made first: the controls are made on the page.
-    QScrollArea* const scroller_;
     QWidget* const page_;
+    QScrollArea* const scroller_;
 
 public:
     // Loading the window fills its controls (Form_Load).
