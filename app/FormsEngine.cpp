@@ -7,16 +7,29 @@
 #include "frmMain.h"
 #include "frmSettings.h"
 
+#include <QApplication>
 #include <QMenu>
 #include <QTimer>
+#include <QWindow>
 
 namespace tavrio {
 
 FormsEngine::FormsEngine(Program& program, std::function<void()> end)
     : program_(program)
-    , end_(std::move(end)) {}
+    , end_(std::move(end)) {
+    // Some window managers let a clicked timer window rise over the windows kept above it
+    // (xfwm4), or keep a window above a timer window made anew only once it is raised (kwin):
+    // whenever one of the program's windows takes the keyboard, they are raised again.
+    focusWatch_ = QObject::connect(qApp, &QGuiApplication::focusWindowChanged,
+                                   [this](const QWindow* focused) {
+                                       if (focused != nullptr) {
+                                           raiseDialogs();
+                                       }
+                                   });
+}
 
 FormsEngine::~FormsEngine() {
+    QObject::disconnect(focusWatch_);
     delete settingsWindow_;
     delete timerWindow_;
 }
@@ -79,6 +92,15 @@ void FormsEngine::showSettingsWindow() {
     WindowEffects::current().keepAbove(window, timerWindow_);
     window.raise();
     WindowEffects::current().activate(window);
+}
+
+void FormsEngine::raiseDialogs() {
+    if (settingsWindow_ != nullptr && settingsWindow_->isVisible()) {
+        settingsWindow_->raise();
+    }
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+        dialog->raise();
+    }
 }
 
 void FormsEngine::showPopupMenu(QPoint globalPosition, bool fromKeyboard) {

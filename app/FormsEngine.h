@@ -4,6 +4,7 @@
 
 #include "Forms.h"
 
+#include <QMetaObject>
 #include <QPointer>
 #include <QString>
 
@@ -45,11 +46,15 @@ public:
     void bringBackTimerWindow();
 
 private:
+    // The settings window and a modal dialog over it, above the timer window again.
+    void raiseDialogs();
+
     Program& program_;
     std::function<void()> end_;
     QPointer<frmMain> timerWindow_;
     QPointer<frmSettings> settingsWindow_;
     std::function<void(frmMain&, const QString&)> displayListener_;
+    QMetaObject::Connection focusWatch_;
 };
 
 } // namespace tavrio

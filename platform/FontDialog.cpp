@@ -130,12 +130,21 @@ QString desktopName(const QString& family) {
 
 } // namespace
 
+void keptAboveAs(QWidget& dialog, const QWidget* owner) {
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint,
+                         owner != nullptr &&
+                             owner->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
 FontDialog::FontDialog(const FontSpec& initial, QWidget* parent)
     : QDialog(parent)
     , pickCustomColor([](QWidget* owner, QColor current) -> std::optional<QColor> {
+        QColorDialog dialog(current, owner);
         //: The title of the colour dialog the font dialog opens for a colour of the user's own.
-        const QColor picked = QColorDialog::getColor(current, owner, tr("Color"));
-        return picked.isValid() ? std::optional{picked} : std::nullopt;
+        dialog.setWindowTitle(tr("Color"));
+        keptAboveAs(dialog, owner);
+        return dialog.exec() == QDialog::Accepted ? std::optional{dialog.selectedColor()}
+                                                  : std::nullopt;
     })
     , faceList(new QListWidget(this))
     , styleList(new QListWidget(this))

@@ -101,8 +101,10 @@ QWidget* newPage() {
 } // namespace
 
 frmSettings::frmSettings(Program& program)
-    : QWidget(nullptr,
-              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    // Kept above the timer window, which is kept above all others (WindowEffects::keepAbove);
+    // some window managers (xfwm4) keep a window above its owner only within the owner's layer.
+    : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , page_(newPage())
     , scroller_(new QScrollArea(this))
     , txtWhat(new QLineEdit(page_))
