@@ -152,8 +152,14 @@ frmSettings::frmSettings(Program& program)
     }
     page_->resize(kClientSize);
     layOut();
-    // The page is never smaller than what shows every control: a window made smaller than that
-    // scrolls, and a scroll bar may take the margin.
+    scrollPage();
+    connectHandlers();
+    Form_Load();
+}
+
+// The page is never smaller than what shows every control: a window made smaller than that
+// scrolls, and a scroll bar may take the margin.
+void frmSettings::scrollPage() {
     const QRect controls = page_->childrenRect();
     page_->setMinimumSize(controls.right() + 1, controls.bottom() + 1);
     scroller_->setFrameShape(QFrame::NoFrame);
@@ -162,8 +168,6 @@ frmSettings::frmSettings(Program& program)
     scroller_->setWidgetResizable(true);
     scroller_->setWidget(page_);
     scroller_->resize(size());
-    connectHandlers();
-    Form_Load();
 }
 
 void frmSettings::layOut() {

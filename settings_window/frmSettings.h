@@ -112,6 +112,7 @@ private:
     };
 
     void layOut();
+    void scrollPage();
     void fitTexts();
     void fitBorderStyleRow();
     void connectHandlers();
