@@ -112,6 +112,17 @@ void FormsEngine::showPopupMenu(QPoint globalPosition, bool fromKeyboard) {
     menu.exec(globalPosition);
 }
 
+void FormsEngine::showAtStart(bool withSettings) {
+    showTimerWindow();
+    if (withSettings) {
+        showSettingsWindow();
+    } else if (timerWindow_ != nullptr) {
+        // As the window of a program the user starts is. A window manager that does not give a
+        // tool window the keyboard on its own (mutter) would mark it as demanding attention.
+        WindowEffects::current().activate(*timerWindow_);
+    }
+}
+
 void FormsEngine::setDisplayListener(std::function<void(frmMain&, const QString&)> listener) {
     displayListener_ = std::move(listener);
 }

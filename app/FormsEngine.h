@@ -38,6 +38,10 @@ public:
     // keeps the place, and the session manager's request to save comes before its end.
     void storePlaceIfMoved();
 
+    // The windows as the program starts: the timer window, and the settings window when asked
+    // for; the last one shown is the active window.
+    void showAtStart(bool withSettings);
+
     // Told after each refresh of the timer window's display, with the window and the text.
     void setDisplayListener(std::function<void(frmMain&, const QString&)> listener);
 

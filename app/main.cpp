@@ -16,7 +16,6 @@
 #include "TrayIcon.h"
 #include "UrlOpener.h"
 #include "Version.h"
-#include "WindowEffects.h"
 #include "WriteBehindStore.h"
 #include "frmMain.h"
 
@@ -199,15 +198,7 @@ int runWindows(int argc, char* argv[], const CommandLine& commandLine, SingleIns
                          static_cast<void>(finishSettingsWrites(program.writer));
                      });
 
-    forms.showTimerWindow();
-    if (commandLine.openSettings) {
-        forms.showSettingsWindow();
-    } else if (frmMain* timer = forms.timerWindow()) {
-        // The window of a program the user starts is the active one. A window manager that does
-        // not give a tool window the keyboard on its own (mutter) would otherwise mark it as
-        // demanding attention.
-        WindowEffects::current().activate(*timer);
-    }
+    forms.showAtStart(commandLine.openSettings);
     takeRequests(instance, forms);
     runningForms = &forms;
     runningWriter = &program.writer;
