@@ -7,15 +7,29 @@
 #include "frmMain.h"
 #include "frmSettings.h"
 
+#include <QApplication>
 #include <QMenu>
+#include <QTimer>
+#include <QWindow>
 
 namespace tavrio {
 
 FormsEngine::FormsEngine(Program& program, std::function<void()> end)
     : program_(program)
-    , end_(std::move(end)) {}
+    , end_(std::move(end)) {
+    // Some window managers let a clicked timer window rise over the windows kept above it
+    // (xfwm4), or keep a window above a timer window made anew only once it is raised (kwin):
+    // whenever one of the program's windows takes the keyboard, they are raised again.
+    focusWatch_ = QObject::connect(qApp, &QGuiApplication::focusWindowChanged,
+                                   [this](const QWindow* focused) {
+                                       if (focused != nullptr) {
+                                           raiseDialogs();
+                                       }
+                                   });
+}
 
 FormsEngine::~FormsEngine() {
+    QObject::disconnect(focusWatch_);
     delete settingsWindow_;
     delete timerWindow_;
 }
@@ -45,6 +59,10 @@ void FormsEngine::showTimerWindow() {
                          });
     }
     timerWindow_->showForm();
+    // A new border style makes a new timer window under an open settings window.
+    if (settingsWindow_ != nullptr) {
+        WindowEffects::current().keepAbove(*settingsWindow_, timerWindow_);
+    }
 }
 
 frmSettings& FormsEngine::settingsWindow() {
@@ -61,19 +79,48 @@ bool FormsEngine::settingsWindowLoaded() const {
 void FormsEngine::showSettingsWindow() {
     frmSettings& window = settingsWindow();
     if (!window.isVisible()) {
-        if (timerWindow_ != nullptr) {
-            openBeside(window, window.pos(), timerWindow_->outerGeometry(), timerWindow_);
-        }
+        const frmMain* timer = timerWindow_;
+        openBeside(window, window.pos(),
+                   timer ? std::optional{timer->outerGeometry()} : std::nullopt, timer);
         window.winId();
         WindowEffects::current().keepOutOfTaskbar(window);
     }
     window.show();
+    // Above the timer window, which would otherwise cover it: a window opened for the user must
+    // be usable, and the timer window stays above every other program's windows. After the
+    // show, which takes the tie away.
+    WindowEffects::current().keepAbove(window, timerWindow_);
     window.raise();
     WindowEffects::current().activate(window);
 }
 
-void FormsEngine::showPopupMenu(QPoint globalPosition) {
-    settingsWindow().mnuFile->exec(globalPosition);
+void FormsEngine::raiseDialogs() {
+    if (settingsWindow_ != nullptr && settingsWindow_->isVisible()) {
+        settingsWindow_->raise();
+    }
+    if (QWidget* dialog = QApplication::activeModalWidget()) {
+        dialog->raise();
+    }
+}
+
+void FormsEngine::showPopupMenu(QPoint globalPosition, bool fromKeyboard) {
+    QMenu& menu = *settingsWindow().mnuFile;
+    if (fromKeyboard) {
+        // Once the menu shows: showing it makes no entry active.
+        QTimer::singleShot(0, &menu, [&menu] { menu.setActiveAction(menu.actions().value(0)); });
+    }
+    menu.exec(globalPosition);
+}
+
+void FormsEngine::showAtStart(bool withSettings) {
+    showTimerWindow();
+    if (withSettings) {
+        showSettingsWindow();
+    } else if (timerWindow_ != nullptr) {
+        // As the window of a program the user starts is. A window manager that does not give a
+        // tool window the keyboard on its own (mutter) would mark it as demanding attention.
+        WindowEffects::current().activate(*timerWindow_);
+    }
 }
 
 void FormsEngine::setDisplayListener(std::function<void(frmMain&, const QString&)> listener) {

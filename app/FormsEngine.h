@@ -4,6 +4,7 @@
 
 #include "Forms.h"
 
+#include <QMetaObject>
 #include <QPointer>
 #include <QString>
 
@@ -26,7 +27,7 @@ public:
     frmSettings& settingsWindow() override;
     bool settingsWindowLoaded() const override;
     void showSettingsWindow() override;
-    void showPopupMenu(QPoint globalPosition) override;
+    void showPopupMenu(QPoint globalPosition, bool fromKeyboard) override;
 
     // The program's one ordinary end, whatever asks for it (Exit on the pop-up menu or the tray,
     // the end of the session): what is due is stored, the windows go without running their
@@ -37,6 +38,10 @@ public:
     // keeps the place, and the session manager's request to save comes before its end.
     void storePlaceIfMoved();
 
+    // The windows as the program starts: the timer window, and the settings window when asked
+    // for; the last one shown is the active window.
+    void showAtStart(bool withSettings);
+
     // Told after each refresh of the timer window's display, with the window and the text.
     void setDisplayListener(std::function<void(frmMain&, const QString&)> listener);
 
@@ -45,11 +50,15 @@ public:
     void bringBackTimerWindow();
 
 private:
+    // The settings window and a modal dialog over it, above the timer window again.
+    void raiseDialogs();
+
     Program& program_;
     std::function<void()> end_;
     QPointer<frmMain> timerWindow_;
     QPointer<frmSettings> settingsWindow_;
     std::function<void(frmMain&, const QString&)> displayListener_;
+    QMetaObject::Connection focusWatch_;
 };
 
 } // namespace tavrio

@@ -198,10 +198,7 @@ int runWindows(int argc, char* argv[], const CommandLine& commandLine, SingleIns
                          static_cast<void>(finishSettingsWrites(program.writer));
                      });
 
-    forms.showTimerWindow();
-    if (commandLine.openSettings) {
-        forms.showSettingsWindow();
-    }
+    forms.showAtStart(commandLine.openSettings);
     takeRequests(instance, forms);
     runningForms = &forms;
     runningWriter = &program.writer;

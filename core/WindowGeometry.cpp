@@ -96,9 +96,11 @@ TextFit fitText(Size text, const FrameExtents& frame, double devicePixelRatio, c
     // A quarter of the text's height on either side, an eighth above and below: room enough that
     // the text does not touch the frame.
     const Size needed{text.width + 2 * (text.height / 4), text.height + 2 * (text.height / 8)};
+    // The client area lies at whole logical pixels: at a ratio of 2, a one-pixel border takes a
+    // whole logical pixel of the room, or the frame would end a pixel past the screen.
     const Margins margins = logical(frame, devicePixelRatio);
-    const double roomWide = area.width - margins.across();
-    const double roomHigh = area.height - margins.down();
+    const double roomWide = area.width - std::ceil(margins.left) - std::ceil(margins.right);
+    const double roomHigh = area.height - std::ceil(margins.top) - std::ceil(margins.bottom);
     if (needed.width <= 0 || needed.height <= 0 || roomWide < 1 || roomHigh < 1) {
         return {needed, 1.0};
     }

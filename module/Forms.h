@@ -28,8 +28,9 @@ public:
     virtual void showSettingsWindow() = 0;
 
     // Shows the settings window's hidden menu at the pointer, loading that window hidden if need
-    // be, and returns when the menu has closed and the chosen item's handler has run.
-    virtual void showPopupMenu(QPoint globalPosition) = 0;
+    // be, and returns when the menu has closed and the chosen item's handler has run. Opened from
+    // the keyboard, its first entry is active, so that Return alone chooses it.
+    virtual void showPopupMenu(QPoint globalPosition, bool fromKeyboard) = 0;
 
     // Ends the program at once: no closing step of any window runs.
     virtual void endProgram() = 0;

@@ -5,10 +5,13 @@
 
 #include <QGuiApplication>
 #include <QMargins>
+#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 
 #include <cmath>
+#include <memory>
+#include <utility>
 
 namespace tavrio {
 
@@ -39,25 +42,61 @@ QMargins likelyFrame(const QWidget& window, const QWidget* framedLike) {
             logical(frame->bottom)};
 }
 
-} // namespace
-
-void openBeside(QWidget& window, QPoint wantedCorner, const QRect& keptClear,
-                const QWidget* framedLike) {
-    const QScreen* screen = QGuiApplication::screenAt(keptClear.center());
-    if (screen == nullptr) {
-        screen = QGuiApplication::primaryScreen();
+// The window at the size it would take, no larger than `most`.
+void fitWithin(QWidget& window, QSize most) {
+    const QSize size = window.sizeHint().boundedTo(most);
+    if (window.minimumSize() == window.maximumSize()) {
+        window.setFixedSize(size);
+    } else {
+        window.resize(size);
     }
+}
+
+const QScreen* screenFor(QPoint point) {
+    const QScreen* screen = QGuiApplication::screenAt(point);
+    return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+}
+
+void place(QWidget& window, QPoint wantedCorner, const std::optional<QRect>& keptClear,
+           const QWidget* framedLike) {
+    const QScreen* screen = screenFor(keptClear ? keptClear->center() : wantedCorner);
     if (screen == nullptr) {
         return;
     }
-    const QSize outer = window.size().grownBy(likelyFrame(window, framedLike));
-    const Rect wanted{wantedCorner.x(), wantedCorner.y(), outer.width(), outer.height()};
-    const Rect beside =
-        besideRatherThanUnder(wanted, rectOf(keptClear), rectOf(screen->availableGeometry()), kGap);
-    if (beside != wanted) {
-        // Before it is shown, a window's position is that of its frame's corner.
-        window.move(beside.left, beside.top);
+    const QMargins frame = likelyFrame(window, framedLike);
+    const Rect area = rectOf(screen->availableGeometry());
+    const QSize before = window.size();
+    fitWithin(window, screen->availableGeometry().size().shrunkBy(frame));
+    const QPoint corner = wantedCorner + QPoint((before.width() - window.width()) / 2,
+                                                (before.height() - window.height()) / 2);
+    const QSize outer = window.size().grownBy(frame);
+    Rect placed{corner.x(), corner.y(), outer.width(), outer.height()};
+    if (keptClear) {
+        placed = besideRatherThanUnder(placed, rectOf(*keptClear), area, kGap);
     }
+    placed = moveOntoNearest(placed, std::span(&area, 1));
+    // A window's position is that of its frame's corner, once it was moved before it was shown.
+    window.move(placed.left, placed.top);
+}
+
+} // namespace
+
+void openBeside(QWidget& window, QPoint wantedCorner, const std::optional<QRect>& keptClear,
+                const QWidget* framedLike) {
+    place(window, wantedCorner, keptClear, framedLike);
+    // The frame is a guess until the window manager has put it around the window (a resizable
+    // dialog may get a deeper one than the program's other windows): then the window is fitted
+    // to the screen again, where it lies.
+    auto fitted = std::make_shared<bool>(false);
+    QPointer<QWidget> shown(&window);
+    WindowEffects::current().watchFrame(window, [shown, fitted] {
+        if (shown.isNull() || std::exchange(*fitted, true)) {
+            return;
+        }
+        const QMargins frame = likelyFrame(*shown, nullptr);
+        place(*shown, shown->geometry().topLeft() - QPoint(frame.left(), frame.top()), std::nullopt,
+              nullptr);
+    });
 }
 
 } // namespace tavrio

@@ -1,22 +1,25 @@
-// Where the windows that the timer window opens go. The timer window is kept above all others,
-// so a settings window or font dialog opened under it could not be brought in front of it: when
-// one would open (partly) under it, it opens beside it instead, on its screen.
+// Where the windows that the timer window opens go: the settings window and the font dialog. They
+// are kept above the timer window (WindowEffects::keepAbove), so they are always usable; they open
+// wholly on a screen, and beside the timer window where there is room, so that the countdown stays
+// in sight.
 #pragma once
 
 #include <QPoint>
 #include <QRect>
 
+#include <optional>
+
 class QWidget;
 
 namespace tavrio {
 
-// Moves `window`, not shown yet, from where it would open (`wantedCorner`, the corner of its
-// frame) to beside `keptClear` (the timer window with its frame): to its right, left, below or
-// above, the first where it fits wholly on the timer window's screen. Where it would not cover
-// `keptClear`, or fits nowhere beside it, it is left to open where it would. `framedLike` is a
-// window of the program whose frame `window` is likely to get; its frame is not known before it
-// is shown.
-void openBeside(QWidget& window, QPoint wantedCorner, const QRect& keptClear,
+// Sizes and moves `window`, not shown yet, from where it would open (`wantedCorner`, the corner of
+// its frame at its present size): no larger than its screen leaves room for (a fixed-size window
+// keeps a fixed size; the window's content scrolls), with its centre kept; beside `keptClear` (the
+// timer window with its frame), to its right, left, below or above, the first where it fits, when
+// it would cover it; and wholly on that screen. `framedLike` is a window of the program whose
+// frame `window` is likely to get; its frame is not known before it is shown.
+void openBeside(QWidget& window, QPoint wantedCorner, const std::optional<QRect>& keptClear,
                 const QWidget* framedLike);
 
 } // namespace tavrio

@@ -9,12 +9,11 @@ std::optional<FontSpec> ShowFontDialog(QWidget& owner, const FontSpec& spec,
                                        const std::optional<QRect>& keptClear) {
     FontDialog dialog(spec, &owner);
     dialog.setWindowModality(Qt::WindowModal);
-    if (keptClear) {
-        dialog.adjustSize();
-        // Where the dialog would open on its own: centred over its owner.
-        const QPoint centred = owner.frameGeometry().center() - dialog.rect().center();
-        openBeside(dialog, centred, *keptClear, &owner);
-    }
+    keptAboveAs(dialog, &owner);
+    dialog.resize(dialog.sizeHint());
+    // Where the dialog would open on its own: centred over its owner.
+    const QPoint centred = owner.frameGeometry().center() - dialog.rect().center();
+    openBeside(dialog, centred, keptClear, &owner);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

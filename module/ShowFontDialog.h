@@ -13,8 +13,8 @@ namespace tavrio {
 
 // Shows the font dialog, starting from `spec`, modal over `owner` only (the timer window goes on
 // taking clicks), and returns the chosen font, or none when the user cancels. The dialog opens
-// centred over `owner`, or beside `keptClear` (the timer window, kept above it) when it would lie
-// under it.
+// centred over `owner`, or beside `keptClear` (the timer window) when it would cover it and there
+// is room, and wholly on the screen.
 std::optional<FontSpec> ShowFontDialog(QWidget& owner, const FontSpec& spec,
                                        const std::optional<QRect>& keptClear = std::nullopt);
 

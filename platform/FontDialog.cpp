@@ -16,6 +16,8 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QSet>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -118,14 +120,31 @@ int styleDistance(const QString& family, const QString& style, int weight, bool 
     return distance;
 }
 
+// Qt names a family that more than one foundry makes with the foundry ("P052 [urw]" beside
+// "P052 [UKWN]"), where the desktop shows one family. Named alone, a family takes its styles
+// from every foundry, and the label draws it as the desktop does.
+QString desktopName(const QString& family) {
+    const qsizetype foundry = family.lastIndexOf(QStringLiteral(" ["));
+    return foundry > 0 && family.endsWith(u']') ? family.left(foundry) : family;
+}
+
 } // namespace
+
+void keptAboveAs(QWidget& dialog, const QWidget* owner) {
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint,
+                         owner != nullptr &&
+                             owner->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
 
 FontDialog::FontDialog(const FontSpec& initial, QWidget* parent)
     : QDialog(parent)
     , pickCustomColor([](QWidget* owner, QColor current) -> std::optional<QColor> {
+        QColorDialog dialog(current, owner);
         //: The title of the colour dialog the font dialog opens for a colour of the user's own.
-        const QColor picked = QColorDialog::getColor(current, owner, tr("Color"));
-        return picked.isValid() ? std::optional{picked} : std::nullopt;
+        dialog.setWindowTitle(tr("Color"));
+        keptAboveAs(dialog, owner);
+        return dialog.exec() == QDialog::Accepted ? std::optional{dialog.selectedColor()}
+                                                  : std::nullopt;
     })
     , faceList(new QListWidget(this))
     , styleList(new QListWidget(this))
@@ -138,6 +157,7 @@ FontDialog::FontDialog(const FontSpec& initial, QWidget* parent)
     //: script that show the font's look (Windows uses "AaBbYyZz" for the Latin script).
     , sample(new QLabel(tr("AaBbYyZz"), this))
     , buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
+    , scroller_(new QScrollArea(this))
     , color_(qColorOf(initial.Color)) {
     //: The font dialog's caption.
     setWindowTitle(tr("Font"));
@@ -146,7 +166,10 @@ FontDialog::FontDialog(const FontSpec& initial, QWidget* parent)
     fillFaces(
         QString::fromStdString(initial.Name.empty() ? std::string{kFallbackFace} : initial.Name));
     fillStyles(initial.Bold ? kBoldWeight : kRegularWeight, initial.Italic);
-    sizeEdit->setText(QLocale().toString(initial.Size));
+    // A size the dialog does not take (the timer window's 100-point default) starts as the
+    // nearest it does, so that OK takes the dialog as it opens.
+    sizeEdit->setText(QLocale().toString(
+        std::clamp<int>(initial.Size, kFontDialogSmallestSize, kFontDialogLargestSize)));
     selectListedSize();
     chooseColor(color_);
 
@@ -246,12 +269,7 @@ void FontDialog::layOut() {
     sample->setAccessibleName(tr("Sample"));
     sampleLayout->addWidget(sample);
 
-    auto* column = new QVBoxLayout(this);
-    column->addLayout(choices);
-    column->addWidget(sizeRefusal);
-    column->addWidget(colorBox);
-    column->addWidget(sampleBox);
-    column->addWidget(buttons);
+    layOutPage(choices, colorBox, sampleBox);
 
     setTabOrder(faceList, styleList);
     setTabOrder(styleList, sizeEdit);
@@ -264,15 +282,45 @@ void FontDialog::layOut() {
     setTabOrder(customColorButton, buttons);
 }
 
+// Where the screen leaves the dialog less room than it would take (a small screen at a scale of
+// 2), all but the buttons scrolls.
+void FontDialog::layOutPage(QLayout* choices, QWidget* colorBox, QWidget* sampleBox) {
+    auto* page = new QWidget;
+    auto* column = new QVBoxLayout(page);
+    column->setContentsMargins({});
+    column->addLayout(choices);
+    column->addWidget(sizeRefusal);
+    column->addWidget(colorBox);
+    column->addWidget(sampleBox);
+    scroller_->setFrameShape(QFrame::NoFrame);
+    scroller_->setFocusPolicy(Qt::NoFocus);
+    scroller_->setWidgetResizable(true);
+    scroller_->setWidget(page);
+
+    auto* whole = new QVBoxLayout(this);
+    whole->addWidget(scroller_);
+    whole->addWidget(buttons);
+}
+
+// A scroll area asks for a share of the screen only; the dialog takes the whole page where the
+// screen has room for it.
+QSize FontDialog::sizeHint() const {
+    const QSize missing = scroller_->widget()->sizeHint() - scroller_->sizeHint();
+    return QDialog::sizeHint() + missing.expandedTo({0, 0});
+}
+
 QPushButton* FontDialog::okButton() const {
     return buttons->button(QDialogButtonBox::Ok);
 }
 
 void FontDialog::fillFaces(const QString& wanted) {
     const QSignalBlocker blocker(faceList);
+    QSet<QString> listed;
     for (const QString& family : QFontDatabase::families()) {
-        if (!QFontDatabase::isPrivateFamily(family)) {
-            faceList->addItem(family);
+        const QString name = desktopName(family);
+        if (!QFontDatabase::isPrivateFamily(family) && !listed.contains(name)) {
+            faceList->addItem(name);
+            listed.insert(name);
         }
     }
     // A face that is not installed starts as the one the system draws in its place, which is

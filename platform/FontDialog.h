@@ -17,17 +17,25 @@ class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QLayout;
 class QPushButton;
+class QScrollArea;
 class QToolButton;
 
 namespace tavrio {
+
+// A dialog kept above all other windows when the window it is opened over is: some window
+// managers (xfwm4) keep a dialog above its owner only within the owner's own layer.
+void keptAboveAs(QWidget& dialog, const QWidget* owner);
 
 class FontDialog : public QDialog {
     Q_OBJECT
 
 public:
     // Starts from the font given. A face that is not installed starts as the face the system
-    // shows in its place; an empty face starts as Times New Roman (or what stands in for it).
+    // shows in its place; an empty face starts as Times New Roman (or what stands in for it); a
+    // size outside 10 to 72 points as the nearest of the two. Each family is listed once, by its
+    // name alone, as the desktop lists it.
     FontDialog(const FontSpec& initial, QWidget* parent);
 
     // The font as chosen: the size in whole points, bold for a style heavier than regular.
@@ -50,6 +58,7 @@ public:
     QDialogButtonBox* const buttons;
 
     QPushButton* okButton() const;
+    QSize sizeHint() const override;
     QColor color() const { return color_; }
 
 public slots:
@@ -57,6 +66,7 @@ public slots:
 
 private:
     void layOut();
+    void layOutPage(QLayout* choices, QWidget* colorBox, QWidget* sampleBox);
     void fillFaces(const QString& wanted);
     void fillStyles(int weight, bool italic);
     void selectListedSize();
@@ -65,6 +75,7 @@ private:
     void refresh();
     std::optional<double> size() const;
 
+    QScrollArea* const scroller_;
     QColor color_;
 };
 

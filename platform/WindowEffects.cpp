@@ -4,6 +4,7 @@
 #include "X11WindowEffects.h"
 
 #include <QWidget>
+#include <QWindow>
 
 namespace tavrio {
 
@@ -15,7 +16,12 @@ public:
     void setTransparentForInput(QWidget& widget, bool transparent) override {
         applyInputTransparency(widget, transparent);
     }
-    Qt::WindowFlags independentToolWindow() const override { return Qt::Tool; }
+    // Qt's portable way; the owner is then also blocked while a modal dialog of the window is
+    // open.
+    void keepAbove(QWidget& window, const QWidget* owner) override {
+        window.winId();
+        window.windowHandle()->setTransientParent(owner ? owner->windowHandle() : nullptr);
+    }
     std::optional<FrameExtents> frameExtents(const QWidget& window) const override {
         if (!window.testAttribute(Qt::WA_WState_Created) || !window.isVisible()) {
             return std::nullopt;

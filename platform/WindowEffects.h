@@ -26,10 +26,13 @@ public:
     // back. A request made before the window is on screen takes effect when it is.
     virtual void setTransparentForInput(QWidget& window, bool transparent) = 0;
 
-    // The window type for a small tool window that must not share the stacking of the program's
-    // other windows: window managers stack a tool window of the program with the group's topmost
-    // window, above it, where the program wants the topmost window to stay on top.
-    virtual Qt::WindowFlags independentToolWindow() const = 0;
+    // Keeps a tool window (Qt::Tool) stacked above `owner` while both are shown, as window
+    // managers keep a dialog above the window it belongs to: above the timer window, which is
+    // kept above every other program's windows, whatever the user clicks. On X11, unlike an
+    // owner in Qt's sense, `owner` goes on taking input while a modal dialog of `window` is open.
+    // Set after every show (Qt ties a tool window to the program's group as it shows it), and
+    // again whenever `owner` is made anew; none lets the window stand alone.
+    virtual void keepAbove(QWidget& window, const QWidget* owner) = 0;
 
     // The frame the window manager has put around a shown window, as it says, in device pixels
     // (Qt's logical ones times the device pixel ratio); none while the window is not framed yet,

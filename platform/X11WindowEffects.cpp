@@ -207,10 +207,20 @@ public:
         flush();
     }
 
-    // Qt makes every tool window transient for the program's group, and the window manager then
-    // raises it into the layer of the topmost timer window, above it. A normal window kept out of
-    // the taskbar behaves as the tool window should.
-    Qt::WindowFlags independentToolWindow() const override { return Qt::Window; }
+    // The window manager's own tie (ICCCM's WM_TRANSIENT_FOR), not Qt's transient parent: Qt
+    // would then block the timer window while the font dialog is open. Window managers raise a
+    // dialog or tool window tied so into its owner's layer (mutter only those types).
+    void keepAbove(QWidget& widget, const QWidget* owner) override {
+        const auto window = static_cast<xcb_window_t>(widget.winId());
+        if (owner == nullptr) {
+            xcb_delete_property(connection_, window, XCB_ATOM_WM_TRANSIENT_FOR);
+        } else {
+            const auto ownerWindow = static_cast<xcb_window_t>(owner->winId());
+            xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window,
+                                XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 32, 1, &ownerWindow);
+        }
+        flush();
+    }
 
     std::optional<FrameExtents> frameExtents(const QWidget& widget) const override {
         if (!widget.testAttribute(Qt::WA_WState_Created)) {

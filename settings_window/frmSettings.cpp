@@ -19,6 +19,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
@@ -28,6 +29,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 
 namespace tavrio {
 
@@ -79,40 +81,62 @@ QString spoken(const QString& caption) {
     return text;
 }
 
+// A control as its label names it, without the label's colon: a screen reader says the name and
+// then what kind of control it is.
+QString nameFrom(const QLabel& label) {
+    QString name = label.text().trimmed();
+    while (name.endsWith(u':') || name.endsWith(u'\uFF1A')) {
+        name.chop(1);
+    }
+    return name.trimmed();
+}
+
+// The page the controls lie on. A screen reader that runs asks for each control's accessible
+// interface as the control is made, and the first answer stays: the window's own are installed
+// before the first control is.
+QWidget* newPage() {
+    installSettingsWindowAccessibility();
+    return new QWidget;
+}
+
 } // namespace
 
 frmSettings::frmSettings(Program& program)
-    : QWidget(nullptr, WindowEffects::current().independentToolWindow() | Qt::CustomizeWindowHint |
+    // Kept above the timer window, which is kept above all others (WindowEffects::keepAbove);
+    // some window managers (xfwm4) keep a window above its owner only within the owner's layer.
+    : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , txtWhat(new QLineEdit(this))
+    , page_(newPage())
+    , scroller_(new QScrollArea(this))
+    , txtWhat(new QLineEdit(page_))
     //: What the date box says (tooltip, screen reader) while its text is not a date.
-    , txtDate(new EntryBox(tr("Not a date: the target stays as it was"), this))
+    , txtDate(new EntryBox(tr("Not a date: the target stays as it was"), page_))
     //: What the time box says (tooltip, screen reader) while its text is not a time.
-    , txtTime(new EntryBox(tr("Not a time: the target stays as it was"), this))
-    , Calendar1(new MonthCalendar(this))
-    , sldTrans(new ScrollSlider(this))
+    , txtTime(new EntryBox(tr("Not a time: the target stays as it was"), page_))
+    , Calendar1(new MonthCalendar(page_))
+    , sldTrans(new ScrollSlider(page_))
     //: Above the slider for the timer window's opacity.
-    , Label1(new QLabel(tr("Opacity:"), this))
+    , Label1(new QLabel(tr("Opacity:"), page_))
     //: Above the box for the target date: the date Tavrio counts down to.
-    , Label2(new QLabel(tr("Tavrio To Date:"), this))
+    , Label2(new QLabel(tr("Tavrio To Date:"), page_))
     //: Above the box for the target time of day.
-    , Label3(new QLabel(tr("Tavrio To Time:"), this))
+    , Label3(new QLabel(tr("Tavrio To Time:"), page_))
     //: Above the box for the title: what Tavrio counts down to, the event. The timer window's
     //: caption reads "Tavrio To " and the title.
-    , Label4(new QLabel(tr("Tavrio To What:"), this))
+    , Label4(new QLabel(tr("Tavrio To What:"), page_))
     //: Above the credit line at the bottom of the settings window.
-    , Label5(new QLabel(tr("Developed By:"), this))
+    , Label5(new QLabel(tr("Developed By:"), page_))
     //: The credit line, under "Developed By:".
-    , Label6(new QLabel(tr("The Tavrio developers"), this))
-    , Combo1(new QComboBox(this))
+    , Label6(new QLabel(tr("The Tavrio developers"), page_))
+    , Combo1(new QComboBox(page_))
     //: Above the list of the timer window's border styles.
-    , Label9(new QLabel(tr("Border Style:"), this))
+    , Label9(new QLabel(tr("Border Style:"), page_))
     //: Check box: the timer window's background becomes transparent, only the text shows.
-    , chkHide(new WrappingCheckBox(tr("Hide Background"), this))
+    , chkHide(new WrappingCheckBox(tr("Hide Background"), page_))
     //: Button that opens the font dialog for the timer window's text. "&&" shows as one "&";
     //: no letter is underlined.
-    , cmdFont(new QPushButton(tr("Change Font Name, Size && Color"), this))
-    , Picture1(new DonationPicture(this))
+    , cmdFont(new QPushButton(tr("Change Font Name, Size && Color"), page_))
+    , Picture1(new DonationPicture(page_))
     //: The hidden menu that the timer window shows on a right-click; its title is not shown.
     , mnuFile(new QMenu(tr("File"), this))
     //: Pop-up menu of the timer window: opens the settings window.
@@ -120,7 +144,6 @@ frmSettings::frmSettings(Program& program)
     //: Pop-up menu of the timer window: ends the program.
     , mnuExit(mnuFile->addAction(tr("E&xit")))
     , program_(program) {
-    installSettingsWindowAccessibility();
     setAttribute(Qt::WA_DeleteOnClose);
     //: The settings window's caption; the version follows (" v1.2.0").
     setWindowTitle(tr("Tavrio Settings"));
@@ -128,9 +151,24 @@ frmSettings::frmSettings(Program& program)
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
+    page_->resize(kClientSize);
     layOut();
+    scrollPage();
     connectHandlers();
     Form_Load();
+}
+
+// The page is never smaller than what shows every control: a window made smaller than that
+// scrolls, and a scroll bar may take the margin.
+void frmSettings::scrollPage() {
+    const QRect controls = page_->childrenRect();
+    page_->setMinimumSize(controls.right() + 1, controls.bottom() + 1);
+    scroller_->setFrameShape(QFrame::NoFrame);
+    // Tab goes from control to control; the area scrolls to the one with the focus.
+    scroller_->setFocusPolicy(Qt::NoFocus);
+    scroller_->setWidgetResizable(true);
+    scroller_->setWidget(page_);
+    scroller_->resize(size());
 }
 
 void frmSettings::layOut() {
@@ -173,15 +211,15 @@ void frmSettings::layOut() {
     Label3->setBuddy(txtTime);
     Label1->setBuddy(sldTrans);
     Label9->setBuddy(Combo1);
-    txtWhat->setAccessibleName(Label4->text());
-    txtDate->setAccessibleName(Label2->text());
-    txtTime->setAccessibleName(Label3->text());
+    txtWhat->setAccessibleName(nameFrom(*Label4));
+    txtDate->setAccessibleName(nameFrom(*Label2));
+    txtTime->setAccessibleName(nameFrom(*Label3));
     //: What a screen reader calls the month calendar in which the target date is picked.
     Calendar1->setAccessibleName(tr("Target date calendar"));
     //: The calendar's grid of days, where the user picks the day of the awaited event
     Calendar1->setDayGridName(tr("Target date"));
-    sldTrans->setAccessibleName(Label1->text());
-    Combo1->setAccessibleName(Label9->text());
+    sldTrans->setAccessibleName(nameFrom(*Label1));
+    Combo1->setAccessibleName(nameFrom(*Label9));
     chkHide->setAccessibleName(chkHide->text());
     cmdFont->setAccessibleName(spoken(cmdFont->text()));
     //: What a screen reader calls the donation picture (a button).
@@ -214,7 +252,7 @@ void frmSettings::fitTexts() {
 // row holds no room for the check box even so, it moves up beside the list's caption, and the list
 // may take the whole row.
 void frmSettings::fitBorderStyleRow() {
-    const int right = width() - kMargin;
+    const int right = page_->width() - kMargin;
     Combo1->resize(std::clamp(Combo1->sizeHint().width(), Combo1->width(), right - Combo1->x()),
                    Combo1->height());
     const int besideList = std::max(chkHide->x(), Combo1->geometry().right() + 1 + kGap);
@@ -300,9 +338,30 @@ void frmSettings::storeChangedTargetAndOpacity() {
     }
 }
 
+QSize frmSettings::sizeHint() const {
+    return kClientSize;
+}
+
+void frmSettings::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    scroller_->resize(size());
+}
+
+void frmSettings::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    const frmMain* timer = program_.forms->timerWindow();
+    openedFromTimer_ = timer != nullptr && QApplication::activeWindow() == timer;
+}
+
+// The keyboard goes back to the timer window when the window was opened from it (a double-click,
+// Return): window managers hand it to whichever window they like, or to none.
 void frmSettings::closeEvent(QCloseEvent* event) {
     Form_Unload();
     QWidget::closeEvent(event);
+    frmMain* timer = program_.forms->timerWindow();
+    if (openedFromTimer_ && timer != nullptr && timer->isVisible()) {
+        WindowEffects::current().activate(*timer);
+    }
 }
 
 // A control that takes Escape itself (an open list, the calendar's year box) keeps it.

@@ -21,6 +21,7 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 
 namespace tavrio {
 
@@ -30,6 +31,11 @@ class DonationPicture;
 
 class frmSettings : public QWidget {
     Q_OBJECT
+
+    // The controls lie on a page that scrolls where the screen leaves the window less room than
+    // its design (a small screen at a scale of 2). Made first: the controls are made on the page.
+    QWidget* const page_;
+    QScrollArea* const scroller_;
 
 public:
     // Loading the window fills its controls (Form_Load).
@@ -83,7 +89,12 @@ public:
     // Opens the donation page in the default web browser.
     void Picture1_Click();
 
+    // The design's size; the window is made smaller where the screen leaves less room.
+    QSize sizeHint() const override;
+
 protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // Escape closes the window as its close button does.
     void keyPressEvent(QKeyEvent* event) override;
@@ -91,6 +102,7 @@ protected:
 
 private:
     void layOut();
+    void scrollPage();
     void fitTexts();
     void fitBorderStyleRow();
     void connectHandlers();
@@ -112,6 +124,8 @@ private:
     bool opacityChanged_ = false;
     // The load puts the stored title into the title box.
     bool fillingTitle_ = false;
+    // The timer window had the keyboard when this window was shown.
+    bool openedFromTimer_ = false;
 };
 
 } // namespace tavrio

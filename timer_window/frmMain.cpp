@@ -319,7 +319,7 @@ void frmMain::storePlaceIfMoved() {
 void frmMain::Form_MouseDown(Qt::MouseButton button, QPoint globalPosition) {
     switch (button) {
     case Qt::RightButton:
-        program_.forms->showPopupMenu(globalPosition);
+        program_.forms->showPopupMenu(globalPosition, false);
         break;
     case Qt::LeftButton:
         // Moved by hand rather than by a window-manager move: that one, started on a press,
@@ -354,7 +354,7 @@ bool frmMain::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
         }
         [[fallthrough]];
     case Qt::Key_Menu:
-        program_.forms->showPopupMenu(mapToGlobal(rect().center()));
+        program_.forms->showPopupMenu(mapToGlobal(rect().center()), true);
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:

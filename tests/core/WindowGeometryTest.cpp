@@ -198,13 +198,14 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // "Double Click Me" at 100 points.
         FitCase{"FitsAsItIs", {969, 149}, kThinFrame, 1.0, kScreen, {1043, 185}, 1.0},
+        // Half a logical pixel of border on either side takes a whole one.
         FitCase{"ShrinksToTheNarrowLogicalScreen",
                 {969, 149},
                 kThinFrame,
                 2.0,
                 kScreenAtTwo,
-                {639, 113},
-                639.0 / 1043.0},
+                {638, 113},
+                638.0 / 1043.0},
         FitCase{"ShrinksToALowScreen",
                 {300, 400},
                 kNoFrame,

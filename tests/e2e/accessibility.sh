@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # What a screen reader gets, read from outside over the AT-SPI accessibility bus of a private
 # session bus, as Orca reads it: the roles and names of the windows, the countdown in words and
-# how often its name changes, the calendar's named parts and dated days, and the donation link's
-# press action.
+# how often its name changes, the calendar's named parts, weekdays and dated days, the border-style
+# list named by its label, and the donation link's press action. The settings window is made
+# while the screen reader listens, as when a user opens it: what is read then is what stays.
 source "$(dirname "$0")/lib.sh" "$@"
 
 readonly PYTHON=/usr/bin/python3 TREE=$ATSPI_TREE
@@ -41,19 +42,24 @@ check_has() {
 
 note "no target: the windows as a screen reader finds them"
 write_settings "What=Launch" "FontSize=24" "Width=6000" "Height=2400"
-start_tavrio --settings
+start_tavrio
+wait_for_tree 20 "the timer window on the accessibility bus" 1 frame "Tavrio To Launch" SetFocus
+env "${TAVRIO_ENV[@]}" "$TAVRIO" --settings
 wait_for_tree 20 "the settings window on the accessibility bus" 1 dialog "Tavrio Settings v1.2.0"
 check_has "the timer window is a frame named by its caption" 1 frame "Tavrio To Launch" SetFocus
 check_has "the countdown says what it shows" 2 label "Double Click Me"
 check_has "the settings window is a dialog named by its caption" 1 dialog "Tavrio Settings v1.2.0"
-check_has "the calendar's grid of days is named" 3 table "Target date" SetFocus
-check_has "the month before is named" 4 "push button" "Previous month" Press
-check_has "the month after is named" 4 "push button" "Next month" Press
-check_has "the year box is named" 4 "spin button" "Year" SetFocus,Increase,Decrease
+check_has "the calendar's grid of days is named" 6 table "Target date" SetFocus
+check_has "the month before is named" 7 "push button" "Previous month" Press
+check_has "the month after is named" 7 "push button" "Next month" Press
+check_has "the year box is named" 7 "spin button" "Year" SetFocus,Increase,Decrease
+check_has "the day names head the columns" 7 "table column header" Monday
 month=$(date +%-m) year=$(date +%Y)
-check_has "the first of this month reads as a full date" 4 "table cell" \
+check_has "the first of this month reads as a full date" 7 "table cell" \
     "$(LC_ALL=C.UTF-8 date -d "$year-$month-01" '+%A, %-d %B %Y')"
-check_has "the donation picture is a link that can be pressed" 2 link Donate Press,SetFocus
+check_has "the border-style list is named by its label" 5 "combo box" "Border Style" \
+    ShowMenu,SetFocus
+check_has "the donation picture is a link that can be pressed" 5 link Donate Press,SetFocus
 check "no role of a window is a filler" bash -c '! grep -qP "^1\tfiller" <<<"$0"' "$TREE_TEXT"
 
 note "the donation link pressed from outside"

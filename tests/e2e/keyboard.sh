@@ -34,6 +34,16 @@ for keys in Shift_L+F10 Menu; do
     wait_until 10 "Escape to close the menu" menu_closed
 done
 
+note "a menu opened from the keyboard has its first entry active: Return chooses Settings"
+wait_until 10 "the timer window to be active again" timer_active
+press Shift_L+F10
+wait_until 10 "Shift+F10 to open the menu" menu_open
+press Return
+wait_until 10 "Return to choose Settings" settings_window_active
+pass_check "Return alone chooses the first entry"
+press Escape
+wait_until 10 "Escape to close the settings window" no_settings_window
+
 note "Return opens the settings window"
 wait_until 10 "the timer window to be active again" timer_active
 press Return
@@ -46,6 +56,8 @@ press Tab Tab Tab Tab Page_Down
 press Escape
 wait_until 10 "Escape to close the settings window" no_settings_window
 pass_check "Escape closes the settings window"
+wait_until 10 "the keyboard to be back on the timer window" timer_active
+pass_check "and gives the keyboard back to the timer window"
 opacity_stored() { [[ $(read_setting tvTrans) == 205 ]]; }
 wait_until 10 "the opacity to be stored" opacity_stored
 pass_check "and the opacity changed there is stored"

@@ -35,7 +35,7 @@ public:
     bool settingsWindowLoaded() const override { return settingsReached_; }
     void showSettingsWindow() override { ++showSettingsWindowCalls; }
 
-    void showPopupMenu(QPoint globalPosition) override {
+    void showPopupMenu(QPoint globalPosition, bool) override {
         popupMenuPositions.append(globalPosition);
     }
 
