@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QPointer>
 #include <QRegion>
-#include <QTimer>
 #include <QWidget>
 
 #include <cmath>
@@ -36,22 +35,6 @@ void setBackgroundPainted(QWidget& window, bool painted) {
     }
 }
 
-// The events after which the children may draw a different shape.
-bool mayChangeShape(QEvent::Type type) {
-    switch (type) {
-    case QEvent::Paint:
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::Show:
-    case QEvent::Hide:
-    case QEvent::FontChange:
-    case QEvent::PaletteChange:
-        return true;
-    default:
-        return false;
-    }
-}
-
 class Hider : public QObject {
 public:
     Hider(QWidget& window, QColor key)
@@ -60,9 +43,6 @@ public:
         , key_(key) {
         setObjectName(kHiderName);
         window.installEventFilter(this);
-        for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            child->installEventFilter(this);
-        }
         WindowEffects::current().watchCompositing(*this, [this] { follow(); });
     }
 
@@ -102,39 +82,24 @@ public:
         setBackgroundPainted(*window_, true);
     }
 
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == window_ && event->type() == QEvent::ChildAdded) {
-            if (auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child())) {
-                child->installEventFilter(this);
-            }
-        }
-        if (!rendering_ && mayChangeShape(event->type())) {
-            schedule();
+    // The window is about to draw what changed in it (a new text, a moved label, another font):
+    // its shape goes out first, so that the new pixels show with it and the work is done before a
+    // compositor wakes to draw them.
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::UpdateRequest) {
+            reshape();
         }
         return false;
     }
 
 private:
-    // Rendering from inside an event handler (a resize) flushes pending resizes and can recurse,
-    // so the shape is recomputed from the event loop, once for any number of changes.
-    void schedule() {
-        if (!scheduled_) {
-            scheduled_ = true;
-            QTimer::singleShot(0, this, [this] { reshape(); });
-        }
-    }
-
     // Gives the window the shape of what its children draw now, if that changed.
     void reshape() {
-        scheduled_ = false;
         if (window_ == nullptr || !composited_) {
             return;
         }
-        // Rendering paints the children once more: that is no change.
-        rendering_ = true;
         const QRegion drawn =
             drawnRegion(*window_, *composited_ ? std::nullopt : std::optional<QColor>(key_));
-        rendering_ = false;
         if (sent_ == drawn) {
             return;
         }
@@ -150,8 +115,6 @@ private:
     QColor key_;
     std::optional<bool> composited_;
     std::optional<QRegion> sent_;
-    bool scheduled_ = false;
-    bool rendering_ = false;
 };
 
 Hider* hiderOf(QWidget& window) {
