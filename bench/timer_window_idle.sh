@@ -5,7 +5,8 @@
 #   start-up     exec to the first mapped window
 #   memory       resident set 5 s after the window is mapped
 #   CPU          utime + stime of all threads over the idle period, in % of one core
-#   wake-ups     voluntary + involuntary context switches of all threads, per second
+#   wake-ups     voluntary + involuntary context switches of all threads, per second, and of
+#                them the involuntary ones (preempted: more the busier the machine)
 #   display lag  how long after the wall clock's second boundary the displayed second changes
 # Tavrio runs three times per round: background shown, hidden (tvHide=1), and hidden while a
 # compositor (picom) draws the display, where the hidden background is truly transparent.
@@ -69,12 +70,13 @@ cpu_ticks() {
     sed 's/.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'
 }
 
-# thread_switches PID: one line per thread, "name switches".
+# thread_switches PID: one line per thread, "name switches involuntary".
 thread_switches() {
     local task
     for task in /proc/"$1"/task/*; do
         awk -v name="$(<"$task/comm")" '/^(non)?voluntary_ctxt_switches/ { sum += $2 }
-            END { gsub(/ /, "_", name); print name, sum }' "$task/status"
+            /^nonvoluntary_ctxt_switches/ { involuntary = $2 }
+            END { gsub(/ /, "_", name); print name, sum, involuntary }' "$task/status"
     done
 }
 
@@ -115,7 +117,7 @@ measure() {
     cpu_after=$(cpu_ticks "$pid")
     thread_switches "$pid" >"$E2E_DIR/threads-after"
 
-    local cpu wakeups
+    local cpu wakeups preempted
     cpu=$(awk -v ticks=$((cpu_after - cpu_before)) -v hz="$clock_ticks" -v s="$idle" \
         'BEGIN { printf "%.3f", 100 * ticks / hz / s }')
     # Threads are matched by name; one that came or went counts from zero.
@@ -126,6 +128,8 @@ measure() {
         "$E2E_DIR/threads-before" "$E2E_DIR/threads-after" >>"$results"
     wakeups=$(awk -v s="$idle" 'NR == FNR { b += $2; next } { a += $2 }
         END { printf "%.3f", (a - b) / s }' "$E2E_DIR/threads-before" "$E2E_DIR/threads-after")
+    preempted=$(awk -v s="$idle" 'NR == FNR { b += $3; next } { a += $3 }
+        END { printf "%.3f", (a - b) / s }' "$E2E_DIR/threads-before" "$E2E_DIR/threads-after")
 
     local window lag
     window=$(xdotool search --onlyvisible --pid "$pid" | head -n 1)
@@ -133,10 +137,11 @@ measure() {
 
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    printf '%s startup %s\n%s memory %s\n%s cpu %s\n%s wakeups %s\n%s lag %s\n' \
-        "$name" "$startup" "$name" "$rss" "$name" "$cpu" "$name" "$wakeups" "$name" "$lag" \
-        >>"$results"
-    echo "  $name: start-up $startup ms, $rss MiB, CPU $cpu %, $wakeups wake-ups/s, lag $lag ms"
+    printf '%s startup %s\n%s memory %s\n%s cpu %s\n%s wakeups %s\n%s preempted %s\n%s lag %s\n' \
+        "$name" "$startup" "$name" "$rss" "$name" "$cpu" "$name" "$wakeups" "$name" "$preempted" \
+        "$name" "$lag" >>"$results"
+    echo "  $name: start-up $startup ms, $rss MiB, CPU $cpu %, $wakeups wake-ups/s" \
+        "($preempted preempted), lag $lag ms"
 }
 
 # Bold red 24-point text counting down to a target three days ahead, in the design's window
@@ -171,12 +176,13 @@ echo
 printf '%-34s' "median (min-max) of $runs runs"
 printf ' %-22s' "${names[@]}"
 echo
-for figure in startup memory cpu wakeups lag; do
+for figure in startup memory cpu wakeups preempted lag; do
     case $figure in
     startup) label="start-up to first map (ms)" ;;
     memory) label="resident memory after 5 s (MiB)" ;;
     cpu) label="CPU while idle (% of one core)" ;;
     wakeups) label="wake-ups/s, all threads" ;;
+    preempted) label="of which preempted/s" ;;
     lag) label="display lag after the second (ms)" ;;
     esac
     printf '%-34s' "$label"
