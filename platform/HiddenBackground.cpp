@@ -7,7 +7,9 @@
 #include <QImage>
 #include <QPointer>
 #include <QRegion>
+#include <QTimer>
 #include <QWidget>
+#include <QtMath>
 
 #include <cmath>
 
@@ -43,6 +45,9 @@ public:
         , key_(key) {
         setObjectName(kHiderName);
         window.installEventFilter(this);
+        for (QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            child->installEventFilter(this);
+        }
         WindowEffects::current().watchCompositing(*this, [this] { follow(); });
     }
 
@@ -82,17 +87,47 @@ public:
         setBackgroundPainted(*window_, true);
     }
 
-    // The window is about to draw what changed in it (a new text, a moved label, another font):
-    // its shape goes out first, so that the new pixels show with it and the work is done before a
-    // compositor wakes to draw them.
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::UpdateRequest) {
-            reshape();
+    // The window is about to draw what changed in it (a new text, another font): its shape goes
+    // out first, so that the new pixels show with it and the work is done before a compositor
+    // wakes to draw them. Qt draws what a resize or a showing changes at once, without that
+    // request, so those are followed just after.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::UpdateRequest:
+            if (watched == window_) {
+                reshape();
+            }
+            break;
+        case QEvent::Move:
+            // The window's own place does not change its shape.
+            if (watched != window_) {
+                schedule();
+            }
+            break;
+        case QEvent::Resize:
+        case QEvent::Show:
+        case QEvent::Hide:
+            schedule();
+            break;
+        default:
+            break;
         }
         return false;
     }
 
 private:
+    // Rendering from inside a resize handler flushes pending resizes and can recurse, so this is
+    // done from the event loop, once for any number of changes.
+    void schedule() {
+        if (!scheduled_) {
+            scheduled_ = true;
+            QTimer::singleShot(0, this, [this] {
+                scheduled_ = false;
+                reshape();
+            });
+        }
+    }
+
     // Gives the window the shape of what its children draw now, if that changed.
     void reshape() {
         if (window_ == nullptr || !composited_) {
@@ -115,6 +150,7 @@ private:
     QColor key_;
     std::optional<bool> composited_;
     std::optional<QRegion> sent_;
+    bool scheduled_ = false;
 };
 
 Hider* hiderOf(QWidget& window) {

@@ -42,9 +42,9 @@ X11CompositorWatch::X11CompositorWatch(xcb_connection_t* connection, int screen)
     selection_ = atom->atom;
     const xcb_query_extension_reply_t* xfixes = xcb_get_extension_data(connection, &xcb_xfixes_id);
     if (xfixes != nullptr && xfixes->present) {
-        // Asked before the owner is read, so that no change in between goes unnoticed.
         std::free(xcb_xfixes_query_version_reply(
             connection, xcb_xfixes_query_version(connection, 5, 0), nullptr));
+        // Asked before the owner is read, so that no change in between goes unnoticed.
         xcb_xfixes_select_selection_input(
             connection, rootOf(connection, screen), selection_,
             XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER |
