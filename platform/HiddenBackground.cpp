@@ -135,10 +135,12 @@ private:
         }
         const QRegion drawn =
             drawnRegion(*window_, *composited_ ? std::nullopt : std::optional<QColor>(key_));
-        if (sent_ == drawn) {
+        // The input region is the window's at its size: a new size asks for it again.
+        if (sent_ == drawn && sentSize_ == window_->size()) {
             return;
         }
         sent_ = drawn;
+        sentSize_ = window_->size();
         if (*composited_) {
             WindowEffects::current().setInputRegion(*window_, drawn);
         } else {
@@ -150,6 +152,7 @@ private:
     QColor key_;
     std::optional<bool> composited_;
     std::optional<QRegion> sent_;
+    QSize sentSize_;
     bool scheduled_ = false;
 };
 

@@ -54,8 +54,9 @@ public:
     virtual void setShape(QWidget& window, const std::optional<QRegion>& region) = 0;
 
     // Where the window takes mouse input, in device pixels (clicks elsewhere reach the window
-    // below); none is the whole window. While the window lets all input through
-    // (setTransparentForInput) that wins, and the region comes back with the input.
+    // below, and the frame takes them as ever); none is the whole window. Set it again when the
+    // window's size changes. While the window lets all input through (setTransparentForInput)
+    // that wins, and the region comes back with the input.
     virtual void setInputRegion(QWidget& window, const std::optional<QRegion>& region) = 0;
 
     // The frame the window manager has put around a shown window, as it says, in device pixels

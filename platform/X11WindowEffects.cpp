@@ -52,6 +52,21 @@ std::vector<xcb_rectangle_t> rectanglesOf(const QRegion& region) {
     return rectangles;
 }
 
+// How far beyond a window's edges its input region reaches, in device pixels: past any frame.
+constexpr int kFrameReach = 1024;
+
+// The region with a ring added around a window of the size given, where its frame lies. The
+// server clips a shape to the window, so the ring takes nothing from the window itself. But a
+// window manager may copy the window's shapes to its frame: openbox does, and then adds its title
+// bar and handle to the frame's bounding shape only, so that without the ring its borders would
+// be cut away and, where the window has an input shape, clicks on the frame would pass through
+// to the window below.
+QRegion withFrameRing(const QRegion& region, QSize size) {
+    const QRect window(QPoint(0, 0), size);
+    const QRect outer = window.adjusted(-kFrameReach, -kFrameReach, kFrameReach, kFrameReach);
+    return region + (QRegion(outer) - QRegion(window));
+}
+
 // The property change that an event given to a native event filter tells of, or null.
 const xcb_property_notify_event_t* propertyChange(const QByteArray& eventType, void* message) {
     if (eventType != "xcb_generic_event_t") {
@@ -257,7 +272,8 @@ public:
     }
 
     void setShape(QWidget& widget, const std::optional<QRegion>& region) override {
-        setShapeRegion(static_cast<xcb_window_t>(widget.winId()), XCB_SHAPE_SK_BOUNDING, region);
+        widget.winId();
+        setShapeRegion(*widget.windowHandle(), XCB_SHAPE_SK_BOUNDING, region);
         flush();
     }
 
@@ -340,22 +356,27 @@ private:
             return;
         }
         const QVariant region = window.property(kInputRegionProperty);
-        setShapeRegion(static_cast<xcb_window_t>(window.winId()), XCB_SHAPE_SK_INPUT,
+        setShapeRegion(window, XCB_SHAPE_SK_INPUT,
                        region.isValid() ? std::optional(region.value<QRegion>()) : std::nullopt);
     }
 
-    // Sets one of the window's shapes; none is the window's whole rectangle.
-    void setShapeRegion(xcb_window_t window, xcb_shape_kind_t kind,
+    // Sets one of the window's shapes, the frame around it left whole; none is the window's whole
+    // rectangle.
+    void setShapeRegion(QWindow& window, xcb_shape_kind_t kind,
                         const std::optional<QRegion>& region) {
         xcb_xfixes_region_t shape = XCB_NONE;
         if (region) {
-            const std::vector<xcb_rectangle_t> rectangles = rectanglesOf(*region);
+            const qreal ratio = window.devicePixelRatio();
+            const QSize size(qRound(window.width() * ratio), qRound(window.height() * ratio));
+            const std::vector<xcb_rectangle_t> rectangles =
+                rectanglesOf(withFrameRing(*region, size));
             shape = xcb_generate_id(connection_);
             xcb_xfixes_create_region(connection_, shape,
                                      static_cast<std::uint32_t>(rectangles.size()),
                                      rectangles.data());
         }
-        xcb_xfixes_set_window_shape_region(connection_, window, kind, 0, 0, shape);
+        xcb_xfixes_set_window_shape_region(connection_, static_cast<xcb_window_t>(window.winId()),
+                                           kind, 0, 0, shape);
         if (shape != XCB_NONE) {
             xcb_xfixes_destroy_region(connection_, shape);
         }

@@ -4,7 +4,8 @@
 # Over a white and over a black window, every pixel of the timer window's client area is a blend
 # of the text's colour and the window behind (no fringe of the dark background colour), with
 # blended edges only where a compositor draws; clicks beside the text and between its glyphs reach
-# the window below, clicks on the text do not; the whole-window opacity still applies.
+# the window below, clicks on the text and on the frame's title bar do not; the whole-window
+# opacity still applies.
 source "$(dirname "$0")/lib.sh" "$@"
 
 readonly RED=FF0000
@@ -15,7 +16,7 @@ declare -A BEHIND=([white]=FFFFFF [black]=000000)
 
 # One row a case: name | compositor at the start | then, while Tavrio runs | opacity |
 # the edges (clean: text or behind only; blended: also between; half: the text at half
-# strength; none: nothing drawn) | whether clicks on the text reach the window below.
+# strength; none: nothing drawn) | whether clicks on the text and the frame reach the window below.
 CASES=(
     "no compositor|no|-|255|clean|no"
     "picom|yes|-|255|blended|no"
@@ -47,15 +48,19 @@ has_bounding_shape() {
     xwininfo -shape -id "$TAVRIO_WINDOW" | grep -q 'Window shape extents:'
 }
 
-# Points on the text, beside it and between its glyphs, found where the text shows in full; a
-# translucent case clicks where an earlier case found them (same look, same place). They are
-# taken from the days ("2:"), which do not change while the test runs, where the seconds do.
+# Points on the text, beside it, between its glyphs and on the title bar, found where the text
+# shows in full; a translucent case clicks where an earlier case found them (same look, same
+# place). They are taken from the days ("2:"), which do not change while the test runs.
 find_points() {
     local x y width height
     read -r x y width height < <(probe bounds $(client_rect) "$RED")
     BESIDE_POINT="$((x - 8)) $((y + height / 2))"
     TEXT_POINT=$(probe find "$x" "$y" $((width / 5)) "$height" "$RED") || fail "no solid text"
     BETWEEN_POINT=$(probe find "$x" "$y" $((width / 5)) "$height" FFFFFF) || fail "no gap in the text"
+    local top
+    read -r x y width _ < <(client_rect)
+    read -r _ _ top _ < <(frame_extents "$TAVRIO_WINDOW")
+    FRAME_POINT="$((x + width / 2)) $((y - top / 2))"
 }
 
 run_case() {
@@ -88,14 +93,15 @@ run_case() {
     local presses expected
     presses=$(presses_below)
     expected=$((presses + 2))
-    [[ $through == yes ]] && expected=$((presses + 3))
-    # The click on the text first: it would be logged before the others that must reach below.
+    [[ $through == yes ]] && expected=$((presses + 4))
+    # The clicks on the text and the frame first: they would be logged before the others.
     click $TEXT_POINT
+    click $FRAME_POINT
     click $BESIDE_POINT
     click $BETWEEN_POINT
     reached_below() { (($(presses_below) >= expected)); }
     wait_until 10 "the clicks beside and between the glyphs to reach the window below" reached_below
-    check_eq "$name: clicks beside and between the glyphs reach below, on the text: $through" \
+    check_eq "$name: clicks between glyphs and beside reach below, on text and frame: $through" \
         "$(presses_below)" "$expected"
 
     stop_tavrio
