@@ -5,20 +5,25 @@
 #   start-up     exec to the first mapped window
 #   memory       resident set 5 s after the window is mapped
 #   CPU          utime + stime of all threads over the idle period, in % of one core
-#   wake-ups     voluntary + involuntary context switches of all threads, per second
+#   wake-ups     voluntary + involuntary context switches of all threads, per second, and of
+#                them the involuntary ones (preempted: more the busier the machine)
 #   display lag  how long after the wall clock's second boundary the displayed second changes
-# Tavrio runs twice per round: background shown, and hidden (tvHide=1).
+# Tavrio runs three times per round: background shown, hidden (tvHide=1), and hidden while a
+# compositor (picom) draws the display, where the hidden background is truly transparent.
 #
-#   bench/timer_window_idle.sh [--runs N] [--idle SECONDS] [--build DIR]
+#   bench/timer_window_idle.sh [--runs N] [--idle SECONDS] [--build DIR] [--before REVISION]
 #
 # Builds a release Tavrio and the benchmark's programs in DIR (build/bench), runs them on a
-# private Xvfb with openbox, and prints median (min-max) of every figure.
+# private Xvfb with openbox, and prints median (min-max) of every figure. --before also builds
+# REVISION (say, the commit before a change) and measures its hidden background, with and without
+# the compositor, in every round.
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
 runs=5
 idle=60
 build=$repo/build/bench
+before=
 
 usage() {
     sed -n '2,/^set -euo/p' "$0" | sed '$d; s/^# \{0,1\}//' >&2
@@ -29,6 +34,7 @@ while (($#)); do
     --runs) runs=${2:?}; shift 2 ;;
     --idle) idle=${2:?}; shift 2 ;;
     --build) build=${2:?}; shift 2 ;;
+    --before) before=${2:?}; shift 2 ;;
     *) usage ;;
     esac
 done
@@ -40,6 +46,15 @@ cmake --build "$build/tavrio" -j "$(nproc)" --target tavrio >/dev/null
 cmake -S "$repo/bench" -B "$build/programs" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build/programs" -j "$(nproc)" >/dev/null
 floor=$build/programs/tavrio-floor
+if [[ -n $before ]]; then
+    revision=$(git -C "$repo" rev-parse --short "$before^{commit}")
+    rm -rf "$build/before-source"
+    mkdir -p "$build/before-source"
+    git -C "$repo" archive "$revision" | tar -x -C "$build/before-source"
+    cmake -S "$build/before-source" -B "$build/before" -DCMAKE_BUILD_TYPE=Release \
+        -DTAVRIO_BUILD_TESTS=OFF >/dev/null
+    cmake --build "$build/before" -j "$(nproc)" --target tavrio >/dev/null
+fi
 
 # The end-to-end harness gives the private display, home and settings, and ends all it started.
 source "$repo/tests/e2e/lib.sh" "$build/tavrio/app/tavrio" "$build/programs/tavrio-probe"
@@ -55,12 +70,13 @@ cpu_ticks() {
     sed 's/.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'
 }
 
-# thread_switches PID: one line per thread, "name switches".
+# thread_switches PID: one line per thread, "name switches involuntary".
 thread_switches() {
     local task
     for task in /proc/"$1"/task/*; do
         awk -v name="$(<"$task/comm")" '/^(non)?voluntary_ctxt_switches/ { sum += $2 }
-            END { gsub(/ /, "_", name); print name, sum }' "$task/status"
+            /^nonvoluntary_ctxt_switches/ { involuntary = $2 }
+            END { gsub(/ /, "_", name); print name, sum, involuntary }' "$task/status"
     done
 }
 
@@ -101,7 +117,7 @@ measure() {
     cpu_after=$(cpu_ticks "$pid")
     thread_switches "$pid" >"$E2E_DIR/threads-after"
 
-    local cpu wakeups
+    local cpu wakeups preempted
     cpu=$(awk -v ticks=$((cpu_after - cpu_before)) -v hz="$clock_ticks" -v s="$idle" \
         'BEGIN { printf "%.3f", 100 * ticks / hz / s }')
     # Threads are matched by name; one that came or went counts from zero.
@@ -112,6 +128,8 @@ measure() {
         "$E2E_DIR/threads-before" "$E2E_DIR/threads-after" >>"$results"
     wakeups=$(awk -v s="$idle" 'NR == FNR { b += $2; next } { a += $2 }
         END { printf "%.3f", (a - b) / s }' "$E2E_DIR/threads-before" "$E2E_DIR/threads-after")
+    preempted=$(awk -v s="$idle" 'NR == FNR { b += $3; next } { a += $3 }
+        END { printf "%.3f", (a - b) / s }' "$E2E_DIR/threads-before" "$E2E_DIR/threads-after")
 
     local window lag
     window=$(xdotool search --onlyvisible --pid "$pid" | head -n 1)
@@ -119,47 +137,66 @@ measure() {
 
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    printf '%s startup %s\n%s memory %s\n%s cpu %s\n%s wakeups %s\n%s lag %s\n' \
-        "$name" "$startup" "$name" "$rss" "$name" "$cpu" "$name" "$wakeups" "$name" "$lag" \
-        >>"$results"
-    echo "  $name: start-up $startup ms, $rss MiB, CPU $cpu %, $wakeups wake-ups/s, lag $lag ms"
+    printf '%s startup %s\n%s memory %s\n%s cpu %s\n%s wakeups %s\n%s preempted %s\n%s lag %s\n' \
+        "$name" "$startup" "$name" "$rss" "$name" "$cpu" "$name" "$wakeups" "$name" "$preempted" \
+        "$name" "$lag" >>"$results"
+    echo "  $name: start-up $startup ms, $rss MiB, CPU $cpu %, $wakeups wake-ups/s" \
+        "($preempted preempted), lag $lag ms"
 }
 
 # Bold red 24-point text counting down to a target three days ahead, in the design's window
 # size: red, so that with the background hidden the text still shows against the black root.
 readonly LOOK=("tvDate=$(date +%F -d '+3 days')" "FontSize=24" "FontBold=True" "FontColor=255")
+# hidden_variants SUFFIX: the hidden background of this build and of the one before, if asked.
+hidden_variants() {
+    write_settings "${LOOK[@]}" "tvHide=1"
+    measure "hidden$1" tavrio "$TAVRIO"
+    if [[ -n $before ]]; then
+        measure "before-hidden$1" tavrio "$build/before/app/tavrio"
+    fi
+}
 for ((run = 1; run <= runs; run++)); do
     echo "Run $run of $runs (idle ${idle}s each):"
     write_settings
     measure floor tavrio-floor "$floor"
     write_settings "${LOOK[@]}"
     measure shown tavrio "$TAVRIO"
-    write_settings "${LOOK[@]}" "tvHide=1"
-    measure hidden tavrio "$TAVRIO"
+    hidden_variants ""
+    start_compositor
+    hidden_variants "-picom"
+    stop_compositor
 done
 
 source "$repo/bench/summary.sh"
 
+names=(shown hidden hidden-picom)
+[[ -z $before ]] || names+=(before-hidden before-hidden-picom)
+names+=(floor)
 echo
-printf '%-34s %-22s %-22s %-22s\n' "median (min-max) of $runs runs" "Tavrio, background" \
-    "Tavrio, hidden" "floor"
-for figure in startup memory cpu wakeups lag; do
+printf '%-34s' "median (min-max) of $runs runs"
+printf ' %-22s' "${names[@]}"
+echo
+for figure in startup memory cpu wakeups preempted lag; do
     case $figure in
     startup) label="start-up to first map (ms)" ;;
     memory) label="resident memory after 5 s (MiB)" ;;
     cpu) label="CPU while idle (% of one core)" ;;
     wakeups) label="wake-ups/s, all threads" ;;
+    preempted) label="of which preempted/s" ;;
     lag) label="display lag after the second (ms)" ;;
     esac
-    printf '%-34s %-22s %-22s %-22s\n' "$label" "$(summary shown "$figure")" \
-        "$(summary hidden "$figure")" "$(summary floor "$figure")"
+    printf '%-34s' "$label"
+    for name in "${names[@]}"; do
+        printf ' %-22s' "$(summary "$name" "$figure")"
+    done
+    echo
 done
 
 echo
 echo "Wake-ups/s by thread, median of $runs runs:"
-for name in shown hidden floor; do
+for name in "${names[@]}"; do
     awk -v name="$name" '$1 == name && $2 ~ /^thread:/ { print substr($2, 8) }' "$results" |
         sort -u | while read -r thread; do
-        printf '  %-7s %-20s %s\n' "$name" "$thread" "$(summary "$name" "thread:$thread")"
+        printf '  %-20s %-20s %s\n' "$name" "$thread" "$(summary "$name" "thread:$thread")"
     done
 done

@@ -1,6 +1,6 @@
 #include "ApplyWindowAlpha.h"
 
-#include "BackgroundKey.h"
+#include "HiddenBackground.h"
 #include "WindowEffects.h"
 
 #include <QApplication>
@@ -22,7 +22,7 @@ bool ApplyWindowAlpha(QWidget& window, std::uint8_t opacity, bool hideBackground
 
     window.setWindowOpacity(opacity / 255.0);
     effects.setTransparentForInput(window, opacity == 0);
-    BackgroundKey::setEnabled(window, hideBackground, kBackgroundKeyColor);
+    HiddenBackground::setEnabled(window, hideBackground, kBackgroundKeyColor);
     effects.flush();
     return window.windowHandle() != nullptr;
 }

@@ -21,20 +21,27 @@ void setFlagIfChanged(QWindow& window, bool transparent) {
 // frame the clicks then), so the latest request is applied on the first exposure.
 class DeferredInputTransparency : public QObject {
 public:
-    DeferredInputTransparency(QWindow& window, bool transparent)
+    DeferredInputTransparency(QWindow& window, bool transparent, std::function<void()> applied)
         : QObject(&window)
         , window_(&window)
-        , transparent_(transparent) {
+        , transparent_(transparent)
+        , applied_(std::move(applied)) {
         setObjectName(kPendingName);
         window.installEventFilter(this);
     }
 
-    void setTransparent(bool transparent) { transparent_ = transparent; }
+    void setTransparent(bool transparent, std::function<void()> applied) {
+        transparent_ = transparent;
+        applied_ = std::move(applied);
+    }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched == window_ && event->type() == QEvent::Expose && window_->isExposed()) {
             window_->removeEventFilter(this);
             setFlagIfChanged(*window_, transparent_);
+            if (applied_) {
+                applied_();
+            }
             deleteLater();
         }
         return false;
@@ -43,11 +50,12 @@ public:
 private:
     QPointer<QWindow> window_;
     bool transparent_;
+    std::function<void()> applied_;
 };
 
 } // namespace
 
-void applyInputTransparency(QWidget& widget, bool transparent) {
+void applyInputTransparency(QWidget& widget, bool transparent, std::function<void()> applied) {
     widget.winId();
     QWindow* window = widget.windowHandle();
     auto* pending = static_cast<DeferredInputTransparency*>(
@@ -55,10 +63,13 @@ void applyInputTransparency(QWidget& widget, bool transparent) {
     if (window->isExposed()) {
         delete pending;
         setFlagIfChanged(*window, transparent);
+        if (applied) {
+            applied();
+        }
     } else if (pending != nullptr) {
-        pending->setTransparent(transparent);
+        pending->setTransparent(transparent, std::move(applied));
     } else {
-        new DeferredInputTransparency(*window, transparent);
+        new DeferredInputTransparency(*window, transparent, std::move(applied));
     }
 }
 

@@ -3,6 +3,8 @@
 #include "InputTransparency.h"
 #include "X11WindowEffects.h"
 
+#include <QRegion>
+#include <QTransform>
 #include <QWidget>
 #include <QWindow>
 
@@ -22,6 +24,28 @@ public:
         window.winId();
         window.windowHandle()->setTransientParent(owner ? owner->windowHandle() : nullptr);
     }
+    void offerAlphaChannel(QWidget&) override {}
+    bool blendsWithDesktop(const QWidget&) const override { return false; }
+    void watchCompositing(QObject&, std::function<void()>) override {}
+    void setShape(QWidget& window, const std::optional<QRegion>& region) override {
+        if (!region) {
+            if (!window.mask().isEmpty()) {
+                window.clearMask();
+            }
+            return;
+        }
+        const qreal ratio = window.devicePixelRatioF();
+        QRegion mask = QTransform::fromScale(1 / ratio, 1 / ratio).map(*region);
+        // An empty mask means no mask at all: a window with nothing left keeps one pixel.
+        if (mask.isEmpty()) {
+            mask = QRegion(0, 0, 1, 1);
+        }
+        if (mask != window.mask()) {
+            window.setMask(mask);
+        }
+    }
+    // A mask clips the input too, which is all the portable window can do.
+    void setInputRegion(QWidget&, const std::optional<QRegion>&) override {}
     std::optional<FrameExtents> frameExtents(const QWidget& window) const override {
         if (!window.testAttribute(Qt::WA_WState_Created) || !window.isVisible()) {
             return std::nullopt;

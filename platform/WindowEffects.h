@@ -1,7 +1,7 @@
 // What the timer window asks of the window system beyond Qt's own window flags: staying out of
-// the taskbar, letting mouse input through, the frame the window manager put around it, and
-// getting requests out at once. One implementation serves X11; elsewhere Qt's portable calls do
-// the work.
+// the taskbar, letting mouse input through, true transparency where a compositor draws the
+// desktop, the frame the window manager put around it, and getting requests out at once. One
+// implementation serves X11; elsewhere Qt's portable calls do the work.
 #pragma once
 
 #include "WindowGeometry.h"
@@ -11,6 +11,8 @@
 #include <functional>
 #include <optional>
 
+class QObject;
+class QRegion;
 class QWidget;
 
 namespace tavrio {
@@ -33,6 +35,29 @@ public:
     // Set after every show (Qt ties a tool window to the program's group as it shows it), and
     // again whenever `owner` is made anew; none lets the window stand alone.
     virtual void keepAbove(QWidget& window, const QWidget* owner) = 0;
+
+    // Gives a window that is not created yet an alpha channel, where the window system can use one
+    // later: a compositing manager may start at any time, and the channel cannot be added to a
+    // window that exists.
+    virtual void offerAlphaChannel(QWidget& window) = 0;
+
+    // Whether what the window leaves transparent shows what lies below it: a compositing manager
+    // draws the desktop, and the window has an alpha channel.
+    virtual bool blendsWithDesktop(const QWidget& window) const = 0;
+
+    // Calls `changed` from the event loop whenever a compositing manager starts or stops, for as
+    // long as `owner` lives. Where that cannot be known, it never calls.
+    virtual void watchCompositing(QObject& owner, std::function<void()> changed) = 0;
+
+    // Cuts the window to the region, in device pixels, to the eye and to the mouse; none gives the
+    // window its whole rectangle back.
+    virtual void setShape(QWidget& window, const std::optional<QRegion>& region) = 0;
+
+    // Where the window takes mouse input, in device pixels (clicks elsewhere reach the window
+    // below, and the frame takes them as ever); none is the whole window. Set it again when the
+    // window's size changes. While the window lets all input through (setTransparentForInput)
+    // that wins, and the region comes back with the input.
+    virtual void setInputRegion(QWidget& window, const std::optional<QRegion>& region) = 0;
 
     // The frame the window manager has put around a shown window, as it says, in device pixels
     // (Qt's logical ones times the device pixel ratio); none while the window is not framed yet,

@@ -9,6 +9,9 @@
 #include <QWidget>
 
 #ifdef TAVRIO_HAVE_XCB
+#include "X11CompositorWatch.h"
+
+#include <QRegion>
 #include <QWindow>
 
 #include <algorithm>
@@ -18,6 +21,7 @@
 #include <memory>
 #include <vector>
 #include <xcb/xcb.h>
+#include <xcb/xfixes.h>
 #endif
 
 namespace tavrio {
@@ -32,6 +36,35 @@ xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
     const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply{
         xcb_intern_atom_reply(connection, cookie, nullptr), &std::free};
     return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+// Where a window keeps the input region it asked for, to have it back after Qt has reset the input
+// shape: Qt gives a window that stops letting all input through a rectangle of its size.
+const char* const kInputRegionProperty = "_tavrio_input_region";
+
+std::vector<xcb_rectangle_t> rectanglesOf(const QRegion& region) {
+    std::vector<xcb_rectangle_t> rectangles;
+    for (const QRect& rect : region) {
+        rectangles.push_back(
+            {static_cast<std::int16_t>(rect.x()), static_cast<std::int16_t>(rect.y()),
+             static_cast<std::uint16_t>(rect.width()), static_cast<std::uint16_t>(rect.height())});
+    }
+    return rectangles;
+}
+
+// How far beyond a window's edges its input region reaches, in device pixels: past any frame.
+constexpr int kFrameReach = 1024;
+
+// The region with a ring added around a window of the size given, where its frame lies. The
+// server clips a shape to the window, so the ring takes nothing from the window itself. But a
+// window manager may copy the window's shapes to its frame: openbox does, and then adds its title
+// bar and handle to the frame's bounding shape only, so that without the ring its borders would
+// be cut away and, where the window has an input shape, clicks on the frame would pass through
+// to the window below.
+QRegion withFrameRing(const QRegion& region, QSize size) {
+    const QRect window(QPoint(0, 0), size);
+    const QRect outer = window.adjusted(-kFrameReach, -kFrameReach, kFrameReach, kFrameReach);
+    return region + (QRegion(outer) - QRegion(window));
 }
 
 // The property change that an event given to a native event filter tells of, or null.
@@ -203,7 +236,52 @@ public:
     }
 
     void setTransparentForInput(QWidget& widget, bool transparent) override {
-        applyInputTransparency(widget, transparent);
+        widget.winId();
+        applyInputTransparency(widget, transparent,
+                               [this, window = QPointer<QWindow>(widget.windowHandle())] {
+                                   if (window != nullptr) {
+                                       restoreInputRegion(*window);
+                                       flush();
+                                   }
+                               });
+        flush();
+    }
+
+    // Qt gives a translucent window a 32-bit visual when it creates it. It would also stop
+    // painting the window's background, which stays as it was until the background is hidden.
+    void offerAlphaChannel(QWidget& window) override {
+        if (!window.testAttribute(Qt::WA_WState_Created)) {
+            window.setAttribute(Qt::WA_TranslucentBackground);
+            window.setAttribute(Qt::WA_NoSystemBackground, false);
+        }
+    }
+
+    bool blendsWithDesktop(const QWidget& widget) const override {
+        if (!widget.testAttribute(Qt::WA_WState_Created) || !compositor().running()) {
+            return false;
+        }
+        const auto cookie =
+            xcb_get_geometry(connection_, static_cast<xcb_window_t>(widget.winId()));
+        const std::unique_ptr<xcb_get_geometry_reply_t, decltype(&std::free)> reply{
+            xcb_get_geometry_reply(connection_, cookie, nullptr), &std::free};
+        return reply && reply->depth == 32;
+    }
+
+    void watchCompositing(QObject& owner, std::function<void()> changed) override {
+        compositor().watch(owner, std::move(changed));
+    }
+
+    void setShape(QWidget& widget, const std::optional<QRegion>& region) override {
+        widget.winId();
+        setShapeRegion(*widget.windowHandle(), XCB_SHAPE_SK_BOUNDING, region);
+        flush();
+    }
+
+    void setInputRegion(QWidget& widget, const std::optional<QRegion>& region) override {
+        widget.winId();
+        QWindow* window = widget.windowHandle();
+        window->setProperty(kInputRegionProperty, region ? QVariant(*region) : QVariant());
+        restoreInputRegion(*window);
         flush();
     }
 
@@ -256,7 +334,56 @@ public:
     void flush() override { xcb_flush(connection_); }
 
 private:
+    // Created on first use: only a hidden background asks whether a compositor runs.
+    X11CompositorWatch& compositor() const {
+        if (!compositor_) {
+            // Qt puts its windows on the screen that $DISPLAY names.
+            char* host = nullptr;
+            int display = 0;
+            int screen = 0;
+            if (xcb_parse_display(nullptr, &host, &display, &screen) == 0) {
+                screen = 0;
+            }
+            std::free(host);
+            compositor_ = std::make_unique<X11CompositorWatch>(connection_, screen);
+        }
+        return *compositor_;
+    }
+
+    // The input region the window asked for, unless it lets all input through now.
+    void restoreInputRegion(QWindow& window) {
+        if (window.flags().testFlag(Qt::WindowTransparentForInput)) {
+            return;
+        }
+        const QVariant region = window.property(kInputRegionProperty);
+        setShapeRegion(window, XCB_SHAPE_SK_INPUT,
+                       region.isValid() ? std::optional(region.value<QRegion>()) : std::nullopt);
+    }
+
+    // Sets one of the window's shapes, the frame around it left whole; none is the window's whole
+    // rectangle.
+    void setShapeRegion(QWindow& window, xcb_shape_kind_t kind,
+                        const std::optional<QRegion>& region) {
+        xcb_xfixes_region_t shape = XCB_NONE;
+        if (region) {
+            const qreal ratio = window.devicePixelRatio();
+            const QSize size(qRound(window.width() * ratio), qRound(window.height() * ratio));
+            const std::vector<xcb_rectangle_t> rectangles =
+                rectanglesOf(withFrameRing(*region, size));
+            shape = xcb_generate_id(connection_);
+            xcb_xfixes_create_region(connection_, shape,
+                                     static_cast<std::uint32_t>(rectangles.size()),
+                                     rectangles.data());
+        }
+        xcb_xfixes_set_window_shape_region(connection_, static_cast<xcb_window_t>(window.winId()),
+                                           kind, 0, 0, shape);
+        if (shape != XCB_NONE) {
+            xcb_xfixes_destroy_region(connection_, shape);
+        }
+    }
+
     xcb_connection_t* connection_;
+    mutable std::unique_ptr<X11CompositorWatch> compositor_;
     xcb_atom_t netWmState_;
     xcb_atom_t skipTaskbar_;
     xcb_atom_t skipPager_;

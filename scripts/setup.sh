@@ -7,7 +7,7 @@ set -euo pipefail
 
 run_packages=(
     cmake g++ make pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev libxcb-xfixes0-dev
     qt6-l10n-tools qt6-translations-l10n
     fonts-liberation2
 )

@@ -1,7 +1,6 @@
 #include "frmMain.h"
 
 #include "ApplyWindowAlpha.h"
-#include "BackgroundKey.h"
 #include "Conversions.h"
 #include "LabelLayout.h"
 #include "Program.h"
@@ -89,6 +88,9 @@ frmMain::frmMain(Program& program)
     setWindowIcon(programIcon());
     resize(kDesignClientSize);
     setAutoFillBackground(true);
+    // Before the window exists: a compositor that runs, now or later, can then show a hidden
+    // background as true transparency.
+    WindowEffects::current().offerAlphaChannel(*this);
     QPalette background = palette();
     background.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
     setPalette(background);
@@ -290,7 +292,6 @@ void frmMain::centreLabel() {
         static_cast<float>(twipsFromPixels(Label1->width())),
         static_cast<float>(twipsFromPixels(Label1->height())));
     Label1->move(pixelsFromTwips(place.left), pixelsFromTwips(place.top));
-    BackgroundKey::refresh(*this);
 }
 
 void frmMain::armTimer() {

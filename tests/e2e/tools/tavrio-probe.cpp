@@ -6,6 +6,12 @@
 //   tavrio-probe dominant X Y W H             the rectangle's most frequent colour
 //   tavrio-probe find X Y W H RRGGBB          a pixel "X Y" of that colour whose eight
 //                                             neighbours have it too, something to click on
+//   tavrio-probe bounds X Y W H RRGGBB        "X Y W H" around the pixels of that colour
+//   tavrio-probe blend X Y W H TEXT BEHIND    how the pixels lie between two colours, as
+//                                             "OUTLIERS PARTIAL STRONGEST": how many are no blend
+//                                             of the two, how many are one strictly between
+//                                             them (edges), and the largest share of TEXT in
+//                                             any pixel, in percent
 //   tavrio-probe shot FILE.png [X Y W H]      a screenshot of the screen or of a rectangle
 //   tavrio-probe changes X Y W H MS           watches the rectangle for MS milliseconds and
 //                                             prints the wall-clock time (ms since the epoch,
@@ -30,7 +36,9 @@
 #include <QImage>
 #include <QPalette>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -215,6 +223,75 @@ int find(char** args) {
         }
     }
     return 1;
+}
+
+int bounds(char** args) {
+    const Screen screen;
+    const Rect rect = rectFrom(args);
+    const Grab grab = screen.grab(rect);
+    const std::uint32_t wanted = colour(args[4]);
+    int left = grab.width, top = grab.height, right = -1, bottom = -1;
+    for (int y = 0; y < grab.height; ++y) {
+        for (int x = 0; x < grab.width; ++x) {
+            if (grab.pixels[static_cast<std::size_t>(y) * grab.width + x] == wanted) {
+                left = std::min(left, x);
+                top = std::min(top, y);
+                right = std::max(right, x);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    if (right < 0) {
+        return 1;
+    }
+    std::printf("%d %d %d %d\n", rect.x + left, rect.y + top, right - left + 1, bottom - top + 1);
+    return 0;
+}
+
+// A pixel farther than this from every blend of the two colours (in any channel) is none: a
+// rounding compositor stays well inside it, a fringe of a third colour does not.
+constexpr double kBlendTolerance = 12;
+
+int blend(char** args) {
+    const Screen screen;
+    const Grab grab = screen.grab(rectFrom(args));
+    const std::uint32_t text = colour(args[4]);
+    const std::uint32_t behind = colour(args[5]);
+    const auto channel = [](std::uint32_t rgb, int index) {
+        return static_cast<double>((rgb >> (16 - 8 * index)) & 0xFFu);
+    };
+    double span = 0;
+    for (int index = 0; index < 3; ++index) {
+        span += std::pow(channel(text, index) - channel(behind, index), 2);
+    }
+    if (span == 0) {
+        fail("the two colours are the same");
+    }
+    int outliers = 0;
+    int partial = 0;
+    double strongest = 0;
+    for (const std::uint32_t pixel : grab.pixels) {
+        double along = 0;
+        for (int index = 0; index < 3; ++index) {
+            along += (channel(pixel, index) - channel(behind, index)) *
+                     (channel(text, index) - channel(behind, index));
+        }
+        const double share = std::clamp(along / span, 0.0, 1.0);
+        double off = 0;
+        for (int index = 0; index < 3; ++index) {
+            const double blended =
+                channel(behind, index) + share * (channel(text, index) - channel(behind, index));
+            off = std::max(off, std::abs(channel(pixel, index) - blended));
+        }
+        if (off > kBlendTolerance) {
+            ++outliers;
+        } else {
+            partial += share > 0.1 && share < 0.9 ? 1 : 0;
+            strongest = std::max(strongest, share);
+        }
+    }
+    std::printf("%d %d %.0f\n", outliers, partial, strongest * 100);
+    return 0;
 }
 
 int shot(int argc, char** args) {
@@ -476,7 +553,8 @@ int buttonFace(int argc, char** argv) {
 
 void usage() {
     std::fputs("usage: tavrio-probe pixel X Y | count X Y W H RRGGBB | dominant X Y W H |\n"
-               "       find X Y W H RRGGBB | shot FILE.png [X Y W H] | changes X Y W H MS |\n"
+               "       find X Y W H RRGGBB | bounds X Y W H RRGGBB | blend X Y W H TEXT BEHIND |\n"
+               "       shot FILE.png [X Y W H] | changes X Y W H MS |\n"
                "       button-face | map-time CLASS MS | input-to-map WINDOW CLASS MS |\n"
                "       keys-and-caption KEYS CAPTION MS\n",
                stderr);
@@ -503,6 +581,12 @@ int main(int argc, char** argv) {
     }
     if (command == "find" && given == 5) {
         return find(args);
+    }
+    if (command == "bounds" && given == 5) {
+        return bounds(args);
+    }
+    if (command == "blend" && given == 6) {
+        return blend(args);
     }
     if (command == "shot" && (given == 1 || given == 5)) {
         return shot(given, args);
