@@ -1,0 +1,61 @@
+#include "WindowsWindowEffects.h"
+
+#include "PortableWindowEffects.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+
+#include <windows.h>
+
+namespace tavrio {
+
+namespace {
+
+HWND handleOf(const QWidget& window) {
+    return reinterpret_cast<HWND>(window.winId());
+}
+
+class WindowsWindowEffects : public PortableWindowEffects {
+public:
+    // A tool window has no taskbar button of its own. Any other window is given an owner that is
+    // never shown, as windows without a taskbar button have: an owned window gets no button.
+    // The owner is Qt's transient parent, which Qt sets again each time the window is shown.
+    void keepOutOfTaskbar(QWidget& window) override {
+        window.winId();
+        QWindow* handle = window.windowHandle();
+        if (handle == nullptr || window.windowType() == Qt::Tool ||
+            handle->transientParent() != nullptr) {
+            return;
+        }
+        handle->setTransientParent(owner());
+    }
+
+    // Windows hands the foreground only to the program the user works with, or to one it allowed
+    // (a later start allows the running one before handing over its request).
+    void activate(QWidget& window) override {
+        window.activateWindow();
+        SetForegroundWindow(handleOf(window));
+    }
+
+private:
+    // Never shown; the application takes its native window down when it ends.
+    QWindow* owner() {
+        if (owner_ == nullptr) {
+            owner_ = new QWidget;
+            owner_->winId();
+        }
+        return owner_->windowHandle();
+    }
+
+    QPointer<QWidget> owner_;
+};
+
+} // namespace
+
+WindowEffects* windowsWindowEffects() {
+    static WindowsWindowEffects effects;
+    return &effects;
+}
+
+} // namespace tavrio
