@@ -40,6 +40,9 @@ set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/data/windows/tavrio.ico")
 set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/data/windows/tavrio.ico")
 set(CPACK_NSIS_URL_INFO_ABOUT "${TAVRIO_HOMEPAGE}")
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+# A 64-bit installer for the 64-bit program: it installs into the 64-bit Program Files, and runs
+# under a Wine without 32-bit support too.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
 # CPack writes this into a CMake file as a quoted string: NSIS's own quotes are single ones and
 # each backslash is doubled to come through.
 set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS [=[
