@@ -18,10 +18,16 @@ export WINEPREFIX=$root/$build/wine-prefix WINEDEBUG=-all WINEDLLOVERRIDES="msco
 # A program under Wine, as ctest runs each test program: the prefix, Qt's and the runtime's DLLs.
 emulator="$root/scripts/windows/wine-run.sh;$WINEPREFIX;$TAVRIO_QT_PREFIX/bin:$runtime"
 
-# The prefix is made once, before builds that run programs in it. Wine's server and services are
+# The prefix is made once, before builds that run programs in it, and whole before the lasting
+# server is started for it (with a server started first, some test programs lost their
+# connection to it). Wine's server and services are
 # started here, apart from the pipes of the programs the build and ctest run (which would
 # otherwise wait for the services that inherit them), and stopped at the end.
 mkdir -p "$build"
+if [[ ! -d $WINEPREFIX ]]; then
+    wineboot -i </dev/null >/dev/null 2>&1
+    wineserver -w
+fi
 wineserver -p </dev/null >/dev/null 2>&1 &
 trap 'wineserver -k 2>/dev/null || true' EXIT
 wineboot </dev/null >/dev/null 2>&1
