@@ -16,6 +16,7 @@ public:
     void offerAlphaChannel(QWidget&) override {}
     bool blendsWithDesktop(const QWidget&) const override { return false; }
     void watchCompositing(QObject&, std::function<void()>) override {}
+    bool setColourKey(QWidget&, const std::optional<QColor>&) override { return false; }
     void setShape(QWidget& window, const std::optional<QRegion>& region) override;
     // A mask clips the input too, which is all the portable window can do.
     void setInputRegion(QWidget&, const std::optional<QRegion>&) override {}

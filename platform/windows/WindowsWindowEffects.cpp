@@ -2,6 +2,7 @@
 
 #include "PortableWindowEffects.h"
 
+#include <QColor>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
@@ -36,6 +37,23 @@ public:
     void activate(QWidget& window) override {
         window.activateWindow();
         SetForegroundWindow(handleOf(window));
+    }
+
+    // A layered window, as the window's opacity makes it, whose pixels of the key colour the
+    // system leaves out and lets clicks through. Qt sets the opacity alone and drops the layered
+    // style at full opacity, so this comes after every change of the opacity.
+    bool setColourKey(QWidget& window, const std::optional<QColor>& key) override {
+        const HWND handle = handleOf(window);
+        const LONG_PTR style = GetWindowLongPtrW(handle, GWL_EXSTYLE);
+        const auto alpha = BYTE(qRound(window.windowOpacity() * 255));
+        if (key) {
+            SetWindowLongPtrW(handle, GWL_EXSTYLE, style | WS_EX_LAYERED);
+            SetLayeredWindowAttributes(handle, RGB(key->red(), key->green(), key->blue()), alpha,
+                                       LWA_COLORKEY | LWA_ALPHA);
+        } else if ((style & WS_EX_LAYERED) != 0) {
+            SetLayeredWindowAttributes(handle, 0, alpha, LWA_ALPHA);
+        }
+        return true;
     }
 
 private:

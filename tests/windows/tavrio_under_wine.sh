@@ -129,4 +129,52 @@ stored_title() { [[ $(stored What) == Party ]]; }
 wait_until 20 "the typed title in the registry" stored_title
 check "a title typed into the settings window is stored in the registry" stored_title
 
+# The hidden background: Wine leaves the window's colour key out as Windows does (through an X
+# shape), over a window below that takes the whole screen.
+wineserver -k
+for setting in tvHide=True FontSize=36 FontBold=True FontColor=255; do
+    wine reg add "$SETTINGS" /v "${setting%%=*}" /d "${setting#*=}" /f >/dev/null
+done
+xev -geometry 1280x800+0+0 -name under >"$DIR/under.log" 2>&1 &
+PIDS+=($!)
+under_shown() { xdotool search --onlyvisible --name '^under$'; }
+wait_until 20 "the window under the timer window" under_shown
+wine "$EXE" >"$DIR/hidden.log" 2>&1 &
+PIDS+=($!)
+wait_until 60 "the timer window with its background hidden" timer_window
+TIMER=$(timer_window)
+# The timer window's middle row on the screen: its height "Y", then its pixels as "X RRGGBB".
+middle_row() {
+    local x y width height
+    read -r x y width height < <(xwininfo -id "$TIMER" |
+        awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
+             /Width/ { w = $2 } /Height/ { h = $2 } END { print x, y, w, h }')
+    echo $((y + height / 2))
+    xwd -root -silent | python3 -c '
+import struct, sys
+data = sys.stdin.buffer.read()
+header = struct.unpack(">25I", data[:100])
+size, order, bpp, per_line, colours = header[0], header[7], header[11], header[12], header[19]
+start = size + 12 * colours
+x0, y, w = (int(a) for a in sys.argv[1:4])
+for x in range(x0, x0 + w):
+    at = start + y * per_line + x * bpp // 8
+    value = int.from_bytes(data[at:at + 4], "little" if order == 0 else "big")
+    print(x, "%06X" % (value & 0xFFFFFF))' "$x" $((y + height / 2)) "$width"
+}
+# first_of COLOUR: the first pixel of that colour in the middle row, as "X Y".
+first_of() { middle_row | awk -v colour="$1" 'NR == 1 { y = $1 } $2 == colour && !x { x = $1 } END { if (x) print x, y }'; }
+presses_under() { grep -c ButtonPress "$DIR/under.log" || true; }
+text_shown() { [[ -n $(first_of FF0000) ]]; }
+wait_until 20 "the countdown in red" text_shown
+check "no pixel of the key colour shows" test -z "$(first_of 000001)"
+read -r text_x row_y < <(first_of FF0000)
+presses=$(presses_under)
+# On the first digit, then just left of it, where the window under shows.
+xdotool mousemove --sync "$text_x" "$row_y" click 1 mousemove --sync $((text_x - 4)) "$row_y" click 1
+reached_under() { (($(presses_under) > presses)); }
+wait_until 20 "the click beside the text to reach the window under" reached_under
+check "a click beside the text reaches the window under, one on the text does not" \
+    test "$(presses_under)" -eq $((presses + 1))
+
 ((FAILURES == 0)) || fail "$FAILURES checks failed"
