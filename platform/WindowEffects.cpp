@@ -10,15 +10,13 @@
 namespace tavrio {
 
 WindowEffects& WindowEffects::current() {
-#ifdef Q_OS_WIN
-    return *windowsWindowEffects();
-#else
     static PortableWindowEffects portable;
-    if (WindowEffects* x11 = x11WindowEffects()) {
-        return *x11;
-    }
-    return portable;
+#ifdef Q_OS_WIN
+    WindowEffects* native = windowsWindowEffects();
+#else
+    WindowEffects* native = x11WindowEffects();
 #endif
+    return native != nullptr ? *native : portable;
 }
 
 } // namespace tavrio

@@ -3,6 +3,7 @@
 #include "PortableWindowEffects.h"
 
 #include <QColor>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QWidget>
 #include <QWindow>
@@ -72,6 +73,10 @@ private:
 } // namespace
 
 WindowEffects* windowsWindowEffects() {
+    // Only Qt's Windows platform gives windows a handle (the offscreen one of the tests does not).
+    if (QGuiApplication::platformName() != u"windows") {
+        return nullptr;
+    }
     static WindowsWindowEffects effects;
     return &effects;
 }

@@ -7,7 +7,7 @@
 
 namespace tavrio {
 
-// The Windows implementation when the application runs on Windows, else none.
+// The Windows implementation when the application runs on Qt's Windows platform, else none.
 WindowEffects* windowsWindowEffects();
 
 } // namespace tavrio
