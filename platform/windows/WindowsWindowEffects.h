@@ -1,6 +1,6 @@
 // The window effects on Windows, where the program's design comes from: a layered window with a
-// colour key and an alpha, the topmost band, the system's own move by any point, and windows
-// kept out of the taskbar by a hidden owner.
+// colour key and an alpha, windows kept out of the taskbar by a hidden owner, and activation that
+// Windows lets through. (The topmost band is Qt's: its stay-on-top flag is HWND_TOPMOST.)
 #pragma once
 
 #include "WindowEffects.h"

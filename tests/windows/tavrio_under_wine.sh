@@ -3,7 +3,7 @@
 # with openbox and in a private Wine prefix, checked from outside as a user would see it: the timer
 # window shows and stays above a window activated after it, --print counts down to a target stored
 # in the registry, a title typed into the settings window is stored there, and a second start
-# hands over to the first.
+# hands over to the first; dragged by any point, it follows the pointer.
 #   tavrio_under_wine.sh DEPLOY_FOLDER
 set -euo pipefail
 
@@ -105,6 +105,17 @@ above_the_other() {
 # Both are managed a moment after they show.
 wait_until 20 "the timer window above the window activated after it" above_the_other
 check "the timer window stays above a window activated after it" above_the_other
+
+position_of() { xdotool getwindowgeometry "$1" | awk '/Position/ { sub(",", " ", $2); print $2 }'; }
+read -r x y < <(position_of "$TIMER")
+xdotool mousemove --sync --window "$TIMER" 40 40 mousedown 1
+for step in 1 2 3 4 5; do
+    xdotool mousemove_relative --sync 20 10
+done
+xdotool mouseup 1
+dragged() { [[ $(position_of "$TIMER") == "$((x + 100)) $((y + 50))" ]]; }
+wait_until 20 "the timer window to follow the pointer" dragged
+check "the timer window is dragged by a point of its own" dragged
 
 second_start() { timeout 30 wine "$EXE" >"$DIR/second.log" 2>&1; }
 check "a second start hands over to the first and ends" second_start
