@@ -73,6 +73,10 @@ void TrayIcon::setDisplay(const QString& title, const QString& text) {
     }
 }
 
+void TrayIcon::showNotice(const QString& summary, const QString& body) {
+    icon_->showMessage(summary, body);
+}
+
 QString TrayIcon::toolTip() const {
     return icon_->toolTip();
 }

@@ -35,6 +35,8 @@ public:
     // The title and the countdown as the timer window shows them.
     void setDisplay(const QString& title, const QString& text);
     QString toolTip() const;
+    // A notice beside the icon, the tray's own notification (Windows' balloon or toast).
+    void showNotice(const QString& summary, const QString& body);
 
 private:
     void refreshChecks();

@@ -174,15 +174,22 @@ int runWindows(int argc, char* argv[], const CommandLine& commandLine, SingleIns
     };
     program.openAddress = openAddress;
 
-    TimeComesNotifier notifier(program, [](const QString& summary, const QString& body) {
-        sendDesktopNotification(QString::fromLatin1(kAppId), summary, body);
-    });
+    // Without the desktop's notification service (on Windows), the tray shows the notice.
+    TrayIcon* trayForNotices = nullptr;
+    TimeComesNotifier notifier(
+        program, [&trayForNotices](const QString& summary, const QString& body) {
+            if (!sendDesktopNotification(QString::fromLatin1(kAppId), summary, body) &&
+                trayForNotices != nullptr) {
+                trayForNotices->showNotice(summary, body);
+            }
+        });
     SessionAutostart autostart(QString::fromLatin1(kAppId),
                                QCoreApplication::applicationFilePath());
     // Made whether or not the desktop has a tray now: Qt docks the icon when a tray appears
     // later, as one does when Tavrio starts with the session before the panel.
     TrayIcon tray(forms, notifier, autostart);
     tray.show();
+    trayForNotices = &tray;
     forms.setDisplayListener([&](frmMain& window, const QString& text) {
         notifier.check();
         tray.setDisplay(window.windowTitle(), text);

@@ -232,11 +232,18 @@ double roundHalfEven(double value) {
     if (!std::isfinite(value)) {
         return value;
     }
-    // value - trunc(value) is exact, so a tie is recognised exactly; halving is exact too.
-    if (std::fabs(value - std::trunc(value)) != 0.5) {
-        return std::round(value);
+    // Every step is exact: the fraction, its comparison with a half, the halving. std::round is
+    // not used: some C libraries (mingw-w64's) round 0.49999999999999994 up.
+    const double whole = std::trunc(value);
+    const double fraction = std::fabs(value - whole);
+    const double away = whole + std::copysign(1.0, value);
+    if (fraction < 0.5) {
+        return whole;
     }
-    return 2.0 * std::round(value / 2.0);
+    if (fraction > 0.5) {
+        return away;
+    }
+    return std::fmod(whole, 2.0) == 0.0 ? whole : away;
 }
 
 std::optional<std::int16_t> toInt16(std::string_view text, const RegionalSettings& regional) {

@@ -8,11 +8,11 @@
 
 namespace tavrio {
 
-void sendDesktopNotification(const QString& appId, const QString& summary, const QString& body) {
+bool sendDesktopNotification(const QString& appId, const QString& summary, const QString& body) {
 #ifdef TAVRIO_HAVE_DBUS
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected()) {
-        return;
+        return false;
     }
     QDBusMessage notify = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.Notifications"),
@@ -22,10 +22,12 @@ void sendDesktopNotification(const QString& appId, const QString& summary, const
     notify << QStringLiteral("Tavrio") << uint{0} << appId << summary << body << QStringList{}
            << hints << int{-1};
     bus.call(notify, QDBus::NoBlock);
+    return true;
 #else
     Q_UNUSED(appId);
     Q_UNUSED(summary);
     Q_UNUSED(body);
+    return false;
 #endif
 }
 

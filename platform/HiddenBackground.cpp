@@ -59,6 +59,13 @@ public:
             return;
         }
         WindowEffects& effects = WindowEffects::current();
+        // Where the window system leaves the key colour out itself (Windows' layered windows),
+        // it only needs text without blended edges.
+        if (effects.setColourKey(*window_, key_)) {
+            setBackgroundPainted(*window_, true);
+            setTextAntialiased(*window_, false);
+            return;
+        }
         const bool composited = effects.blendsWithDesktop(*window_);
         // With a compositor the background is not painted at all; without one it is painted in
         // the key colour and cut away.
@@ -81,6 +88,7 @@ public:
             return;
         }
         WindowEffects& effects = WindowEffects::current();
+        effects.setColourKey(*window_, std::nullopt);
         effects.setShape(*window_, std::nullopt);
         effects.setInputRegion(*window_, std::nullopt);
         setTextAntialiased(*window_, true);

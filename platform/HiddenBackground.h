@@ -6,7 +6,9 @@
 // and the window takes input only where the children draw. Where none does, the window is cut to
 // the pixels its children draw over the key colour, and their text is drawn without
 // anti-aliasing, so that no edge pixel mixes the key colour in. The window follows a compositor
-// that starts or stops, and takes its shape anew whenever its children draw something new.
+// that starts or stops, and takes its shape anew whenever its children draw something new. On
+// Windows the system leaves the key colour out itself, as the window's own colour key; the text
+// is drawn without anti-aliasing there too.
 #pragma once
 
 #include <QColor>

@@ -1,11 +1,11 @@
 #include "SingleInstance.h"
 
-#include <QDir>
+#include "SingleInstancePlace.h"
+
 #include <QFile>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
-#include <QRegularExpression>
 #include <QThread>
 
 #include <memory>
@@ -13,7 +13,6 @@
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -25,49 +24,10 @@ const QByteArray kShow = "show";
 const QByteArray kSettings = "settings";
 const QByteArray kDone = "done";
 
-QString folderOfTheUser() {
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (!runtime.isEmpty() && QDir(runtime).exists()) {
-        return runtime;
-    }
-#ifdef Q_OS_UNIX
-    // The temporary folder is everyone's: the user's own folder there, closed to others.
-    const QString own = QDir::temp().filePath(QStringLiteral("tavrio-%1").arg(::getuid()));
-    ::mkdir(QFile::encodeName(own).constData(), 0700);
-    struct stat folder {};
-    if (::lstat(QFile::encodeName(own).constData(), &folder) == 0 && S_ISDIR(folder.st_mode) &&
-        folder.st_uid == ::getuid()) {
-        ::chmod(QFile::encodeName(own).constData(), 0700);
-        return own;
-    }
-#endif
-    return QDir::tempPath();
-}
-
-// A display name as part of a file name: letters, digits, dots and dashes stay, the rest is
-// written as its code.
-QString fileNameOf(QString display) {
-    static const QRegularExpression screen(QStringLiteral("^(.*:\\d+)\\.\\d+$"));
-    if (const QRegularExpressionMatch x11 = screen.match(display); x11.hasMatch()) {
-        display = x11.captured(1);
-    }
-    QString name;
-    for (const QChar c : display) {
-        if (c.isLetterOrNumber() && c.unicode() < 128) {
-            name += c;
-        } else if (c == u'.' || c == u'-') {
-            name += c;
-        } else {
-            name += QStringLiteral("_%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        }
-    }
-    return name;
-}
-
 } // namespace
 
 QString SingleInstance::endpointFor(const QString& display) {
-    return QDir(folderOfTheUser()).filePath(QStringLiteral("tavrio-") + fileNameOf(display));
+    return singleInstanceEndpoint(display);
 }
 
 SingleInstance::SingleInstance(QString endpoint)
@@ -89,7 +49,7 @@ bool SingleInstance::tryLock() {
     }
     // Not inherited by what the program starts (a browser for the donation page), which would
     // otherwise hold the lock after the program has ended.
-    const int file = ::open(QFile::encodeName(endpoint_ + QStringLiteral(".lock")).constData(),
+    const int file = ::open(QFile::encodeName(singleInstanceLockPath(endpoint_)).constData(),
                             O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (file < 0) {
         return false;
@@ -102,7 +62,7 @@ bool SingleInstance::tryLock() {
     return true;
 #else
     if (!lockFile_) {
-        lockFile_ = std::make_unique<QLockFile>(endpoint_ + QStringLiteral(".lock"));
+        lockFile_ = std::make_unique<QLockFile>(singleInstanceLockPath(endpoint_));
         // Held for the whole run, however long: only a lock whose process is gone is stale.
         lockFile_->setStaleLockTime(0);
     }
@@ -130,6 +90,7 @@ SingleInstance::Start SingleInstance::start(Request request, std::chrono::millis
 }
 
 bool SingleInstance::tryHand(Request request, std::chrono::milliseconds wait) {
+    letTheRunningInstanceComeForward();
     QLocalSocket socket;
     socket.connectToServer(endpoint_);
     const int ms = static_cast<int>(wait.count());

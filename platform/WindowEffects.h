@@ -11,6 +11,7 @@
 #include <functional>
 #include <optional>
 
+class QColor;
 class QObject;
 class QRegion;
 class QWidget;
@@ -48,6 +49,11 @@ public:
     // Calls `changed` from the event loop whenever a compositing manager starts or stops, for as
     // long as `owner` lives. Where that cannot be known, it never calls.
     virtual void watchCompositing(QObject& owner, std::function<void()> changed) = 0;
+
+    // Leaves every pixel of exactly the key colour out of the window as the window system draws
+    // it, to the eye and to the mouse; none shows the window whole again. False where the window
+    // system has no colour keys (the caller then cuts the window to a shape itself).
+    virtual bool setColourKey(QWidget& window, const std::optional<QColor>& key) = 0;
 
     // Cuts the window to the region, in device pixels, to the eye and to the mouse; none gives the
     // window its whole rectangle back.

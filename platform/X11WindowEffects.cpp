@@ -256,6 +256,7 @@ public:
         }
     }
 
+    bool setColourKey(QWidget&, const std::optional<QColor>&) override { return false; }
     bool blendsWithDesktop(const QWidget& widget) const override {
         if (!widget.testAttribute(Qt::WA_WState_Created) || !compositor().running()) {
             return false;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Tavrio needs that this machine lacks.
 #   scripts/setup.sh run    what building and running the program needs
-#   scripts/setup.sh test   that, plus what the tests, the fuzzer and the format check need
+#   scripts/setup.sh test   that, plus what the tests, the fuzzer and the format check need,
+#                           and the Windows cross build with Wine to test it
 # Installing needs root: as root apt-get runs directly, otherwise through sudo.
 set -euo pipefail
 
@@ -22,11 +23,16 @@ test_packages=(
     at-spi2-core python3 python3-pyatspi
     lintian man-db libfaketime
 )
+# The Windows build: a cross compiler, Qt's source (fetched by apt), Wine to
+# run the tests and the program, and NSIS for the installer.
+windows_packages=(
+    mingw-w64 g++-mingw-w64-x86-64-posix ninja-build dpkg-dev wine wine64 nsis zip
+)
 
 profile=${1:-run}
 packages=("${run_packages[@]}")
 if [[ $profile == test ]]; then
-    packages+=("${test_packages[@]}")
+    packages+=("${test_packages[@]}" "${windows_packages[@]}")
 fi
 
 missing=()

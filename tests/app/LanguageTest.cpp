@@ -223,6 +223,9 @@ void LanguageTest::everyTextIsInTheLanguage() {
 
 // A user may read German with the dates of the C locale, or English with German dates.
 void LanguageTest::datesAndNumbersFollowTheRegionAlone() {
+#ifdef Q_OS_WIN
+    QSKIP("Windows keeps the user's own regional formats, not a locale's published ones");
+#endif
     const QString region = qEnvironmentVariable("TAVRIO_EXPECTED_REGION");
     QVERIFY2(!region.isEmpty(), "run by ctest, which names the region expected");
     QVERIFY(regionalSettingsFrom(QLocale::system()) == regionalSettingsFrom(QLocale(region)));

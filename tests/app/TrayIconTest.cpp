@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSettings>
 #include <QTest>
 
 #include <memory>
@@ -54,7 +55,7 @@ class TrayIconTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { QFile::remove(SessionAutostart(kAppId, kProgram).entryPath()); }
+    void init() { QVERIFY(!SessionAutostart(kAppId, kProgram).setEnabled(false)); }
 
     void theMenuListsItsItemsInOrder() {
         RunningProgram program;
@@ -122,6 +123,27 @@ private slots:
         QVERIFY(program.tray.notifyAction->isChecked());
     }
 
+#ifdef Q_OS_WIN
+    // The user's Run key holds the program's quoted path while the item is checked.
+    void startWithSessionWritesAndRemovesTheAutostartEntry() {
+        RunningProgram program;
+        const auto entry = [] {
+            return QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\"
+                                            "CurrentVersion\\Run"),
+                             QSettings::NativeFormat)
+                .value(QStringLiteral("Tavrio"));
+        };
+        QVERIFY(!program.tray.autostartAction->isChecked());
+
+        program.tray.autostartAction->trigger();
+        QVERIFY(program.tray.autostartAction->isChecked());
+        QCOMPARE(entry().toString(), QStringLiteral("\"\\opt\\Tavrio Apps\\bin\\tavrio\""));
+
+        program.tray.autostartAction->trigger();
+        QVERIFY(!program.tray.autostartAction->isChecked());
+        QVERIFY(!entry().isValid());
+    }
+#else
     void startWithSessionWritesAndRemovesTheAutostartEntry() {
         RunningProgram program;
         const QString entry = program.autostart.entryPath();
@@ -154,6 +176,7 @@ private slots:
         emit program.tray.menu()->aboutToShow();
         QVERIFY(!program.tray.autostartAction->isChecked());
     }
+#endif
 
     void exitEndsTheProgramKeepingWhatTheSettingsWindowHolds() {
         RunningProgram program;

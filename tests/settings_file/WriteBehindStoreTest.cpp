@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <latch>
+#include <future>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -172,17 +172,19 @@ TEST(WriteBehindStore, FlushWaitsUntilEveryValueIsWritten) {
         }
         ASSERT_TRUE(disk.awaitArrivals(1));
 
-        std::latch flushing{1};
+        // Not a std::latch: libstdc++ 12's waiting on an atomic, which it is made of, can miss
+        // the wake-up where it has no futex (mingw-w64: the test then hangs now and then).
+        std::promise<void> flushing;
         Writes waiting{"not flushed"};
         Writes writtenWhenFlushed;
         std::thread flusher([&] {
-            flushing.count_down();
+            flushing.set_value();
             waiting = store.flush(kPatience);
             writtenWhenFlushed = disk.writes();
         });
         // The gate opens as the flush begins: one that does not wait for the write under way
         // returns at once, naming its key.
-        flushing.wait();
+        flushing.get_future().wait();
         disk.openForGood();
         flusher.join();
 

@@ -68,7 +68,11 @@ void TextFitTest::inEnglishTheBorderStyleRowKeepsTheDesignsLook() {
     QCOMPARE(box.y(), 6600 / 15);
     QVERIFY(box.x() > list.geometry().right());
     QVERIFY(box.heightForWidth(box.width()) <= box.height());
+#ifndef Q_OS_WIN
+    // In the Linux desktops' default font it takes two lines, as in the design; Windows' narrower
+    // one keeps it on one.
     QVERIFY(box.heightForWidth(box.width()) > box.sizeHint().height());
+#endif
 }
 
 } // namespace tavrio

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QFile>
+#include <QFont>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -23,6 +24,10 @@ int runWidgetTests(int argc, char** argv, const std::function<int(int, char**)>&
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
+#ifdef Q_OS_WIN
+    // Qt's offscreen platform knows no system font on Windows; Windows' own is a 9-point sans.
+    QApplication::setFont(QFont(QStringLiteral("Liberation Sans"), 9));
+#endif
     // English, whatever the machine's languages: the tests read the English texts, plural forms
     // included. A test of another language installs it on top.
     const ProgramLanguage english{QLocale(QLocale::English)};

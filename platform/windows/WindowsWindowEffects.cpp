@@ -1,0 +1,84 @@
+#include "WindowsWindowEffects.h"
+
+#include "PortableWindowEffects.h"
+
+#include <QColor>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+
+#include <windows.h>
+
+namespace tavrio {
+
+namespace {
+
+HWND handleOf(const QWidget& window) {
+    return reinterpret_cast<HWND>(window.winId());
+}
+
+class WindowsWindowEffects : public PortableWindowEffects {
+public:
+    // A tool window has no taskbar button of its own. Any other window is given an owner that is
+    // never shown, as windows without a taskbar button have: an owned window gets no button.
+    // The owner is Qt's transient parent, which Qt sets again each time the window is shown.
+    void keepOutOfTaskbar(QWidget& window) override {
+        window.winId();
+        QWindow* handle = window.windowHandle();
+        if (handle == nullptr || window.windowType() == Qt::Tool ||
+            handle->transientParent() != nullptr) {
+            return;
+        }
+        handle->setTransientParent(owner());
+    }
+
+    // Windows hands the foreground only to the program the user works with, or to one it allowed
+    // (a later start allows the running one before handing over its request).
+    void activate(QWidget& window) override {
+        window.activateWindow();
+        SetForegroundWindow(handleOf(window));
+    }
+
+    // A layered window, as the window's opacity makes it, whose pixels of the key colour the
+    // system leaves out and lets clicks through. Qt sets the opacity alone and drops the layered
+    // style at full opacity, so this comes after every change of the opacity.
+    bool setColourKey(QWidget& window, const std::optional<QColor>& key) override {
+        const HWND handle = handleOf(window);
+        const LONG_PTR style = GetWindowLongPtrW(handle, GWL_EXSTYLE);
+        const auto alpha = BYTE(qRound(window.windowOpacity() * 255));
+        if (key) {
+            SetWindowLongPtrW(handle, GWL_EXSTYLE, style | WS_EX_LAYERED);
+            SetLayeredWindowAttributes(handle, RGB(key->red(), key->green(), key->blue()), alpha,
+                                       LWA_COLORKEY | LWA_ALPHA);
+        } else if ((style & WS_EX_LAYERED) != 0) {
+            SetLayeredWindowAttributes(handle, 0, alpha, LWA_ALPHA);
+        }
+        return true;
+    }
+
+private:
+    // Never shown; the application takes its native window down when it ends.
+    QWindow* owner() {
+        if (owner_ == nullptr) {
+            owner_ = new QWidget;
+            owner_->winId();
+        }
+        return owner_->windowHandle();
+    }
+
+    QPointer<QWidget> owner_;
+};
+
+} // namespace
+
+WindowEffects* windowsWindowEffects() {
+    // Only Qt's Windows platform gives windows a handle (the offscreen one of the tests does not).
+    if (QGuiApplication::platformName() != u"windows") {
+        return nullptr;
+    }
+    static WindowsWindowEffects effects;
+    return &effects;
+}
+
+} // namespace tavrio
