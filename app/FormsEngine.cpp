@@ -20,16 +20,17 @@ FormsEngine::FormsEngine(Program& program, std::function<void()> end)
     // Some window managers let a clicked timer window rise over the windows kept above it
     // (xfwm4), or keep a window above a timer window made anew only once it is raised (kwin):
     // whenever one of the program's windows takes the keyboard, they are raised again.
-    focusWatch_ = QObject::connect(qApp, &QGuiApplication::focusWindowChanged,
-                                   [this](const QWindow* focused) {
-                                       if (focused != nullptr) {
-                                           raiseDialogs();
-                                       }
-                                   });
+    focusWatch_ =
+        connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](const QWindow* focused) {
+            if (focused != nullptr) {
+                raiseDialogs();
+            }
+        });
 }
 
 FormsEngine::~FormsEngine() {
-    QObject::disconnect(focusWatch_);
+    // Not while the windows go.
+    disconnect(focusWatch_);
     delete settingsWindow_;
     delete timerWindow_;
 }
@@ -51,12 +52,12 @@ void FormsEngine::unloadTimerWindow() {
 void FormsEngine::showTimerWindow() {
     if (timerWindow_ == nullptr) {
         timerWindow_ = new frmMain(program_);
-        QObject::connect(timerWindow_, &frmMain::displayed, timerWindow_,
-                         [this, window = timerWindow_.data()](const QString& text) {
-                             if (displayListener_) {
-                                 displayListener_(*window, text);
-                             }
-                         });
+        connect(timerWindow_, &frmMain::displayed, timerWindow_,
+                [this, window = timerWindow_.data()](const QString& text) {
+                    if (displayListener_) {
+                        displayListener_(*window, text);
+                    }
+                });
     }
     timerWindow_->showForm();
     // A new border style makes a new timer window under an open settings window.

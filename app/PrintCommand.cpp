@@ -56,7 +56,7 @@ int runPrintCommand(bool watch) {
     QTimer tick;
     tick.setSingleShot(true);
     tick.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
+    QObject::connect(&tick, &QTimer::timeout, &tick, [&] {
         if (!printLine(currentText(store, regional))) {
             QCoreApplication::exit(0);
             return;

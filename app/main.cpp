@@ -191,7 +191,7 @@ int runWindows(int argc, char* argv[], const CommandLine& commandLine, SingleIns
     // Every way out ends through endProgram() and the return from exec(); the session manager
     // asks to save first, and then closes the windows (which stores the place as closing does).
     const StopSignals stopSignals([&forms] { forms.endProgram(); });
-    QObject::connect(&application, &QGuiApplication::commitDataRequest,
+    QObject::connect(&application, &QGuiApplication::commitDataRequest, &forms,
                      [&forms, &program](QSessionManager&) {
                          forms.storePlaceIfMoved();
                          // The session may end the program as soon as this returns.
