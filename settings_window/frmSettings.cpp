@@ -1,6 +1,5 @@
 #include "frmSettings.h"
 
-#include "ApplyWindowAlpha.h"
 #include "ControlFit.h"
 #include "Conversions.h"
 #include "DateText.h"
@@ -30,6 +29,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QTimer>
 
 namespace tavrio {
 
@@ -359,8 +359,8 @@ void frmSettings::closeEvent(QCloseEvent* event) {
     Form_Unload();
     QWidget::closeEvent(event);
     frmMain* timer = program_.forms->timerWindow();
-    if (openedFromTimer_ && timer != nullptr && timer->isVisible()) {
-        WindowEffects::current().activate(*timer);
+    if (openedFromTimer_ && timer != nullptr) {
+        timer->activate();
     }
 }
 
@@ -388,6 +388,23 @@ bool frmSettings::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void frmSettings::showPopupMenu(QPoint globalPosition, bool fromKeyboard) {
+    if (fromKeyboard) {
+        // Once the menu shows: showing it makes no entry active.
+        QTimer::singleShot(0, mnuFile, [this] { mnuFile->setActiveAction(mnuSettings); });
+    }
+    mnuFile->exec(globalPosition);
+}
+
+void frmSettings::showOpacity(std::uint8_t opacity) {
+    sldTrans->setValue(opacity);
+}
+
+void frmSettings::hideAtEnd() {
+    storeChangedTargetAndOpacity();
+    hide();
 }
 
 void frmSettings::mnuSettings_Click() {
@@ -436,7 +453,7 @@ void frmSettings::fill(EntryBox& box, TypedEntry& entry, DateValue& value,
 void frmSettings::txtWhat_Change() {
     const std::string title = txtWhat->text().toStdString();
     if (frmMain* timer = program_.forms->timerWindow()) {
-        timer->setWindowTitle(timerCaption(txtWhat->text()));
+        timer->setTitle(txtWhat->text());
     }
     if (!fillingTitle_) {
         program_.writer.save(Key::What, title);
@@ -475,8 +492,8 @@ void frmSettings::keepInForce(const SharedValues& held) {
     shared.TargetTime = held.TargetTime;
     shared.Opacity = held.Opacity;
     if (frmMain* timer = program_.forms->timerWindow()) {
-        ApplyWindowAlpha(*timer, shared.Opacity, shared.HideBackground);
-        timer->Timer1_Timer();
+        timer->showTranslucency(shared.Opacity, shared.HideBackground);
+        timer->refreshNow();
     }
 }
 
@@ -487,7 +504,7 @@ void frmSettings::chkHide_Click() {
     }
     shared.HideBackground = chkHide->isChecked();
     if (frmMain* timer = program_.forms->timerWindow()) {
-        ApplyWindowAlpha(*timer, shared.Opacity, shared.HideBackground);
+        timer->showTranslucency(shared.Opacity, shared.HideBackground);
     }
     program_.writer.save(Key::tvHide, chkHide->isChecked() ? "1" : "0");
 }
@@ -500,25 +517,17 @@ void frmSettings::sldTrans_Scroll() {
     program_.shared.Opacity = static_cast<std::uint8_t>(value);
     opacityChanged_ = true;
     if (frmMain* timer = program_.forms->timerWindow()) {
-        ApplyWindowAlpha(*timer, program_.shared.Opacity, chkHide->isChecked());
+        timer->showTranslucency(program_.shared.Opacity, chkHide->isChecked());
     }
 }
 
-// Each step that cannot be done (no timer window, a size the label refuses) is left out and the
-// next one runs; a value is stored even when the label refused it, so the store holds the choice.
+// No timer window leaves the font the dialog starts from empty; a value the label refuses is
+// stored all the same, so the store holds the choice.
 void frmSettings::cmdFont_Click() {
     FontSpec spec;
     if (const frmMain* timer = program_.forms->timerWindow()) {
-        const DisplayLabel& label = *timer->Label1;
-        spec.Name = label.FontName().toStdString();
-        if (const auto size = wholePoints(label.FontSize())) {
-            spec.Size = *size;
-        }
-        spec.Color = label.ForeColor();
-        spec.Bold = label.FontBold();
-        spec.Italic = label.FontItalic();
+        spec = timer->labelFont();
     }
-
     // A cancelled dialog changes nothing: applying and storing its answer would lose the face.
     const auto chosen = program_.chooseFont(*this, spec);
     // The window manager may hand the activation to any window when the dialog goes, or to none.
@@ -526,25 +535,15 @@ void frmSettings::cmdFont_Click() {
     if (!chosen) {
         return;
     }
-    spec = *chosen;
-
     // The timer window is looked up again: it may have gone while the dialog was open.
-    frmMain* timer = program_.forms->timerWindow();
-    const auto step = [&](auto apply, Key key, const std::string& text) {
-        if (timer != nullptr) {
-            apply(*timer->Label1);
-        }
-        program_.writer.save(key, text);
-    };
-    step([&](DisplayLabel& label) { label.setFontName(qs(spec.Name)); }, Key::FontName, spec.Name);
-    step([&](DisplayLabel& label) { label.setFontSize(spec.Size); }, Key::FontSize,
-         integerText(spec.Size));
-    step([&](DisplayLabel& label) { label.setForeColor(spec.Color); }, Key::FontColor,
-         integerText(spec.Color));
-    step([&](DisplayLabel& label) { label.setFontBold(spec.Bold); }, Key::FontBold,
-         booleanText(spec.Bold));
-    step([&](DisplayLabel& label) { label.setFontItalic(spec.Italic); }, Key::FontItalic,
-         booleanText(spec.Italic));
+    if (frmMain* timer = program_.forms->timerWindow()) {
+        timer->showFont(*chosen);
+    }
+    program_.writer.save(Key::FontName, chosen->Name);
+    program_.writer.save(Key::FontSize, integerText(chosen->Size));
+    program_.writer.save(Key::FontColor, integerText(chosen->Color));
+    program_.writer.save(Key::FontBold, booleanText(chosen->Bold));
+    program_.writer.save(Key::FontItalic, booleanText(chosen->Italic));
 }
 
 void frmSettings::Picture1_Click() {

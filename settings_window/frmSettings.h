@@ -12,6 +12,7 @@
 
 #include <QWidget>
 
+#include <cstdint>
 #include <string>
 
 class QAction;
@@ -71,6 +72,17 @@ public:
     // not written back, so a stored value the user did not change stays as it is, also one that
     // could not be read. A window only loaded hidden, for its menu, has nothing to store.
     void storeChangedTargetAndOpacity();
+
+    // The hidden menu as the timer window's pop-up menu, at the position given; it returns when
+    // the menu has closed and the chosen item's handler has run. Opened from the keyboard, its
+    // first entry is active, so that Return alone chooses it.
+    void showPopupMenu(QPoint globalPosition, bool fromKeyboard);
+    // The opacity the program put in force (the tray made the timer window opaque), shown on the
+    // slider: no change of the user's.
+    void showOpacity(std::uint8_t opacity);
+    // The program ends: what the user changed here is stored, and the window leaves the screen
+    // without running its closing steps.
+    void hideAtEnd();
 
     void mnuSettings_Click();
     void mnuExit_Click();

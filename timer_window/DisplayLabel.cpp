@@ -1,6 +1,7 @@
 #include "DisplayLabel.h"
 
 #include "ColorValue.h"
+#include "SpokenCountdownText.h"
 
 #include <QPalette>
 
@@ -22,6 +23,19 @@ DisplayLabel::DisplayLabel(QWidget* parent)
 void DisplayLabel::setCaption(const QString& text) {
     setText(text);
     adjustSize();
+}
+
+void DisplayLabel::speak(const Countdown& countdown, std::int64_t now) {
+    if (!spokenTextDue(spoken_, countdown, now)) {
+        return;
+    }
+    spoken_ = SpokenMoment{countdown, now};
+    const QString spoken =
+        countdown.state == Countdown::State::Running ? spokenTimeLeft(countdown.remaining) : text();
+    // Every new name is announced to the screen reader, also an unchanged one.
+    if (accessibleName() != spoken) {
+        setAccessibleName(spoken);
+    }
 }
 
 QString DisplayLabel::FontName() const {
@@ -88,6 +102,26 @@ void DisplayLabel::setFontItalic(bool italic) {
     QFont changed = font();
     changed.setItalic(italic);
     setLabelFont(changed);
+}
+
+FontSpec DisplayLabel::fontSpec() const {
+    FontSpec spec;
+    spec.Name = FontName().toStdString();
+    if (const auto size = wholePoints(FontSize())) {
+        spec.Size = *size;
+    }
+    spec.Color = ForeColor();
+    spec.Bold = FontBold();
+    spec.Italic = FontItalic();
+    return spec;
+}
+
+void DisplayLabel::setFontSpec(const FontSpec& spec) {
+    setFontName(QString::fromStdString(spec.Name));
+    setFontSize(spec.Size);
+    setForeColor(spec.Color);
+    setFontBold(spec.Bold);
+    setFontItalic(spec.Italic);
 }
 
 void DisplayLabel::setLabelFont(const QFont& font) {

@@ -40,7 +40,24 @@ std::vector<Rect> screenAreas() {
 } // namespace
 
 TimerWindowPlacement::TimerWindowPlacement(QWidget& window)
-    : window_(window) {}
+    : window_(window) {
+    const auto follow = [this] {
+        followScreens();
+    };
+    const auto watch = [this, follow](QScreen* screen) {
+        QObject::connect(screen, &QScreen::availableGeometryChanged, &window_, follow);
+    };
+    for (QScreen* screen : QGuiApplication::screens()) {
+        watch(screen);
+    }
+    QObject::connect(qApp, &QGuiApplication::screenAdded, &window_,
+                     [watch, follow](QScreen* screen) {
+                         watch(screen);
+                         follow();
+                     });
+    // Qt moves the window's handle to another screen before this arrives, but not the window.
+    QObject::connect(qApp, &QGuiApplication::screenRemoved, &window_, follow, Qt::QueuedConnection);
+}
 
 void TimerWindowPlacement::restore(const StoredGeometry& stored, QSize unstoredClient) {
     chosen_ = stored;

@@ -25,6 +25,7 @@ namespace tavrio {
 
 class TimerWindowPlacement {
 public:
+    // Follows the screens from the start: a monitor added or removed, a resolution changed.
     explicit TimerWindowPlacement(QWidget& window);
 
     // Takes what the store holds and places the window by it, with the frame as far as it is

@@ -1,26 +1,24 @@
 #include "frmMain.h"
 
 #include "ApplyWindowAlpha.h"
+#include "BorderStyleFlags.h"
 #include "Conversions.h"
+#include "DisplayLabel.h"
+#include "FirstStartFit.h"
 #include "LabelLayout.h"
 #include "Program.h"
 #include "ProgramTexts.h"
 #include "RemainingTime.h"
-#include "ScreenFit.h"
-#include "SpokenCountdownText.h"
+#include "SettingKeys.h"
 #include "StoredLook.h"
 #include "TimerWindowAccessible.h"
 #include "Twips.h"
 #include "WindowEffects.h"
 
 #include <QApplication>
-#include <QDateTime>
-#include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
-#include <QScreen>
-#include <QWindow>
 
 namespace tavrio {
 
@@ -31,38 +29,12 @@ constexpr QRect kDesignLabelGeometry{615 / kTwipsPerPixel, 360 / kTwipsPerPixel,
                                      1335 / kTwipsPerPixel, 360 / kTwipsPerPixel};
 constexpr int kDesignBorderStyle = 5;
 
-Qt::WindowFlags windowFlagsFor(int style) {
-    const Qt::WindowFlags captioned = Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                      Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    Qt::WindowFlags flags;
-    switch (style) {
-    case 0:
-        flags = Qt::Window | Qt::FramelessWindowHint;
-        break;
-    case 1:
-    case 2:
-        flags = Qt::Window | captioned;
-        break;
-    case 3:
-        flags = Qt::Dialog | captioned;
-        break;
-    default:
-        flags = Qt::Tool | captioned;
-        break;
-    }
-    return flags | Qt::WindowStaysOnTopHint;
-}
-
-bool hasFixedSize(int style) {
-    return style == 1 || style == 3 || style == 4;
-}
-
-QString qs(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-Rect rectOf(const QRect& r) {
-    return {r.x(), r.y(), r.width(), r.height()};
+QFont designFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(15.75);
+    font.setBold(true);
+    font.setItalic(false);
+    return font;
 }
 
 } // namespace
@@ -77,9 +49,10 @@ QIcon frmMain::programIcon() {
 
 frmMain::frmMain(Program& program)
     : QWidget(nullptr, windowFlagsFor(kDesignBorderStyle))
-    , Label1(new DisplayLabel(this))
     , program_(program)
-    , placement_(*this) {
+    , Label1(new DisplayLabel(this))
+    , placement_(*this)
+    , input_(*this, placement_, program) {
     installTimerWindowAccessibility();
     setAttribute(Qt::WA_DeleteOnClose);
     // Clicking the window or the window manager's activation gives it the keyboard.
@@ -95,26 +68,15 @@ frmMain::frmMain(Program& program)
     background.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
     setPalette(background);
 
-    QFont designFont(QStringLiteral("Arial"));
-    designFont.setPointSizeF(15.75);
-    designFont.setBold(true);
-    designFont.setItalic(false);
-    Label1->setFont(designFont);
+    Q_SET_OBJECT_NAME(Label1);
+    Label1->setFont(designFont());
     Label1->setGeometry(kDesignLabelGeometry);
     Label1->setText(QStringLiteral("3:01:23:45"));
     Label1->installEventFilter(this);
 
     placement_.restore({}, kDesignClientSize);
     WindowEffects::current().watchFrame(*this, [this] { noticeFrame(); });
-
-    Timer1.setSingleShot(true);
-    Timer1.setTimerType(Qt::PreciseTimer);
-    connect(&Timer1, &QTimer::timeout, this, [this] {
-        Timer1_Timer();
-        armTimer();
-    });
-    armTimer();
-    watchScreens();
+    connect(&Timer1, &SecondTicker::tick, this, &frmMain::Timer1_Timer);
 }
 
 void frmMain::showForm() {
@@ -122,6 +84,46 @@ void frmMain::showForm() {
     if (!isVisible()) {
         placeTopmost();
     }
+}
+
+void frmMain::refreshNow() {
+    Timer1_Timer();
+}
+
+void frmMain::setTitle(const QString& title) {
+    setWindowTitle(timerCaption(title));
+}
+
+void frmMain::showTranslucency(std::uint8_t opacity, bool hideBackground) {
+    ApplyWindowAlpha(*this, opacity, hideBackground);
+}
+
+FontSpec frmMain::labelFont() const {
+    return Label1->fontSpec();
+}
+
+void frmMain::showFont(const FontSpec& font) {
+    Label1->setFontSpec(font);
+}
+
+void frmMain::activate() {
+    if (isVisible()) {
+        WindowEffects::current().activate(*this);
+    }
+}
+
+void frmMain::bringBack() {
+    program_.shared.Opacity = 255;
+    showTranslucency(program_.shared.Opacity, program_.shared.HideBackground);
+    // A window minimised by the window manager (whose frame may offer a minimise button) has no
+    // taskbar entry to come back from.
+    if (isMinimized()) {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    }
+    placement_.placeAgain();
+    show();
+    raise();
+    activate();
 }
 
 void frmMain::Form_Activate() {
@@ -140,7 +142,7 @@ void frmMain::loadSettings() {
     if (look.borderStyle) {
         setBorderStyle(*look.borderStyle);
     }
-    setWindowTitle(timerCaption(qs(look.title)));
+    setTitle(QString::fromStdString(look.title));
     shared.TargetDate = look.targetDate.value_or(shared.TargetDate);
     shared.TargetTime = look.targetTime.value_or(shared.TargetTime);
     shared.Opacity = look.opacity;
@@ -148,7 +150,7 @@ void frmMain::loadSettings() {
     if (look.fontSize) {
         Label1->setFontSize(*look.fontSize);
     }
-    Label1->setFontName(qs(look.fontName));
+    Label1->setFontName(QString::fromStdString(look.fontName));
     if (look.fontColor) {
         Label1->setForeColor(*look.fontColor);
     }
@@ -162,7 +164,7 @@ void frmMain::loadSettings() {
     restorePlace(look);
 
     shared.SettingsLoaded = true;
-    ApplyWindowAlpha(*this, shared.Opacity, shared.HideBackground);
+    showTranslucency(shared.Opacity, shared.HideBackground);
     placeTopmost();
 }
 
@@ -173,54 +175,23 @@ void frmMain::restorePlace(const StoredLook& look) {
         // Measured on the text the window is about to show.
         Label1->setCaption(RemainingTimeText(program_.shared.TargetDate, program_.shared.TargetTime,
                                              program_.now()));
-        unstoredClient = fitToText(placement_.frame());
+        unstoredClient =
+            fitToText(*Label1, placement_.frame(), devicePixelRatioF(), kDesignClientSize);
     }
     placement_.restore(look.place, unstoredClient);
 }
 
-QSize frmMain::fitToText(const std::optional<FrameExtents>& frame) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) {
-        return kDesignClientSize;
+void frmMain::noticeFrame() {
+    if (placement_.noticeFrame() && firstStart_) {
+        // The text is fitted again with the frame it now has.
+        placement_.setUnstoredClient(
+            fitToText(*Label1, placement_.frame(), devicePixelRatioF(), kDesignClientSize));
+        placement_.placeAgain();
     }
-    const Rect area = rectOf(screen->availableGeometry());
-    // The text's width is not quite proportional to its size: a few rounds close the gap.
-    TextFit fit;
-    for (int round = 0; round < 4; ++round) {
-        fit = fitText({Label1->width(), Label1->height()}, frame.value_or(FrameExtents{}),
-                      devicePixelRatioF(), area);
-        if (fit.textScale >= 1.0 ||
-            !Label1->setFontSize(static_cast<float>(Label1->FontSize() * fit.textScale))) {
-            break;
-        }
-    }
-    return {fit.client.width, fit.client.height};
-}
-
-void frmMain::keepOnScreen() {
-    placement_.placeAgain();
-}
-
-void frmMain::watchScreens() {
-    const auto follow = [this] {
-        placement_.followScreens();
-    };
-    const auto watch = [this, follow](QScreen* screen) {
-        connect(screen, &QScreen::availableGeometryChanged, this, follow);
-    };
-    for (QScreen* screen : QGuiApplication::screens()) {
-        watch(screen);
-    }
-    connect(qApp, &QGuiApplication::screenAdded, this, [watch, follow](QScreen* screen) {
-        watch(screen);
-        follow();
-    });
-    // Qt moves the window's handle to another screen before this arrives, but not the window.
-    connect(qApp, &QGuiApplication::screenRemoved, this, follow, Qt::QueuedConnection);
 }
 
 bool frmMain::setBorderStyle(int style) {
-    if (style < 0 || style > 5) {
+    if (!keyInfo(Key::BS).range->contains(style)) {
         return false;
     }
     borderStyle_ = style;
@@ -267,23 +238,8 @@ void frmMain::Timer1_Timer() {
     const DateValue now = program_.now();
     Label1->setCaption(RemainingTimeText(shared.TargetDate, shared.TargetTime, now));
     centreLabel();
-    speak(countdownAt(shared.TargetDate, shared.TargetTime, now), linearSeconds(now));
+    Label1->speak(countdownAt(shared.TargetDate, shared.TargetTime, now), linearSeconds(now));
     emit displayed(Label1->text());
-}
-
-void frmMain::speak(const Countdown& countdown, std::int64_t now) {
-    if (!spokenTextDue(spoken_, countdown, now)) {
-        return;
-    }
-    spoken_ = SpokenMoment{countdown, now};
-    // The fixed texts say what they show.
-    const QString spoken = countdown.state == Countdown::State::Running
-                               ? spokenTimeLeft(countdown.remaining)
-                               : Label1->text();
-    // Every new name is announced to the screen reader, also an unchanged one.
-    if (Label1->accessibleName() != spoken) {
-        Label1->setAccessibleName(spoken);
-    }
 }
 
 void frmMain::centreLabel() {
@@ -292,12 +248,6 @@ void frmMain::centreLabel() {
         static_cast<float>(twipsFromPixels(Label1->width())),
         static_cast<float>(twipsFromPixels(Label1->height())));
     Label1->move(pixelsFromTwips(place.left), pixelsFromTwips(place.top));
-}
-
-void frmMain::armTimer() {
-    const auto intoSecond = static_cast<int>(QDateTime::currentMSecsSinceEpoch() % 1000);
-    // One millisecond past the boundary, so the tick never reads the second that is ending.
-    Timer1.start(1001 - intoSecond);
 }
 
 void frmMain::Form_QueryUnload() {
@@ -317,19 +267,14 @@ void frmMain::storePlaceIfMoved() {
     }
 }
 
+void frmMain::hideAtEnd() {
+    storePlaceIfMoved();
+    Timer1.stop();
+    hide();
+}
+
 void frmMain::Form_MouseDown(Qt::MouseButton button, QPoint globalPosition) {
-    switch (button) {
-    case Qt::RightButton:
-        program_.forms->showPopupMenu(globalPosition, false);
-        break;
-    case Qt::LeftButton:
-        // Moved by hand rather than by a window-manager move: that one, started on a press,
-        // can stick to the pointer after a quick click and swallows double-clicks.
-        dragOffset_ = globalPosition - frameGeometry().topLeft();
-        break;
-    default:
-        break;
-    }
+    input_.press(button, globalPosition);
 }
 
 void frmMain::Label1_MouseDown(Qt::MouseButton button, QPoint globalPosition) {
@@ -337,7 +282,7 @@ void frmMain::Label1_MouseDown(Qt::MouseButton button, QPoint globalPosition) {
 }
 
 void frmMain::Form_DblClick() {
-    program_.forms->showSettingsWindow();
+    input_.doubleClick();
 }
 
 void frmMain::Label1_DblClick() {
@@ -345,40 +290,7 @@ void frmMain::Label1_DblClick() {
 }
 
 bool frmMain::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
-    const bool shift = modifiers.testFlag(Qt::ShiftModifier);
-    const int step = shift ? 10 : 1;
-    QPoint by;
-    switch (key) {
-    case Qt::Key_F10:
-        if (!shift) {
-            return false;
-        }
-        [[fallthrough]];
-    case Qt::Key_Menu:
-        program_.forms->showPopupMenu(mapToGlobal(rect().center()), true);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        Form_DblClick();
-        return true;
-    case Qt::Key_Left:
-        by = {-step, 0};
-        break;
-    case Qt::Key_Right:
-        by = {step, 0};
-        break;
-    case Qt::Key_Up:
-        by = {0, -step};
-        break;
-    case Qt::Key_Down:
-        by = {0, step};
-        break;
-    default:
-        return false;
-    }
-    placement_.noteUserDrag();
-    move(pos() + by);
-    return true;
+    return input_.keyDown(key, modifiers);
 }
 
 TwipsRect frmMain::outerGeometryTwips() const {
@@ -407,6 +319,13 @@ void frmMain::showEvent(QShowEvent* event) {
     }
 }
 
+void frmMain::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    if (!placement_.settled()) {
+        noticeFrame();
+    }
+}
+
 void frmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The resize Qt delivers when the window is first shown changes no size, and comes before
@@ -428,16 +347,11 @@ void frmMain::mousePressEvent(QMouseEvent* event) {
 }
 
 void frmMain::mouseMoveEvent(QMouseEvent* event) {
-    if (dragOffset_ && event->buttons().testFlag(Qt::LeftButton)) {
-        placement_.noteUserDrag();
-        move(event->globalPosition().toPoint() - *dragOffset_);
-    }
+    input_.pointerMoved(event->buttons(), event->globalPosition().toPoint());
 }
 
 void frmMain::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        dragOffset_.reset();
-    }
+    input_.release(event->button());
 }
 
 void frmMain::mouseDoubleClickEvent(QMouseEvent*) {
@@ -466,21 +380,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void frmMain::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    if (!placement_.settled()) {
-        noticeFrame();
-    }
-}
-
-void frmMain::noticeFrame() {
-    if (placement_.noticeFrame() && firstStart_) {
-        // The text is fitted again with the frame it now has.
-        placement_.setUnstoredClient(fitToText(placement_.frame()));
-        placement_.placeAgain();
-    }
 }
 
 } // namespace tavrio

@@ -159,21 +159,21 @@ void LanguageTest::initTestCase() {
 
     test::TestProgram timer;
     {
-        const std::unique_ptr<frmMain> window = test::startTimerWindow(timer);
+        const auto window = test::startTimerWindow(timer);
         shown_[QStringLiteral("timer window caption")] = window->windowTitle();
-        shown_[QStringLiteral("timer window, no target")] = window->Label1->text();
+        shown_[QStringLiteral("timer window, no target")] = window.Label1->text();
         timer.program.shared.TargetDate = test::at(2007, 2, 10);
         timer.program.shared.TargetTime = test::at(1899, 12, 30, 19, 23, 45);
-        window->Timer1_Timer();
-        shown_[QStringLiteral("timer window, running")] = window->Label1->text();
+        window->refreshNow();
+        shown_[QStringLiteral("timer window, running")] = window.Label1->text();
         timer.clock = test::at(2007, 2, 10, 19, 23, 46);
-        window->Timer1_Timer();
-        shown_[QStringLiteral("timer window, target passed")] = window->Label1->text();
+        window->refreshNow();
+        shown_[QStringLiteral("timer window, target passed")] = window.Label1->text();
     }
     timer.store.preset(Key::What, "Party");
     timer.program.shared.SettingsLoaded = false;
     {
-        const std::unique_ptr<frmMain> window = test::startTimerWindow(timer);
+        const auto window = test::startTimerWindow(timer);
         shown_[QStringLiteral("timer window caption with a title")] = window->windowTitle();
     }
 

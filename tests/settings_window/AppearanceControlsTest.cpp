@@ -198,7 +198,7 @@ void AppearanceControlsTest::aBorderStyleChoiceStoresOnlyWhatTheUserChanged() {
     QCOMPARE(test.program.shared.TargetTime, at(1899, 12, 30, 19, 23));
     QCOMPARE(int{test.program.shared.Opacity}, 255);
     QCOMPARE(shownOpacity(*renewed), 255);
-    QCOMPARE(renewed->Label1->text(), QStringLiteral("321:01:23:00"));
+    QCOMPARE(test::labelOf(*renewed)->text(), QStringLiteral("321:01:23:00"));
 }
 
 // Every pick stores the style and re-creates the window, also a pick of the style it has; the

@@ -4,6 +4,7 @@
 #include "DonationAddress.h"
 #include "DonationPicture.h"
 #include "LoadedSettingsWindow.h"
+#include "StartedTimerWindow.h"
 #include "TestProgram.h"
 #include "Version.h"
 #include "WidgetTestMain.h"
@@ -13,7 +14,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,14 +24,6 @@ namespace {
 
 FontSpec spec(const char* name, std::int16_t size, std::int32_t color, bool italic, bool bold) {
     return FontSpec{name, size, color, italic, bold};
-}
-
-// The timer window as the program starts it, reading the store on its first activation.
-std::unique_ptr<frmMain> startTimerWindow(test::TestProgram& test) {
-    auto window = std::make_unique<frmMain>(test.program);
-    test.forms.timer = window.get();
-    window->showForm();
-    return window;
 }
 
 // The label's font as the font button reads it, its size unrounded.
@@ -46,7 +38,7 @@ struct LabelFont {
 };
 
 LabelFont labelFont(const frmMain& timer) {
-    const DisplayLabel& label = *timer.Label1;
+    const DisplayLabel& label = *test::labelOf(timer);
     return {label.FontName(), label.FontSize(), label.ForeColor(), label.FontItalic(),
             label.FontBold()};
 }
@@ -141,7 +133,7 @@ void FontAndDonationTest::theDialogStartsFromTheLabelsFont() {
     // A window size of its own: a first start would fit the text, and so the font, to the screen.
     test.store.preset(Key::Width, "6000");
     test.store.preset(Key::Height, "2250");
-    const auto timer = startTimerWindow(test);
+    const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
     window.show();
 
@@ -158,7 +150,7 @@ void FontAndDonationTest::theDialogStartsFromTheLabelsFont() {
 void FontAndDonationTest::theChoiceIsAppliedAndStoredInOrder() {
     test::TestProgram test;
     presetFont(test, "15.75");
-    const auto timer = startTimerWindow(test);
+    const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
     test.fontDialogAnswer = kAnswer;
     std::optional<LabelFont> labelWhileOpen;
@@ -181,7 +173,7 @@ void FontAndDonationTest::theChoiceIsAppliedAndStoredInOrder() {
 void FontAndDonationTest::anUnchangedChoiceIsStoredAllTheSame() {
     test::TestProgram test;
     presetFont(test, "16");
-    const auto timer = startTimerWindow(test);
+    const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
     test.fontDialogAnswer = spec("Liberation Serif", 16, 255, false, true);
     test.store.forget();
@@ -207,7 +199,7 @@ void FontAndDonationTest::aFailingWriteIsSkippedAndTheRestGoOn() {
     QFETCH(Key, failing);
     test::TestProgram test;
     presetFont(test, "12");
-    const auto timer = startTimerWindow(test);
+    const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
     test.fontDialogAnswer = kAnswer;
     test.store.failWrites(failing, "the disk is full");
@@ -229,7 +221,7 @@ void FontAndDonationTest::aFailingWriteIsSkippedAndTheRestGoOn() {
 void FontAndDonationTest::aValueTheLabelRefusesIsStoredAllTheSame() {
     test::TestProgram test;
     presetFont(test, "12");
-    const auto timer = startTimerWindow(test);
+    const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
     // No colour value takes more than 24 bits; the label keeps its own.
     test.fontDialogAnswer = spec("DejaVu Sans Mono", 24, 0x1000000, true, false);
@@ -237,19 +229,19 @@ void FontAndDonationTest::aValueTheLabelRefusesIsStoredAllTheSame() {
 
     QTest::mouseClick(window->cmdFont, Qt::LeftButton);
 
-    QCOMPARE(timer->Label1->ForeColor(), 255);
+    QCOMPARE(timer.Label1->ForeColor(), 255);
     QCOMPARE(test.store.stored(Key::FontColor), std::optional<std::string>{"16777216"});
-    QCOMPARE(timer->Label1->FontName(), QStringLiteral("DejaVu Sans Mono"));
-    QCOMPARE(timer->Label1->FontSize(), 24.0f);
-    QVERIFY(timer->Label1->FontItalic());
-    QVERIFY(!timer->Label1->FontBold());
+    QCOMPARE(timer.Label1->FontName(), QStringLiteral("DejaVu Sans Mono"));
+    QCOMPARE(timer.Label1->FontSize(), 24.0f);
+    QVERIFY(timer.Label1->FontItalic());
+    QVERIFY(!timer.Label1->FontBold());
     QCOMPARE(test.store.writes().size(), 5);
 }
 
 void FontAndDonationTest::aCancelledDialogChangesNothing() {
     test::TestProgram test;
     presetFont(test, "15.75");
-    const auto timer = startTimerWindow(test);
+    const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
     const LabelFont before = labelFont(*timer);
     test.fontDialogAnswer = std::nullopt;
@@ -265,7 +257,7 @@ void FontAndDonationTest::aCancelledDialogChangesNothing() {
 
 void FontAndDonationTest::eachClickOnThePictureHandsOverTheAddressOnce() {
     test::TestProgram test;
-    const auto timer = startTimerWindow(test);
+    const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
     window.show();
     test.store.forget();

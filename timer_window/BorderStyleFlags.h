@@ -1,0 +1,15 @@
+// The timer window's six border styles, the entries of the settings window's border-style list,
+// as Qt's window flags: 0 no frame, 1 a fixed single frame, 2 a sizable frame, 3 a fixed dialog
+// frame, 4 a fixed tool window, 5 a sizable tool window. Each keeps the window above others.
+#pragma once
+
+#include <Qt>
+
+namespace tavrio {
+
+Qt::WindowFlags windowFlagsFor(int style);
+
+// The styles whose window keeps its size: 1, 3 and 4.
+bool hasFixedSize(int style);
+
+} // namespace tavrio
