@@ -5,6 +5,7 @@
 #include "LocalClock.h"
 #include "PrintCommand.h"
 #include "Program.h"
+#include "ProgramIcon.h"
 #include "ProgramLanguage.h"
 #include "QSettingsStore.h"
 #include "RegionalSettingsFromLocale.h"
@@ -144,7 +145,7 @@ int runWindows(int argc, char* argv[], const CommandLine& commandLine, SingleIns
     nameTheApplication();
     const ProgramLanguage language;
     QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
-    QApplication::setWindowIcon(frmMain::programIcon());
+    QApplication::setWindowIcon(programIcon());
     // The program ends when the timer window is closed, not when its last window goes away
     // (the timer window is re-created for a new border style).
     QApplication::setQuitOnLastWindowClosed(false);

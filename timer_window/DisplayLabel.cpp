@@ -1,8 +1,11 @@
 #include "DisplayLabel.h"
 
 #include "ColorValue.h"
+#include "LabelLayout.h"
 #include "SpokenCountdownText.h"
+#include "Twips.h"
 
+#include <QMouseEvent>
 #include <QPalette>
 
 namespace tavrio {
@@ -12,17 +15,39 @@ namespace {
 constexpr float kSmallestFontSize = 1.0f;
 constexpr float kLargestFontSize = 2048.0f;
 
+QFont designFont() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(15.75);
+    font.setBold(true);
+    font.setItalic(false);
+    return font;
+}
+
 } // namespace
 
 DisplayLabel::DisplayLabel(QWidget* parent)
     : QLabel(parent) {
     setAlignment(Qt::AlignCenter);
     setAutoFillBackground(false);
+    setFont(designFont());
+    setGeometry(pixelsFromTwips(615), pixelsFromTwips(360), pixelsFromTwips(1335),
+                pixelsFromTwips(360));
+    setText(QStringLiteral("3:01:23:45"));
 }
 
 void DisplayLabel::setCaption(const QString& text) {
     setText(text);
     adjustSize();
+}
+
+void DisplayLabel::centre() {
+    const QWidget& window = *parentWidget();
+    const TwipsPoint place =
+        centredLabelPosition(static_cast<float>(twipsFromPixels(window.width())),
+                             static_cast<float>(twipsFromPixels(window.height())),
+                             static_cast<float>(twipsFromPixels(width())),
+                             static_cast<float>(twipsFromPixels(height())));
+    move(pixelsFromTwips(place.left), pixelsFromTwips(place.top));
 }
 
 void DisplayLabel::speak(const Countdown& countdown, std::int64_t now) {
@@ -104,6 +129,22 @@ void DisplayLabel::setFontItalic(bool italic) {
     setLabelFont(changed);
 }
 
+void DisplayLabel::setStoredFont(const StoredLook& look) {
+    if (look.fontSize) {
+        setFontSize(*look.fontSize);
+    }
+    setFontName(QString::fromStdString(look.fontName));
+    if (look.fontColor) {
+        setForeColor(*look.fontColor);
+    }
+    if (look.fontBold) {
+        setFontBold(*look.fontBold);
+    }
+    if (look.fontItalic) {
+        setFontItalic(*look.fontItalic);
+    }
+}
+
 FontSpec DisplayLabel::fontSpec() const {
     FontSpec spec;
     spec.Name = FontName().toStdString();
@@ -122,6 +163,14 @@ void DisplayLabel::setFontSpec(const FontSpec& spec) {
     setForeColor(spec.Color);
     setFontBold(spec.Bold);
     setFontItalic(spec.Italic);
+}
+
+void DisplayLabel::mousePressEvent(QMouseEvent* event) {
+    emit MouseDown(event->button(), event->globalPosition().toPoint());
+}
+
+void DisplayLabel::mouseDoubleClickEvent(QMouseEvent*) {
+    emit DblClick();
 }
 
 void DisplayLabel::setLabelFont(const QFont& font) {

@@ -1,12 +1,11 @@
 #include "frmMain.h"
 
 #include "ApplyWindowAlpha.h"
-#include "BorderStyleFlags.h"
-#include "Conversions.h"
+#include "BorderStyle.h"
 #include "DisplayLabel.h"
 #include "FirstStartFit.h"
-#include "LabelLayout.h"
 #include "Program.h"
+#include "ProgramIcon.h"
 #include "ProgramTexts.h"
 #include "RemainingTime.h"
 #include "SettingKeys.h"
@@ -25,33 +24,15 @@ namespace tavrio {
 namespace {
 
 constexpr QSize kDesignClientSize{4680 / kTwipsPerPixel, 1410 / kTwipsPerPixel};
-constexpr QRect kDesignLabelGeometry{615 / kTwipsPerPixel, 360 / kTwipsPerPixel,
-                                     1335 / kTwipsPerPixel, 360 / kTwipsPerPixel};
 constexpr int kDesignBorderStyle = 5;
 
-QFont designFont() {
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(15.75);
-    font.setBold(true);
-    font.setItalic(false);
-    return font;
-}
-
 } // namespace
-
-QIcon frmMain::programIcon() {
-    QIcon icon;
-    for (const int size : {16, 32, 48, 128}) {
-        icon.addFile(QStringLiteral(":/icons/tavrio-%1.png").arg(size), QSize(size, size));
-    }
-    return icon;
-}
 
 frmMain::frmMain(Program& program)
     : QWidget(nullptr, windowFlagsFor(kDesignBorderStyle))
     , program_(program)
     , Label1(new DisplayLabel(this))
-    , placement_(*this)
+    , placement_(*this, program.writer, program.regional)
     , input_(*this, placement_, program) {
     installTimerWindowAccessibility();
     setAttribute(Qt::WA_DeleteOnClose);
@@ -69,13 +50,10 @@ frmMain::frmMain(Program& program)
     setPalette(background);
 
     Q_SET_OBJECT_NAME(Label1);
-    Label1->setFont(designFont());
-    Label1->setGeometry(kDesignLabelGeometry);
-    Label1->setText(QStringLiteral("3:01:23:45"));
-    Label1->installEventFilter(this);
+    connect(Label1, &DisplayLabel::MouseDown, this, &frmMain::Label1_MouseDown);
+    connect(Label1, &DisplayLabel::DblClick, this, &frmMain::Label1_DblClick);
 
-    placement_.restore({}, kDesignClientSize);
-    WindowEffects::current().watchFrame(*this, [this] { noticeFrame(); });
+    placement_.restore({}, [](const auto&) { return kDesignClientSize; });
     connect(&Timer1, &SecondTicker::tick, this, &frmMain::Timer1_Timer);
 }
 
@@ -147,19 +125,7 @@ void frmMain::loadSettings() {
     shared.TargetTime = look.targetTime.value_or(shared.TargetTime);
     shared.Opacity = look.opacity;
     shared.HideBackground = look.hideBackground.value_or(shared.HideBackground);
-    if (look.fontSize) {
-        Label1->setFontSize(*look.fontSize);
-    }
-    Label1->setFontName(QString::fromStdString(look.fontName));
-    if (look.fontColor) {
-        Label1->setForeColor(*look.fontColor);
-    }
-    if (look.fontBold) {
-        Label1->setFontBold(*look.fontBold);
-    }
-    if (look.fontItalic) {
-        Label1->setFontItalic(*look.fontItalic);
-    }
+    Label1->setStoredFont(look);
     Form_Resize();
     restorePlace(look);
 
@@ -169,25 +135,16 @@ void frmMain::loadSettings() {
 }
 
 void frmMain::restorePlace(const StoredLook& look) {
-    firstStart_ = look.firstStart;
-    QSize unstoredClient = kDesignClientSize;
-    if (firstStart_) {
-        // Measured on the text the window is about to show.
-        Label1->setCaption(RemainingTimeText(program_.shared.TargetDate, program_.shared.TargetTime,
-                                             program_.now()));
-        unstoredClient =
-            fitToText(*Label1, placement_.frame(), devicePixelRatioF(), kDesignClientSize);
+    if (!look.firstStart) {
+        placement_.restore(look.place, [](const auto&) { return kDesignClientSize; });
+        return;
     }
-    placement_.restore(look.place, unstoredClient);
-}
-
-void frmMain::noticeFrame() {
-    if (placement_.noticeFrame() && firstStart_) {
-        // The text is fitted again with the frame it now has.
-        placement_.setUnstoredClient(
-            fitToText(*Label1, placement_.frame(), devicePixelRatioF(), kDesignClientSize));
-        placement_.placeAgain();
-    }
+    // Measured on the text the window is about to show, and again with each frame it gets.
+    Label1->setCaption(
+        RemainingTimeText(program_.shared.TargetDate, program_.shared.TargetTime, program_.now()));
+    placement_.restore(look.place, [this](const std::optional<FrameExtents>& frame) {
+        return fitToText(*Label1, frame, devicePixelRatioF(), kDesignClientSize);
+    });
 }
 
 bool frmMain::setBorderStyle(int style) {
@@ -195,18 +152,8 @@ bool frmMain::setBorderStyle(int style) {
         return false;
     }
     borderStyle_ = style;
-    setWindowFlags(windowFlagsFor(style));
-    keepSizeFixedIfStyled();
+    applyBorderStyle(*this, style);
     return true;
-}
-
-void frmMain::keepSizeFixedIfStyled() {
-    if (hasFixedSize(borderStyle_)) {
-        setFixedSize(size());
-    } else {
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    }
 }
 
 void frmMain::placeTopmost() {
@@ -224,13 +171,7 @@ void frmMain::Form_Resize() {
     if (!program_.shared.SettingsLoaded) {
         return;
     }
-    if (const std::optional<TwipsRect> outer = placement_.takeUserResize()) {
-        // A failed write is told once, and tried again with the next size change.
-        program_.writer.save(Key::Width,
-                             singleText(static_cast<float>(outer->width), program_.regional));
-        program_.writer.save(Key::Height,
-                             singleText(static_cast<float>(outer->height), program_.regional));
-    }
+    placement_.storeUserResize();
 }
 
 void frmMain::Timer1_Timer() {
@@ -243,32 +184,18 @@ void frmMain::Timer1_Timer() {
 }
 
 void frmMain::centreLabel() {
-    const TwipsPoint place = centredLabelPosition(
-        static_cast<float>(twipsFromPixels(width())), static_cast<float>(twipsFromPixels(height())),
-        static_cast<float>(twipsFromPixels(Label1->width())),
-        static_cast<float>(twipsFromPixels(Label1->height())));
-    Label1->move(pixelsFromTwips(place.left), pixelsFromTwips(place.top));
+    Label1->centre();
 }
 
 void frmMain::Form_QueryUnload() {
-    storePlaceIfMoved();
+    placement_.storePlaceIfMoved();
     if (!program_.shared.Updating) {
         program_.forms->endProgram();
     }
 }
 
-void frmMain::storePlaceIfMoved() {
-    if (const std::optional<TwipsRect> outer = placement_.placeToStore()) {
-        program_.writer.save(Key::Left,
-                             singleText(static_cast<float>(outer->left), program_.regional));
-        program_.writer.save(Key::Top,
-                             singleText(static_cast<float>(outer->top), program_.regional));
-        placement_.notePlaceStored(*outer);
-    }
-}
-
 void frmMain::hideAtEnd() {
-    storePlaceIfMoved();
+    placement_.storePlaceIfMoved();
     Timer1.stop();
     hide();
 }
@@ -289,16 +216,6 @@ void frmMain::Label1_DblClick() {
     Form_DblClick();
 }
 
-bool frmMain::Form_KeyDown(int key, Qt::KeyboardModifiers modifiers) {
-    return input_.keyDown(key, modifiers);
-}
-
-TwipsRect frmMain::outerGeometryTwips() const {
-    const QRect client = geometry();
-    return outerTwips({client.x(), client.y(), client.width(), client.height()},
-                      placement_.frame().value_or(FrameExtents{}), devicePixelRatioF());
-}
-
 QRect frmMain::outerGeometry() const {
     return placement_.outerGeometry();
 }
@@ -308,22 +225,6 @@ bool frmMain::event(QEvent* event) {
         Form_Activate();
     }
     return QWidget::event(event);
-}
-
-// Until the window manager has framed the window, every move and show may be the moment; later
-// the window manager announces a new frame itself (WindowEffects::watchFrame).
-void frmMain::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!placement_.settled()) {
-        noticeFrame();
-    }
-}
-
-void frmMain::moveEvent(QMoveEvent* event) {
-    QWidget::moveEvent(event);
-    if (!placement_.settled()) {
-        noticeFrame();
-    }
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {
@@ -359,27 +260,11 @@ void frmMain::mouseDoubleClickEvent(QMouseEvent*) {
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event) {
-    if (Form_KeyDown(event->key(), event->modifiers())) {
+    if (input_.keyDown(event->key(), event->modifiers())) {
         event->accept();
     } else {
         QWidget::keyPressEvent(event);
     }
-}
-
-// The label's own presses and double-clicks; its moves and releases reach the window anyway.
-bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Label1) {
-        if (event->type() == QEvent::MouseButtonPress) {
-            const auto* press = static_cast<QMouseEvent*>(event);
-            Label1_MouseDown(press->button(), press->globalPosition().toPoint());
-            return true;
-        }
-        if (event->type() == QEvent::MouseButtonDblClick) {
-            Label1_DblClick();
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace tavrio

@@ -10,7 +10,6 @@
 #include "TimerWindowInput.h"
 #include "TimerWindowPlacement.h"
 
-#include <QIcon>
 #include <QWidget>
 
 #include <cstdint>
@@ -25,9 +24,6 @@ class frmMain : public QWidget {
     Q_OBJECT
 
 public:
-    // Tavrio's icon in the sizes it comes in: the windows', and the tray's.
-    static QIcon programIcon();
-
     explicit frmMain(Program& program);
 
     // Shows the window as a form is shown: the activation runs first, and on the first one the
@@ -51,14 +47,14 @@ public:
     void bringBack();
     // Every way out (closing, Exit, the end of the session) keeps the place: Left and Top are
     // stored when the user moved the window since it was placed, and only then.
-    void storePlaceIfMoved();
+    void storePlaceIfMoved() { placement_.storePlaceIfMoved(); }
     // The program ends: the place is kept, the display stops and the window leaves the screen
     // without running its closing steps.
     void hideAtEnd();
 
     int borderStyle() const { return borderStyle_; }
     // The window's outer geometry (frame included) in twips, as it would be stored.
-    TwipsRect outerGeometryTwips() const;
+    TwipsRect outerGeometryTwips() const { return placement_.outerTwips(); }
     // The window with its frame, in logical pixels: what the windows it opens keep clear of.
     QRect outerGeometry() const;
     // The window manager has framed the window and the window has been placed in its frame.
@@ -70,16 +66,13 @@ signals:
 
 protected:
     bool event(QEvent* event) override;
-    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Activate();
@@ -92,16 +85,12 @@ private:
     void Label1_MouseDown(Qt::MouseButton button, QPoint globalPosition);
     void Form_DblClick();
     void Label1_DblClick();
-    bool Form_KeyDown(int key, Qt::KeyboardModifiers modifiers);
 
     void loadSettings();
     // Places the window where the store has it; on a first start at a size that shows its text.
     void restorePlace(const StoredLook& look);
-    // The window manager may have framed the window: placed again in the frame.
-    void noticeFrame();
     // Refuses styles outside the key's range.
     bool setBorderStyle(int style);
-    void keepSizeFixedIfStyled();
     void placeTopmost();
     void centreLabel();
 
@@ -110,8 +99,6 @@ private:
     TimerWindowPlacement placement_;
     TimerWindowInput input_;
     int borderStyle_ = 5;
-    // The store holds no font size and no window size: the window is sized to show its text.
-    bool firstStart_ = false;
     SecondTicker Timer1;
 };
 

@@ -1,4 +1,6 @@
-#include "BorderStyleFlags.h"
+#include "BorderStyle.h"
+
+#include <QWidget>
 
 namespace tavrio {
 
@@ -24,8 +26,14 @@ Qt::WindowFlags windowFlagsFor(int style) {
     return flags | Qt::WindowStaysOnTopHint;
 }
 
-bool hasFixedSize(int style) {
-    return style == 1 || style == 3 || style == 4;
+void applyBorderStyle(QWidget& window, int style) {
+    window.setWindowFlags(windowFlagsFor(style));
+    if (style == 1 || style == 3 || style == 4) {
+        window.setFixedSize(window.size());
+    } else {
+        window.setMinimumSize(0, 0);
+        window.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
 }
 
 } // namespace tavrio
