@@ -263,17 +263,17 @@ void TimerWindowHandlingTest::endingKeepsTheTargetOfAnOpenSettingsWindow() {
         forms.showSettingsWindow();
     }
     if (settingsWindow == QLatin1String("changed")) {
-        frmSettings& settings = forms.settingsWindow();
+        const test::SettingsControls settings(forms.settingsWindow());
         settings.txtDate->setText(QStringLiteral("12/25/2026"));
         settings.txtTime->setText(QStringLiteral("7:30 PM"));
         QTest::keyClick(settings.sldTrans, Qt::Key_PageDown);
     } else if (settingsWindow == QLatin1String("time")) {
-        forms.settingsWindow().txtTime->setText(QStringLiteral("7:30 PM"));
+        test::SettingsControls(forms.settingsWindow()).txtTime->setText(QStringLiteral("7:30 PM"));
     }
     test.store.forget();
 
     if (byExit) {
-        forms.settingsWindow().mnuExit->trigger();
+        test::SettingsControls(forms.settingsWindow()).mnuExit->trigger();
     } else {
         QVERIFY(timer->close());
     }
