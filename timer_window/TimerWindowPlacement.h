@@ -11,8 +11,6 @@
 // the place can be asked when the display is already gone.
 #pragma once
 
-#include "RegionalSettings.h"
-#include "SettingKeys.h"
 #include "WindowGeometry.h"
 
 #include <QObject>
@@ -28,6 +26,8 @@ class QWidget;
 namespace tavrio {
 
 class SettingsWriter;
+enum class Key;
+struct RegionalSettings;
 
 class TimerWindowPlacement : public QObject {
     Q_OBJECT
