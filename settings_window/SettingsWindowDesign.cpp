@@ -230,6 +230,9 @@ QWidget* makeDesignPage() {
     addControls(*page);
     page->resize(kSettingsWindowSize);
     layOut(*page);
+    // Never smaller than what shows every control.
+    const QRect controls = page->childrenRect();
+    page->setMinimumSize(controls.right() + 1, controls.bottom() + 1);
     return page;
 }
 

@@ -17,7 +17,7 @@ namespace tavrio {
 // The window's size in the design.
 inline constexpr QSize kSettingsWindowSize{4815 / kTwipsPerPixel, 7950 / kTwipsPerPixel};
 
-// The page of controls, laid out at the design's size.
+// The page of controls, laid out at the design's size, and never smaller than what shows them all.
 QWidget* makeDesignPage();
 
 } // namespace tavrio

@@ -79,11 +79,8 @@ frmSettings::frmSettings(Program& program)
     Form_Load();
 }
 
-// The page is never smaller than what shows every control: a window made smaller than that
-// scrolls, and a scroll bar may take the margin.
+// A window made smaller than the page scrolls, and a scroll bar may take the margin.
 void frmSettings::scrollPage() {
-    const QRect controls = page_->childrenRect();
-    page_->setMinimumSize(controls.right() + 1, controls.bottom() + 1);
     scroller_->setFrameShape(QFrame::NoFrame);
     // Tab goes from control to control; the area scrolls to the one with the focus.
     scroller_->setFocusPolicy(Qt::NoFocus);
