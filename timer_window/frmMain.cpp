@@ -167,7 +167,7 @@ void frmMain::placeTopmost() {
 // Stores the size when the user changed it: the placement's own changes (restoring the stored
 // size, fitting it to the frame, bringing the window onto a screen) are not the user's choice.
 void frmMain::Form_Resize() {
-    centreLabel();
+    Label1->centre();
     if (!program_.shared.SettingsLoaded) {
         return;
     }
@@ -178,13 +178,9 @@ void frmMain::Timer1_Timer() {
     const SharedValues& shared = program_.shared;
     const DateValue now = program_.now();
     Label1->setCaption(RemainingTimeText(shared.TargetDate, shared.TargetTime, now));
-    centreLabel();
+    Label1->centre();
     Label1->speak(countdownAt(shared.TargetDate, shared.TargetTime, now), linearSeconds(now));
     emit displayed(Label1->text());
-}
-
-void frmMain::centreLabel() {
-    Label1->centre();
 }
 
 void frmMain::Form_QueryUnload() {
@@ -234,7 +230,7 @@ void frmMain::resizeEvent(QResizeEvent* event) {
     if (event->oldSize().isValid()) {
         Form_Resize();
     } else {
-        centreLabel();
+        Label1->centre();
     }
 }
 

@@ -92,7 +92,6 @@ private:
     // Refuses styles outside the key's range.
     bool setBorderStyle(int style);
     void placeTopmost();
-    void centreLabel();
 
     Program& program_;
     DisplayLabel* const Label1;
