@@ -1,6 +1,5 @@
 #include "FormsEngine.h"
 
-#include "ApplyWindowAlpha.h"
 #include "OpenBeside.h"
 #include "Program.h"
 #include "WindowEffects.h"
@@ -8,8 +7,6 @@
 #include "frmSettings.h"
 
 #include <QApplication>
-#include <QMenu>
-#include <QTimer>
 #include <QWindow>
 
 namespace tavrio {
@@ -20,16 +17,17 @@ FormsEngine::FormsEngine(Program& program, std::function<void()> end)
     // Some window managers let a clicked timer window rise over the windows kept above it
     // (xfwm4), or keep a window above a timer window made anew only once it is raised (kwin):
     // whenever one of the program's windows takes the keyboard, they are raised again.
-    focusWatch_ = QObject::connect(qApp, &QGuiApplication::focusWindowChanged,
-                                   [this](const QWindow* focused) {
-                                       if (focused != nullptr) {
-                                           raiseDialogs();
-                                       }
-                                   });
+    focusWatch_ =
+        connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](const QWindow* focused) {
+            if (focused != nullptr) {
+                raiseDialogs();
+            }
+        });
 }
 
 FormsEngine::~FormsEngine() {
-    QObject::disconnect(focusWatch_);
+    // Not while the windows go.
+    disconnect(focusWatch_);
     delete settingsWindow_;
     delete timerWindow_;
 }
@@ -51,12 +49,12 @@ void FormsEngine::unloadTimerWindow() {
 void FormsEngine::showTimerWindow() {
     if (timerWindow_ == nullptr) {
         timerWindow_ = new frmMain(program_);
-        QObject::connect(timerWindow_, &frmMain::displayed, timerWindow_,
-                         [this, window = timerWindow_.data()](const QString& text) {
-                             if (displayListener_) {
-                                 displayListener_(*window, text);
-                             }
-                         });
+        connect(timerWindow_, &frmMain::displayed, timerWindow_,
+                [this, window = timerWindow_.data()](const QString& text) {
+                    if (displayListener_) {
+                        displayListener_(*window, text);
+                    }
+                });
     }
     timerWindow_->showForm();
     // A new border style makes a new timer window under an open settings window.
@@ -104,12 +102,7 @@ void FormsEngine::raiseDialogs() {
 }
 
 void FormsEngine::showPopupMenu(QPoint globalPosition, bool fromKeyboard) {
-    QMenu& menu = *settingsWindow().mnuFile;
-    if (fromKeyboard) {
-        // Once the menu shows: showing it makes no entry active.
-        QTimer::singleShot(0, &menu, [&menu] { menu.setActiveAction(menu.actions().value(0)); });
-    }
-    menu.exec(globalPosition);
+    settingsWindow().showPopupMenu(globalPosition, fromKeyboard);
 }
 
 void FormsEngine::showAtStart(bool withSettings) {
@@ -119,7 +112,7 @@ void FormsEngine::showAtStart(bool withSettings) {
     } else if (timerWindow_ != nullptr) {
         // As the window of a program the user starts is. A window manager that does not give a
         // tool window the keyboard on its own (mutter) would mark it as demanding attention.
-        WindowEffects::current().activate(*timerWindow_);
+        timerWindow_->activate();
     }
 }
 
@@ -131,20 +124,10 @@ void FormsEngine::bringBackTimerWindow() {
     if (timerWindow_ == nullptr) {
         return;
     }
-    program_.shared.Opacity = 255;
-    ApplyWindowAlpha(*timerWindow_, program_.shared.Opacity, program_.shared.HideBackground);
+    timerWindow_->bringBack();
     if (settingsWindow_ != nullptr) {
-        settingsWindow_->sldTrans->setValue(program_.shared.Opacity);
+        settingsWindow_->showOpacity(program_.shared.Opacity);
     }
-    // A window minimised by the window manager (whose frame may offer a minimise button) has no
-    // taskbar entry to come back from.
-    if (timerWindow_->isMinimized()) {
-        timerWindow_->setWindowState(timerWindow_->windowState() & ~Qt::WindowMinimized);
-    }
-    timerWindow_->keepOnScreen();
-    timerWindow_->show();
-    timerWindow_->raise();
-    WindowEffects::current().activate(*timerWindow_);
 }
 
 void FormsEngine::storePlaceIfMoved() {
@@ -154,20 +137,14 @@ void FormsEngine::storePlaceIfMoved() {
 }
 
 void FormsEngine::endProgram() {
-    // A target or opacity the user changed in a still open settings window would otherwise be
-    // lost; nothing else of them is written.
+    // Hidden rather than closed: closing would run the windows' closing steps. What is due is
+    // stored all the same: a target or opacity the user changed in a still open settings window,
+    // and the place, unless the user left the window where it was placed.
     if (settingsWindow_ != nullptr) {
-        settingsWindow_->storeChangedTargetAndOpacity();
+        settingsWindow_->hideAtEnd();
     }
-    // As closing does, unless the user left the window where it was placed.
-    storePlaceIfMoved();
-    if (settingsWindow_ != nullptr) {
-        settingsWindow_->hide();
-    }
-    // Hidden rather than closed: closing would run the windows' closing steps.
     if (timerWindow_ != nullptr) {
-        timerWindow_->Timer1.stop();
-        timerWindow_->hide();
+        timerWindow_->hideAtEnd();
     }
     end_();
 }

@@ -5,6 +5,7 @@
 #include "Forms.h"
 
 #include <QMetaObject>
+#include <QObject>
 #include <QPointer>
 #include <QString>
 
@@ -14,7 +15,9 @@ namespace tavrio {
 
 struct Program;
 
-class FormsEngine : public Forms {
+class FormsEngine : public QObject, public Forms {
+    Q_OBJECT
+
 public:
     // `end` leaves the event loop; the engine makes sure no window's closing steps run on the way.
     FormsEngine(Program& program, std::function<void()> end);

@@ -5,11 +5,10 @@
 #include "ProgramTexts.h"
 #include "QSettingsStore.h"
 #include "RegionalSettingsFromLocale.h"
+#include "SecondTicker.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QLocale>
-#include <QTimer>
 
 #include <csignal>
 #include <cstdio>
@@ -31,10 +30,6 @@ bool printLine(const QString& text) {
     return std::printf("%s\n", qPrintable(text)) >= 0 && std::fflush(stdout) == 0;
 }
 
-int millisecondsToNextSecond() {
-    return 1001 - static_cast<int>(QDateTime::currentMSecsSinceEpoch() % 1000);
-}
-
 } // namespace
 
 int runPrintCommand(bool watch) {
@@ -53,17 +48,12 @@ int runPrintCommand(bool watch) {
     std::signal(SIGPIPE, SIG_IGN);
 #endif
 
-    QTimer tick;
-    tick.setSingleShot(true);
-    tick.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&tick, &QTimer::timeout, [&] {
+    const SecondTicker ticker;
+    QObject::connect(&ticker, &SecondTicker::tick, &ticker, [&] {
         if (!printLine(currentText(store, regional))) {
             QCoreApplication::exit(0);
-            return;
         }
-        tick.start(millisecondsToNextSecond());
     });
-    tick.start(millisecondsToNextSecond());
     return QCoreApplication::exec();
 }
 

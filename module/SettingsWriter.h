@@ -43,6 +43,10 @@ public:
     // when the time ran out: none when everything was written.
     std::vector<Key> finishWrites(std::chrono::milliseconds limit = kFinishLimit);
 
+    // No setting's last write known to have ended has failed: what the user set is on disk, as
+    // far as the outcomes taken so far tell.
+    bool allSaved() const { return failing_.empty(); }
+
 private:
     struct Outcomes;
 

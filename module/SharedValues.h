@@ -17,4 +17,21 @@ struct SharedValues {
     bool Updating = false; // the settings window fills its controls or re-creates the timer window
 };
 
+// Updating set for as long as it lives, and as it was afterwards.
+class UpdatingScope {
+public:
+    explicit UpdatingScope(SharedValues& shared)
+        : shared_(shared)
+        , was_(shared.Updating) {
+        shared_.Updating = true;
+    }
+    ~UpdatingScope() { shared_.Updating = was_; }
+    UpdatingScope(const UpdatingScope&) = delete;
+    UpdatingScope& operator=(const UpdatingScope&) = delete;
+
+private:
+    SharedValues& shared_;
+    const bool was_;
+};
+
 } // namespace tavrio

@@ -1,7 +1,10 @@
 #include "TimerWindowPlacement.h"
 
+#include "Conversions.h"
+#include "SettingsWriter.h"
 #include "WindowEffects.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -39,17 +42,44 @@ std::vector<Rect> screenAreas() {
 
 } // namespace
 
-TimerWindowPlacement::TimerWindowPlacement(QWidget& window)
-    : window_(window) {}
+TimerWindowPlacement::TimerWindowPlacement(QWidget& window, SettingsWriter& writer,
+                                           const RegionalSettings& regional)
+    : window_(window)
+    , writer_(writer)
+    , regional_(regional) {
+    window_.installEventFilter(this);
+    WindowEffects::current().watchFrame(window_, [this] { noticeFrame(); });
+    const auto follow = [this] {
+        followScreens();
+    };
+    const auto watch = [this, follow](QScreen* screen) {
+        QObject::connect(screen, &QScreen::availableGeometryChanged, &window_, follow);
+    };
+    for (QScreen* screen : QGuiApplication::screens()) {
+        watch(screen);
+    }
+    QObject::connect(qApp, &QGuiApplication::screenAdded, &window_,
+                     [watch, follow](QScreen* screen) {
+                         watch(screen);
+                         follow();
+                     });
+    // Qt moves the window's handle to another screen before this arrives, but not the window.
+    QObject::connect(qApp, &QGuiApplication::screenRemoved, &window_, follow, Qt::QueuedConnection);
+}
 
-void TimerWindowPlacement::restore(const StoredGeometry& stored, QSize unstoredClient) {
+void TimerWindowPlacement::restore(const StoredGeometry& stored, UnstoredClient unstoredClient) {
     chosen_ = stored;
-    unstoredClient_ = unstoredClient;
+    unstoredClient_ = std::move(unstoredClient);
+    unstored_ = unstoredClient_(frame_);
     place();
 }
 
-void TimerWindowPlacement::setUnstoredClient(QSize client) {
-    unstoredClient_ = client;
+bool TimerWindowPlacement::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && !settled() &&
+        (event->type() == QEvent::Show || event->type() == QEvent::Move)) {
+        noticeFrame();
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 bool TimerWindowPlacement::noticeFrame() {
@@ -59,6 +89,7 @@ bool TimerWindowPlacement::noticeFrame() {
     }
     keepUserMove();
     frame_ = frame;
+    unstored_ = unstoredClient_(frame_);
     place();
     return true;
 }
@@ -98,18 +129,37 @@ std::optional<TwipsRect> TimerWindowPlacement::takeUserResize() {
     }
     ownSizes_.clear();
     placed_->setSize(window_.size());
-    const TwipsRect outer = currentOuterTwips();
+    const TwipsRect outer = outerTwips();
     chosen_.width = outer.width;
     chosen_.height = outer.height;
     return outer;
 }
 
+void TimerWindowPlacement::storeUserResize() {
+    if (const std::optional<TwipsRect> outer = takeUserResize()) {
+        save(Key::Width, outer->width);
+        save(Key::Height, outer->height);
+    }
+}
+
+void TimerWindowPlacement::storePlaceIfMoved() {
+    if (const std::optional<TwipsRect> outer = placeToStore()) {
+        save(Key::Left, outer->left);
+        save(Key::Top, outer->top);
+        notePlaceStored(*outer);
+    }
+}
+
+void TimerWindowPlacement::save(Key key, std::int32_t twips) {
+    writer_.save(key, singleText(static_cast<float>(twips), regional_));
+}
+
 std::optional<TwipsRect> TimerWindowPlacement::placeToStore() const {
     if (movedByUser()) {
-        return currentOuterTwips();
+        return outerTwips();
     }
     if (userPlaceKept_) {
-        TwipsRect kept = currentOuterTwips();
+        TwipsRect kept = outerTwips();
         kept.left = chosen_.left.value_or(kept.left);
         kept.top = chosen_.top.value_or(kept.top);
         return kept;
@@ -145,7 +195,7 @@ QRect TimerWindowPlacement::outerOf(const QRect& client) const {
 
 void TimerWindowPlacement::keepUserMove() {
     if (movedByUser()) {
-        const TwipsRect outer = currentOuterTwips();
+        const TwipsRect outer = outerTwips();
         chosen_.left = outer.left;
         chosen_.top = outer.top;
         userPlaceKept_ = true;
@@ -154,7 +204,7 @@ void TimerWindowPlacement::keepUserMove() {
 
 void TimerWindowPlacement::place() {
     const Rect client =
-        placedClient(chosen_, {unstoredClient_.width(), unstoredClient_.height()},
+        placedClient(chosen_, {unstored_.width(), unstored_.height()},
                      frame_.value_or(FrameExtents{}), devicePixelRatio(), screenAreas());
     const QRect geometry = qRectOf(client);
     placed_ = geometry;
@@ -174,9 +224,9 @@ void TimerWindowPlacement::place() {
     }
 }
 
-TwipsRect TimerWindowPlacement::currentOuterTwips() const {
-    return outerTwips(rectOf(window_.geometry()), frame_.value_or(FrameExtents{}),
-                      devicePixelRatio());
+TwipsRect TimerWindowPlacement::outerTwips() const {
+    return tavrio::outerTwips(rectOf(window_.geometry()), frame_.value_or(FrameExtents{}),
+                              devicePixelRatio());
 }
 
 double TimerWindowPlacement::devicePixelRatio() const {

@@ -7,15 +7,17 @@
 //
 // The arithmetic is the core's (WindowGeometry): client area in logical pixels, frame in device
 // pixels, store in twips. This class keeps the state between the events that drive it and talks
-// to Qt; it reads the window system only in placeAgain() and noticeFrame(), so that what it tells
-// about the place can be asked when the display is already gone.
+// to Qt; it reads the window system only when it places the window, so that what it tells about
+// the place can be asked when the display is already gone.
 #pragma once
 
 #include "WindowGeometry.h"
 
+#include <QObject>
 #include <QRect>
 #include <QSize>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -23,32 +25,34 @@ class QWidget;
 
 namespace tavrio {
 
-class TimerWindowPlacement {
+class SettingsWriter;
+enum class Key;
+struct RegionalSettings;
+
+class TimerWindowPlacement : public QObject {
+    Q_OBJECT
+
 public:
-    explicit TimerWindowPlacement(QWidget& window);
+    // The client size where no size is stored, for the frame (in device pixels) as far as it is
+    // known: asked again whenever the frame changes.
+    using UnstoredClient = std::function<QSize(const std::optional<FrameExtents>& frame)>;
+
+    // Follows the window's frame and the screens from the start: a monitor added or removed, a
+    // resolution changed.
+    TimerWindowPlacement(QWidget& window, SettingsWriter& writer, const RegionalSettings& regional);
 
     // Takes what the store holds and places the window by it, with the frame as far as it is
-    // known yet. `unstoredClient` is the client size where no size is stored.
-    void restore(const StoredGeometry& stored, QSize unstoredClient);
-    // A new client size for where no size is stored; placeAgain() applies it.
-    void setUnstoredClient(QSize client);
+    // known yet.
+    void restore(const StoredGeometry& stored, UnstoredClient unstoredClient);
 
-    // Asks the window manager for the frame. When it is known for the first time, or changed,
-    // the window is placed again with it and true is returned.
-    bool noticeFrame();
-    // The frame in device pixels; none until the window manager has framed the window.
-    std::optional<FrameExtents> frame() const { return frame_; }
-    // The frame is known: the window's place is final until the user or the screens change it.
+    // The window manager has framed the window: its place is final until the user or the screens
+    // change it.
     bool settled() const { return frame_.has_value(); }
 
     // Places the window anew as the user chose it, wholly on a screen, when the user asks for it
     // back. A place the user moved the window to is kept as the user's, even when it must be
     // left for now.
     void placeAgain();
-    // The same after the screens changed, when the window manager may have moved the window for
-    // the same change: a move away from a place no longer on the screens is taken for the window
-    // manager's, not the user's.
-    void followScreens();
 
     // The window is being dragged by the program's own hand: a move of the user's, also where no
     // window manager says where the window is.
@@ -56,10 +60,33 @@ public:
     // The user moved the window since it was last placed.
     bool movedByUser() const;
 
-    // After a size change: the outer geometry in twips when the user made it, none when the
-    // placement made it.
-    std::optional<TwipsRect> takeUserResize();
+    // After a size change: Width and Height are stored when the user made it, not when the
+    // placement did. A failed write is told once, and tried again with the next size change.
+    void storeUserResize();
+    // On the way out: Left and Top are stored when the user moved the window since it was placed
+    // (or had moved it before it had to be placed elsewhere), and only then.
+    void storePlaceIfMoved();
 
+    // The window with its frame, in logical pixels, as it would be stored (rounded outward).
+    QRect outerGeometry() const;
+    // The same in twips, as it is stored.
+    TwipsRect outerTwips() const;
+
+protected:
+    // Until the window manager has framed the window, every show and move of it may be the
+    // moment; later the window manager announces a new frame itself (WindowEffects::watchFrame).
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Asks the window manager for the frame. When it is known for the first time, or changed,
+    // the window is placed again with it and true is returned.
+    bool noticeFrame();
+    // placeAgain() after the screens changed, when the window manager may have moved the window
+    // for the same change: a move away from a place no longer on the screens is taken for the
+    // window manager's, not the user's.
+    void followScreens();
+    // The outer geometry in twips after a size change the user made; none after the placement's.
+    std::optional<TwipsRect> takeUserResize();
     // The outer geometry whose Left and Top are to be stored on the way out: where the window is
     // when the user moved it since it was placed, or the place the user had moved it to before
     // it had to be placed elsewhere; none when the user has not moved it (the store holds the
@@ -67,23 +94,21 @@ public:
     std::optional<TwipsRect> placeToStore() const;
     // That place is in the store now: the user's, and not to be stored again until moved again.
     void notePlaceStored(const TwipsRect& stored);
-
-    // The window with its frame, in logical pixels, as it would be stored (rounded outward).
-    QRect outerGeometry() const;
-
-private:
+    void save(Key key, std::int32_t twips);
     // A move of the user's becomes the place the user chose, before the window is placed anew.
     void keepUserMove();
     void place();
     // The outer geometry of a client area in the frame, rounded outward.
     QRect outerOf(const QRect& client) const;
-    TwipsRect currentOuterTwips() const;
     double devicePixelRatio() const;
 
     QWidget& window_;
+    SettingsWriter& writer_;
+    const RegionalSettings& regional_;
     // What the user chose, in twips: as stored, then as moved or resized.
     StoredGeometry chosen_;
-    QSize unstoredClient_;
+    UnstoredClient unstoredClient_;
+    QSize unstored_;
     std::optional<FrameExtents> frame_;
     // Where the placement last put the client area, and every size it asked for since the user
     // last resized the window.

@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
     };
     tick();
     QTimer timer;
-    QObject::connect(&timer, &QTimer::timeout, tick);
+    QObject::connect(&timer, &QTimer::timeout, &timer, tick);
     timer.start(1000);
 
     label.show();

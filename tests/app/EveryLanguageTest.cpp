@@ -240,7 +240,7 @@ void EveryLanguageTest::mnemonicsAreUniqueInEachWindowAndMenu() {
     const FontDialog fontDialog(FontSpec{}, nullptr);
 
     const QStringList shared =
-        sharedMnemonics(widgetTexts(*window)) + sharedMnemonics(menuTexts(*window->mnuFile)) +
+        sharedMnemonics(widgetTexts(*window)) + sharedMnemonics(menuTexts(*window.mnuFile)) +
         sharedMnemonics(menuTexts(*tray.menu())) + sharedMnemonics(widgetTexts(fontDialog));
     QVERIFY2(shared.isEmpty(), qPrintable(shared.join(u'\n')));
 }

@@ -6,6 +6,7 @@
 // regional settings must be. A translation is held to what a better one keeps too, never to its
 // wording.
 #include "CommandLine.h"
+#include "Control.h"
 #include "FontDialog.h"
 #include "FormsEngine.h"
 #include "LoadedSettingsWindow.h"
@@ -134,22 +135,24 @@ void LanguageTest::initTestCase() {
         test::LoadedSettingsWindow window(program.test);
         program.test.forms.settings = {};
         shown_[QStringLiteral("settings window caption")] = window->windowTitle();
-        shown_[QStringLiteral("title label")] = window->Label4->text();
-        shown_[QStringLiteral("date label")] = window->Label2->text();
-        shown_[QStringLiteral("time label")] = window->Label3->text();
-        shown_[QStringLiteral("opacity label")] = window->Label1->text();
-        shown_[QStringLiteral("border style label")] = window->Label9->text();
-        shown_[QStringLiteral("credit label")] = window->Label5->text();
-        shown_[QStringLiteral("credit line")] = window->Label6->text();
-        shown_[QStringLiteral("hide background box")] = window->chkHide->text();
-        shown_[QStringLiteral("font button")] = window->cmdFont->text();
-        for (int style = 0; style < window->Combo1->count(); ++style) {
-            shown_[QStringLiteral("border style %1").arg(style)] = window->Combo1->itemText(style);
+        for (const auto& [shown, label] : {std::pair{"title label", "Label4"},
+                                           {"date label", "Label2"},
+                                           {"time label", "Label3"},
+                                           {"opacity label", "Label1"},
+                                           {"border style label", "Label9"},
+                                           {"credit label", "Label5"},
+                                           {"credit line", "Label6"}}) {
+            shown_[QString::fromLatin1(shown)] = test::control<QLabel>(*window, label)->text();
         }
-        window->txtDate->setText(QStringLiteral("2/29/2027"));
-        shown_[QStringLiteral("unreadable date")] = window->txtDate->accessibleDescription();
-        shown_[QStringLiteral("pop-up menu: settings")] = window->mnuSettings->text();
-        shown_[QStringLiteral("pop-up menu: exit")] = window->mnuExit->text();
+        shown_[QStringLiteral("hide background box")] = window.chkHide->text();
+        shown_[QStringLiteral("font button")] = window.cmdFont->text();
+        for (int style = 0; style < window.Combo1->count(); ++style) {
+            shown_[QStringLiteral("border style %1").arg(style)] = window.Combo1->itemText(style);
+        }
+        window.txtDate->setText(QStringLiteral("2/29/2027"));
+        shown_[QStringLiteral("unreadable date")] = window.txtDate->accessibleDescription();
+        shown_[QStringLiteral("pop-up menu: settings")] = window.mnuSettings->text();
+        shown_[QStringLiteral("pop-up menu: exit")] = window.mnuExit->text();
     }
     shown_[QStringLiteral("tray menu: settings")] = program.tray.settingsAction->text();
     shown_[QStringLiteral("tray menu: show")] = program.tray.showTimerAction->text();
@@ -159,21 +162,21 @@ void LanguageTest::initTestCase() {
 
     test::TestProgram timer;
     {
-        const std::unique_ptr<frmMain> window = test::startTimerWindow(timer);
+        const auto window = test::startTimerWindow(timer);
         shown_[QStringLiteral("timer window caption")] = window->windowTitle();
-        shown_[QStringLiteral("timer window, no target")] = window->Label1->text();
+        shown_[QStringLiteral("timer window, no target")] = window.Label1->text();
         timer.program.shared.TargetDate = test::at(2007, 2, 10);
         timer.program.shared.TargetTime = test::at(1899, 12, 30, 19, 23, 45);
-        window->Timer1_Timer();
-        shown_[QStringLiteral("timer window, running")] = window->Label1->text();
+        window->refreshNow();
+        shown_[QStringLiteral("timer window, running")] = window.Label1->text();
         timer.clock = test::at(2007, 2, 10, 19, 23, 46);
-        window->Timer1_Timer();
-        shown_[QStringLiteral("timer window, target passed")] = window->Label1->text();
+        window->refreshNow();
+        shown_[QStringLiteral("timer window, target passed")] = window.Label1->text();
     }
     timer.store.preset(Key::What, "Party");
     timer.program.shared.SettingsLoaded = false;
     {
-        const std::unique_ptr<frmMain> window = test::startTimerWindow(timer);
+        const auto window = test::startTimerWindow(timer);
         shown_[QStringLiteral("timer window caption with a title")] = window->windowTitle();
     }
 

@@ -3,6 +3,7 @@
 #include "TrayIcon.h"
 
 #include "FormsEngine.h"
+#include "LoadedSettingsWindow.h"
 #include "SessionAutostart.h"
 #include "TestProgram.h"
 #include "TimeComesNotifier.h"
@@ -182,7 +183,8 @@ private slots:
         RunningProgram program;
         program.forms.showTimerWindow();
         program.forms.showSettingsWindow();
-        program.forms.settingsWindow().txtDate->setText(QStringLiteral("1/2/2030"));
+        test::SettingsControls(program.forms.settingsWindow())
+            .txtDate->setText(QStringLiteral("1/2/2030"));
         program.test.store.forget();
 
         program.tray.exitAction->trigger();

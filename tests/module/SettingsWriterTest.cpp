@@ -74,6 +74,7 @@ void SettingsWriterTest::aFailureIsToldOnceAndAgainAfterASuccess() {
         writer.save(Key::What, title);
     }
     QVERIFY(writer.finishWrites(test::kPatience).empty());
+    QVERIFY(!writer.allSaved());
     QCOMPARE(told.messages.size(), std::size_t{1});
     QVERIFY2(mentions(told.messages[0], "the title (\"What\")"), told.messages[0].c_str());
     QVERIFY2(mentions(told.messages[0], "the disk is full"), told.messages[0].c_str());
@@ -81,6 +82,7 @@ void SettingsWriterTest::aFailureIsToldOnceAndAgainAfterASuccess() {
     disk.allowWrites(Key::What);
     writer.save(Key::What, "Part");
     QVERIFY(writer.finishWrites(test::kPatience).empty());
+    QVERIFY(writer.allSaved());
     QCOMPARE(told.messages.size(), std::size_t{1});
 
     disk.failWrites(Key::What, "the file is read-only");

@@ -123,7 +123,7 @@ void AppearanceControlsTest::aBorderStyleChoiceRecreatesTheTimerWindow() {
     old->move(150, 90);
 
     forms.showSettingsWindow();
-    frmSettings& settings = forms.settingsWindow();
+    const test::SettingsControls settings(forms.settingsWindow());
     QCOMPARE(settings.Combo1->currentIndex(), 5);
     // Changes the new window would lose if it read the store before they reached it.
     settings.txtDate->setText(QStringLiteral("12/25/2026"));
@@ -162,7 +162,7 @@ void AppearanceControlsTest::aBorderStyleChoiceRecreatesTheTimerWindow() {
     QVERIFY(test.program.shared.SettingsLoaded);
     QVERIFY(!test.program.shared.Updating);
     QCOMPARE(ends, 0);
-    QCOMPARE(&forms.settingsWindow(), &settings);
+    QCOMPARE(test::SettingsControls(forms.settingsWindow()).Combo1, settings.Combo1);
     QCOMPARE(settings.Combo1->currentIndex(), style);
 }
 
@@ -181,7 +181,7 @@ void AppearanceControlsTest::aBorderStyleChoiceStoresOnlyWhatTheUserChanged() {
     forms.timerWindow()->move(150, 90);
     forms.bringBackTimerWindow();
     forms.showSettingsWindow();
-    frmSettings& settings = forms.settingsWindow();
+    const test::SettingsControls settings(forms.settingsWindow());
     settings.txtDate->setText(QStringLiteral("12/25/2007"));
     test.store.forget();
 
@@ -198,7 +198,7 @@ void AppearanceControlsTest::aBorderStyleChoiceStoresOnlyWhatTheUserChanged() {
     QCOMPARE(test.program.shared.TargetTime, at(1899, 12, 30, 19, 23));
     QCOMPARE(int{test.program.shared.Opacity}, 255);
     QCOMPARE(shownOpacity(*renewed), 255);
-    QCOMPARE(renewed->Label1->text(), QStringLiteral("321:01:23:00"));
+    QCOMPARE(test::labelOf(*renewed)->text(), QStringLiteral("321:01:23:00"));
 }
 
 // Every pick stores the style and re-creates the window, also a pick of the style it has; the
@@ -222,7 +222,7 @@ void AppearanceControlsTest::onlyAPickOfTheUsersActsOnTheBorderStyle() {
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(&*window));
     test.store.forget();
-    QComboBox& list = *window->Combo1;
+    QComboBox& list = *window.Combo1;
 
     if (how == "pick") {
         QVERIFY(pick(list, 3));
@@ -266,10 +266,10 @@ void AppearanceControlsTest::theProgramsOwnChangesAreIgnoredWhileUpdating() {
     test.program.shared.Updating = true;
 
     if (list) {
-        window->Combo1->setCurrentIndex(1);
-        emit window->Combo1->activated(1);
+        window.Combo1->setCurrentIndex(1);
+        emit window.Combo1->activated(1);
     } else {
-        window->chkHide->setChecked(true);
+        window.chkHide->setChecked(true);
     }
 
     QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
@@ -302,13 +302,13 @@ void AppearanceControlsTest::theHideBackgroundBox() {
     test.store.preset(Key::tvTrans, "100");
     const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
-    QCOMPARE(window->chkHide->isChecked(), checkedBefore);
+    QCOMPARE(window.chkHide->isChecked(), checkedBefore);
     test.store.forget();
 
     if (byUser) {
-        QTest::keyClick(window->chkHide, Qt::Key_Space);
+        QTest::keyClick(window.chkHide, Qt::Key_Space);
     } else {
-        window->chkHide->setChecked(!checkedBefore);
+        window.chkHide->setChecked(!checkedBefore);
     }
 
     QCOMPARE(test.store.writes(), (QList<test::KeyText>{{"tvHide", storedText}}));
@@ -342,12 +342,12 @@ void AppearanceControlsTest::theSliderByKeyboard() {
     test.store.preset(Key::tvTrans, std::to_string(before));
     const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
-    QCOMPARE(window->sldTrans->value(), before);
+    QCOMPARE(window.sldTrans->value(), before);
     test.store.forget();
 
-    QTest::keyClick(window->sldTrans, static_cast<Qt::Key>(key));
+    QTest::keyClick(window.sldTrans, static_cast<Qt::Key>(key));
 
-    QCOMPARE(window->sldTrans->value(), after);
+    QCOMPARE(window.sldTrans->value(), after);
     QCOMPARE(int{test.program.shared.Opacity}, after);
     QCOMPARE(shownOpacity(*timer), after);
     QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
@@ -359,7 +359,7 @@ void AppearanceControlsTest::draggingTheSliderChangesTheOpacityContinuously() {
     const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
     window.show();
-    ScrollSlider& slider = *window->sldTrans;
+    ScrollSlider& slider = *window.sldTrans;
     test.store.forget();
 
     const QPoint start = sliderHandleCentre(slider);
@@ -391,12 +391,12 @@ void AppearanceControlsTest::theSliderKeepsTheHidingTheBoxShows() {
     const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
     test.program.shared.Updating = true;
-    window->chkHide->setChecked(true);
+    window.chkHide->setChecked(true);
     test.program.shared.Updating = false;
     QVERIFY(!backgroundHidden(*timer));
     test.store.forget();
 
-    QTest::keyClick(window->sldTrans, Qt::Key_Left);
+    QTest::keyClick(window.sldTrans, Qt::Key_Left);
 
     QVERIFY(backgroundHidden(*timer));
     QVERIFY(!test.program.shared.HideBackground);
@@ -409,9 +409,9 @@ void AppearanceControlsTest::theSliderSetByTheProgramRaisesNoScroll() {
     test.store.preset(Key::tvTrans, "128");
     const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
-    QSignalSpy scrolls(window->sldTrans, &ScrollSlider::Scroll);
+    QSignalSpy scrolls(window.sldTrans, &ScrollSlider::Scroll);
 
-    window->sldTrans->setValue(40);
+    window.sldTrans->setValue(40);
 
     QCOMPARE(scrolls.count(), 0);
     QCOMPARE(int{test.program.shared.Opacity}, 128);

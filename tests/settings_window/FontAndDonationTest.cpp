@@ -4,8 +4,8 @@
 #include "DonationAddress.h"
 #include "DonationPicture.h"
 #include "LoadedSettingsWindow.h"
+#include "StartedTimerWindow.h"
 #include "TestProgram.h"
-#include "Version.h"
 #include "WidgetTestMain.h"
 #include "frmMain.h"
 #include "frmSettings.h"
@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,14 +23,6 @@ namespace {
 
 FontSpec spec(const char* name, std::int16_t size, std::int32_t color, bool italic, bool bold) {
     return FontSpec{name, size, color, italic, bold};
-}
-
-// The timer window as the program starts it, reading the store on its first activation.
-std::unique_ptr<frmMain> startTimerWindow(test::TestProgram& test) {
-    auto window = std::make_unique<frmMain>(test.program);
-    test.forms.timer = window.get();
-    window->showForm();
-    return window;
 }
 
 // The label's font as the font button reads it, its size unrounded.
@@ -46,7 +37,7 @@ struct LabelFont {
 };
 
 LabelFont labelFont(const frmMain& timer) {
-    const DisplayLabel& label = *timer.Label1;
+    const DisplayLabel& label = *test::labelOf(timer);
     return {label.FontName(), label.FontSize(), label.ForeColor(), label.FontItalic(),
             label.FontBold()};
 }
@@ -118,7 +109,6 @@ private slots:
     void aValueTheLabelRefusesIsStoredAllTheSame();
     void aCancelledDialogChangesNothing();
     void eachClickOnThePictureHandsOverTheAddressOnce();
-    void theAddressIsTheDonationPage();
 };
 
 void FontAndDonationTest::theDialogStartsFromTheLabelsFont_data() {
@@ -141,11 +131,11 @@ void FontAndDonationTest::theDialogStartsFromTheLabelsFont() {
     // A window size of its own: a first start would fit the text, and so the font, to the screen.
     test.store.preset(Key::Width, "6000");
     test.store.preset(Key::Height, "2250");
-    const auto timer = startTimerWindow(test);
+    const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
     window.show();
 
-    QTest::mouseClick(window->cmdFont, Qt::LeftButton);
+    QTest::mouseClick(window.cmdFont, Qt::LeftButton);
 
     QCOMPARE(test.fontDialogOffers.size(), std::size_t{1});
     const FontSpec expected =
@@ -158,7 +148,7 @@ void FontAndDonationTest::theDialogStartsFromTheLabelsFont() {
 void FontAndDonationTest::theChoiceIsAppliedAndStoredInOrder() {
     test::TestProgram test;
     presetFont(test, "15.75");
-    const auto timer = startTimerWindow(test);
+    const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
     test.fontDialogAnswer = kAnswer;
     std::optional<LabelFont> labelWhileOpen;
@@ -167,7 +157,7 @@ void FontAndDonationTest::theChoiceIsAppliedAndStoredInOrder() {
     };
     test.store.forget();
 
-    QTest::mouseClick(window->cmdFont, Qt::LeftButton);
+    QTest::mouseClick(window.cmdFont, Qt::LeftButton);
 
     QVERIFY(labelWhileOpen);
     QVERIFY2(*labelWhileOpen ==
@@ -181,12 +171,12 @@ void FontAndDonationTest::theChoiceIsAppliedAndStoredInOrder() {
 void FontAndDonationTest::anUnchangedChoiceIsStoredAllTheSame() {
     test::TestProgram test;
     presetFont(test, "16");
-    const auto timer = startTimerWindow(test);
+    const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
     test.fontDialogAnswer = spec("Liberation Serif", 16, 255, false, true);
     test.store.forget();
 
-    QTest::mouseClick(window->cmdFont, Qt::LeftButton);
+    QTest::mouseClick(window.cmdFont, Qt::LeftButton);
 
     const QList<test::KeyText> expected{{"FontName", "Liberation Serif"},
                                         {"FontSize", "16"},
@@ -207,13 +197,13 @@ void FontAndDonationTest::aFailingWriteIsSkippedAndTheRestGoOn() {
     QFETCH(Key, failing);
     test::TestProgram test;
     presetFont(test, "12");
-    const auto timer = startTimerWindow(test);
+    const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
     test.fontDialogAnswer = kAnswer;
     test.store.failWrites(failing, "the disk is full");
     test.store.forget();
 
-    QTest::mouseClick(window->cmdFont, Qt::LeftButton);
+    QTest::mouseClick(window.cmdFont, Qt::LeftButton);
 
     QCOMPARE(test.store.writes(), kAnswerWrites);
     for (const FontKeyTexts& texts : kFontKeyTexts) {
@@ -229,33 +219,33 @@ void FontAndDonationTest::aFailingWriteIsSkippedAndTheRestGoOn() {
 void FontAndDonationTest::aValueTheLabelRefusesIsStoredAllTheSame() {
     test::TestProgram test;
     presetFont(test, "12");
-    const auto timer = startTimerWindow(test);
+    const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
     // No colour value takes more than 24 bits; the label keeps its own.
     test.fontDialogAnswer = spec("DejaVu Sans Mono", 24, 0x1000000, true, false);
     test.store.forget();
 
-    QTest::mouseClick(window->cmdFont, Qt::LeftButton);
+    QTest::mouseClick(window.cmdFont, Qt::LeftButton);
 
-    QCOMPARE(timer->Label1->ForeColor(), 255);
+    QCOMPARE(timer.Label1->ForeColor(), 255);
     QCOMPARE(test.store.stored(Key::FontColor), std::optional<std::string>{"16777216"});
-    QCOMPARE(timer->Label1->FontName(), QStringLiteral("DejaVu Sans Mono"));
-    QCOMPARE(timer->Label1->FontSize(), 24.0f);
-    QVERIFY(timer->Label1->FontItalic());
-    QVERIFY(!timer->Label1->FontBold());
+    QCOMPARE(timer.Label1->FontName(), QStringLiteral("DejaVu Sans Mono"));
+    QCOMPARE(timer.Label1->FontSize(), 24.0f);
+    QVERIFY(timer.Label1->FontItalic());
+    QVERIFY(!timer.Label1->FontBold());
     QCOMPARE(test.store.writes().size(), 5);
 }
 
 void FontAndDonationTest::aCancelledDialogChangesNothing() {
     test::TestProgram test;
     presetFont(test, "15.75");
-    const auto timer = startTimerWindow(test);
+    const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
     const LabelFont before = labelFont(*timer);
     test.fontDialogAnswer = std::nullopt;
     test.store.forget();
 
-    QTest::mouseClick(window->cmdFont, Qt::LeftButton);
+    QTest::mouseClick(window.cmdFont, Qt::LeftButton);
 
     QCOMPARE(test.fontDialogOffers.size(), std::size_t{1});
     QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
@@ -265,44 +255,30 @@ void FontAndDonationTest::aCancelledDialogChangesNothing() {
 
 void FontAndDonationTest::eachClickOnThePictureHandsOverTheAddressOnce() {
     test::TestProgram test;
-    const auto timer = startTimerWindow(test);
+    const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
     window.show();
     test.store.forget();
     const std::string address = donationAddress();
 
-    QTest::mouseClick(window->Picture1, Qt::LeftButton);
+    QTest::mouseClick(window.Picture1, Qt::LeftButton);
     QCOMPARE(test.openedAddresses, std::vector<std::string>{address});
 
-    QTest::mouseClick(window->Picture1, Qt::LeftButton);
+    QTest::mouseClick(window.Picture1, Qt::LeftButton);
     QCOMPARE(test.openedAddresses, (std::vector<std::string>{address, address}));
 
     // A press that leaves the picture before its release is no click.
-    QTest::mousePress(window->Picture1, Qt::LeftButton);
-    QTest::mouseRelease(window->Picture1, Qt::LeftButton, {},
-                        window->Picture1->rect().bottomRight() + QPoint(5, 5));
+    QTest::mousePress(window.Picture1, Qt::LeftButton);
+    QTest::mouseRelease(window.Picture1, Qt::LeftButton, {},
+                        window.Picture1->rect().bottomRight() + QPoint(5, 5));
     QCOMPARE(test.openedAddresses.size(), std::size_t{2});
 
-    window->Picture1->setFocus();
-    QTest::keyClick(window->Picture1, Qt::Key_Space);
+    window.Picture1->setFocus();
+    QTest::keyClick(window.Picture1, Qt::Key_Space);
     QCOMPARE(test.openedAddresses, (std::vector<std::string>{address, address, address}));
 
     QVERIFY2(test.store.accesses().empty(), "the picture reads and stores nothing");
     QCOMPARE(test.fontDialogOffers.size(), std::size_t{0});
-}
-
-void FontAndDonationTest::theAddressIsTheDonationPage() {
-    test::TestProgram test;
-    test::LoadedSettingsWindow window(test);
-
-    window->Picture1_Click();
-
-    QCOMPARE(test.openedAddresses.size(), std::size_t{1});
-    const std::string expected = std::string{"https://"} + kDonationHost +
-                                 "/cgi-bin/webscr?cmd=_xclick&business=" + kDonationAccount +
-                                 "&item_name=Tavrio Program&no_shipping=1&no_note=1"
-                                 "&currency_code=USD&tax=0&lc=US&bn=PP-DonationsBF";
-    QCOMPARE(test.openedAddresses.front(), expected);
 }
 
 } // namespace tavrio

@@ -65,10 +65,10 @@ void KeyboardAndAccessibilityTest::escapeClosesTheWindowAsItsCloseButtonDoes() {
     test.program.shared.Opacity = 255;
     test::LoadedSettingsWindow window(test);
     window.show();
-    QTest::keyClick(window->sldTrans, Qt::Key_PageDown);
+    QTest::keyClick(window.sldTrans, Qt::Key_PageDown);
     test.store.forget();
 
-    QTest::keyClick(window->sldTrans, Qt::Key_Escape);
+    QTest::keyClick(window.sldTrans, Qt::Key_Escape);
 
     QVERIFY(QTest::qWaitFor([&] { return window.get() == nullptr; }));
     const QList<test::KeyText> stored{{QStringLiteral("tvTrans"), QStringLiteral("205")}};
@@ -79,8 +79,8 @@ void KeyboardAndAccessibilityTest::escapeInAnOpenListClosesOnlyTheList() {
     test::TestProgram test;
     test::LoadedSettingsWindow window(test);
     window.show();
-    window->Combo1->showPopup();
-    QAbstractItemView* list = window->Combo1->view();
+    window.Combo1->showPopup();
+    QAbstractItemView* list = window.Combo1->view();
     QVERIFY(QTest::qWaitForWindowExposed(list->window()));
 
     QTest::keyClick(list, Qt::Key_Escape);
@@ -102,17 +102,18 @@ void KeyboardAndAccessibilityTest::aBorderStyleChangeGivesTheActivationBackToThe
     forms.showSettingsWindow();
     frmSettings& settings = forms.settingsWindow();
     QVERIFY(QTest::qWaitForWindowActive(&settings));
-    settings.Combo1->setFocus();
+    QComboBox* const list = test::SettingsControls(settings).Combo1;
+    list->setFocus();
     const QPointer<frmMain> old = forms.timerWindow();
 
-    QTest::keyClick(settings.Combo1, Qt::Key_Up);
+    QTest::keyClick(list, Qt::Key_Up);
 
     QCOMPARE(test.store.stored(Key::BS), std::optional<std::string>("4"));
     QVERIFY(old.isNull());
     QVERIFY(QTest::qWaitForWindowExposed(forms.timerWindow()));
     // Whatever the new window's showing did to the activation.
     QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == &settings; }));
-    QCOMPARE(QApplication::focusWidget(), settings.Combo1);
+    QCOMPARE(QApplication::focusWidget(), list);
 }
 
 void KeyboardAndAccessibilityTest::theFontDialogGivesTheActivationBackToItsButton_data() {
@@ -126,7 +127,7 @@ void KeyboardAndAccessibilityTest::theFontDialogGivesTheActivationBackToItsButto
     test::TestProgram test;
     test::LoadedSettingsWindow window(test);
     window.show();
-    window->cmdFont->setFocus();
+    window.cmdFont->setFocus();
     QWidget other;
     test.onFontDialog = [&] {
         activateOther(other);
@@ -135,11 +136,11 @@ void KeyboardAndAccessibilityTest::theFontDialogGivesTheActivationBackToItsButto
         test.fontDialogAnswer = FontSpec{"Liberation Sans", 20, 0, false, false};
     }
 
-    QTest::keyClick(window->cmdFont, Qt::Key_Space);
+    QTest::keyClick(window.cmdFont, Qt::Key_Space);
 
     QCOMPARE(test.fontDialogOffers.size(), std::size_t{1});
     QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == window.get(); }));
-    QCOMPARE(QApplication::focusWidget(), window->cmdFont);
+    QCOMPARE(QApplication::focusWidget(), window.cmdFont);
 }
 
 void KeyboardAndAccessibilityTest::aDialogNamedByItsCaption() {
@@ -153,7 +154,7 @@ void KeyboardAndAccessibilityTest::aDialogNamedByItsCaption() {
 void KeyboardAndAccessibilityTest::theCalendarsPartsAreNamed() {
     test::TestProgram test;
     test::LoadedSettingsWindow window(test);
-    const QWidget& calendar = *window->Calendar1;
+    const QWidget& calendar = *window.Calendar1;
     const std::pair<const char*, const char*> parts[] = {
         {"qt_calendar_calendarview", "Target date"},
         {"qt_calendar_prevmonth", "Previous month"},
@@ -174,7 +175,7 @@ void KeyboardAndAccessibilityTest::theDaysReadAsFullDates() {
     test::TestProgram test;
     test.program.shared.TargetDate = at(2007, 2, 10);
     test::LoadedSettingsWindow window(test);
-    QAccessibleInterface* grid = accessibleChild(*window->Calendar1, "qt_calendar_calendarview");
+    QAccessibleInterface* grid = accessibleChild(*window.Calendar1, "qt_calendar_calendarview");
     QVERIFY(grid != nullptr);
 
     const QLocale locale;
@@ -206,8 +207,8 @@ void KeyboardAndAccessibilityTest::theFocusedDayIsTheSelectedOne() {
     test.program.shared.TargetDate = at(2007, 2, 10);
     test::LoadedSettingsWindow window(test);
     window.show();
-    window->Calendar1->setFocus();
-    QAccessibleInterface* grid = accessibleChild(*window->Calendar1, "qt_calendar_calendarview");
+    window.Calendar1->setFocus();
+    QAccessibleInterface* grid = accessibleChild(*window.Calendar1, "qt_calendar_calendarview");
     QVERIFY(QTest::qWaitFor([grid] { return grid->focusChild() != nullptr; }));
 
     QAccessibleInterface* focused = grid->focusChild();
@@ -221,7 +222,7 @@ void KeyboardAndAccessibilityTest::theDonationPictureIsALinkThatCanBePressed() {
     test::TestProgram test;
     test::LoadedSettingsWindow window(test);
     QAccessibleInterface* picture =
-        QAccessible::queryAccessibleInterface(static_cast<QWidget*>(window->Picture1));
+        QAccessible::queryAccessibleInterface(static_cast<QWidget*>(window.Picture1));
     QCOMPARE(picture->role(), QAccessible::Link);
     QCOMPARE(picture->text(QAccessible::Name), QStringLiteral("Donate"));
     QAccessibleActionInterface* actions = picture->actionInterface();

@@ -1,12 +1,32 @@
 #include "LoadedSettingsWindow.h"
 
+#include "Control.h"
+
 #include <QCoreApplication>
 #include <QTest>
 
 namespace tavrio::test {
 
+SettingsControls::SettingsControls(const frmSettings& window)
+    : txtWhat(control<QLineEdit>(window, "txtWhat"))
+    , txtDate(control<EntryBox>(window, "txtDate"))
+    , txtTime(control<EntryBox>(window, "txtTime"))
+    , Calendar1(control<MonthCalendar>(window, "Calendar1"))
+    , sldTrans(control<ScrollSlider>(window, "sldTrans"))
+    , Combo1(control<BorderStyleList>(window, "Combo1"))
+    , chkHide(control<QCheckBox>(window, "chkHide"))
+    , cmdFont(control<QPushButton>(window, "cmdFont"))
+    , Picture1(control<DonationPicture>(window, "Picture1"))
+    , mnuFile(control<QMenu>(window, "mnuFile"))
+    , mnuSettings(control<QAction>(window, "mnuSettings"))
+    , mnuExit(control<QAction>(window, "mnuExit")) {}
+
 LoadedSettingsWindow::LoadedSettingsWindow(TestProgram& test)
-    : window_(new frmSettings(test.program)) {
+    : LoadedSettingsWindow(test, new frmSettings(test.program)) {}
+
+LoadedSettingsWindow::LoadedSettingsWindow(TestProgram& test, frmSettings* window)
+    : SettingsControls(*window)
+    , window_(window) {
     test.forms.settings = [this]() -> frmSettings& {
         return *window_;
     };

@@ -2,14 +2,41 @@
 // forms from then on, and owning it the way the forms engine does: closing it destroys it.
 #pragma once
 
+#include "BorderStyleList.h"
+#include "DonationPicture.h"
+#include "EntryBox.h"
+#include "MonthCalendar.h"
+#include "ScrollSlider.h"
 #include "TestProgram.h"
 #include "frmSettings.h"
 
+#include <QAction>
+#include <QCheckBox>
+#include <QMenu>
 #include <QPointer>
+#include <QPushButton>
 
 namespace tavrio::test {
 
-class LoadedSettingsWindow {
+// The settings window's controls, found by their design names.
+struct SettingsControls {
+    explicit SettingsControls(const frmSettings& window);
+
+    QLineEdit* txtWhat;
+    EntryBox* txtDate;
+    EntryBox* txtTime;
+    MonthCalendar* Calendar1;
+    ScrollSlider* sldTrans;
+    BorderStyleList* Combo1;
+    QCheckBox* chkHide;
+    QPushButton* cmdFont;
+    DonationPicture* Picture1;
+    QMenu* mnuFile;
+    QAction* mnuSettings;
+    QAction* mnuExit;
+};
+
+class LoadedSettingsWindow : public SettingsControls {
 public:
     // Creates the window for the program, which runs its Form_Load, hidden.
     explicit LoadedSettingsWindow(TestProgram& test);
@@ -27,6 +54,8 @@ public:
     void show();
 
 private:
+    LoadedSettingsWindow(TestProgram& test, frmSettings* window);
+
     QPointer<frmSettings> window_;
 };
 

@@ -102,19 +102,19 @@ void SettingsWindowLifecycleTest::loadFillsTheTargetAndOpacity() {
 
     test::LoadedSettingsWindow window(test);
 
-    QCOMPARE(window->txtDate->text(), dateText);
-    QCOMPARE(window->txtTime->text(), timeText);
+    QCOMPARE(window.txtDate->text(), dateText);
+    QCOMPARE(window.txtTime->text(), timeText);
     QCOMPARE(shared.TargetDate, targetDateAfter);
     QCOMPARE(shared.TargetTime, targetTimeAfter);
-    QCOMPARE(window->sldTrans->value(), opacity);
+    QCOMPARE(window.sldTrans->value(), opacity);
     QCOMPARE(int{shared.Opacity}, opacity);
     if (targetDate == 0.0) {
         // With no target the calendar opens on the month in which one is most likely chosen.
         const QDate today = QDate::currentDate();
-        QCOMPARE(window->Calendar1->yearShown(), today.year());
-        QCOMPARE(window->Calendar1->monthShown(), today.month());
+        QCOMPARE(window.Calendar1->yearShown(), today.year());
+        QCOMPARE(window.Calendar1->monthShown(), today.month());
     } else {
-        QCOMPARE(window->Calendar1->Value(), targetDateAfter);
+        QCOMPARE(window.Calendar1->Value(), targetDateAfter);
     }
     QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
 }
@@ -146,7 +146,7 @@ void SettingsWindowLifecycleTest::loadTakesTheTitleFromTheStore() {
 
     test::LoadedSettingsWindow window(test);
 
-    QCOMPARE(window->txtWhat->text(), text(stored));
+    QCOMPARE(window.txtWhat->text(), text(stored));
     QCOMPARE(timer->windowTitle(), caption);
     QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
 }
@@ -178,8 +178,8 @@ void SettingsWindowLifecycleTest::loadSelectsTheStoredBorderStyleWithoutActing()
 
     test::LoadedSettingsWindow window(test);
 
-    QCOMPARE(window->Combo1->currentIndex(), selected);
-    QVERIFY(window->chkHide->isChecked());
+    QCOMPARE(window.Combo1->currentIndex(), selected);
+    QVERIFY(window.chkHide->isChecked());
     QCOMPARE(test.forms.unloadTimerWindowCalls, 0);
     QCOMPARE(test.forms.showTimerWindowCalls, 0);
     QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
@@ -198,8 +198,8 @@ void SettingsWindowLifecycleTest::loadLeavesTheTimerWindowsLookAlone() {
 
     test::LoadedSettingsWindow window(test);
 
-    QVERIFY(window->chkHide->isChecked());
-    QCOMPARE(window->sldTrans->value(), 40);
+    QVERIFY(window.chkHide->isChecked());
+    QCOMPARE(window.sldTrans->value(), 40);
     QCOMPARE(timer->palette().color(QPalette::Window), background);
     QCOMPARE(timer->windowOpacity(), opacity);
     QVERIFY(test.program.shared.HideBackground);
@@ -243,21 +243,21 @@ void SettingsWindowLifecycleTest::closingStoresOnlyWhatTheUserChanged() {
         QTest::keyClicks(box, text);
     };
     if (change.contains(QStringLiteral("date"))) {
-        typeInto(window->txtDate, QStringLiteral("3/4/2027"));
+        typeInto(window.txtDate, QStringLiteral("3/4/2027"));
     }
     if (change.contains(QStringLiteral("time"))) {
-        typeInto(window->txtTime, QStringLiteral("9:05 AM"));
+        typeInto(window.txtTime, QStringLiteral("9:05 AM"));
     }
     if (change.contains(QStringLiteral("pick"))) {
-        window->Calendar1->setFocus(Qt::MouseFocusReason);
-        QTest::keyClick(window->Calendar1->focusWidget(), Qt::Key_Right);
+        window.Calendar1->setFocus(Qt::MouseFocusReason);
+        QTest::keyClick(window.Calendar1->focusWidget(), Qt::Key_Right);
     }
     if (change.contains(QStringLiteral("slider"))) {
-        QTest::keyClick(window->sldTrans, Qt::Key_Right);
+        QTest::keyClick(window.sldTrans, Qt::Key_Right);
     }
     if (change.contains(QStringLiteral("unreadable"))) {
-        typeInto(window->txtDate, QStringLiteral("2/29/2027"));
-        typeInto(window->txtTime, QStringLiteral("9:05 XM"));
+        typeInto(window.txtDate, QStringLiteral("2/29/2027"));
+        typeInto(window.txtTime, QStringLiteral("9:05 XM"));
     }
     QVERIFY(window->close());
     test::processPendingEvents();
@@ -284,14 +284,15 @@ void SettingsWindowLifecycleTest::showingAgainKeepsTheWindowAndClosingMakesTheNe
     QVERIFY(QTest::qWaitForWindowExposed(first.data()));
     QCOMPARE(first->windowTitle(), kLoadedCaption);
     // Typed in the calendar-pick form, which a load never writes: a reload would show 03/01/2008.
-    first->txtDate->setText(QStringLiteral("3/1/2008"));
+    QLineEdit* const dateBox = test::SettingsControls(*first).txtDate;
+    dateBox->setText(QStringLiteral("3/1/2008"));
 
     first->hide();
     forms.showSettingsWindow();
     QCOMPARE(&forms.settingsWindow(), first.data());
     QVERIFY(first->isVisible());
     QCOMPARE(first->windowTitle(), kLoadedCaption);
-    QCOMPARE(first->txtDate->text(), QStringLiteral("3/1/2008"));
+    QCOMPARE(dateBox->text(), QStringLiteral("3/1/2008"));
 
     QVERIFY(first->close());
     test::processPendingEvents();
@@ -302,7 +303,7 @@ void SettingsWindowLifecycleTest::showingAgainKeepsTheWindowAndClosingMakesTheNe
     frmSettings& second = forms.settingsWindow();
     QVERIFY(QTest::qWaitForWindowExposed(&second));
     QCOMPARE(second.windowTitle(), kLoadedCaption);
-    QCOMPARE(second.txtDate->text(), QStringLiteral("03/01/2008"));
+    QCOMPARE(test::SettingsControls(second).txtDate->text(), QStringLiteral("03/01/2008"));
     QCOMPARE(ends, 0);
 }
 
@@ -311,18 +312,18 @@ void SettingsWindowLifecycleTest::theHiddenMenuHoldsSettingsThenExit() {
     test::LoadedSettingsWindow window(test);
     window.show();
 
-    const QList<QAction*> items = window->mnuFile->actions();
+    const QList<QAction*> items = window.mnuFile->actions();
     QCOMPARE(items.size(), 2);
-    QCOMPARE(items[0], window->mnuSettings);
-    QCOMPARE(items[1], window->mnuExit);
-    QCOMPARE(window->mnuSettings->text(), QStringLiteral("&Settings"));
-    QCOMPARE(window->mnuExit->text(), QStringLiteral("E&xit"));
-    QVERIFY(!window->mnuFile->isVisible());
+    QCOMPARE(items[0], window.mnuSettings);
+    QCOMPARE(items[1], window.mnuExit);
+    QCOMPARE(window.mnuSettings->text(), QStringLiteral("&Settings"));
+    QCOMPARE(window.mnuExit->text(), QStringLiteral("E&xit"));
+    QVERIFY(!window.mnuFile->isVisible());
 
-    window->mnuSettings->trigger();
+    window.mnuSettings->trigger();
     QCOMPARE(test.forms.showSettingsWindowCalls, 1);
     QCOMPARE(test.forms.endProgramCalls, 0);
-    window->mnuExit->trigger();
+    window.mnuExit->trigger();
     QCOMPARE(test.forms.endProgramCalls, 1);
 }
 
@@ -330,11 +331,11 @@ void SettingsWindowLifecycleTest::tabFollowsTheDesignOrder() {
     test::TestProgram test;
     test::LoadedSettingsWindow window(test);
     window.show();
-    const QList<QWidget*> order{window->txtWhat,   window->txtDate,  window->txtTime,
-                                window->Calendar1, window->sldTrans, window->Combo1,
-                                window->chkHide,   window->cmdFont,  window->Picture1};
-    window->txtWhat->setFocus(Qt::OtherFocusReason);
-    QTRY_VERIFY(window->txtWhat->hasFocus());
+    const QList<QWidget*> order{window.txtWhat,   window.txtDate,  window.txtTime,
+                                window.Calendar1, window.sldTrans, window.Combo1,
+                                window.chkHide,   window.cmdFont,  window.Picture1};
+    window.txtWhat->setFocus(Qt::OtherFocusReason);
+    QTRY_VERIFY(window.txtWhat->hasFocus());
 
     // Twice round, so that Tab leaves the last control for the first.
     for (qsizetype step = 1; step <= 2 * order.size(); ++step) {
@@ -363,11 +364,11 @@ void SettingsWindowLifecycleTest::everyControlHasAnAccessibleName() {
     test::TestProgram test;
     test::LoadedSettingsWindow window(test);
     const std::map<QString, QWidget*> controls{
-        {"txtWhat", window->txtWhat},   {"txtDate", window->txtDate},
-        {"txtTime", window->txtTime},   {"Calendar1", window->Calendar1},
-        {"sldTrans", window->sldTrans}, {"Combo1", window->Combo1},
-        {"chkHide", window->chkHide},   {"cmdFont", window->cmdFont},
-        {"Picture1", window->Picture1}};
+        {"txtWhat", window.txtWhat},   {"txtDate", window.txtDate},
+        {"txtTime", window.txtTime},   {"Calendar1", window.Calendar1},
+        {"sldTrans", window.sldTrans}, {"Combo1", window.Combo1},
+        {"chkHide", window.chkHide},   {"cmdFont", window.cmdFont},
+        {"Picture1", window.Picture1}};
     window.show();
 
     QAccessibleInterface* const accessible =

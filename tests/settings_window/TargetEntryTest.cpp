@@ -89,28 +89,28 @@ void TargetEntryTest::eachKeystrokeTakesEffectAtOnce() {
     test.store.preset(Key::tvDate, "2/10/2007");
     const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
-    window->txtTime->setText(QStringLiteral("7:23:45 PM"));
-    window->txtDate->clear();
+    window.txtTime->setText(QStringLiteral("7:23:45 PM"));
+    window.txtDate->clear();
     test.store.forget();
 
-    QTest::keyClicks(window->txtDate, QStringLiteral("12/25/2007"));
+    QTest::keyClicks(window.txtDate, QStringLiteral("12/25/2007"));
     QCOMPARE(test.program.shared.TargetDate, at(2007, 12, 25));
-    QCOMPARE(window->Calendar1->selectedDate(), QDate(2007, 12, 25));
-    QVERIFY(!window->txtDate->unreadable());
-    timer->Timer1_Timer();
-    QCOMPARE(timer->Label1->text(), QStringLiteral("321:01:23:45"));
+    QCOMPARE(window.Calendar1->selectedDate(), QDate(2007, 12, 25));
+    QVERIFY(!window.txtDate->unreadable());
+    timer->refreshNow();
+    QCOMPARE(timer.Label1->text(), QStringLiteral("321:01:23:45"));
 
-    QTest::keyClick(window->txtDate, 'x');
+    QTest::keyClick(window.txtDate, 'x');
     QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
-    QCOMPARE(window->Calendar1->selectedDate(), QDate(2007, 2, 10));
-    QVERIFY(window->txtDate->unreadable());
+    QCOMPARE(window.Calendar1->selectedDate(), QDate(2007, 2, 10));
+    QVERIFY(window.txtDate->unreadable());
 
-    window->txtTime->clear();
-    QTest::keyClicks(window->txtTime, QStringLiteral("7:05 PM"));
+    window.txtTime->clear();
+    QTest::keyClicks(window.txtTime, QStringLiteral("7:05 PM"));
     QCOMPARE(test.program.shared.TargetTime, timeOfDay(19, 5));
     // The time box leaves the day and the calendar alone.
     QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
-    QCOMPARE(window->Calendar1->selectedDate(), QDate(2007, 2, 10));
+    QCOMPARE(window.Calendar1->selectedDate(), QDate(2007, 2, 10));
     QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
 }
 
@@ -139,7 +139,7 @@ void TargetEntryTest::aTextThatDoesNotReadIsMarkedUntilOneDoes() {
     test.program.shared.TargetTime = timeOfDay(19, 23);
     test::LoadedSettingsWindow window(test);
     window.show();
-    QLineEdit* const box = dateBox ? window->txtDate : window->txtTime;
+    QLineEdit* const box = dateBox ? window.txtDate : window.txtTime;
     QCOMPARE(unreadableMarks(box), 0);
 
     box->setText(unreadable);
@@ -174,19 +174,19 @@ void TargetEntryTest::aTextBegunAfterLeavingTheBoxFallsBackToWhatItLeft() {
         QTest::keyClicks(box, QString::fromLatin1(text));
     };
 
-    typeInto(window->txtDate, "\b\b\b\b2008");
+    typeInto(window.txtDate, "\b\b\b\b2008");
     QCOMPARE(test.program.shared.TargetDate, at(2008, 2, 10));
-    typeInto(window->txtTime, "x");
-    typeInto(window->txtDate, "x");
+    typeInto(window.txtTime, "x");
+    typeInto(window.txtDate, "x");
     QCOMPARE(test.program.shared.TargetDate, at(2008, 2, 10));
-    QCOMPARE(window->Calendar1->selectedDate(), QDate(2008, 2, 10));
+    QCOMPARE(window.Calendar1->selectedDate(), QDate(2008, 2, 10));
 
-    QTest::keyClicks(window->txtDate, QStringLiteral("\b\b\b\b\b2009"));
+    QTest::keyClicks(window.txtDate, QStringLiteral("\b\b\b\b\b2009"));
     QCOMPARE(test.program.shared.TargetDate, at(2009, 2, 10));
-    QTest::keyClick(window->txtDate, Qt::Key_Return);
-    QTest::keyClicks(window->txtDate, QStringLiteral(" 25:00"));
+    QTest::keyClick(window.txtDate, Qt::Key_Return);
+    QTest::keyClicks(window.txtDate, QStringLiteral(" 25:00"));
     QCOMPARE(test.program.shared.TargetDate, at(2009, 2, 10));
-    QVERIFY(window->txtDate->unreadable());
+    QVERIFY(window.txtDate->unreadable());
 }
 
 void TargetEntryTest::textSetByTheProgramRunsTheHandlerAtOnce_data() {
@@ -213,14 +213,14 @@ void TargetEntryTest::textSetByTheProgramRunsTheHandlerAtOnce() {
     test.store.forget();
 
     if (box == QLatin1String("txtDate")) {
-        window->txtDate->setText(text);
+        window.txtDate->setText(text);
         QCOMPARE(test.program.shared.TargetDate, at(2008, 12, 25));
-        QCOMPARE(window->Calendar1->selectedDate(), QDate(2008, 12, 25));
+        QCOMPARE(window.Calendar1->selectedDate(), QDate(2008, 12, 25));
     } else if (box == QLatin1String("txtTime")) {
-        window->txtTime->setText(text);
+        window.txtTime->setText(text);
         QCOMPARE(test.program.shared.TargetTime, timeOfDay(16, 15));
     } else {
-        window->txtWhat->setText(text);
+        window.txtWhat->setText(text);
         QCOMPARE(timer->windowTitle(), captionFor(text));
         QCOMPARE(test.store.writes(), (QList<test::KeyText>{{"What", text}}));
     }
@@ -243,13 +243,13 @@ void TargetEntryTest::theTitleReachesCaptionAndStoreOnEveryKeystroke() {
     QList<test::KeyText> expected;
     QString sofar;
     for (const QChar c : typed) {
-        QTest::keyClick(window->txtWhat, c.toLatin1());
+        QTest::keyClick(window.txtWhat, c.toLatin1());
         sofar += c;
         expected.append({QStringLiteral("What"), sofar});
         QCOMPARE(timer->windowTitle(), captionFor(sofar));
     }
     while (!sofar.isEmpty()) {
-        QTest::keyClick(window->txtWhat, Qt::Key_Backspace);
+        QTest::keyClick(window.txtWhat, Qt::Key_Backspace);
         sofar.chop(1);
         expected.append({QStringLiteral("What"), sofar});
         QCOMPARE(timer->windowTitle(), captionFor(sofar));
@@ -285,24 +285,24 @@ void TargetEntryTest::aPickInTheCalendar() {
     test::TestProgram test;
     const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
-    window->txtTime->setText(timeBox);
+    window.txtTime->setText(timeBox);
     test.program.shared.TargetTime = targetTime;
-    window->Calendar1->setValue(at(2007, 2, 9));
+    window.Calendar1->setValue(at(2007, 2, 9));
     test.store.forget();
-    QSignalSpy picks(window->Calendar1, &MonthCalendar::AfterUpdate);
+    QSignalSpy picks(window.Calendar1, &MonthCalendar::AfterUpdate);
 
-    QTest::keyClick(&dayGrid(*window->Calendar1), Qt::Key_Right);
+    QTest::keyClick(&dayGrid(*window.Calendar1), Qt::Key_Right);
 
     QCOMPARE(picks.count(), 1);
-    QCOMPARE(window->txtDate->text(), QStringLiteral("2/10/2007"));
+    QCOMPARE(window.txtDate->text(), QStringLiteral("2/10/2007"));
     QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
-    QCOMPARE(window->Calendar1->selectedDate(), QDate(2007, 2, 10));
-    QCOMPARE(window->txtTime->text(), timeBoxAfter);
+    QCOMPARE(window.Calendar1->selectedDate(), QDate(2007, 2, 10));
+    QCOMPARE(window.txtTime->text(), timeBoxAfter);
     QCOMPARE(test.program.shared.TargetTime, targetTimeAfter);
     QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
     if (targetTimeAfter == 0.0) {
-        timer->Timer1_Timer();
-        QCOMPARE(timer->Label1->text(), QStringLiteral("2:06:00:00"));
+        timer->refreshNow();
+        QCOMPARE(timer.Label1->text(), QStringLiteral("2:06:00:00"));
     }
 }
 
@@ -311,7 +311,7 @@ void TargetEntryTest::aClickOnADayPicksIt() {
     test.program.shared.TargetDate = at(2007, 2, 9);
     test::LoadedSettingsWindow window(test);
     window.show();
-    QAbstractItemView& grid = dayGrid(*window->Calendar1);
+    QAbstractItemView& grid = dayGrid(*window.Calendar1);
 
     std::optional<QModelIndex> tenth;
     const QAbstractItemModel* const days = grid.model();
@@ -328,25 +328,25 @@ void TargetEntryTest::aClickOnADayPicksIt() {
     QVERIFY(tenth.has_value());
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(*tenth).center());
 
-    QCOMPARE(window->txtDate->text(), QStringLiteral("2/10/2007"));
+    QCOMPARE(window.txtDate->text(), QStringLiteral("2/10/2007"));
     QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
 }
 
 void TargetEntryTest::theFirstPickWithNoTargetFillsBothBoxes() {
     test::TestProgram test;
     test::LoadedSettingsWindow window(test);
-    QCOMPARE(window->txtDate->text(), QString());
-    QCOMPARE(window->txtTime->text(), QString());
+    QCOMPARE(window.txtDate->text(), QString());
+    QCOMPARE(window.txtTime->text(), QString());
 
-    window->Calendar1->setValue(at(2007, 2, 9));
-    QTest::keyClick(&dayGrid(*window->Calendar1), Qt::Key_Right);
+    window.Calendar1->setValue(at(2007, 2, 9));
+    QTest::keyClick(&dayGrid(*window.Calendar1), Qt::Key_Right);
 
-    QCOMPARE(window->txtDate->text(), QStringLiteral("2/10/2007"));
-    QCOMPARE(window->txtTime->text(), QStringLiteral("12:00 AM"));
+    QCOMPARE(window.txtDate->text(), QStringLiteral("2/10/2007"));
+    QCOMPARE(window.txtTime->text(), QStringLiteral("12:00 AM"));
     QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
     QCOMPARE(test.program.shared.TargetTime, 0.0);
     // The pick is the user's; the time the program filled in beside it is not.
-    window->storeChangedTargetAndOpacity();
+    QVERIFY(window->close());
     QCOMPARE(test.store.writes(), (QList<test::KeyText>{{"tvDate", "2007-02-10"}}));
 }
 
@@ -354,13 +354,13 @@ void TargetEntryTest::aDateSetByTheProgramRaisesNoPick() {
     test::TestProgram test;
     test.program.shared.TargetDate = at(2007, 2, 10);
     test::LoadedSettingsWindow window(test);
-    QSignalSpy picks(window->Calendar1, &MonthCalendar::AfterUpdate);
+    QSignalSpy picks(window.Calendar1, &MonthCalendar::AfterUpdate);
 
-    window->Calendar1->setValue(at(2008, 3, 1));
+    window.Calendar1->setValue(at(2008, 3, 1));
 
     QCOMPARE(picks.count(), 0);
-    QCOMPARE(window->Calendar1->selectedDate(), QDate(2008, 3, 1));
-    QCOMPARE(window->txtDate->text(), QStringLiteral("02/10/2007"));
+    QCOMPARE(window.Calendar1->selectedDate(), QDate(2008, 3, 1));
+    QCOMPARE(window.txtDate->text(), QStringLiteral("02/10/2007"));
     QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
 }
 
@@ -368,16 +368,16 @@ void TargetEntryTest::theZeroDateShowsTheCurrentMonth() {
     test::TestProgram test;
     test.program.shared.TargetDate = at(2007, 2, 10);
     test::LoadedSettingsWindow window(test);
-    window->txtDate->clear();
-    QSignalSpy picks(window->Calendar1, &MonthCalendar::AfterUpdate);
+    window.txtDate->clear();
+    QSignalSpy picks(window.Calendar1, &MonthCalendar::AfterUpdate);
 
-    window->Calendar1->setValue(0.0);
+    window.Calendar1->setValue(0.0);
 
     const QDate today = QDate::currentDate();
-    QCOMPARE(window->Calendar1->yearShown(), today.year());
-    QCOMPARE(window->Calendar1->monthShown(), today.month());
+    QCOMPARE(window.Calendar1->yearShown(), today.year());
+    QCOMPARE(window.Calendar1->monthShown(), today.month());
     QCOMPARE(picks.count(), 0);
-    QCOMPARE(window->txtDate->text(), QString());
+    QCOMPARE(window.txtDate->text(), QString());
     QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
 }
 

@@ -60,8 +60,8 @@ void TextFitTest::theCheckBoxBreaksWhereTheLanguageAllows() {
 void TextFitTest::inEnglishTheBorderStyleRowKeepsTheDesignsLook() {
     test::TestProgram test;
     test::LoadedSettingsWindow window(test);
-    const QComboBox& list = *window->Combo1;
-    const QCheckBox& box = *window->chkHide;
+    const QComboBox& list = *window.Combo1;
+    const QCheckBox& box = *window.chkHide;
 
     QVERIFY(list.width() >= list.sizeHint().width());
     QVERIFY(list.width() > 2175 / 15);

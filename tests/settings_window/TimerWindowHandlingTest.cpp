@@ -19,7 +19,6 @@
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
 #include <optional>
 
 namespace tavrio {
@@ -34,7 +33,7 @@ struct PressTarget {
 
 PressTarget pressTarget(frmMain& window, bool onLabel) {
     if (onLabel) {
-        return {window.Label1, window.Label1->rect().center()};
+        return {test::labelOf(window), test::labelOf(window)->rect().center()};
     }
     const QPoint corner(3, 3);
     if (window.childAt(corner) != nullptr) {
@@ -53,7 +52,7 @@ void sendMouse(QWidget& target, QEvent::Type type, QPoint global, Qt::MouseButto
 
 // A label small enough to leave some of the client area beside it: the stored font size's
 // default of 100 points covers the whole window.
-std::unique_ptr<frmMain> startWithSmallLabel(test::TestProgram& test) {
+test::StartedTimerWindow startWithSmallLabel(test::TestProgram& test) {
     test.store.preset(Key::FontSize, "10");
     return test::startTimerWindow(test);
 }
@@ -264,17 +263,17 @@ void TimerWindowHandlingTest::endingKeepsTheTargetOfAnOpenSettingsWindow() {
         forms.showSettingsWindow();
     }
     if (settingsWindow == QLatin1String("changed")) {
-        frmSettings& settings = forms.settingsWindow();
+        const test::SettingsControls settings(forms.settingsWindow());
         settings.txtDate->setText(QStringLiteral("12/25/2026"));
         settings.txtTime->setText(QStringLiteral("7:30 PM"));
         QTest::keyClick(settings.sldTrans, Qt::Key_PageDown);
     } else if (settingsWindow == QLatin1String("time")) {
-        forms.settingsWindow().txtTime->setText(QStringLiteral("7:30 PM"));
+        test::SettingsControls(forms.settingsWindow()).txtTime->setText(QStringLiteral("7:30 PM"));
     }
     test.store.forget();
 
     if (byExit) {
-        forms.settingsWindow().mnuExit->trigger();
+        test::SettingsControls(forms.settingsWindow()).mnuExit->trigger();
     } else {
         QVERIFY(timer->close());
     }
@@ -359,7 +358,8 @@ void TimerWindowHandlingTest::thePopupMenuLoadsTheSettingsWindowHiddenAndRunsThe
     forms.showTimerWindow();
     frmMain* const timer = forms.timerWindow();
     QVERIFY(QTest::qWaitForWindowExposed(timer));
-    const QPoint pointer = timer->Label1->mapToGlobal(timer->Label1->rect().center());
+    DisplayLabel* const label = test::labelOf(*timer);
+    const QPoint pointer = label->mapToGlobal(label->rect().center());
 
     QPointer<frmSettings> loadedByMenu;
     bool hiddenWhileOpen = false;
@@ -375,7 +375,7 @@ void TimerWindowHandlingTest::thePopupMenuLoadsTheSettingsWindowHiddenAndRunsThe
         menuPlace = menu->pos();
         QTest::keyClick(menu, static_cast<Qt::Key>(mnemonic));
     });
-    QTest::mousePress(timer->Label1, Qt::RightButton, {}, timer->Label1->rect().center());
+    QTest::mousePress(label, Qt::RightButton, {}, label->rect().center());
 
     QVERIFY2(!loadedByMenu.isNull(), "the pop-up menu did not open");
     QVERIFY(hiddenWhileOpen);

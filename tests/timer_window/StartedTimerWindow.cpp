@@ -1,12 +1,18 @@
 #include "StartedTimerWindow.h"
 
+#include "Control.h"
+
 #include <QTest>
 
 #include <cstdlib>
 
 namespace tavrio::test {
 
-std::unique_ptr<frmMain> startTimerWindow(TestProgram& test) {
+DisplayLabel* labelOf(const frmMain& window) {
+    return control<DisplayLabel>(window, "Label1");
+}
+
+StartedTimerWindow startTimerWindow(TestProgram& test) {
     auto window = std::make_unique<frmMain>(test.program);
     test.forms.timer = window.get();
     window->showForm();
@@ -16,11 +22,12 @@ std::unique_ptr<frmMain> startTimerWindow(TestProgram& test) {
     if (!QTest::qWaitFor([&window] { return window->placementSettled(); })) {
         qWarning("the timer window was not placed in its frame");
     }
-    return window;
+    DisplayLabel* const label = labelOf(*window);
+    return {std::move(window), label};
 }
 
 QMargins labelOverhang(const frmMain& window) {
-    const QRect label = window.Label1->geometry();
+    const QRect label = labelOf(window)->geometry();
     return {-label.left(), -label.top(), label.right() - (window.width() - 1),
             label.bottom() - (window.height() - 1)};
 }

@@ -19,7 +19,7 @@ using test::at;
 constexpr std::int64_t kDay = 86400;
 
 QString spokenName(const frmMain& window) {
-    return QAccessible::queryAccessibleInterface(window.Label1)->text(QAccessible::Name);
+    return QAccessible::queryAccessibleInterface(test::labelOf(window))->text(QAccessible::Name);
 }
 
 } // namespace
@@ -150,18 +150,18 @@ void TimerWindowKeyboardAndSpeechTest::theSpokenNameFollowsTheCountdown() {
     // 2007-02-10 19:23:45, from 2007-02-07 18:00:00.
     test.program.shared.TargetDate = at(2007, 2, 10);
     test.program.shared.TargetTime = at(1899, 12, 30, 19, 23, 45);
-    window->Timer1_Timer();
+    window->refreshNow();
     QCOMPARE(spokenName(*window), QStringLiteral("3 days, 1 hour, 23 minutes, 45 seconds left"));
-    QCOMPARE(window->Label1->text(), QStringLiteral("3:01:23:45"));
+    QCOMPARE(window.Label1->text(), QStringLiteral("3:01:23:45"));
 
     // When the words change is spokenTextDue's: not with every second.
     test.clock += 1.0 / 86400;
-    window->Timer1_Timer();
-    QCOMPARE(window->Label1->text(), QStringLiteral("3:01:23:44"));
+    window->refreshNow();
+    QCOMPARE(window.Label1->text(), QStringLiteral("3:01:23:44"));
     QCOMPARE(spokenName(*window), QStringLiteral("3 days, 1 hour, 23 minutes, 45 seconds left"));
 
     test.clock = at(2007, 2, 10, 19, 23, 46);
-    window->Timer1_Timer();
+    window->refreshNow();
     QCOMPARE(spokenName(*window), QStringLiteral("Congrats!!!"));
 }
 
@@ -172,8 +172,7 @@ void TimerWindowKeyboardAndSpeechTest::aWindowNamedByItsCaption() {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(window.get());
     QCOMPARE(accessible->role(), QAccessible::Window);
     QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Tavrio To Launch"));
-    QCOMPARE(QAccessible::queryAccessibleInterface(window->Label1)->role(),
-             QAccessible::StaticText);
+    QCOMPARE(QAccessible::queryAccessibleInterface(window.Label1)->role(), QAccessible::StaticText);
 }
 
 } // namespace tavrio

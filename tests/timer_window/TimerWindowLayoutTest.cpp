@@ -5,6 +5,8 @@
 #include "WidgetTestMain.h"
 #include "frmMain.h"
 
+#include <QDateTime>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
@@ -39,8 +41,8 @@ private slots:
     void aTickShowsTheTimeLeft_data();
     void aTickShowsTheTimeLeft();
     void theLabelSizesItselfToEachText();
-    void theTimerIsArmedForJustAfterTheNextSecond();
-    void eachTickRefreshesTheDisplayAndReArmsTheTimer();
+    void theTickComesJustAfterEachSecond();
+    void eachTickRefreshesTheDisplay();
     void restoringThePlaceAndSizeStoresNothing_data();
     void restoringThePlaceAndSizeStoresNothing();
     void aResizeAfterLoadingStoresTheOuterSize_data();
@@ -79,12 +81,14 @@ void TimerWindowLayoutTest::centresTheLabelInTwips() {
     test::TestProgram test;
     frmMain window(test.program);
     window.resize(client);
-    window.Label1->resize(label);
+    DisplayLabel* const label1 = test::labelOf(window);
+    label1->resize(label);
 
-    window.Form_Resize();
+    QResizeEvent resized(client, client + QSize(1, 1));
+    QCoreApplication::sendEvent(&window, &resized);
 
-    QCOMPARE(window.Label1->pos(), place);
-    QCOMPARE(window.Label1->size(), label);
+    QCOMPARE(label1->pos(), place);
+    QCOMPARE(label1->size(), label);
     QVERIFY(test::labelCentred(window));
     QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
 }
@@ -93,12 +97,12 @@ void TimerWindowLayoutTest::aResizeRecentresTheLabel() {
     test::TestProgram test;
     test.store.preset(Key::FontSize, "12");
     const auto window = test::startTimerWindow(test);
-    const QSize label = window->Label1->size();
+    const QSize label = window.Label1->size();
 
     window->resize(500, 300);
 
     QTRY_COMPARE(window->size(), QSize(500, 300));
-    QCOMPARE(window->Label1->size(), label);
+    QCOMPARE(window.Label1->size(), label);
     QVERIFY(test::labelCentred(*window));
 }
 
@@ -131,61 +135,63 @@ void TimerWindowLayoutTest::aTickShowsTheTimeLeft() {
     test.program.shared.TargetTime = targetTime;
     test.clock = now;
 
-    window->Timer1_Timer();
+    window->refreshNow();
 
-    QCOMPARE(window->Label1->text(), text);
-    QCOMPARE(window->Label1->size(), window->Label1->sizeHint());
+    QCOMPARE(window.Label1->text(), text);
+    QCOMPARE(window.Label1->size(), window.Label1->sizeHint());
     QVERIFY(test::labelCentred(*window));
 }
 
 void TimerWindowLayoutTest::theLabelSizesItselfToEachText() {
     test::TestProgram test;
     const auto window = test::startTimerWindow(test);
-    const QSize noTarget = window->Label1->size();
+    const QSize noTarget = window.Label1->size();
     test.program.shared.TargetDate = at(2007, 2, 10);
     test.program.shared.TargetTime = timeOfDay(19, 23, 45);
 
-    window->Timer1_Timer();
-    const QSize counting = window->Label1->size();
-    QCOMPARE(counting, window->Label1->sizeHint());
+    window->refreshNow();
+    const QSize counting = window.Label1->size();
+    QCOMPARE(counting, window.Label1->sizeHint());
     test.program.shared.TargetDate = 0;
-    window->Timer1_Timer();
+    window->refreshNow();
 
     QVERIFY(counting.width() < noTarget.width());
-    QCOMPARE(window->Label1->size(), noTarget);
+    QCOMPARE(window.Label1->size(), noTarget);
     QVERIFY(test::labelCentred(*window));
 }
 
-void TimerWindowLayoutTest::theTimerIsArmedForJustAfterTheNextSecond() {
-    test::TestProgram test;
-    const frmMain window(test.program);
+// Armed for the next second of the clock, never for the one that is ending, and again after each
+// tick.
+void TimerWindowLayoutTest::theTickComesJustAfterEachSecond() {
+    const qint64 armedIn = QDateTime::currentMSecsSinceEpoch() / 1000;
+    const SecondTicker ticker;
+    qint64 tickedIn = armedIn;
+    QObject::connect(&ticker, &SecondTicker::tick, &ticker,
+                     [&tickedIn] { tickedIn = QDateTime::currentMSecsSinceEpoch() / 1000; });
+    QVERIFY(ticker.remainingTime() > 0 && ticker.remainingTime() <= 1001);
 
-    QVERIFY(window.Timer1.isActive());
-    QVERIFY(window.Timer1.isSingleShot());
-    QCOMPARE(window.Timer1.timerType(), Qt::PreciseTimer);
-    QVERIFY(window.Timer1.interval() > 0);
-    QVERIFY(window.Timer1.interval() <= 1001);
+    QVERIFY(QSignalSpy(&ticker, &SecondTicker::tick).wait(1500));
+
+    QVERIFY(tickedIn > armedIn);
+    QVERIFY(ticker.remainingTime() > 0 && ticker.remainingTime() <= 1001);
 }
 
-void TimerWindowLayoutTest::eachTickRefreshesTheDisplayAndReArmsTheTimer() {
+void TimerWindowLayoutTest::eachTickRefreshesTheDisplay() {
     test::TestProgram test;
     const auto window = test::startTimerWindow(test);
-    QSignalSpy ticks(&window->Timer1, &QTimer::timeout);
+    QSignalSpy ticks(window.get(), &frmMain::displayed);
     test.program.shared.TargetDate = at(2007, 2, 10);
     test.program.shared.TargetTime = timeOfDay(19, 23, 45);
     test.clock = at(2007, 2, 10, 19, 23, 44);
 
     QVERIFY(ticks.wait(1500));
 
-    QCOMPARE(window->Label1->text(), QStringLiteral("0:00:00:01"));
+    QCOMPARE(window.Label1->text(), QStringLiteral("0:00:00:01"));
     QVERIFY(test::labelCentred(*window));
-    QVERIFY(window->Timer1.isActive());
-    QVERIFY(window->Timer1.remainingTime() > 0);
-    QVERIFY(window->Timer1.remainingTime() <= 1001);
 
     test.clock = at(2007, 2, 10, 19, 23, 46);
     QVERIFY(ticks.wait(1500));
-    QCOMPARE(window->Label1->text(), QStringLiteral("Congrats!!!"));
+    QCOMPARE(window.Label1->text(), QStringLiteral("Congrats!!!"));
 }
 
 void TimerWindowLayoutTest::restoringThePlaceAndSizeStoresNothing_data() {

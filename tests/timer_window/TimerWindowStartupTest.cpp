@@ -26,6 +26,7 @@ const QColor kButtonFace{200, 210, 220};
 
 // What each key sets, as a test sees it. Places and sizes are the window's outer ones in twips.
 QVariant observe(Key key, const frmMain& window, const SharedValues& shared) {
+    const DisplayLabel& label = *test::labelOf(window);
     switch (key) {
     case Key::BS:
         return window.borderStyle();
@@ -40,15 +41,15 @@ QVariant observe(Key key, const frmMain& window, const SharedValues& shared) {
     case Key::tvHide:
         return shared.HideBackground;
     case Key::FontSize:
-        return double{window.Label1->FontSize()};
+        return double{label.FontSize()};
     case Key::FontName:
-        return window.Label1->FontName();
+        return label.FontName();
     case Key::FontColor:
-        return window.Label1->ForeColor();
+        return label.ForeColor();
     case Key::FontBold:
-        return window.Label1->FontBold();
+        return label.FontBold();
     case Key::FontItalic:
-        return window.Label1->FontItalic();
+        return label.FontItalic();
     case Key::Left:
         return window.outerGeometryTwips().left;
     case Key::Top:
@@ -126,7 +127,6 @@ private slots:
     void backgroundHidingFromTheStore_data();
     void backgroundHidingFromTheStore();
     void aFirstStartShowsTheWholeText();
-    void aLaterActivationOnlyRefreshesTheDisplay_data();
     void aLaterActivationOnlyRefreshesTheDisplay();
 };
 
@@ -278,7 +278,7 @@ void TimerWindowStartupTest::backgroundHidingFromTheStore() {
     QCOMPARE(window->mask().isEmpty(), !hidden);
     if (hidden) {
         // The mask follows the label wherever the placement has put it since.
-        const QRect label = window->Label1->geometry();
+        const QRect label = window.Label1->geometry();
         QTRY_VERIFY((window->mask() - QRegion(label)).isEmpty());
         QVERIFY(window->mask().intersects(label));
         QVERIFY(!window->mask().contains(QPoint(0, 0)));
@@ -296,10 +296,10 @@ void TimerWindowStartupTest::aFirstStartShowsTheWholeText() {
     QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
     QCOMPARE(window->windowTitle(), QStringLiteral("Tavrio To ??"));
     QCOMPARE(window->borderStyle(), 5);
-    QCOMPARE(window->Label1->FontName(), QStringLiteral("Arial"));
-    QVERIFY(!window->Label1->FontBold());
-    QVERIFY(!window->Label1->FontItalic());
-    QCOMPARE(window->Label1->ForeColor(), 0);
+    QCOMPARE(window.Label1->FontName(), QStringLiteral("Arial"));
+    QVERIFY(!window.Label1->FontBold());
+    QVERIFY(!window.Label1->FontItalic());
+    QCOMPARE(window.Label1->ForeColor(), 0);
 
     QCOMPARE(int{test.program.shared.Opacity}, 255);
     QVERIFY(!test.program.shared.HideBackground);
@@ -308,7 +308,7 @@ void TimerWindowStartupTest::aFirstStartShowsTheWholeText() {
     QVERIFY(window->autoFillBackground());
     QVERIFY(window->mask().isEmpty());
 
-    QCOMPARE(window->Label1->text(), QStringLiteral("Double Click Me"));
+    QCOMPARE(window.Label1->text(), QStringLiteral("Double Click Me"));
     const QMargins overhang = test::labelOverhang(*window);
     QVERIFY2(overhang.left() < 0 && overhang.right() < 0 && overhang.top() < 0 &&
                  overhang.bottom() < 0,
@@ -318,20 +318,12 @@ void TimerWindowStartupTest::aFirstStartShowsTheWholeText() {
     QVERIFY(area.contains(window->frameGeometry()));
     const QPoint offCentre = window->frameGeometry().center() - area.center();
     QVERIFY(std::abs(offCentre.x()) <= 1 && std::abs(offCentre.y()) <= 1);
-    const float size = window->Label1->FontSize();
+    const float size = window.Label1->FontSize();
     QVERIFY2(size < 100.0f && size > 50.0f, qPrintable(QString::number(size)));
     QVERIFY(window->frameGeometry().width() > area.width() * 9 / 10);
 }
 
-void TimerWindowStartupTest::aLaterActivationOnlyRefreshesTheDisplay_data() {
-    QTest::addColumn<bool>("byThePlatform");
-
-    QTest::newRow("Form_Activate called") << false;
-    QTest::newRow("the window activated") << true;
-}
-
 void TimerWindowStartupTest::aLaterActivationOnlyRefreshesTheDisplay() {
-    QFETCH(bool, byThePlatform);
     test::TestProgram test;
     presetEverythingChanged(test);
     const auto window = test::startTimerWindow(test);
@@ -344,14 +336,10 @@ void TimerWindowStartupTest::aLaterActivationOnlyRefreshesTheDisplay() {
     shared.Opacity = 10;
     test.clock = at(2007, 2, 7, 18);
 
-    if (byThePlatform) {
-        QEvent activate(QEvent::WindowActivate);
-        QCoreApplication::sendEvent(window.get(), &activate);
-    } else {
-        window->Form_Activate();
-    }
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(window.get(), &activate);
 
-    QCOMPARE(window->Label1->text(), QStringLiteral("3:01:23:45"));
+    QCOMPARE(window.Label1->text(), QStringLiteral("3:01:23:45"));
     QVERIFY(test::labelCentred(*window));
     QCOMPARE(test.store.readKeys(), QStringList());
     QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));

@@ -66,7 +66,10 @@ public slots:
 
 private:
     void layOut();
-    void layOutPage(QLayout* choices, QWidget* colorBox, QWidget* sampleBox);
+    QLayout* choicesGrid();
+    QWidget* colorBox();
+    QWidget* sampleBox();
+    void layOutPage(QLayout* choices, QWidget* colors, QWidget* samples);
     void fillFaces(const QString& wanted);
     void fillStyles(int weight, bool italic);
     void selectListedSize();

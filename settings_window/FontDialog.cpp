@@ -1,7 +1,6 @@
 #include "FontDialog.h"
 
 #include "ColorValue.h"
-#include "WindowsFontRecords.h"
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
@@ -30,9 +29,11 @@ namespace tavrio {
 
 namespace {
 
-// The limits the Windows dialog is given, so a font chosen here would be taken there too.
-constexpr double kSmallestSize = kFontDialogSmallestSize;
-constexpr double kLargestSize = kFontDialogLargestSize;
+// The limits the Windows font dialog is given, so a font chosen here would be taken there too.
+constexpr int kSmallestSize = 10;
+constexpr int kLargestSize = 72;
+// The face the Windows font dialog is handed when no face was chosen.
+constexpr char kFallbackFace[] = "Times New Roman";
 constexpr int kRegularWeight = 400;
 constexpr int kBoldWeight = 700;
 constexpr int kWeightRole = Qt::UserRole;
@@ -168,8 +169,8 @@ FontDialog::FontDialog(const FontSpec& initial, QWidget* parent)
     fillStyles(initial.Bold ? kBoldWeight : kRegularWeight, initial.Italic);
     // A size the dialog does not take (the timer window's 100-point default) starts as the
     // nearest it does, so that OK takes the dialog as it opens.
-    sizeEdit->setText(QLocale().toString(
-        std::clamp<int>(initial.Size, kFontDialogSmallestSize, kFontDialogLargestSize)));
+    sizeEdit->setText(
+        QLocale().toString(std::clamp<int>(initial.Size, kSmallestSize, kLargestSize)));
     selectListedSize();
     chooseColor(color_);
 
@@ -196,6 +197,21 @@ FontDialog::FontDialog(const FontSpec& initial, QWidget* parent)
 }
 
 void FontDialog::layOut() {
+    layOutPage(choicesGrid(), colorBox(), sampleBox());
+
+    setTabOrder(faceList, styleList);
+    setTabOrder(styleList, sizeEdit);
+    QWidget* previous = sizeEdit;
+    for (QToolButton* swatch : colorSwatches) {
+        setTabOrder(previous, swatch);
+        previous = swatch;
+    }
+    setTabOrder(previous, customColorButton);
+    setTabOrder(customColorButton, buttons);
+}
+
+// The face, style and size lists side by side, each under its caption.
+QLayout* FontDialog::choicesGrid() {
     //: Font dialog: above the list of font families.
     auto* faceLabel = new QLabel(tr("&Font:"), this);
     //: Font dialog: above the list of the family's styles (Regular, Bold, Italic...).
@@ -234,13 +250,17 @@ void FontDialog::layOut() {
     choices->addWidget(styleList, 1, 1, 2, 1);
     choices->addWidget(sizeEdit, 1, 2);
     choices->addWidget(sizeList, 2, 2);
+    return choices;
+}
 
+// The sixteen swatches in two rows, and the button for a colour of the user's own.
+QWidget* FontDialog::colorBox() {
     //: Font dialog: the group of colour swatches for the text.
-    auto* colorBox = new QGroupBox(tr("Color"), this);
+    auto* box = new QGroupBox(tr("Color"), this);
     auto* swatches = new QGridLayout;
     swatches->setSpacing(2);
     for (const NamedColor& named : kStandardColors) {
-        auto* swatch = new QToolButton(colorBox);
+        auto* swatch = new QToolButton(box);
         const QColor color(named.rgb);
         swatch->setIcon(swatchIcon(color));
         swatch->setCheckable(true);
@@ -255,43 +275,35 @@ void FontDialog::layOut() {
     }
     //: What a screen reader calls the button for a colour of the user's own.
     customColorButton->setAccessibleName(tr("Custom color"));
-    auto* colorRow = new QHBoxLayout(colorBox);
-    colorRow->addLayout(swatches);
-    colorRow->addWidget(customColorButton, 0, Qt::AlignTop);
-    colorRow->addStretch();
+    auto* row = new QHBoxLayout(box);
+    row->addLayout(swatches);
+    row->addWidget(customColorButton, 0, Qt::AlignTop);
+    row->addStretch();
+    return box;
+}
 
+QWidget* FontDialog::sampleBox() {
     //: Font dialog: the group that shows the sample text in the chosen font.
-    auto* sampleBox = new QGroupBox(tr("Sample"), this);
-    auto* sampleLayout = new QVBoxLayout(sampleBox);
+    auto* box = new QGroupBox(tr("Sample"), this);
+    auto* column = new QVBoxLayout(box);
     sample->setAlignment(Qt::AlignCenter);
     sample->setFixedHeight(110);
     sample->setMinimumWidth(240);
     sample->setAccessibleName(tr("Sample"));
-    sampleLayout->addWidget(sample);
-
-    layOutPage(choices, colorBox, sampleBox);
-
-    setTabOrder(faceList, styleList);
-    setTabOrder(styleList, sizeEdit);
-    QWidget* previous = sizeEdit;
-    for (QToolButton* swatch : colorSwatches) {
-        setTabOrder(previous, swatch);
-        previous = swatch;
-    }
-    setTabOrder(previous, customColorButton);
-    setTabOrder(customColorButton, buttons);
+    column->addWidget(sample);
+    return box;
 }
 
 // Where the screen leaves the dialog less room than it would take (a small screen at a scale of
 // 2), all but the buttons scrolls.
-void FontDialog::layOutPage(QLayout* choices, QWidget* colorBox, QWidget* sampleBox) {
+void FontDialog::layOutPage(QLayout* choices, QWidget* colors, QWidget* samples) {
     auto* page = new QWidget;
     auto* column = new QVBoxLayout(page);
     column->setContentsMargins({});
     column->addLayout(choices);
     column->addWidget(sizeRefusal);
-    column->addWidget(colorBox);
-    column->addWidget(sampleBox);
+    column->addWidget(colors);
+    column->addWidget(samples);
     scroller_->setFrameShape(QFrame::NoFrame);
     scroller_->setFocusPolicy(Qt::NoFocus);
     scroller_->setWidgetResizable(true);

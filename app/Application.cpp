@@ -1,0 +1,225 @@
+#include "Application.h"
+
+#include "DesktopNotifications.h"
+#include "LocalClock.h"
+#include "ProgramIcon.h"
+#include "QSettingsStore.h"
+#include "RegionalSettingsFromLocale.h"
+#include "ShowFontDialog.h"
+#include "SingleInstance.h"
+#include "UrlOpener.h"
+#include "Version.h"
+#include "WriteBehindStore.h"
+#include "frmMain.h"
+
+#include <QMessageBox>
+#include <QSessionManager>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+
+namespace tavrio {
+
+namespace {
+
+// Wayland lets no client keep itself above other windows or restore its own place, so where
+// XWayland is at hand the program runs on it, unless the user chose a platform.
+void preferX11OnWayland() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+        !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+        !qEnvironmentVariableIsEmpty("DISPLAY")) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+}
+
+// The display the windows will show on, which the one running Tavrio is per.
+QString displayName(const CommandLine& commandLine) {
+    if (!commandLine.display.isEmpty()) {
+        return commandLine.display;
+    }
+    if (qEnvironmentVariable("QT_QPA_PLATFORM").startsWith(QStringLiteral("wayland")) ||
+        qEnvironmentVariableIsEmpty("DISPLAY")) {
+        return qEnvironmentVariable("WAYLAND_DISPLAY", QStringLiteral("wayland-0"));
+    }
+    return qEnvironmentVariable("DISPLAY");
+}
+
+// The Qt application as Tavrio's: named, with its icon, and not ended when its last window goes
+// (the timer window is re-created for a new border style; the program ends when it is closed).
+std::unique_ptr<QApplication> makeQtApplication(int& argc, char** argv) {
+    // Shared-memory image transfers make each repaint wait for a reply from the X server, which
+    // wakes the program more often than a once-a-second display needs.
+    if (qEnvironmentVariableIsEmpty("QT_XCB_NO_MITSHM")) {
+        qputenv("QT_XCB_NO_MITSHM", "1");
+    }
+    auto application = std::make_unique<QApplication>(argc, argv);
+    Application::nameTheApplication();
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
+    QApplication::setWindowIcon(programIcon());
+    QApplication::setQuitOnLastWindowClosed(false);
+    return application;
+}
+
+} // namespace
+
+Application* Application::running_ = nullptr;
+
+int Application::run(int argc, char* argv[], const CommandLine& commandLine) {
+    preferX11OnWayland();
+    SingleInstance instance(SingleInstance::endpointFor(displayName(commandLine)));
+    const auto request = commandLine.openSettings ? SingleInstance::Request::OpenSettings
+                                                  : SingleInstance::Request::ShowTimerWindow;
+    // Long enough for a first start on a busy machine to reach its event loop.
+    switch (instance.start(request, std::chrono::seconds(15))) {
+    case SingleInstance::Start::First:
+        break;
+    case SingleInstance::Start::Handed:
+        return 0;
+    case SingleInstance::Start::Unanswered:
+        std::fprintf(stderr, "tavrio: Tavrio runs on this display already, but does not answer\n");
+        return 1;
+    }
+    std::unique_ptr<Application> application(new Application(argc, argv, commandLine, instance));
+    const int status = application->exec();
+    const bool diskStuck = application->diskStuck_;
+    application.reset();
+    if (diskStuck) {
+        // Without the destructors of static objects, which the stuck worker may still use.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
+}
+
+void Application::nameTheApplication() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Tavrio"));
+    QCoreApplication::setApplicationName(QStringLiteral("Tavrio"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(kVersionText));
+}
+
+Application::Application(int argc, char* argv[], const CommandLine& commandLine,
+                         SingleInstance& instance)
+    : commandLine_(commandLine)
+    , instance_(instance)
+    , qtArguments_(withoutCaptionOptions(argc, argv))
+    , qtArgumentCount_(static_cast<int>(qtArguments_.size()) - 1)
+    , qt_(makeQtApplication(qtArgumentCount_, qtArguments_.data()))
+    , disk_(std::make_unique<QSettingsStore>())
+    , store_(std::make_unique<WriteBehindStore>(*disk_))
+    , program_{*store_,
+               SettingsWriter(*store_, [this](const std::string& message) { report(message); }),
+               regionalSettingsFrom(QLocale::system()), localNow}
+    , forms_(program_, [] { QCoreApplication::exit(0); })
+    // Without the desktop's notification service (on Windows), the tray shows the notice.
+    , notifier_(program_,
+                [this](const QString& summary, const QString& body) {
+                    if (!sendDesktopNotification(QString::fromLatin1(kAppId), summary, body)) {
+                        tray_.showNotice(summary, body);
+                    }
+                })
+    , autostart_(QString::fromLatin1(kAppId), QCoreApplication::applicationFilePath())
+    // Made whether or not the desktop has a tray now: Qt docks the icon when a tray appears
+    // later, as one does when Tavrio starts with the session before the panel.
+    , tray_(forms_, notifier_, autostart_)
+    , stopSignals_([this] { forms_.endProgram(); }) {
+    program_.forms = &forms_;
+    program_.chooseFont = [this](QWidget& owner, const FontSpec& spec) {
+        const frmMain* timer = forms_.timerWindow();
+        return ShowFontDialog(owner, spec,
+                              timer ? std::optional{timer->outerGeometry()} : std::nullopt);
+    };
+    program_.openAddress = openAddress;
+    tray_.show();
+    forms_.setDisplayListener([this](frmMain& window, const QString& text) {
+        notifier_.check();
+        tray_.setDisplay(window.windowTitle(), text);
+    });
+    connectTheWaysOut();
+}
+
+Application::~Application() = default;
+
+// Every way out ends through endProgram() and the return from the event loop; the session manager
+// asks to save first, and then closes the windows (which stores the place as closing does).
+void Application::connectTheWaysOut() {
+    QObject::connect(qt_.get(), &QGuiApplication::commitDataRequest, &forms_,
+                     [this](QSessionManager&) {
+                         forms_.storePlaceIfMoved();
+                         // The session may end the program as soon as this returns.
+                         static_cast<void>(finishWrites());
+                     });
+}
+
+int Application::exec() {
+    forms_.showAtStart(commandLine_.openSettings);
+    takeRequests();
+    running_ = this;
+    // Registered after the first reads and writes have set up what the store relies on, so that
+    // it runs before those are torn down.
+    std::atexit(keepPlaceWhenTheDisplayIsGone);
+    const int status = QApplication::exec();
+    instance_.stopListening();
+    running_ = nullptr;
+    if (!finishWrites()) {
+        // Ending the store would wait for the stuck worker: both stores stay to it, and the rest
+        // ends as usual (the windows leave the screen with the connection to the display).
+        diskStuck_ = true;
+        static_cast<void>(store_.release());
+        static_cast<void>(disk_.release());
+        return 1;
+    }
+    return program_.writer.allSaved() ? status : 1;
+}
+
+void Application::takeRequests() {
+    const bool listening = instance_.listen([this](SingleInstance::Request request) {
+        if (request == SingleInstance::Request::OpenSettings) {
+            forms_.showSettingsWindow();
+        } else {
+            forms_.bringBackTimerWindow();
+        }
+    });
+    if (!listening) {
+        std::fprintf(stderr, "tavrio: cannot listen on %s: a later start will not reach this one\n",
+                     qPrintable(instance_.endpoint()));
+    }
+}
+
+void Application::report(const std::string& message) const {
+    if (displayGone_) {
+        std::fprintf(stderr, "tavrio: %s\n", message.c_str());
+        return;
+    }
+    QMessageBox::warning(nullptr, QStringLiteral("Tavrio"), QString::fromStdString(message));
+}
+
+bool Application::finishWrites() {
+    const std::vector<Key> waiting = program_.writer.finishWrites();
+    if (waiting.empty()) {
+        return true;
+    }
+    std::fprintf(stderr, "tavrio: %s\n",
+                 unfinishedWritesMessage(waiting, SettingsWriter::kFinishLimit).c_str());
+    return false;
+}
+
+// Qt's X11 platform calls exit() itself when its connection to the display breaks, as when a
+// desktop session ends by closing the display: the event loop never returns then, no window's
+// closing runs, and this is the program's last chance to keep the place the user dragged the
+// timer window to. It must not touch the display, which is gone: the place comes from what Qt and
+// the placement already hold.
+void Application::keepPlaceWhenTheDisplayIsGone() {
+    if (running_ == nullptr) {
+        return;
+    }
+    running_->displayGone_ = true;
+    running_->forms_.storePlaceIfMoved();
+    if (!running_->finishWrites()) {
+        // The worker still holds the disk: the static objects it uses must not be torn down.
+        std::fflush(nullptr);
+        std::_Exit(1);
+    }
+}
+
+} // namespace tavrio

@@ -1,0 +1,23 @@
+// The settings window as designed: its controls in the design's order, each under its design name
+// (txtWhat, Label4, Combo1, ...), where each sits in twips, the captions above the controls and
+// which control each names (to a screen reader, and to the keyboard as its buddy), and the order
+// in which Tab goes through the controls. The design was made for English and a smaller dialog
+// font than most desktops use: a text wider than its control grows the control into the room
+// beside it.
+#pragma once
+
+#include "Twips.h"
+
+#include <QSize>
+
+class QWidget;
+
+namespace tavrio {
+
+// The window's size in the design.
+inline constexpr QSize kSettingsWindowSize{4815 / kTwipsPerPixel, 7950 / kTwipsPerPixel};
+
+// The page of controls, laid out at the design's size, and never smaller than what shows them all.
+QWidget* makeDesignPage();
+
+} // namespace tavrio
