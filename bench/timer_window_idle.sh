@@ -3,7 +3,13 @@
 # an always-on-top tool window, updated by a repeating one-second timer) measured in the same
 # run on the same display:
 #   start-up     exec to the first mapped window
-#   memory       resident set 5 s after the window is mapped
+#   memory       resident set 5 s after the window is mapped, and of it the unique set (USS:
+#                pages no other process maps, which ending the program gives back) and of that
+#                what the program wrote itself (private dirty: heap, stacks, relocated data).
+#                The clean part of the USS is library code that no other process on the machine
+#                maps at the time: it grows and shrinks with other Qt programs running, where
+#                the written part does not.
+#   window       the client size; Tavrio's comes from the settings below, the floor's is fixed
 #   CPU          utime + stime of all threads over the idle period, in % of one core
 #   wake-ups     voluntary + involuntary context switches of all threads, per second, and of
 #                them the involuntary ones (preempted: more the busier the machine)
@@ -15,8 +21,8 @@
 #
 # Builds a release Tavrio and the benchmark's programs in DIR (build/bench), runs them on a
 # private Xvfb with openbox, and prints median (min-max) of every figure. --before also builds
-# REVISION (say, the commit before a change) and measures its hidden background, with and without
-# the compositor, in every round.
+# REVISION (say, the commit before a change) and measures it with the background shown, and
+# hidden with and without the compositor, in every round.
 set -euo pipefail
 
 repo=$(cd "$(dirname "$0")/.." && pwd)
@@ -109,8 +115,11 @@ measure() {
         'BEGIN { printf "%.1f", mapped - started * 1000 }')
 
     sleep 5
-    local rss cpu_before cpu_after
-    rss=$(awk '/^VmRSS:/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status")
+    local rss uss written cpu_before cpu_after
+    read -r rss uss written < <(awk '/^Rss:/ { rss = $2 } /^Private_Clean:/ { clean = $2 }
+        /^Private_Dirty:/ { dirty = $2 }
+        END { printf "%.1f %.1f %.1f\n", rss / 1024, (clean + dirty) / 1024, dirty / 1024 }' \
+        "/proc/$pid/smaps_rollup")
     cpu_before=$(cpu_ticks "$pid")
     thread_switches "$pid" >"$E2E_DIR/threads-before"
     sleep "$idle"
@@ -131,21 +140,24 @@ measure() {
     preempted=$(awk -v s="$idle" 'NR == FNR { b += $3; next } { a += $3 }
         END { printf "%.3f", (a - b) / s }' "$E2E_DIR/threads-before" "$E2E_DIR/threads-after")
 
-    local window lag
+    local window lag size
     window=$(xdotool search --onlyvisible --pid "$pid" | head -n 1)
     lag=$(display_lag "$window")
+    size=$(client_geometry "$window" | awk '{ print $3 "x" $4 }')
 
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    printf '%s startup %s\n%s memory %s\n%s cpu %s\n%s wakeups %s\n%s preempted %s\n%s lag %s\n' \
-        "$name" "$startup" "$name" "$rss" "$name" "$cpu" "$name" "$wakeups" "$name" "$preempted" \
-        "$name" "$lag" >>"$results"
-    echo "  $name: start-up $startup ms, $rss MiB, CPU $cpu %, $wakeups wake-ups/s" \
-        "($preempted preempted), lag $lag ms"
+    printf '%s %s\n' "$name startup" "$startup" "$name memory" "$rss" "$name uss" "$uss" \
+        "$name written" "$written" "$name cpu" "$cpu" "$name wakeups" "$wakeups" \
+        "$name preempted" "$preempted" "$name lag" "$lag" "$name size" "$size" >>"$results"
+    echo "  $name: start-up $startup ms, $rss MiB (USS $uss, written $written), CPU $cpu %," \
+        "$wakeups wake-ups/s ($preempted preempted), lag $lag ms, client $size"
 }
 
-# Bold red 24-point text counting down to a target three days ahead, in the design's window
-# size: red, so that with the background hidden the text still shows against the black root.
+# Bold red 24-point text counting down to a target three days ahead: red, so that with the
+# background hidden the text still shows against the black root. The window fits this text in
+# the design's client size, 312x94, which is the floor's: the window's buffers cost the same. (At
+# the first start's 100-point text the window is about 1,040x185 and costs 1 MiB more.)
 readonly LOOK=("tvDate=$(date +%F -d '+3 days')" "FontSize=24" "FontBold=True" "FontColor=255")
 # hidden_variants SUFFIX: the hidden background of this build and of the one before, if asked.
 hidden_variants() {
@@ -161,6 +173,9 @@ for ((run = 1; run <= runs; run++)); do
     measure floor tavrio-floor "$floor"
     write_settings "${LOOK[@]}"
     measure shown tavrio "$TAVRIO"
+    if [[ -n $before ]]; then
+        measure before-shown tavrio "$build/before/app/tavrio"
+    fi
     hidden_variants ""
     start_compositor
     hidden_variants "-picom"
@@ -170,24 +185,33 @@ done
 source "$repo/bench/summary.sh"
 
 names=(shown hidden hidden-picom)
-[[ -z $before ]] || names+=(before-hidden before-hidden-picom)
+[[ -z $before ]] || names+=(before-shown before-hidden before-hidden-picom)
 names+=(floor)
 echo
 printf '%-34s' "median (min-max) of $runs runs"
 printf ' %-22s' "${names[@]}"
 echo
-for figure in startup memory cpu wakeups preempted lag; do
+for figure in startup memory uss written cpu wakeups preempted lag size; do
     case $figure in
     startup) label="start-up to first map (ms)" ;;
     memory) label="resident memory after 5 s (MiB)" ;;
+    uss) label="unique memory (USS, MiB)" ;;
+    written) label="of which written (MiB)" ;;
     cpu) label="CPU while idle (% of one core)" ;;
     wakeups) label="wake-ups/s, all threads" ;;
     preempted) label="of which preempted/s" ;;
     lag) label="display lag after the second (ms)" ;;
+    size) label="client size (px)" ;;
     esac
     printf '%-34s' "$label"
     for name in "${names[@]}"; do
-        printf ' %-22s' "$(summary "$name" "$figure")"
+        if [[ $figure == size ]]; then
+            # Sizes are not numbers to take the median of: each size seen, once.
+            printf ' %-22s' "$(awk -v name="$name" '$1 == name && $2 == "size" { print $3 }' \
+                "$results" | sort -u | paste -sd ' ')"
+        else
+            printf ' %-22s' "$(summary "$name" "$figure")"
+        fi
     done
     echo
 done

@@ -39,7 +39,8 @@ frmMain::frmMain(Program& program)
     // Clicking the window or the window manager's activation gives it the keyboard.
     setFocusPolicy(Qt::StrongFocus);
     setWindowTitle(timerCaption(QStringLiteral("??")));
-    setWindowIcon(programIcon());
+    // The application's, where it has one: read once for all the windows.
+    setWindowIcon(QApplication::windowIcon().isNull() ? programIcon() : QApplication::windowIcon());
     resize(kDesignClientSize);
     setAutoFillBackground(true);
     // Before the window exists: a compositor that runs, now or later, can then show a hidden
