@@ -1,5 +1,7 @@
 #include "X11CompositorWatch.h"
 
+#include "X11Atoms.h"
+
 #include <QGuiApplication>
 #include <QTimer>
 
@@ -30,16 +32,10 @@ xcb_window_t rootOf(xcb_connection_t* connection, int screen) {
 
 X11CompositorWatch::X11CompositorWatch(xcb_connection_t* connection, int screen) {
     const std::string name = "_NET_WM_CM_S" + std::to_string(screen);
-    const ReplyPointer<xcb_intern_atom_reply_t> atom{
-        xcb_intern_atom_reply(
-            connection,
-            xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.c_str()),
-            nullptr),
-        &std::free};
-    if (!atom) {
+    selection_ = internAtom(connection, name.c_str());
+    if (selection_ == XCB_ATOM_NONE) {
         return;
     }
-    selection_ = atom->atom;
     const xcb_query_extension_reply_t* xfixes = xcb_get_extension_data(connection, &xcb_xfixes_id);
     if (xfixes != nullptr && xfixes->present) {
         std::free(xcb_xfixes_query_version_reply(

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #ifdef TAVRIO_HAVE_XCB
+#include "X11Atoms.h"
 #include "X11CompositorWatch.h"
 
 #include <QRegion>
@@ -29,14 +30,6 @@ namespace tavrio {
 #ifdef TAVRIO_HAVE_XCB
 
 namespace {
-
-xcb_atom_t internAtom(xcb_connection_t* connection, const char* name) {
-    const auto cookie =
-        xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(std::strlen(name)), name);
-    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> reply{
-        xcb_intern_atom_reply(connection, cookie, nullptr), &std::free};
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
 
 // Where a window keeps the input region it asked for, to have it back after Qt has reset the input
 // shape: Qt gives a window that stops letting all input through a rectangle of its size.
