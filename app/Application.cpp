@@ -124,17 +124,17 @@ Application::Application(int argc, char* argv[], const CommandLine& commandLine,
     , tray_(forms_, notifier_, autostart_)
     , stopSignals_([this] { forms_.endProgram(); }) {
     program_.forms = &forms_;
-    program_.chooseFont = [this](QWidget& owner, const FontSpec& spec) {
-        const frmMain* timer = forms_.timerWindow();
-        return ShowFontDialog(owner, spec,
-                              timer ? std::optional{timer->outerGeometry()} : std::nullopt);
+    program_.chooseFont = [](QWidget& owner, const FontSpec& spec,
+                             std::optional<QRect> timerWindow) {
+        return ShowFontDialog(owner, spec, timerWindow);
     };
     program_.openAddress = openAddress;
     tray_.show();
-    forms_.setDisplayListener([this](frmMain& window, const QString& text) {
-        notifier_.check();
-        tray_.setDisplay(window.windowTitle(), text);
-    });
+    forms_.setDisplayListener(
+        [this](CountdownState& countdown, frmMain& window, const QString& text) {
+            notifier_.check(countdown);
+            tray_.setDisplay(window.windowTitle(), text);
+        });
     connectTheWaysOut();
 }
 
@@ -175,9 +175,9 @@ int Application::exec() {
 void Application::takeRequests() {
     const bool listening = instance_.listen([this](SingleInstance::Request request) {
         if (request == SingleInstance::Request::OpenSettings) {
-            forms_.showSettingsWindow();
+            forms_.showSettingsWindow(forms_.firstCountdown());
         } else {
-            forms_.bringBackTimerWindow();
+            forms_.bringBackTimerWindow(forms_.firstCountdown());
         }
     });
     if (!listening) {

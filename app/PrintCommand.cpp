@@ -20,8 +20,10 @@ namespace {
 // The text for the target as it is stored now; the timer window reads it the same way, and shows
 // it in the same language.
 QString currentText(QSettingsStore& store, const RegionalSettings& regional) {
-    const DateValue date = toDate(readSetting(store, Key::tvDate), regional).value_or(0.0);
-    const DateValue time = toDate(readSetting(store, Key::tvTime), regional).value_or(0.0);
+    const DateValue date =
+        toDate(readSetting(store, kSection, Key::tvDate), regional).value_or(0.0);
+    const DateValue time =
+        toDate(readSetting(store, kSection, Key::tvTime), regional).value_or(0.0);
     return RemainingTimeText(date, time, localNow());
 }
 

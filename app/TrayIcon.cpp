@@ -34,8 +34,10 @@ TrayIcon::TrayIcon(FormsEngine& forms, TimeComesNotifier& notifier, SessionAutos
     //: Tray menu: ends the program.
     exitAction = menu_->addAction(tr("Exit"));
 
-    connect(settingsAction, &QAction::triggered, this, [this] { forms_.showSettingsWindow(); });
-    connect(showTimerAction, &QAction::triggered, this, [this] { forms_.bringBackTimerWindow(); });
+    connect(settingsAction, &QAction::triggered, this,
+            [this] { forms_.showSettingsWindow(forms_.firstCountdown()); });
+    connect(showTimerAction, &QAction::triggered, this,
+            [this] { forms_.bringBackTimerWindow(forms_.firstCountdown()); });
     connect(notifyAction, &QAction::triggered, this,
             [this](bool checked) { notifier_.setEnabled(checked); });
     connect(autostartAction, &QAction::triggered, this, [this](bool checked) {
@@ -53,7 +55,7 @@ TrayIcon::TrayIcon(FormsEngine& forms, TimeComesNotifier& notifier, SessionAutos
     connect(icon_, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason == QSystemTrayIcon::Trigger || reason == QSystemTrayIcon::DoubleClick) {
-                    forms_.bringBackTimerWindow();
+                    forms_.bringBackTimerWindow(forms_.firstCountdown());
                 }
             });
 }

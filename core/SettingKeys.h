@@ -10,6 +10,8 @@
 namespace tavrio {
 
 inline constexpr std::string_view kAppName = "Tavrio";
+// The group of the first countdown, which also holds the program's own keys; every further
+// countdown has a group of its own with the same key names.
 inline constexpr std::string_view kSection = "Settings";
 
 enum class ReadAs { Int16, Int32, Byte, Single, Boolean, Date, Text };

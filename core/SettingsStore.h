@@ -68,10 +68,12 @@ std::string GetSetting(SettingsStore& store, std::string_view appName, std::stri
 WriteResult SaveSetting(SettingsStore& store, std::string_view appName, std::string_view section,
                         std::string_view key, std::string_view text);
 
-// The same for Tavrio's own keys, under "Tavrio" / "Settings" and with each key's declared
-// default (a reader with a different default passes it). Tavrio's own writes go through the
-// SettingsWriter, which tells the user about a failure.
-std::string readSetting(SettingsStore& store, Key key);
-std::string readSetting(SettingsStore& store, Key key, std::string_view defaultText);
+// The same for Tavrio's own keys, under "Tavrio" and the group (a countdown's, or "Settings" for
+// the first countdown and the program's own) and with each key's declared default (a reader with
+// a different default passes it). Tavrio's own writes go through the SettingsWriter, which tells
+// the user about a failure.
+std::string readSetting(SettingsStore& store, std::string_view group, Key key);
+std::string readSetting(SettingsStore& store, std::string_view group, Key key,
+                        std::string_view defaultText);
 
 } // namespace tavrio

@@ -35,6 +35,11 @@ template <Key K>
 using ValueOfKey = typename decltype(convert<keyInfo(K).readAs>(
     std::string_view{}, std::declval<const RegionalSettings&>()))::value_type;
 
+struct Group {
+    SettingsStore& store;
+    std::string_view name;
+};
+
 template <typename Value>
 struct Read {
     std::optional<Value> value;
@@ -44,10 +49,10 @@ struct Read {
 
 // One key, read as the table declares it; `absent` stands in for an absent key's text.
 template <Key K>
-Read<ValueOfKey<K>> read(SettingsStore& store, const RegionalSettings& regional,
+Read<ValueOfKey<K>> read(const Group& group, const RegionalSettings& regional,
                          std::string_view absent = keyInfo(K).defaultText.value_or("")) {
     constexpr KeyInfo info = keyInfo(K);
-    const std::optional<std::string> text = store.read(kAppName, kSection, info.name);
+    const std::optional<std::string> text = group.store.read(kAppName, group.name, info.name);
     Read<ValueOfKey<K>> result{convert<info.readAs>(text ? *text : absent, regional),
                                text.has_value()};
     if constexpr (std::is_integral_v<ValueOfKey<K>> && info.range.has_value()) {
@@ -66,35 +71,36 @@ ValueOfKey<K> defaultOf(const RegionalSettings& regional) {
 } // namespace
 
 // The keys are read in the table's order, the order in which the program has always read them.
-StoredLook readStoredLook(SettingsStore& store, const RegionalSettings& regional,
-                          std::string_view labelFontName) {
+StoredLook readStoredLook(SettingsStore& store, std::string_view group,
+                          const RegionalSettings& regional, std::string_view labelFontName) {
+    const Group from{store, group};
     StoredLook look;
-    look.borderStyle = read<Key::BS>(store, regional).value;
-    look.title = *read<Key::What>(store, regional).value;
-    look.targetDate = read<Key::tvDate>(store, regional).value;
-    look.targetTime = read<Key::tvTime>(store, regional).value;
+    look.borderStyle = read<Key::BS>(from, regional).value;
+    look.title = *read<Key::What>(from, regional).value;
+    look.targetDate = read<Key::tvDate>(from, regional).value;
+    look.targetTime = read<Key::tvTime>(from, regional).value;
     look.opacity =
-        read<Key::tvTrans>(store, regional).value.value_or(defaultOf<Key::tvTrans>(regional));
-    look.hideBackground = read<Key::tvHide>(store, regional).value;
-    const auto fontSize = read<Key::FontSize>(store, regional);
+        read<Key::tvTrans>(from, regional).value.value_or(defaultOf<Key::tvTrans>(regional));
+    look.hideBackground = read<Key::tvHide>(from, regional).value;
+    const auto fontSize = read<Key::FontSize>(from, regional);
     look.fontSize = fontSize.value;
-    look.fontName = *read<Key::FontName>(store, regional, labelFontName).value;
-    look.fontColor = read<Key::FontColor>(store, regional).value;
-    look.fontBold = read<Key::FontBold>(store, regional).value;
-    look.fontItalic = read<Key::FontItalic>(store, regional).value;
-    look.place.left = read<Key::Left>(store, regional).value;
-    look.place.top = read<Key::Top>(store, regional).value;
-    const auto width = read<Key::Width>(store, regional);
-    const auto height = read<Key::Height>(store, regional);
+    look.fontName = *read<Key::FontName>(from, regional, labelFontName).value;
+    look.fontColor = read<Key::FontColor>(from, regional).value;
+    look.fontBold = read<Key::FontBold>(from, regional).value;
+    look.fontItalic = read<Key::FontItalic>(from, regional).value;
+    look.place.left = read<Key::Left>(from, regional).value;
+    look.place.top = read<Key::Top>(from, regional).value;
+    const auto width = read<Key::Width>(from, regional);
+    const auto height = read<Key::Height>(from, regional);
     look.place.width = width.value;
     look.place.height = height.value;
     look.firstStart = !fontSize.stored && !width.stored && !height.stored;
     return look;
 }
 
-std::optional<std::int16_t> readBorderStyle(SettingsStore& store,
+std::optional<std::int16_t> readBorderStyle(SettingsStore& store, std::string_view group,
                                             const RegionalSettings& regional) {
-    return read<Key::BS>(store, regional).value;
+    return read<Key::BS>(Group{store, group}, regional).value;
 }
 
 } // namespace tavrio

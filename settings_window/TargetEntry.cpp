@@ -31,9 +31,9 @@ void TargetEntry::fill(const std::string& text) {
     entry_.endProgramText(target_);
 }
 
-void TargetEntry::storeIfChanged(SettingsWriter& writer) const {
+void TargetEntry::storeIfChanged(SettingsWriter& writer, std::string_view group) const {
     if (entry_.changed()) {
-        writer.save(key_, storedDateText(target_));
+        writer.save(group, key_, storedDateText(target_));
     }
 }
 

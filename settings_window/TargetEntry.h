@@ -12,6 +12,7 @@
 #include "TypedEntry.h"
 
 #include <string>
+#include <string_view>
 
 namespace tavrio {
 
@@ -29,8 +30,8 @@ public:
     void take();
     // The program's own text for the box: read like any other, but no change of the user's.
     void fill(const std::string& text);
-    // Stores the target if the user set it in this window.
-    void storeIfChanged(SettingsWriter& writer) const;
+    // Stores the target in the group if the user set it in this window.
+    void storeIfChanged(SettingsWriter& writer, std::string_view group) const;
 
 private:
     EntryBox& box_;

@@ -21,6 +21,7 @@ class QScrollArea;
 
 namespace tavrio {
 
+struct CountdownState;
 struct Program;
 class BorderStyleList;
 class DonationPicture;
@@ -32,8 +33,9 @@ class frmSettings : public QWidget {
     Q_OBJECT
 
 public:
-    // Loading the window fills its controls (Form_Load).
-    explicit frmSettings(Program& program);
+    // The settings window of the countdown, which it edits. Loading the window fills its
+    // controls (Form_Load).
+    frmSettings(Program& program, CountdownState& countdown);
 
     // The hidden menu as the timer window's pop-up menu, at the position given; it returns when
     // the menu has closed and the chosen item's handler has run. Opened from the keyboard, its
@@ -42,6 +44,13 @@ public:
     // The opacity the program put in force (the tray made the timer window opaque), shown on the
     // slider: no change of the user's.
     void showOpacity(std::uint8_t opacity);
+    // The target date, the target time and the opacity are stored only when the window closes,
+    // when the program ends while it is open, or before the timer window is made anew, and only
+    // those the user changed in this window (by typing, a pick in the calendar, a move of the
+    // slider): what the window was filled with is not written back, so a stored value the user
+    // did not change stays as it is, also one that could not be read. A window only loaded
+    // hidden, for its menu, has nothing to store.
+    void storeChangedTargetAndOpacity();
     // The program ends: what the user changed here is stored, and the window leaves the screen
     // without running its closing steps.
     void hideAtEnd();
@@ -72,14 +81,11 @@ private:
 
     void scrollPage();
     void connectHandlers();
-    // The target date, the target time and the opacity are stored only when the window closes, or
-    // when the program ends while it is open, and only those the user changed in this window (by
-    // typing, a pick in the calendar, a move of the slider): what the window was filled with is
-    // not written back, so a stored value the user did not change stays as it is, also one that
-    // could not be read. A window only loaded hidden, for its menu, has nothing to store.
-    void storeChangedTargetAndOpacity();
+    // A new target shows on the timer window at once, not at its next second.
+    void showTargetOnTimerWindow();
 
     Program& program_;
+    CountdownState& countdown_;
     // The controls lie on a page that scrolls where the screen leaves the window less room than
     // its design (a small screen at a scale of 2).
     QWidget* const page_;

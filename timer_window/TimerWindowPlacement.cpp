@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace tavrio {
@@ -43,9 +44,10 @@ std::vector<Rect> screenAreas() {
 } // namespace
 
 TimerWindowPlacement::TimerWindowPlacement(QWidget& window, SettingsWriter& writer,
-                                           const RegionalSettings& regional)
+                                           std::string group, const RegionalSettings& regional)
     : window_(window)
     , writer_(writer)
+    , group_(std::move(group))
     , regional_(regional) {
     window_.installEventFilter(this);
     WindowEffects::current().watchFrame(window_, [this] { noticeFrame(); });
@@ -151,7 +153,7 @@ void TimerWindowPlacement::storePlaceIfMoved() {
 }
 
 void TimerWindowPlacement::save(Key key, std::int32_t twips) {
-    writer_.save(key, singleText(static_cast<float>(twips), regional_));
+    writer_.save(group_, key, singleText(static_cast<float>(twips), regional_));
 }
 
 std::optional<TwipsRect> TimerWindowPlacement::placeToStore() const {

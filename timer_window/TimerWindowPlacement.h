@@ -19,6 +19,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QWidget;
@@ -39,7 +40,9 @@ public:
 
     // Follows the window's frame and the screens from the start: a monitor added or removed, a
     // resolution changed.
-    TimerWindowPlacement(QWidget& window, SettingsWriter& writer, const RegionalSettings& regional);
+    // The place and size are stored in the group of the window's countdown.
+    TimerWindowPlacement(QWidget& window, SettingsWriter& writer, std::string group,
+                         const RegionalSettings& regional);
 
     // Takes what the store holds and places the window by it, with the frame as far as it is
     // known yet.
@@ -104,6 +107,7 @@ private:
 
     QWidget& window_;
     SettingsWriter& writer_;
+    const std::string group_;
     const RegionalSettings& regional_;
     // What the user chose, in twips: as stored, then as moved or resized.
     StoredGeometry chosen_;

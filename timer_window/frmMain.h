@@ -16,6 +16,7 @@
 
 namespace tavrio {
 
+struct CountdownState;
 struct Program;
 struct StoredLook;
 class DisplayLabel;
@@ -24,7 +25,8 @@ class frmMain : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmMain(Program& program);
+    // The timer window of the countdown.
+    frmMain(Program& program, CountdownState& countdown);
 
     // Shows the window as a form is shown: the activation runs first, and on the first one the
     // topmost placement shows the window.
@@ -94,6 +96,7 @@ private:
     void placeTopmost();
 
     Program& program_;
+    CountdownState& countdown_;
     DisplayLabel* const Label1;
     TimerWindowPlacement placement_;
     TimerWindowInput input_;

@@ -39,16 +39,20 @@ TEST(SaveSetting, ReplacesTheEarlierValueOnly) {
     EXPECT_EQ(GetSetting(store, "Tavrio", "Settings", "Top", ""), "20");
 }
 
-TEST(ReadSetting, UsesTavriosSectionAndTheDeclaredDefault) {
+TEST(ReadSetting, UsesTheGroupGivenAndTheDeclaredDefault) {
     MemorySettingsStore store;
-    EXPECT_EQ(readSetting(store, Key::BS), "5");
-    EXPECT_EQ(readSetting(store, Key::What), "??");
-    EXPECT_EQ(readSetting(store, Key::FontName), "");
-    EXPECT_EQ(readSetting(store, Key::What, kWhatDefaultForTitleBox), "");
+    EXPECT_EQ(readSetting(store, kSection, Key::BS), "5");
+    EXPECT_EQ(readSetting(store, kSection, Key::What), "??");
+    EXPECT_EQ(readSetting(store, kSection, Key::FontName), "");
+    EXPECT_EQ(readSetting(store, kSection, Key::What, kWhatDefaultForTitleBox), "");
 
     ASSERT_TRUE(store.write("Tavrio", "Settings", "FontColor", "255").ok());
-    EXPECT_EQ(readSetting(store, Key::FontColor), "255");
-    EXPECT_EQ(readSetting(store, Key::FontColor, "0"), "255");
+    EXPECT_EQ(readSetting(store, kSection, Key::FontColor), "255");
+    EXPECT_EQ(readSetting(store, kSection, Key::FontColor, "0"), "255");
+
+    ASSERT_TRUE(store.write("Tavrio", "Countdown2", "What", "Exam").ok());
+    EXPECT_EQ(readSetting(store, "Countdown2", Key::What), "Exam");
+    EXPECT_EQ(readSetting(store, kSection, Key::What), "??");
 }
 
 // The names and defaults are what existing settings files contain and what a fresh install

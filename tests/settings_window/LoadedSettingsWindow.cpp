@@ -22,7 +22,7 @@ SettingsControls::SettingsControls(const frmSettings& window)
     , mnuExit(control<QAction>(window, "mnuExit")) {}
 
 LoadedSettingsWindow::LoadedSettingsWindow(TestProgram& test)
-    : LoadedSettingsWindow(test, new frmSettings(test.program)) {}
+    : LoadedSettingsWindow(test, new frmSettings(test.program, test.countdown)) {}
 
 LoadedSettingsWindow::LoadedSettingsWindow(TestProgram& test, frmSettings* window)
     : SettingsControls(*window)

@@ -94,22 +94,22 @@ void TargetEntryTest::eachKeystrokeTakesEffectAtOnce() {
     test.store.forget();
 
     QTest::keyClicks(window.txtDate, QStringLiteral("12/25/2007"));
-    QCOMPARE(test.program.shared.TargetDate, at(2007, 12, 25));
+    QCOMPARE(test.countdown.TargetDate, at(2007, 12, 25));
     QCOMPARE(window.Calendar1->selectedDate(), QDate(2007, 12, 25));
     QVERIFY(!window.txtDate->unreadable());
     timer->refreshNow();
     QCOMPARE(timer.Label1->text(), QStringLiteral("321:01:23:45"));
 
     QTest::keyClick(window.txtDate, 'x');
-    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
+    QCOMPARE(test.countdown.TargetDate, at(2007, 2, 10));
     QCOMPARE(window.Calendar1->selectedDate(), QDate(2007, 2, 10));
     QVERIFY(window.txtDate->unreadable());
 
     window.txtTime->clear();
     QTest::keyClicks(window.txtTime, QStringLiteral("7:05 PM"));
-    QCOMPARE(test.program.shared.TargetTime, timeOfDay(19, 5));
+    QCOMPARE(test.countdown.TargetTime, timeOfDay(19, 5));
     // The time box leaves the day and the calendar alone.
-    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
+    QCOMPARE(test.countdown.TargetDate, at(2007, 2, 10));
     QCOMPARE(window.Calendar1->selectedDate(), QDate(2007, 2, 10));
     QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
 }
@@ -135,8 +135,8 @@ void TargetEntryTest::aTextThatDoesNotReadIsMarkedUntilOneDoes() {
     QFETCH(QString, described);
 
     test::TestProgram test;
-    test.program.shared.TargetDate = at(2007, 2, 10);
-    test.program.shared.TargetTime = timeOfDay(19, 23);
+    test.countdown.TargetDate = at(2007, 2, 10);
+    test.countdown.TargetTime = timeOfDay(19, 23);
     test::LoadedSettingsWindow window(test);
     window.show();
     QLineEdit* const box = dateBox ? window.txtDate : window.txtTime;
@@ -147,8 +147,8 @@ void TargetEntryTest::aTextThatDoesNotReadIsMarkedUntilOneDoes() {
     QVERIFY2(accessibleDescription(box).startsWith(described),
              qPrintable(accessibleDescription(box)));
     QCOMPARE(box->toolTip(), accessibleDescription(box));
-    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
-    QCOMPARE(test.program.shared.TargetTime, timeOfDay(19, 23));
+    QCOMPARE(test.countdown.TargetDate, at(2007, 2, 10));
+    QCOMPARE(test.countdown.TargetTime, timeOfDay(19, 23));
 
     box->setText(readable);
     QCOMPARE(unreadableMarks(box), 0);
@@ -164,7 +164,7 @@ void TargetEntryTest::aTextThatDoesNotReadIsMarkedUntilOneDoes() {
 // to it rather than to what was in force before the first text.
 void TargetEntryTest::aTextBegunAfterLeavingTheBoxFallsBackToWhatItLeft() {
     test::TestProgram test;
-    test.program.shared.TargetDate = at(2007, 2, 10);
+    test.countdown.TargetDate = at(2007, 2, 10);
     test::LoadedSettingsWindow window(test);
     window.show();
     const auto typeInto = [](QLineEdit* box, const char* text) {
@@ -175,17 +175,17 @@ void TargetEntryTest::aTextBegunAfterLeavingTheBoxFallsBackToWhatItLeft() {
     };
 
     typeInto(window.txtDate, "\b\b\b\b2008");
-    QCOMPARE(test.program.shared.TargetDate, at(2008, 2, 10));
+    QCOMPARE(test.countdown.TargetDate, at(2008, 2, 10));
     typeInto(window.txtTime, "x");
     typeInto(window.txtDate, "x");
-    QCOMPARE(test.program.shared.TargetDate, at(2008, 2, 10));
+    QCOMPARE(test.countdown.TargetDate, at(2008, 2, 10));
     QCOMPARE(window.Calendar1->selectedDate(), QDate(2008, 2, 10));
 
     QTest::keyClicks(window.txtDate, QStringLiteral("\b\b\b\b\b2009"));
-    QCOMPARE(test.program.shared.TargetDate, at(2009, 2, 10));
+    QCOMPARE(test.countdown.TargetDate, at(2009, 2, 10));
     QTest::keyClick(window.txtDate, Qt::Key_Return);
     QTest::keyClicks(window.txtDate, QStringLiteral(" 25:00"));
-    QCOMPARE(test.program.shared.TargetDate, at(2009, 2, 10));
+    QCOMPARE(test.countdown.TargetDate, at(2009, 2, 10));
     QVERIFY(window.txtDate->unreadable());
 }
 
@@ -214,11 +214,11 @@ void TargetEntryTest::textSetByTheProgramRunsTheHandlerAtOnce() {
 
     if (box == QLatin1String("txtDate")) {
         window.txtDate->setText(text);
-        QCOMPARE(test.program.shared.TargetDate, at(2008, 12, 25));
+        QCOMPARE(test.countdown.TargetDate, at(2008, 12, 25));
         QCOMPARE(window.Calendar1->selectedDate(), QDate(2008, 12, 25));
     } else if (box == QLatin1String("txtTime")) {
         window.txtTime->setText(text);
-        QCOMPARE(test.program.shared.TargetTime, timeOfDay(16, 15));
+        QCOMPARE(test.countdown.TargetTime, timeOfDay(16, 15));
     } else {
         window.txtWhat->setText(text);
         QCOMPARE(timer->windowTitle(), captionFor(text));
@@ -286,7 +286,7 @@ void TargetEntryTest::aPickInTheCalendar() {
     const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
     window.txtTime->setText(timeBox);
-    test.program.shared.TargetTime = targetTime;
+    test.countdown.TargetTime = targetTime;
     window.Calendar1->setValue(at(2007, 2, 9));
     test.store.forget();
     QSignalSpy picks(window.Calendar1, &MonthCalendar::AfterUpdate);
@@ -295,10 +295,10 @@ void TargetEntryTest::aPickInTheCalendar() {
 
     QCOMPARE(picks.count(), 1);
     QCOMPARE(window.txtDate->text(), QStringLiteral("2/10/2007"));
-    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
+    QCOMPARE(test.countdown.TargetDate, at(2007, 2, 10));
     QCOMPARE(window.Calendar1->selectedDate(), QDate(2007, 2, 10));
     QCOMPARE(window.txtTime->text(), timeBoxAfter);
-    QCOMPARE(test.program.shared.TargetTime, targetTimeAfter);
+    QCOMPARE(test.countdown.TargetTime, targetTimeAfter);
     QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
     if (targetTimeAfter == 0.0) {
         timer->refreshNow();
@@ -308,7 +308,7 @@ void TargetEntryTest::aPickInTheCalendar() {
 
 void TargetEntryTest::aClickOnADayPicksIt() {
     test::TestProgram test;
-    test.program.shared.TargetDate = at(2007, 2, 9);
+    test.countdown.TargetDate = at(2007, 2, 9);
     test::LoadedSettingsWindow window(test);
     window.show();
     QAbstractItemView& grid = dayGrid(*window.Calendar1);
@@ -329,7 +329,7 @@ void TargetEntryTest::aClickOnADayPicksIt() {
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(*tenth).center());
 
     QCOMPARE(window.txtDate->text(), QStringLiteral("2/10/2007"));
-    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
+    QCOMPARE(test.countdown.TargetDate, at(2007, 2, 10));
 }
 
 void TargetEntryTest::theFirstPickWithNoTargetFillsBothBoxes() {
@@ -343,8 +343,8 @@ void TargetEntryTest::theFirstPickWithNoTargetFillsBothBoxes() {
 
     QCOMPARE(window.txtDate->text(), QStringLiteral("2/10/2007"));
     QCOMPARE(window.txtTime->text(), QStringLiteral("12:00 AM"));
-    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
-    QCOMPARE(test.program.shared.TargetTime, 0.0);
+    QCOMPARE(test.countdown.TargetDate, at(2007, 2, 10));
+    QCOMPARE(test.countdown.TargetTime, 0.0);
     // The pick is the user's; the time the program filled in beside it is not.
     QVERIFY(window->close());
     QCOMPARE(test.store.writes(), (QList<test::KeyText>{{"tvDate", "2007-02-10"}}));
@@ -352,7 +352,7 @@ void TargetEntryTest::theFirstPickWithNoTargetFillsBothBoxes() {
 
 void TargetEntryTest::aDateSetByTheProgramRaisesNoPick() {
     test::TestProgram test;
-    test.program.shared.TargetDate = at(2007, 2, 10);
+    test.countdown.TargetDate = at(2007, 2, 10);
     test::LoadedSettingsWindow window(test);
     QSignalSpy picks(window.Calendar1, &MonthCalendar::AfterUpdate);
 
@@ -361,12 +361,12 @@ void TargetEntryTest::aDateSetByTheProgramRaisesNoPick() {
     QCOMPARE(picks.count(), 0);
     QCOMPARE(window.Calendar1->selectedDate(), QDate(2008, 3, 1));
     QCOMPARE(window.txtDate->text(), QStringLiteral("02/10/2007"));
-    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
+    QCOMPARE(test.countdown.TargetDate, at(2007, 2, 10));
 }
 
 void TargetEntryTest::theZeroDateShowsTheCurrentMonth() {
     test::TestProgram test;
-    test.program.shared.TargetDate = at(2007, 2, 10);
+    test.countdown.TargetDate = at(2007, 2, 10);
     test::LoadedSettingsWindow window(test);
     window.txtDate->clear();
     QSignalSpy picks(window.Calendar1, &MonthCalendar::AfterUpdate);
@@ -378,7 +378,7 @@ void TargetEntryTest::theZeroDateShowsTheCurrentMonth() {
     QCOMPARE(window.Calendar1->monthShown(), today.month());
     QCOMPARE(picks.count(), 0);
     QCOMPARE(window.txtDate->text(), QString());
-    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
+    QCOMPARE(test.countdown.TargetDate, at(2007, 2, 10));
 }
 
 } // namespace tavrio

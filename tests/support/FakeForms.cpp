@@ -4,7 +4,7 @@
 
 namespace tavrio::test {
 
-frmSettings& FakeForms::settingsWindow() {
+frmSettings& FakeForms::settingsWindow(CountdownState&) {
     if (!settings) {
         qFatal("FakeForms: the settings window was referenced, but the test gave none");
     }

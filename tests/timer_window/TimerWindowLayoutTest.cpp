@@ -79,7 +79,7 @@ void TimerWindowLayoutTest::centresTheLabelInTwips() {
     QFETCH(QSize, label);
     QFETCH(QPoint, place);
     test::TestProgram test;
-    frmMain window(test.program);
+    frmMain window(test.program, test.countdown);
     window.resize(client);
     DisplayLabel* const label1 = test::labelOf(window);
     label1->resize(label);
@@ -131,8 +131,8 @@ void TimerWindowLayoutTest::aTickShowsTheTimeLeft() {
     test::TestProgram test;
     test.store.preset(Key::FontSize, "12");
     const auto window = test::startTimerWindow(test);
-    test.program.shared.TargetDate = targetDate;
-    test.program.shared.TargetTime = targetTime;
+    test.countdown.TargetDate = targetDate;
+    test.countdown.TargetTime = targetTime;
     test.clock = now;
 
     window->refreshNow();
@@ -146,13 +146,13 @@ void TimerWindowLayoutTest::theLabelSizesItselfToEachText() {
     test::TestProgram test;
     const auto window = test::startTimerWindow(test);
     const QSize noTarget = window.Label1->size();
-    test.program.shared.TargetDate = at(2007, 2, 10);
-    test.program.shared.TargetTime = timeOfDay(19, 23, 45);
+    test.countdown.TargetDate = at(2007, 2, 10);
+    test.countdown.TargetTime = timeOfDay(19, 23, 45);
 
     window->refreshNow();
     const QSize counting = window.Label1->size();
     QCOMPARE(counting, window.Label1->sizeHint());
-    test.program.shared.TargetDate = 0;
+    test.countdown.TargetDate = 0;
     window->refreshNow();
 
     QVERIFY(counting.width() < noTarget.width());
@@ -180,8 +180,8 @@ void TimerWindowLayoutTest::eachTickRefreshesTheDisplay() {
     test::TestProgram test;
     const auto window = test::startTimerWindow(test);
     QSignalSpy ticks(window.get(), &frmMain::displayed);
-    test.program.shared.TargetDate = at(2007, 2, 10);
-    test.program.shared.TargetTime = timeOfDay(19, 23, 45);
+    test.countdown.TargetDate = at(2007, 2, 10);
+    test.countdown.TargetTime = timeOfDay(19, 23, 45);
     test.clock = at(2007, 2, 10, 19, 23, 44);
 
     QVERIFY(ticks.wait(1500));
