@@ -51,8 +51,6 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         Case{"NeverRepeats", Never, moment(2027, 1, 29), 0, moment(2027, 1, 30), std::nullopt},
         Case{"NotPassedYet", EveryDay, moment(2027, 1, 29), 0, moment(2027, 1, 29), std::nullopt},
-        Case{"DayJustPassed", EveryDay, moment(2027, 1, 29), 0, moment(2027, 1, 29) + 1,
-             around(moment(2027, 1, 29), moment(2027, 1, 30))},
         Case{"DaysMissedAreSkipped", EveryDay, moment(2027, 1, 29), 0, moment(2027, 2, 2, 10),
              around(moment(2027, 2, 2), moment(2027, 2, 3))},
         Case{"TheOccurrenceSecondItselfIsAhead", EveryDay, moment(2027, 1, 29), 0,
@@ -82,14 +80,10 @@ INSTANTIATE_TEST_SUITE_P(
              moment(2027, 3, 1), around(moment(2027, 2, 27), moment(2027, 3, 27))},
         Case{"MonthsMissedAcrossTheYear", EveryMonth, moment(2026, 11, 30), 0, moment(2027, 2, 1),
              around(moment(2027, 1, 30), moment(2027, 2, 28))},
-        Case{"LaterTheSameDayGoesToNextMonth", EveryMonth, moment(2027, 1, 15), 0,
-             moment(2027, 3, 15, 10), around(moment(2027, 3, 15), moment(2027, 4, 15))},
         Case{"LeapDayOnThe28th", EveryYear, moment(2024, 2, 29), 0, moment(2024, 3, 1),
              around(moment(2024, 2, 29), moment(2025, 2, 28))},
         Case{"LeapDayComesBack", EveryYear, moment(2027, 2, 28), 29, moment(2027, 3, 1),
              around(moment(2027, 2, 28), moment(2028, 2, 29))},
-        Case{"YearsMissed", EveryYear, moment(2020, 6, 1), 0, moment(2027, 7, 1),
-             around(moment(2027, 6, 1), moment(2028, 6, 1))},
         Case{"NoNextBeyond9999", EveryYear, moment(9999, 6, 1), 0, moment(9999, 6, 2),
              std::nullopt}),
     [](const ::testing::TestParamInfo<Case>& info) { return info.param.name; });

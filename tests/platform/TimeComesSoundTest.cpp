@@ -71,8 +71,6 @@ INSTANTIATE_TEST_SUITE_P(
     Table, Played,
     ::testing::Values(
         Case{"TheAlarmClock", nullptr, nullptr, "open\nplay alarm-clock-elapsed\ndestroy\n"},
-        Case{"ElseComplete", "complete,bell", nullptr,
-             "open\nmissing alarm-clock-elapsed\nplay complete\ndestroy\n"},
         Case{"ElseTheBell", "bell", nullptr,
              "open\nmissing alarm-clock-elapsed\nmissing complete\nplay bell\ndestroy\n"},
         Case{"NoneOfThem", "dialog-warning", nullptr,
