@@ -1,8 +1,8 @@
 #include "TimeComesSound.h"
 
-#include <mmsystem.h>
 #include <system_error>
 #include <thread>
+// PlaySound: windows.h brings in mmsystem.h, which needs what windows.h declares before it.
 #include <windows.h>
 
 namespace tavrio {
