@@ -111,10 +111,11 @@ Application::Application(int argc, char* argv[], const CommandLine& commandLine,
                SettingsWriter(*store_, [this](const std::string& message) { report(message); }),
                regionalSettingsFrom(QLocale::system()), localNow}
     , forms_(program_, [] { QCoreApplication::exit(0); })
+    , notifications_(QString::fromLatin1(kAppId))
     // Without the desktop's notification service (on Windows), the tray shows the notice.
     , notifier_(program_,
                 [this](const QString& summary, const QString& body) {
-                    if (!sendDesktopNotification(QString::fromLatin1(kAppId), summary, body)) {
+                    if (!notifications_.send(summary, body)) {
                         tray_.showNotice(summary, body);
                     }
                 })

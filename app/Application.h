@@ -4,6 +4,7 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "DesktopNotifications.h"
 #include "FormsEngine.h"
 #include "Program.h"
 #include "ProgramLanguage.h"
@@ -65,6 +66,7 @@ private:
     std::unique_ptr<WriteBehindStore> store_;
     Program program_;
     FormsEngine forms_;
+    DesktopNotifications notifications_;
     TimeComesNotifier notifier_;
     SessionAutostart autostart_;
     TrayIcon tray_;

@@ -2,6 +2,7 @@
 
 #include "Conversions.h"
 #include "LocalClock.h"
+#include "MomentChoices.h"
 #include "ProgramTexts.h"
 #include "QSettingsStore.h"
 #include "RegionalSettingsFromLocale.h"
@@ -17,14 +18,17 @@ namespace tavrio {
 
 namespace {
 
-// The text for the target as it is stored now; the timer window reads it the same way, and shows
-// it in the same language.
+// The text for the target as it is stored now, with what the user chose for after it; the timer
+// window reads it the same way, and shows it in the same language. A repeating target that has
+// passed is shown counting to its next occurrence, which only the running program stores.
 QString currentText(QSettingsStore& store, const RegionalSettings& regional) {
-    const DateValue date =
-        toDate(readSetting(store, kSection, Key::tvDate), regional).value_or(0.0);
-    const DateValue time =
-        toDate(readSetting(store, kSection, Key::tvTime), regional).value_or(0.0);
-    return RemainingTimeText(date, time, localNow());
+    Target target;
+    target.date = toDate(readSetting(store, kSection, Key::tvDate), regional).value_or(0.0);
+    target.time = toDate(readSetting(store, kSection, Key::tvTime), regional).value_or(0.0);
+    const MomentChoices choices = readMomentChoices(store, kSection, regional);
+    target.after = choices.after;
+    target.repeat = choices.repeat;
+    return RemainingTimeText(target, localNow());
 }
 
 // False once the reader has gone (a status bar restarted, a closed pipe).

@@ -1,5 +1,6 @@
 // --print: the countdown for the stored target, as the timer window would show it (in the same
-// language), on standard output, without a display. With --watch, a new line just after every
+// language, counting up or to a repeating target's next occurrence as chosen), on standard
+// output, without a display and without writing anything. With --watch, a new line just after every
 // second.
 #pragma once
 

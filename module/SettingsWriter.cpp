@@ -144,6 +144,13 @@ QString describe(Key key) {
     case Key::tvNotified:
         //: Completes "Tavrio could not save %1".
         return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the notification setting"));
+    case Key::tvSound:
+    case Key::tvAfter:
+    case Key::tvRepeat:
+        //: Completes "Tavrio could not save %1": the sound, count up and repeat chosen for
+        //: when the countdown reaches its target.
+        return translated(
+            QT_TRANSLATE_NOOP("SettingsWriter", "the choices for when the time comes"));
     }
     //: Completes "Tavrio could not save %1".
     return translated(QT_TRANSLATE_NOOP("SettingsWriter", "a setting"));

@@ -205,6 +205,11 @@ Die Änderung gilt, bis Tavrio beendet wird.</translation>
         <extracomment>On standard error when the program had to end before the disk took every change. %1 names the settings with their keys in the settings file (&quot;the title (&quot;What&quot;)&quot;); %2 is a time (&quot;3 s&quot;).</extracomment>
         <translation>Tavrio konnte %1 vor dem Beenden nicht speichern: Der Datenträger hat nicht innerhalb von %2 geantwortet. Die Einstellungsdatei behält die zuvor gespeicherten Werte.</translation>
     </message>
+    <message>
+        <source>the choices for when the time comes</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;: the sound, count up and repeat chosen for when the countdown reaches its target.</extracomment>
+        <translation>die Einstellungen für den Moment, wenn es so weit ist</translation>
+    </message>
 </context>
 <context>
     <name>SpokenCountdown</name>
@@ -249,6 +254,11 @@ Die Änderung gilt, bis Tavrio beendet wird.</translation>
         <source>%1 left</source>
         <extracomment>The time left until the awaited event, as a screen reader says it; %1 is its parts, such as &quot;3 days, 1 hour, 23 minutes, 45 seconds&quot;</extracomment>
         <translation>noch %1</translation>
+    </message>
+    <message>
+        <source>%1 since</source>
+        <extracomment>The time since the awaited event came, as a screen reader says it where the timer window counts up after it (&quot;+0:00:05:12&quot;); %1 is its parts, such as &quot;5 minutes, 12 seconds&quot;</extracomment>
+        <translation>vergangen: %1</translation>
     </message>
 </context>
 <context>

@@ -205,6 +205,11 @@ The change stays in effect until Tavrio ends.</source>
         <extracomment>On standard error when the program had to end before the disk took every change. %1 names the settings with their keys in the settings file (&quot;the title (&quot;What&quot;)&quot;); %2 is a time (&quot;3 s&quot;).</extracomment>
         <translation>Tavrio は終了前に%1を保存できませんでした: ディスクが %2 以内に応答しませんでした。設定ファイルには以前に保存された値が残ります。</translation>
     </message>
+    <message>
+        <source>the choices for when the time comes</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;: the sound, count up and repeat chosen for when the countdown reaches its target.</extracomment>
+        <translation>その時が来たときの設定</translation>
+    </message>
 </context>
 <context>
     <name>SpokenCountdown</name>
@@ -245,6 +250,11 @@ The change stays in effect until Tavrio ends.</source>
         <source>%1 left</source>
         <extracomment>The time left until the awaited event, as a screen reader says it; %1 is its parts, such as &quot;3 days, 1 hour, 23 minutes, 45 seconds&quot;</extracomment>
         <translation>残り%1</translation>
+    </message>
+    <message>
+        <source>%1 since</source>
+        <extracomment>The time since the awaited event came, as a screen reader says it where the timer window counts up after it (&quot;+0:00:05:12&quot;); %1 is its parts, such as &quot;5 minutes, 12 seconds&quot;</extracomment>
+        <translation>%1経過</translation>
     </message>
 </context>
 <context>

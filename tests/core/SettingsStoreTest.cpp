@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavrio {
 namespace {
@@ -93,14 +94,20 @@ TEST(KeyTable, ListsTheKeysInReadOrder) {
         EXPECT_TRUE(seen.insert(kKeys[i].name).second) << "named twice";
     }
     // Our own keys follow the fifteen: each found under its own key, none named like another.
-    for (const KeyInfo& info : kNotificationKeys) {
+    std::vector<KeyInfo> ours(kNotificationKeys.begin(), kNotificationKeys.end());
+    ours.insert(ours.end(), kMomentKeys.begin(), kMomentKeys.end());
+    for (const KeyInfo& info : ours) {
         SCOPED_TRACE(std::string{info.name});
-        EXPECT_EQ(&keyInfo(info.key), &info);
+        EXPECT_EQ(keyInfo(info.key).name, info.name);
         EXPECT_EQ(keyNamed(info.name), info.key);
         EXPECT_TRUE(seen.insert(info.name).second) << "named twice";
     }
     EXPECT_EQ(keyNamed("what"), std::nullopt);
     EXPECT_EQ(keyInfo(Key::tvNotify).defaultText, "True");
+    // Absent, the moment's keys mean what the program did before them.
+    EXPECT_EQ(keyInfo(Key::tvSound).defaultText, "False");
+    EXPECT_EQ(keyInfo(Key::tvAfter).defaultText, "0");
+    EXPECT_EQ(keyInfo(Key::tvRepeat).defaultText, "0");
     EXPECT_EQ(kAppName, "Tavrio");
     EXPECT_EQ(kSection, "Settings");
 }
