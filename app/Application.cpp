@@ -131,11 +131,10 @@ Application::Application(int argc, char* argv[], const CommandLine& commandLine,
     };
     program_.openAddress = openAddress;
     tray_.show();
-    forms_.setDisplayListener(
-        [this](CountdownState& countdown, frmMain& window, const QString& text) {
-            notifier_.check(countdown);
-            tray_.setDisplay(window.windowTitle(), text);
-        });
+    QObject::connect(&forms_, &FormsEngine::displayed, &forms_,
+                     [this](CountdownState& countdown) { notifier_.check(countdown); });
+    QObject::connect(&forms_, &FormsEngine::countdownRemoved, &forms_,
+                     [this](const std::string& group) { notifier_.forget(group); });
     connectTheWaysOut();
 }
 
@@ -178,7 +177,7 @@ void Application::takeRequests() {
         if (request == SingleInstance::Request::OpenSettings) {
             forms_.showSettingsWindow(forms_.firstCountdown());
         } else {
-            forms_.bringBackTimerWindow(forms_.firstCountdown());
+            forms_.bringBackTimerWindows();
         }
     });
     if (!listening) {

@@ -44,6 +44,7 @@ struct ProgramOptions {
     QCommandLineOption version;
     QCommandLineOption print;
     QCommandLineOption watch;
+    QCommandLineOption all;
     QCommandLineOption settings;
 };
 
@@ -67,6 +68,12 @@ ProgramOptions programOptions() {
                            QCoreApplication::translate(
                                "CommandLine", "With --print: prints a new line every second, "
                                               "for status bars, until interrupted.")),
+        //: tavrio --help: what --all does; --print is the option's name, never translated; TAB
+        //: is the tab character.
+        QCommandLineOption(QStringLiteral("all"),
+                           QCoreApplication::translate(
+                               "CommandLine", "With --print: a line for each countdown, its title, "
+                                              "a TAB and its countdown, in their order.")),
         //: tavrio --help: what --settings does: the way back to a timer window the user cannot
         //: reach (invisible, off the screen).
         QCommandLineOption(QStringLiteral("settings"),
@@ -121,9 +128,15 @@ CommandLine chosen(const QCommandLineParser& parser, const ProgramOptions& optio
         //: translated.
         return failure(QCoreApplication::translate("CommandLine", "--watch goes with --print."));
     }
+    if (parser.isSet(options.all) && !parser.isSet(options.print)) {
+        //: An error on the command line: --all without --print. Option names are never
+        //: translated.
+        return failure(QCoreApplication::translate("CommandLine", "--all goes with --print."));
+    }
     result.action =
         parser.isSet(options.print) ? CommandLine::Action::Print : CommandLine::Action::Run;
     result.watch = parser.isSet(options.watch);
+    result.all = parser.isSet(options.all);
     result.openSettings = parser.isSet(options.settings);
     result.display = parser.value(QStringLiteral("display"));
     return result;
@@ -138,8 +151,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         "CommandLine", "Counts down to a date and time on a translucent, always-on-top window."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const ProgramOptions options = programOptions();
-    parser.addOptions(
-        {options.help, options.version, options.print, options.watch, options.settings});
+    parser.addOptions({options.help, options.version, options.print, options.watch, options.all,
+                       options.settings});
     addQtOptions(parser);
 
     if (!parser.parse(arguments)) {

@@ -14,6 +14,7 @@ struct CommandLine {
 
     Action action = Action::Run;
     bool watch = false;        // --print --watch: a new line every second
+    bool all = false;          // --print --all: a line for each countdown
     bool openSettings = false; // --settings
     QString display;           // Qt's -display, when given
     QString output;            // the help or version text, or the error message

@@ -48,6 +48,16 @@
         <extracomment>An error on the command line: --watch without --print. Option names are never translated.</extracomment>
         <translation>--watch は --print と共に使用します。</translation>
     </message>
+    <message>
+        <source>With --print: a line for each countdown, its title, a TAB and its countdown, in their order.</source>
+        <extracomment>tavrio --help: what --all does; --print is the option&apos;s name, never translated; TAB is the tab character.</extracomment>
+        <translation>--print と共に: カウントダウンごとに 1 行、タイトル、TAB、カウントダウンの順に表示します。</translation>
+    </message>
+    <message>
+        <source>--all goes with --print.</source>
+        <extracomment>An error on the command line: --all without --print. Option names are never translated.</extracomment>
+        <translation>--all は --print と共に使います。</translation>
+    </message>
 </context>
 <context>
     <name>QSettingsStore</name>
@@ -209,6 +219,11 @@ The change stays in effect until Tavrio ends.</source>
         <source>the choices for when the time comes</source>
         <extracomment>Completes &quot;Tavrio could not save %1&quot;: the sound, count up and repeat chosen for when the countdown reaches its target.</extracomment>
         <translation>その時が来たときの設定</translation>
+    </message>
+    <message>
+        <source>the list of countdowns</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>カウントダウンの一覧</translation>
     </message>
 </context>
 <context>
@@ -465,7 +480,7 @@ What a screen reader calls the font dialog&apos;s list of font families.</extrac
     </message>
     <message>
         <source>Show Timer Window</source>
-        <extracomment>Tray menu: brings the timer window back onto the screen, opaque, in front.</extracomment>
+        <extracomment>Tray menu: brings the timer windows back onto the screen, opaque, in front.</extracomment>
         <translation>タイマー ウィンドウを表示</translation>
     </message>
     <message>
@@ -482,6 +497,11 @@ What a screen reader calls the font dialog&apos;s list of font families.</extrac
         <source>Exit</source>
         <extracomment>Tray menu: ends the program.</extracomment>
         <translation>終了</translation>
+    </message>
+    <message>
+        <source>New Countdown</source>
+        <extracomment>Tray menu: makes another countdown, with a timer window of its own.</extracomment>
+        <translation>新しいカウントダウン</translation>
     </message>
 </context>
 <context>
@@ -610,6 +630,25 @@ What a screen reader calls the font dialog&apos;s list of font families.</extrac
         <source>Target date</source>
         <extracomment>The calendar&apos;s grid of days, where the user picks the day of the awaited event</extracomment>
         <translation>目標日</translation>
+    </message>
+    <message>
+        <source>&amp;New Countdown</source>
+        <extracomment>Pop-up menu of the timer window: makes another countdown, with a timer window of its own.</extracomment>
+        <translation>新しいカウントダウン(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove This Countdown</source>
+        <extracomment>Pop-up menu of a timer window other than the first: removes its countdown for good, after asking.</extracomment>
+        <translation>このカウントダウンを削除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Remove this countdown?</source>
+        <extracomment>Asked before a countdown without a title is removed.</extracomment>
+        <translation>このカウントダウンを削除しますか?</translation>
+    </message>
+    <message>
+        <source>Remove the countdown to %1?</source>
+        <translation>%1 までのカウントダウンを削除しますか?</translation>
     </message>
 </context>
 </TS>

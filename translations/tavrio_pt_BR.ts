@@ -48,6 +48,16 @@
         <extracomment>An error on the command line: --watch without --print. Option names are never translated.</extracomment>
         <translation>--watch deve ser usado com --print.</translation>
     </message>
+    <message>
+        <source>With --print: a line for each countdown, its title, a TAB and its countdown, in their order.</source>
+        <extracomment>tavrio --help: what --all does; --print is the option&apos;s name, never translated; TAB is the tab character.</extracomment>
+        <translation>Com --print: uma linha para cada contagem regressiva, com seu título, um TAB e sua contagem, na ordem delas.</translation>
+    </message>
+    <message>
+        <source>--all goes with --print.</source>
+        <extracomment>An error on the command line: --all without --print. Option names are never translated.</extracomment>
+        <translation>--all vai com --print.</translation>
+    </message>
 </context>
 <context>
     <name>QSettingsStore</name>
@@ -209,6 +219,11 @@ A alteração continua valendo até o Tavrio ser fechado.</translation>
         <source>the choices for when the time comes</source>
         <extracomment>Completes &quot;Tavrio could not save %1&quot;: the sound, count up and repeat chosen for when the countdown reaches its target.</extracomment>
         <translation>as configurações para quando chegar a hora</translation>
+    </message>
+    <message>
+        <source>the list of countdowns</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>a lista de contagens regressivas</translation>
     </message>
 </context>
 <context>
@@ -469,7 +484,7 @@ What a screen reader calls the font dialog&apos;s list of font families.</extrac
     </message>
     <message>
         <source>Show Timer Window</source>
-        <extracomment>Tray menu: brings the timer window back onto the screen, opaque, in front.</extracomment>
+        <extracomment>Tray menu: brings the timer windows back onto the screen, opaque, in front.</extracomment>
         <translation>Mostrar a janela do temporizador</translation>
     </message>
     <message>
@@ -486,6 +501,11 @@ What a screen reader calls the font dialog&apos;s list of font families.</extrac
         <source>Exit</source>
         <extracomment>Tray menu: ends the program.</extracomment>
         <translation>Sair</translation>
+    </message>
+    <message>
+        <source>New Countdown</source>
+        <extracomment>Tray menu: makes another countdown, with a timer window of its own.</extracomment>
+        <translation>Nova contagem regressiva</translation>
     </message>
 </context>
 <context>
@@ -614,6 +634,25 @@ What a screen reader calls the font dialog&apos;s list of font families.</extrac
         <source>Target date</source>
         <extracomment>The calendar&apos;s grid of days, where the user picks the day of the awaited event</extracomment>
         <translation>Data-alvo</translation>
+    </message>
+    <message>
+        <source>&amp;New Countdown</source>
+        <extracomment>Pop-up menu of the timer window: makes another countdown, with a timer window of its own.</extracomment>
+        <translation>&amp;Nova contagem regressiva</translation>
+    </message>
+    <message>
+        <source>&amp;Remove This Countdown</source>
+        <extracomment>Pop-up menu of a timer window other than the first: removes its countdown for good, after asking.</extracomment>
+        <translation>&amp;Remover esta contagem regressiva</translation>
+    </message>
+    <message>
+        <source>Remove this countdown?</source>
+        <extracomment>Asked before a countdown without a title is removed.</extracomment>
+        <translation>Remover esta contagem regressiva?</translation>
+    </message>
+    <message>
+        <source>Remove the countdown to %1?</source>
+        <translation>Remover a contagem regressiva para %1?</translation>
     </message>
 </context>
 </TS>
