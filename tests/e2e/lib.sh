@@ -204,7 +204,10 @@ start_display() {
     done
     local number_file=$E2E_DIR/display-number
     : >"$number_file"
-    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -br \
+    # Display numbers are used again as soon as they are free, and a client of another test or
+    # session may still poll the number it had: an X server resets when its last client leaves,
+    # and drops a connection then being made (the window manager's). So it never resets.
+    Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -br -noreset \
         3>"$number_file" >"$E2E_DIR/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
     E2E_PIDS+=("$E2E_XVFB_PID")
@@ -213,6 +216,8 @@ start_display() {
     number_written() { (($(wc -l <"$number_file") >= 1)); }
     wait_until 20 "Xvfb to choose a display" number_written
     export DISPLAY=:$(<"$number_file")
+    xprop -root -f _TAVRIO_E2E 8s -set _TAVRIO_E2E kept
+    [[ $(root_property _TAVRIO_E2E) == '"kept"' ]] || fail "the X server resets when a client leaves"
 
     openbox --sm-disable >"$E2E_DIR/openbox.log" 2>&1 &
     E2E_PIDS+=($!)
@@ -273,6 +278,7 @@ start_accessibility_bus() {
     /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "missing: python3-pyatspi $missing"
     command -v dbus-daemon dbus-send >/dev/null || fail "missing: dbus-daemon $missing"
 
+    : >"$E2E_DIR/bus-address"
     dbus-daemon --session --nofork --print-address=3 3>"$E2E_DIR/bus-address" \
         >"$E2E_DIR/bus.log" 2>&1 &
     E2E_PIDS+=($!)
