@@ -3,7 +3,7 @@
 # timer window takes the focus, Shift+F10 and the Menu key open its menu, Return opens the
 # settings window, the arrow keys move it (stored as a drag is); in the settings window a new
 # border style and the font dialog leave the settings window active with the focus where it was,
-# and Escape closes it, storing what closing stores.
+# the font dialog opens beside the timer window, and Escape closes it, storing what closing stores.
 source "$(dirname "$0")/lib.sh" "$@"
 
 readonly TWIPS_PER_PIXEL=15
@@ -89,7 +89,7 @@ font_dialog() {
     for window in $(xdotool search --all --onlyvisible --pid "$TAVRIO_PID" 2>/dev/null); do
         [[ $(window_property "$window" _NET_WM_NAME) == '"Tavrio Settings'* ]] && continue
         [[ $window == "$TAVRIO_WINDOW" ]] && continue
-        xprop -id "$window" WM_STATE 2>/dev/null | grep -q 'window state' && return 0
+        xprop -id "$window" WM_STATE 2>/dev/null | grep -q 'window state' && FONT=$window && return 0
     done
     return 1
 }
@@ -97,6 +97,14 @@ dialog_active() { font_dialog && ! settings_window_active && [[ $(active_client)
 # Two tabs from the list to the font button.
 press Tab Tab space
 wait_until 10 "the font dialog to open" dialog_active
+# Centred over the settings window it would cover the timer window: it opens at the timer window's
+# right, level with its top, 8 pixels apart, and stays there once the window manager has framed it.
+E2E_LAST_GEOMETRY= E2E_STEADY_POLLS=0
+framed_and_still() { TAVRIO_WINDOW=$FONT tavrio_window_settled; }
+wait_until 10 "the font dialog to be framed and settled" framed_and_still
+read -r tx ty tw _ < <(outer_geometry "$TAVRIO_WINDOW")
+check_eq "the font dialog opens beside the timer window" \
+    "$(outer_geometry "$FONT" | cut -d' ' -f1-2)" "$((tx + tw + 8)) $ty"
 press Escape
 wait_until 10 "the settings window to be active after Escape in the font dialog" settings_window_active
 pass_check "after the font dialog the settings window is active"

@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -160,15 +161,24 @@ void TimerWindowLayoutTest::theLabelSizesItselfToEachText() {
     QVERIFY(test::labelCentred(*window));
 }
 
-// Armed for the next second of the clock, never for the one that is ending, and again after each
-// tick.
+// Armed for a millisecond into the next second of the clock, never for the one that is ending (a
+// clock slewed slower would show it twice), and again after each tick. Due where the clock read
+// the same before the arming and after it: the time left is then to the millisecond.
 void TimerWindowLayoutTest::theTickComesJustAfterEachSecond() {
-    const qint64 armedIn = QDateTime::currentMSecsSinceEpoch() / 1000;
-    const SecondTicker ticker;
+    qint64 armedAt = 0;
+    qint64 due = 0;
+    std::unique_ptr<SecondTicker> armed;
+    do {
+        armedAt = QDateTime::currentMSecsSinceEpoch();
+        armed = std::make_unique<SecondTicker>();
+        due = armedAt + armed->remainingTime();
+    } while (QDateTime::currentMSecsSinceEpoch() != armedAt);
+    QCOMPARE(due % 1000, 1);
+    const SecondTicker& ticker = *armed;
+    const qint64 armedIn = armedAt / 1000;
     qint64 tickedIn = armedIn;
     QObject::connect(&ticker, &SecondTicker::tick, &ticker,
                      [&tickedIn] { tickedIn = QDateTime::currentMSecsSinceEpoch() / 1000; });
-    QVERIFY(ticker.remainingTime() > 0 && ticker.remainingTime() <= 1001);
 
     QVERIFY(QSignalSpy(&ticker, &SecondTicker::tick).wait(1500));
 
