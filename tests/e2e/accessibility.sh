@@ -3,7 +3,8 @@
 # session bus, as Orca reads it: the roles and names of the windows, the countdown in words and
 # how often its name changes, the calendar's named parts, weekdays and dated days, the border-style
 # list named by its label, and the donation link's press action. The settings window is made
-# while the screen reader listens, as when a user opens it: what is read then is what stays.
+# while the screen reader listens, as when a user opens it: what is read then is what stays. The
+# calendar is a table whose moves from the keyboard tell the day moved to.
 source "$(dirname "$0")/lib.sh" "$@"
 
 readonly PYTHON=/usr/bin/python3 TREE=$ATSPI_TREE
@@ -87,6 +88,32 @@ check_eq "its name did not change in 3 seconds of ticking" "$changes" 0
 wait_for_tree 40 "the countdown to say the time has come" 2 label "Congrats!!!"
 check "it says so within seconds of the target, not a minute later" \
     test "$(date +%s)" -le $((target + 5))
+stop_tavrio
+
+note "the calendar, as a screen reader hears it from the keyboard"
+write_settings "tvDate=2027-03-25" "FontSize=24" "Width=6000" "Height=2400"
+start_tavrio --settings
+wait_for_tree 20 "the calendar on the accessibility bus" 6 table "Target date" SetFocus
+check_eq "the grid is a table of weeks and days headed by the day names" \
+    "$("$PYTHON" "$TREE" table "$TAVRIO_PID" "Target date")" \
+    "6 7 Monday,Tuesday,Wednesday,Thursday,Friday,Saturday,Sunday"
+"$PYTHON" "$TREE" focuses "$TAVRIO_PID" 60 >"$E2E_DIR/focuses" &
+E2E_PIDS+=($!)
+heard_last() { [[ $(tail -n 1 "$E2E_DIR/focuses") == "$1" ]]; }
+wait_until 10 "the screen reader to listen" heard_last listening
+"$PYTHON" "$TREE" focus "$TAVRIO_PID" table "Target date"
+heard="Target date"
+wait_until 10 "the grid to take the focus" heard_last "$heard"
+for move in "Right 03-26" "Down 04-02" "Page_Down 05-02" "Page_Up 04-02" "Up 03-26" "Left 03-25"; do
+    read -r key day <<<"$move"
+    heard+=$'\n'$(date -d "2027-$day" '+%A, %-d %B %Y')
+    xdotool key "$key"
+    wait_until 10 "$key to take the focus to $day" heard_last "${heard##*$'\n'}"
+done
+check_eq "each move names the day it moves to, and no other" \
+    "$(grep -v '^listening$' "$E2E_DIR/focuses" | uniq)" "$heard"
+check "Qt finds the day of every event it sends" \
+    bash -c '! grep -q "Cannot create accessible" "$0"' "$E2E_DIR/tavrio.log"
 stop_tavrio
 
 finish

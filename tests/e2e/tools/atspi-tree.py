@@ -10,6 +10,12 @@ AT-SPI bus of the session in $DBUS_SESSION_BUS_ADDRESS.
                                     how many times the name of the first object of that role
                                     whose name starts with the prefix changed in that time
   atspi-tree.py press PID ROLE NAME performs the press action of the object of that role and name
+  atspi-tree.py focus PID ROLE NAME gives that object the keyboard
+  atspi-tree.py extents PID ROLE NAME
+                                    where that object is on the screen: x, y, width and height
+  atspi-tree.py table PID NAME      the table's rows and columns and its column headers' names
+  atspi-tree.py focuses PID SECONDS the name of each object of the program that takes the focus,
+                                    a line each as it does, after a line "listening"
 """
 import sys
 
@@ -44,9 +50,9 @@ def walk(obj, depth=0):
         yield from walk(child, depth + 1)
 
 
-def find(pid, role, prefix):
+def find(pid, role, prefix, whole=False):
     for _, obj in walk(application(pid)):
-        if obj.getRoleName() == role and obj.name.startswith(prefix):
+        if obj.getRoleName() == role and (obj.name == prefix if whole else obj.name.startswith(prefix)):
             return obj
     sys.exit(f"atspi-tree: no {role} named {prefix!r}")
 
@@ -95,6 +101,23 @@ def press(pid, role, name):
     sys.exit(f"atspi-tree: {role} {name!r} has no press action")
 
 
+def focuses(pid, seconds):
+    def focused(event):
+        if event.detail1 == 1 and event.source.get_process_id() == pid:
+            print(event.source.name, flush=True)
+
+    pyatspi.Registry.registerEventListener(focused, "object:state-changed:focused")
+    print("listening", flush=True)
+    GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
+    pyatspi.Registry.start()
+
+
+def table(pid, name):
+    grid = find(pid, "table", name, whole=True).queryTable()
+    headers = ",".join(grid.getColumnHeader(c).name for c in range(grid.nColumns))
+    print(grid.nRows, grid.nColumns, headers)
+
+
 def main():
     command, pid = sys.argv[1], int(sys.argv[2])
     if command == "dump":
@@ -105,6 +128,15 @@ def main():
         name_changes(pid, sys.argv[3], sys.argv[4], float(sys.argv[5]))
     elif command == "press":
         press(pid, sys.argv[3], sys.argv[4])
+    elif command == "focus":
+        find(pid, sys.argv[3], sys.argv[4], whole=True).queryComponent().grabFocus()
+    elif command == "extents":
+        box = find(pid, sys.argv[3], sys.argv[4], True).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        print(box.x, box.y, box.width, box.height)
+    elif command == "table":
+        table(pid, sys.argv[3])
+    elif command == "focuses":
+        focuses(pid, float(sys.argv[3]))
     else:
         sys.exit(__doc__)
 
