@@ -2,8 +2,9 @@
 # Everything from the keyboard, as a user without a mouse (or without a tray) reaches it: the
 # timer window takes the focus, Shift+F10 and the Menu key open its menu, Return opens the
 # settings window, the arrow keys move it (stored as a drag is); in the settings window a new
-# border style and the font dialog leave the settings window active with the focus where it was,
-# the font dialog opens beside the timer window, and Escape closes it, storing what closing stores.
+# border style (ten in a row) and the font dialog leave the settings window active with the focus
+# where it was, and above the timer window, the font dialog opens beside the timer window, and
+# Escape closes it, storing what closing stores.
 source "$(dirname "$0")/lib.sh" "$@"
 
 readonly TWIPS_PER_PIXEL=15
@@ -82,6 +83,14 @@ press Down
 wait_until 10 "a second Down to store the next style" style_is 4
 pass_check "with the focus still on the list"
 wait_until 10 "the timer window to be re-created again" renewed
+settings_on_top() { settings_window_active && [[ $(topmost_client) == "$(settings_window)" ]]; }
+for key in Down Up Up Up Up Down Down Down; do # from style 4 through 5, 1 and back to 4
+    old_window=$TAVRIO_WINDOW
+    press "$key"
+    wait_until 10 "$key to re-create the timer window" renewed
+    wait_until 10 "the settings window to be active and on top after $key" settings_on_top
+done
+pass_check "after ten new styles the settings window is active, on top, with the focus on the list"
 
 note "the font dialog gives the settings window back"
 font_dialog() {
