@@ -217,6 +217,8 @@ public:
     explicit X11WindowEffects(xcb_connection_t* connection)
         : connection_(connection)
         , netWmState_(internAtom(connection, "_NET_WM_STATE"))
+        , netWmWindowType_(internAtom(connection, "_NET_WM_WINDOW_TYPE"))
+        , normalType_(internAtom(connection, "_NET_WM_WINDOW_TYPE_NORMAL"))
         , skipTaskbar_(internAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR"))
         , skipPager_(internAtom(connection, "_NET_WM_STATE_SKIP_PAGER"))
         , frameExtents_(internAtom(connection, "_NET_FRAME_EXTENTS"))
@@ -229,6 +231,12 @@ public:
     void keepOutOfTaskbar(QWidget& widget) override {
         const auto window = static_cast<xcb_window_t>(widget.winId());
         if (!widget.isVisible()) {
+            if (widget.windowType() == Qt::Dialog && widget.parentWidget() == nullptr) {
+                // mutter keeps a dialog that belongs to no other window in the taskbar and the
+                // switcher, whatever it asks: such a dialog is announced as a normal window.
+                xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window, netWmWindowType_,
+                                    XCB_ATOM_ATOM, 32, 1, &normalType_);
+            }
             // Qt merges what it finds in _NET_WM_STATE when it maps the window.
             const std::array<xcb_atom_t, 2> states{skipTaskbar_, skipPager_};
             xcb_change_property(connection_, XCB_PROP_MODE_APPEND, window, netWmState_,
@@ -409,15 +417,12 @@ private:
         flush();
     }
 
-    // Qt ties a tool window to the program's group as it shows it, and kwin stacks a tool window
-    // of a group above the windows tied to an earlier one (the settings window below its timer
-    // window made anew): once the windows kept above it are tied to it, a tool window stands
-    // alone. (A dialog stays tied: openbox would keep a dialog that stands alone above them.)
-    void standAlone(const QWidget& owner) {
-        if (owner.windowType() == Qt::Tool) {
-            tie(owner, nullptr);
-        }
-    }
+    // Qt ties a tool or dialog window to the program's group as it shows it, and kwin stacks such
+    // a window of a group above the windows tied to an earlier one (the settings window below its
+    // timer window made anew): once the windows kept above it are tied to it, an owner stands
+    // alone. (That makes a dialog a dialog of the whole group to openbox, which would keep it
+    // above them: but an owner is no dialog to the window manager, see keepOutOfTaskbar.)
+    void standAlone(const QWidget& owner) { tie(owner, nullptr); }
 
     // The window manager manages the window: it has given it a WM_STATE.
     bool managed(const QWidget& widget) const {
@@ -488,6 +493,8 @@ private:
     xcb_connection_t* connection_;
     mutable std::unique_ptr<X11CompositorWatch> compositor_;
     xcb_atom_t netWmState_;
+    xcb_atom_t netWmWindowType_;
+    xcb_atom_t normalType_;
     xcb_atom_t skipTaskbar_;
     xcb_atom_t skipPager_;
     xcb_atom_t frameExtents_;
