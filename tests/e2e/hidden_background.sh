@@ -70,9 +70,7 @@ run_case() {
     note "$name"
     [[ $compositor == yes ]] && start_compositor
     start_window_below 800 400 200 150
-    local look=("${LOOK[@]}")
-    # "Congrats!!!" for a target long past: a text that does not change, so the shape has nothing
-    # to change for but the size.
+    local look=("${LOOK[@]}") # a target long past, "Congrats!!!", for a text that does not change
     [[ $change == grow ]] && look[1]="tvDate=2000-01-01"
     write_settings "${look[@]}" "tvTrans=$opacity"
     start_tavrio

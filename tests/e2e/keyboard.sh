@@ -2,9 +2,9 @@
 # Everything from the keyboard, as a user without a mouse (or without a tray) reaches it: the
 # timer window takes the focus, Shift+F10 and the Menu key open its menu, Return opens the
 # settings window, the arrow keys move it (stored as a drag is); in the settings window a new
-# border style (ten in a row) and the font dialog leave the settings window active with the focus
-# where it was, and above the timer window, the font dialog opens beside the timer window, and
-# Escape closes it, storing what closing stores.
+# border style (ten in a row) and the font dialog (opened beside the timer window) leave the
+# settings window active and on top with the focus where it was, and Escape closes it, storing
+# what closing stores.
 source "$(dirname "$0")/lib.sh" "$@"
 
 readonly TWIPS_PER_PIXEL=15
@@ -106,8 +106,8 @@ dialog_active() { font_dialog && ! settings_window_active && [[ $(active_client)
 # Two tabs from the list to the font button.
 press Tab Tab space
 wait_until 10 "the font dialog to open" dialog_active
-# Centred over the settings window it would cover the timer window: it opens at the timer window's
-# right, level with its top, 8 pixels apart, and stays there once the window manager has framed it.
+# Centred over the settings window it would cover the timer window: it opens at its right, and
+# stays there once framed.
 E2E_LAST_GEOMETRY= E2E_STEADY_POLLS=0
 framed_and_still() { TAVRIO_WINDOW=$FONT tavrio_window_settled; }
 wait_until 10 "the font dialog to be framed and settled" framed_and_still

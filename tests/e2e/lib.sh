@@ -204,9 +204,8 @@ start_display() {
     done
     local number_file=$E2E_DIR/display-number
     : >"$number_file"
-    # Display numbers are used again as soon as they are free, and a client of another test or
-    # session may still poll the number it had: an X server resets when its last client leaves,
-    # and drops a connection then being made (the window manager's). So it never resets.
+    # Display numbers are used again once free, and a client from elsewhere may still poll one: an
+    # X server resets as its last client leaves, dropping a connection being made. So none does.
     Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -br -noreset \
         3>"$number_file" >"$E2E_DIR/xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
@@ -278,7 +277,6 @@ start_accessibility_bus() {
     /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "missing: python3-pyatspi $missing"
     command -v dbus-daemon dbus-send >/dev/null || fail "missing: dbus-daemon $missing"
 
-    : >"$E2E_DIR/bus-address"
     dbus-daemon --session --nofork --print-address=3 3>"$E2E_DIR/bus-address" \
         >"$E2E_DIR/bus.log" 2>&1 &
     E2E_PIDS+=($!)

@@ -10,12 +10,9 @@ AT-SPI bus of the session in $DBUS_SESSION_BUS_ADDRESS.
                                     how many times the name of the first object of that role
                                     whose name starts with the prefix changed in that time
   atspi-tree.py press PID ROLE NAME performs the press action of the object of that role and name
-  atspi-tree.py focus PID ROLE NAME gives that object the keyboard
-  atspi-tree.py extents PID ROLE NAME
-                                    where that object is on the screen: x, y, width and height
-  atspi-tree.py table PID NAME      the table's rows and columns and its column headers' names
-  atspi-tree.py focuses PID SECONDS the name of each object of the program that takes the focus,
-                                    a line each as it does, after a line "listening"
+  atspi-tree.py focus|extents PID ROLE NAME
+                                    gives that object the keyboard | tells its x, y, width, height
+  atspi-tree.py focuses PID SECONDS after "listening", the name of each object taking the focus
 """
 import sys
 
@@ -52,7 +49,8 @@ def walk(obj, depth=0):
 
 def find(pid, role, prefix, whole=False):
     for _, obj in walk(application(pid)):
-        if obj.getRoleName() == role and (obj.name == prefix if whole else obj.name.startswith(prefix)):
+        named = obj.name == prefix if whole else obj.name.startswith(prefix)
+        if obj.getRoleName() == role and named:
             return obj
     sys.exit(f"atspi-tree: no {role} named {prefix!r}")
 
@@ -112,12 +110,6 @@ def focuses(pid, seconds):
     pyatspi.Registry.start()
 
 
-def table(pid, name):
-    grid = find(pid, "table", name, whole=True).queryTable()
-    headers = ",".join(grid.getColumnHeader(c).name for c in range(grid.nColumns))
-    print(grid.nRows, grid.nColumns, headers)
-
-
 def main():
     command, pid = sys.argv[1], int(sys.argv[2])
     if command == "dump":
@@ -128,13 +120,12 @@ def main():
         name_changes(pid, sys.argv[3], sys.argv[4], float(sys.argv[5]))
     elif command == "press":
         press(pid, sys.argv[3], sys.argv[4])
-    elif command == "focus":
-        find(pid, sys.argv[3], sys.argv[4], whole=True).queryComponent().grabFocus()
-    elif command == "extents":
-        box = find(pid, sys.argv[3], sys.argv[4], True).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        print(box.x, box.y, box.width, box.height)
-    elif command == "table":
-        table(pid, sys.argv[3])
+    elif command in ("focus", "extents"):
+        place = find(pid, sys.argv[3], sys.argv[4], whole=True).queryComponent()
+        if command == "focus":
+            place.grabFocus()
+        else:
+            print(*place.getExtents(pyatspi.DESKTOP_COORDS))
     elif command == "focuses":
         focuses(pid, float(sys.argv[3]))
     else:
