@@ -113,8 +113,12 @@ void FormsEngine::showTimerWindow(CountdownState& countdown) {
                     emit displayed(countdown, window->windowTitle(), text);
                 });
     }
+    // A new border style makes a new timer window under an open settings window, which keeps the
+    // keyboard and stays above it.
+    if (windows.settings != nullptr && windows.settings->isVisible()) {
+        WindowEffects::current().arriveWithoutActivation(*windows.timer);
+    }
     windows.timer->showForm();
-    // A new border style makes a new timer window under an open settings window.
     if (windows.settings != nullptr) {
         WindowEffects::current().keepAbove(*windows.settings, windows.timer);
     }

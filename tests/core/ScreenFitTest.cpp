@@ -60,6 +60,12 @@ INSTANTIATE_TEST_SUITE_P(
                  {2000, 1400, 312, 94},
                  {kLaptop, kRightMonitor},
                  {2000, 956, 312, 94}},
+        // Off every screen, by its centre (1400, 1500): 421 below the left screen, 520 beside
+        // the taller right one.
+        KeepCase{"OffEveryScreenGoesToTheNearestByItsCentre",
+                 {900, 1450, 1000, 100},
+                 {{0, 0, 1920, 1080}, {1920, 0, 1920, 1440}},
+                 {900, 980, 1000, 100}},
         KeepCase{"LargerThanTheScreenIsShrunkToIt",
                  {3000, 2000, 2000, 1000},
                  {kLaptop},

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -160,19 +161,25 @@ void TimerWindowLayoutTest::theLabelSizesItselfToEachText() {
     QVERIFY(test::labelCentred(*window));
 }
 
-// Armed for the next second of the clock, never for the one that is ending, and again after each
-// tick.
+// Armed for a millisecond into the next second of the clock (read where it stood still while
+// arming), never for the one that is ending, and again after each tick.
 void TimerWindowLayoutTest::theTickComesJustAfterEachSecond() {
-    const qint64 armedIn = QDateTime::currentMSecsSinceEpoch() / 1000;
-    const SecondTicker ticker;
-    qint64 tickedIn = armedIn;
+    qint64 armedAt = 0, due = 0;
+    std::unique_ptr<SecondTicker> armed;
+    do {
+        armedAt = QDateTime::currentMSecsSinceEpoch();
+        armed = std::make_unique<SecondTicker>();
+        due = armedAt + armed->remainingTime();
+    } while (QDateTime::currentMSecsSinceEpoch() != armedAt);
+    QCOMPARE(due % 1000, 1);
+    const SecondTicker& ticker = *armed;
+    qint64 tickedIn = armedAt / 1000;
     QObject::connect(&ticker, &SecondTicker::tick, &ticker,
                      [&tickedIn] { tickedIn = QDateTime::currentMSecsSinceEpoch() / 1000; });
-    QVERIFY(ticker.remainingTime() > 0 && ticker.remainingTime() <= 1001);
 
     QVERIFY(QSignalSpy(&ticker, &SecondTicker::tick).wait(1500));
 
-    QVERIFY(tickedIn > armedIn);
+    QVERIFY(tickedIn > armedAt / 1000);
     QVERIFY(ticker.remainingTime() > 0 && ticker.remainingTime() <= 1001);
 }
 
