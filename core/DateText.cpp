@@ -263,6 +263,28 @@ std::optional<DateValue> readDateAndTime(std::string_view text, const RegionalSe
     return toDateValue(date->date, timeOfDay);
 }
 
+// The time box's form, with the seconds that are not zero when `keepSeconds` asks for them.
+std::string timeText(DateValue value, const RegionalSettings& regional, bool keepSeconds) {
+    const auto civil = toCivil(value);
+    if (!civil) {
+        return {};
+    }
+    const auto second = static_cast<unsigned>(civil->timeOfDay.count());
+    const unsigned minuteOfDay = second / 60;
+    const unsigned hour = minuteOfDay / 60;
+    std::string text;
+    appendNumber(text, hour % 12 == 0 ? 12 : hour % 12, 2);
+    text += timeSeparatorOf(regional);
+    appendNumber(text, minuteOfDay % 60, 2);
+    if (keepSeconds && second % 60 != 0) {
+        text += timeSeparatorOf(regional);
+        appendNumber(text, second % 60, 2);
+    }
+    text += ' ';
+    text += designatorOf(hour >= 12, regional);
+    return text;
+}
+
 } // namespace
 
 std::string storedDateText(DateValue value) {
@@ -314,19 +336,11 @@ std::string calendarPickText(DateValue value, const RegionalSettings& regional) 
 }
 
 std::string entryTimeText(DateValue value, const RegionalSettings& regional) {
-    const auto civil = toCivil(value);
-    if (!civil) {
-        return {};
-    }
-    const auto minuteOfDay = static_cast<unsigned>(civil->timeOfDay.count() / 60);
-    const unsigned hour = minuteOfDay / 60;
-    std::string text;
-    appendNumber(text, hour % 12 == 0 ? 12 : hour % 12, 2);
-    text += timeSeparatorOf(regional);
-    appendNumber(text, minuteOfDay % 60, 2);
-    text += ' ';
-    text += designatorOf(hour >= 12, regional);
-    return text;
+    return timeText(value, regional, false);
+}
+
+std::string entryTimeTextToTheSecond(DateValue value, const RegionalSettings& regional) {
+    return timeText(value, regional, true);
 }
 
 std::optional<DateValue> readDateText(std::string_view text, const RegionalSettings& regional) {

@@ -7,6 +7,7 @@
 #include "DonationAddress.h"
 #include "DonationPicture.h"
 #include "EntryBox.h"
+#include "LocalClock.h"
 #include "MonthCalendar.h"
 #include "Program.h"
 #include "ScrollSlider.h"
@@ -75,6 +76,7 @@ frmSettings::frmSettings(Program& program)
     Q_SET_OBJECT_NAME(mnuSettings);
     Q_SET_OBJECT_NAME(mnuExit);
     scrollPage();
+    date_.readPhrases(time_, [this] { return localPhraseClock(program_.now()); });
     connectHandlers();
     Form_Load();
 }
