@@ -343,6 +343,27 @@ std::string entryTimeTextToTheSecond(DateValue value, const RegionalSettings& re
     return timeText(value, regional, true);
 }
 
+std::string isoMomentText(DateValue date, DateValue time) {
+    const auto civil = toCivil(dateValueOf(dayNumber(date), secondOfDay(time)));
+    if (!civil) {
+        return {};
+    }
+    const auto second = static_cast<unsigned>(civil->timeOfDay.count());
+    std::string text;
+    appendNumber(text, static_cast<unsigned>(static_cast<int>(civil->date.year())), 4);
+    text += '-';
+    appendNumber(text, static_cast<unsigned>(civil->date.month()), 2);
+    text += '-';
+    appendNumber(text, static_cast<unsigned>(civil->date.day()), 2);
+    text += 'T';
+    appendNumber(text, second / 3600, 2);
+    text += ':';
+    appendNumber(text, second / 60 % 60, 2);
+    text += ':';
+    appendNumber(text, second % 60, 2);
+    return text;
+}
+
 std::optional<DateValue> readDateText(std::string_view text, const RegionalSettings& regional) {
     text = trimBlanks(text);
     if (text.empty()) {

@@ -48,6 +48,41 @@
         <extracomment>An error on the command line: --watch without --print. Option names are never translated.</extracomment>
         <translation>--watch va usato con --print.</translation>
     </message>
+    <message>
+        <source>Counts down to the moment a phrase names, as the date box reads it (&quot;friday 17:00&quot;, &quot;in 25 min&quot;, &quot;24 dec&quot;), and prints that moment.</source>
+        <extracomment>tavrio --help: what --target does; the examples are phrases as the date box reads them, in the language of the translation.</extracomment>
+        <translation>Conta alla rovescia fino al momento indicato da un’espressione, letta come nella casella della data («venerdì 17:00», «tra 25 min», «24 dic»), e stampa quel momento.</translation>
+    </message>
+    <message>
+        <source>phrase</source>
+        <extracomment>tavrio --help: the value of --target, as in &quot;--target &lt;phrase&gt;&quot;.</extracomment>
+        <translation>espressione</translation>
+    </message>
+    <message>
+        <source>With --target: the title of what is awaited.</source>
+        <extracomment>tavrio --help: what --title does; --target is the option&apos;s name, never translated.</extracomment>
+        <translation>Con --target: il titolo di ciò che si attende.</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <extracomment>tavrio --help: the value of --title, as in &quot;--title &lt;title&gt;&quot;.</extracomment>
+        <translation>titolo</translation>
+    </message>
+    <message>
+        <source>--title goes with --target.</source>
+        <extracomment>An error on the command line: --title without --target. Option names are never translated.</extracomment>
+        <translation>--title va usato con --target.</translation>
+    </message>
+    <message>
+        <source>--target does not go with --print.</source>
+        <extracomment>An error on the command line: --target with --print. Option names are never translated.</extracomment>
+        <translation>--target non va usato con --print.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no target. Understood are: a date as the date box takes it (12/24/2026, 2026-12-24); a duration (in 25 min, 1h30, +3d, in 2 weeks); today, tomorrow, friday, next friday, 24 dec or december 24 2027, each with a time or not (17:00, 5pm, at 9, noon, midnight).</source>
+        <extracomment>An error on the command line: the text given to --target (%1) is no target. The forms that are understood follow, with examples in the language of the translation; English ones are always understood too.</extracomment>
+        <translation>«%1» non indica alcun traguardo. Si capiscono: una data come la prende la casella della data (24/12/2026, 2026-12-24); una durata (tra 25 min, 1h30, +3g, tra 2 settimane); oggi, domani, dopodomani, venerdì, venerdì prossimo, 24 dic o 24 dicembre 2027, con o senza ora (17:00, alle 9, mezzogiorno, mezzanotte).</translation>
+    </message>
 </context>
 <context>
     <name>QSettingsStore</name>

@@ -48,6 +48,41 @@
         <extracomment>An error on the command line: --watch without --print. Option names are never translated.</extracomment>
         <translation>--watch は --print と共に使用します。</translation>
     </message>
+    <message>
+        <source>Counts down to the moment a phrase names, as the date box reads it (&quot;friday 17:00&quot;, &quot;in 25 min&quot;, &quot;24 dec&quot;), and prints that moment.</source>
+        <extracomment>tavrio --help: what --target does; the examples are phrases as the date box reads them, in the language of the translation.</extracomment>
+        <translation>日付欄と同じように読んだ語句(「金曜日 17:00」「25分後」「12月24日」)が示す時刻までカウントダウンし、その時刻を表示します。</translation>
+    </message>
+    <message>
+        <source>phrase</source>
+        <extracomment>tavrio --help: the value of --target, as in &quot;--target &lt;phrase&gt;&quot;.</extracomment>
+        <translation>語句</translation>
+    </message>
+    <message>
+        <source>With --target: the title of what is awaited.</source>
+        <extracomment>tavrio --help: what --title does; --target is the option&apos;s name, never translated.</extracomment>
+        <translation>--target と共に: 待っているものの題名。</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <extracomment>tavrio --help: the value of --title, as in &quot;--title &lt;title&gt;&quot;.</extracomment>
+        <translation>題名</translation>
+    </message>
+    <message>
+        <source>--title goes with --target.</source>
+        <extracomment>An error on the command line: --title without --target. Option names are never translated.</extracomment>
+        <translation>--title は --target と共に使用します。</translation>
+    </message>
+    <message>
+        <source>--target does not go with --print.</source>
+        <extracomment>An error on the command line: --target with --print. Option names are never translated.</extracomment>
+        <translation>--target は --print と共には使用できません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no target. Understood are: a date as the date box takes it (12/24/2026, 2026-12-24); a duration (in 25 min, 1h30, +3d, in 2 weeks); today, tomorrow, friday, next friday, 24 dec or december 24 2027, each with a time or not (17:00, 5pm, at 9, noon, midnight).</source>
+        <extracomment>An error on the command line: the text given to --target (%1) is no target. The forms that are understood follow, with examples in the language of the translation; English ones are always understood too.</extracomment>
+        <translation>「%1」は目標の日時を表していません。分かるのは次の形です: 日付欄と同じ日付(2026/12/24、2026-12-24)、期間(25分後、あと1時間30分、+3日)、今日、明日、明後日、金曜日、次の金曜日、12月24日、2027年12月24日(時刻は付けても付けなくても可: 17:00、午後5時、正午、真夜中)。</translation>
+    </message>
 </context>
 <context>
     <name>QSettingsStore</name>
