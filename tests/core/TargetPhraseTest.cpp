@@ -37,7 +37,6 @@ std::string expected(const Row& row) {
 // Wednesday 9 December 2026, 14:30, with 09:00 the target time in force; no daylight saving.
 const Row kEnglish[] = {
     {"in 25 min", "2026-12-09", "14:55:00"},
-    {"25m", "2026-12-09", "14:55:00"},
     {"1h30", "2026-12-09", "16:00:00"},
     {"1h 30m", "2026-12-09", "16:00:00"},
     {"in 1 hour and 30 minutes", "2026-12-09", "16:00:00"},
@@ -52,7 +51,6 @@ const Row kEnglish[] = {
     {"FRI 5pm", "2026-12-11", "17:00:00"},
     {"5 p.m. on friday", "2026-12-11", "17:00:00"},
     {"friday at 5", "2026-12-11", "05:00:00"},
-    {"friday at 17", "2026-12-11", "17:00:00"},
     {"next friday", "2026-12-11", ""},
     // The same weekday: today while the time is ahead, else a week on; "next" never today.
     {"wednesday 15:00", "2026-12-09", "15:00:00"},
@@ -60,7 +58,6 @@ const Row kEnglish[] = {
     {"wednesday", "2026-12-16", ""},
     {"next wednesday 15:00", "2026-12-16", "15:00:00"},
     {"24 dec", "2026-12-24", ""},
-    {"December 24", "2026-12-24", ""},
     {"the 24th of december", "2026-12-24", ""},
     {"24 december 2027", "2027-12-24", ""},
     {"dec 24, 2027 18:30", "2027-12-24", "18:30:00"},
