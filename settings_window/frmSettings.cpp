@@ -7,6 +7,7 @@
 #include "DonationAddress.h"
 #include "DonationPicture.h"
 #include "EntryBox.h"
+#include "LocalClock.h"
 #include "MonthCalendar.h"
 #include "Program.h"
 #include "ScrollSlider.h"
@@ -87,6 +88,7 @@ frmSettings::frmSettings(Program& program, CountdownState& countdown)
     Q_SET_OBJECT_NAME(mnuExit);
     mnuRemove->setVisible(!countdown.isFirst());
     scrollPage();
+    date_.readPhrases(time_, [this] { return localPhraseClock(program_.now()); });
     connectHandlers();
     Form_Load();
 }
