@@ -9,9 +9,13 @@ cmake --build "$build/programs" -j "$(nproc)" >/dev/null
 revision=
 if [[ -n $before ]]; then
     revision=$(git -C "$repo" rev-parse --short "$before^{commit}")
-    rm -rf "$build/before-source"
-    mkdir -p "$build/before-source"
-    git -C "$repo" archive "$revision" | tar -x -C "$build/before-source"
+    # Unpacked once per revision: unpacked again, every file would be new to the build.
+    if [[ $(cat "$build/before-source/.revision" 2>/dev/null) != "$revision" ]]; then
+        rm -rf "$build/before-source"
+        mkdir -p "$build/before-source"
+        git -C "$repo" archive "$revision" | tar -x -C "$build/before-source"
+        echo "$revision" >"$build/before-source/.revision"
+    fi
     cmake -S "$build/before-source" -B "$build/before" -DCMAKE_BUILD_TYPE=Release \
         -DTAVRIO_BUILD_TESTS=OFF >/dev/null
     cmake --build "$build/before" -j "$(nproc)" --target tavrio >/dev/null
