@@ -48,6 +48,8 @@ private:
     // What a later start asks of this one: the timer window back, as the tray's "Show Timer
     // Window" brings it, or the settings window opened and made active.
     void takeRequests();
+    // The desktop told that a countdown's time has come.
+    void notifyTimeComes(const std::string& group, const QString& summary, const QString& body);
     // A setting that cannot be saved is told, and the program goes on with it in memory.
     void report(const std::string& message) const;
     // Waits for the settings still on their way to the disk. False when the disk did not answer

@@ -127,6 +127,23 @@ bool FormsEngine::settingsWindowLoaded(const CountdownState& countdown) const {
     return windowsOf(countdown).settings != nullptr;
 }
 
+bool FormsEngine::settingsWindowShown(const CountdownState& countdown) const {
+    const frmSettings* settings = windowsOf(countdown).settings;
+    return settings != nullptr && settings->isVisible();
+}
+
+void FormsEngine::showMovedTarget(CountdownState& countdown) {
+    if (frmSettings* settings = windowsOf(countdown).settings) {
+        settings->showTargetDate();
+    }
+}
+
+CountdownState* FormsEngine::countdownStoredIn(const std::string& group) {
+    const auto found = std::find_if(countdowns_.begin(), countdowns_.end(),
+                                    [&](const Windows& w) { return w.countdown->group == group; });
+    return found != countdowns_.end() ? found->countdown.get() : nullptr;
+}
+
 void FormsEngine::showSettingsWindow(CountdownState& countdown) {
     frmSettings& window = settingsWindow(countdown);
     const frmMain* timer = windowsOf(countdown).timer;

@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace tavrio {
@@ -36,9 +37,14 @@ public:
     // reads the store.
     void showTimerWindow(CountdownState& countdown);
 
+    // The countdown whose settings are stored in the group; none once it is gone.
+    CountdownState* countdownStoredIn(const std::string& group);
+
     frmSettings& settingsWindow(CountdownState& countdown) override;
     bool settingsWindowLoaded(const CountdownState& countdown) const;
     void showSettingsWindow(CountdownState& countdown) override;
+    bool settingsWindowShown(const CountdownState& countdown) const override;
+    void showMovedTarget(CountdownState& countdown) override;
     void showPopupMenu(CountdownState& countdown, QPoint globalPosition,
                        bool fromKeyboard) override;
 

@@ -72,6 +72,16 @@ std::optional<DateValue> movedTargetDate(const Target& target, DateValue now) {
     return moved;
 }
 
+std::optional<std::int64_t> noticedMoment(const Target& target, DateValue now) {
+    const auto moment = targetMoment(target.date, target.time);
+    if (!moment) {
+        return std::nullopt;
+    }
+    const auto around = occurrencesAround(target.repeat, dayNumber(target.date),
+                                          secondOfDay(target.time), linearSeconds(now));
+    return around ? around->latest : *moment;
+}
+
 RemainingTime remainingTime(DateValue targetDate, DateValue targetTime, DateValue now) {
     return remainingTime(Target{targetDate, targetTime}, now);
 }

@@ -63,6 +63,10 @@ Countdown countdownAt(const Target& target, DateValue now);
 // occurrence on the series' own day, from which every later one follows, also after a restart.
 std::optional<DateValue> movedTargetDate(const Target& target, DateValue now);
 
+// The occurrence a notice when the time comes is about (see noticeFor): the latest one the clock
+// has passed, or else the target itself. None without a target.
+std::optional<std::int64_t> noticedMoment(const Target& target, DateValue now);
+
 // Only the calendar day of targetDate and the time of day of targetTime count; a targetDate of
 // exactly zero means no target is set. `now` counts to its whole second; the target's own second
 // still runs (0:00:00:00), the next one has passed.

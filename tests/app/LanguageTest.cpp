@@ -99,8 +99,7 @@ struct RunningProgram {
     test::TestProgram test;
     FormsEngine forms{test.program, [] {
                       }};
-    TimeComesNotifier notifier{test.program, [](const QString&, const QString&) {
-                               }};
+    TimeComesNotifier notifier{test.program, {}, {}};
     SessionAutostart autostart{QStringLiteral("org.tavrio.Tavrio"), QStringLiteral("tavrio")};
     TrayIcon tray{forms, notifier, autostart};
 };

@@ -332,7 +332,8 @@ void SettingsWindowLifecycleTest::tabFollowsTheDesignOrder() {
     window.show();
     const QList<QWidget*> order{window.txtWhat,   window.txtDate,  window.txtTime,
                                 window.Calendar1, window.sldTrans, window.Combo1,
-                                window.chkHide,   window.cmdFont,  window.Picture1};
+                                window.chkHide,   window.cmdFont,  window.Picture1,
+                                window.chkSound,  window.cboAfter, window.cboRepeat};
     window.txtWhat->setFocus(Qt::OtherFocusReason);
     QTRY_VERIFY(window.txtWhat->hasFocus());
 

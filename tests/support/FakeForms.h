@@ -35,6 +35,11 @@ public:
     // True once settingsWindow() has been reached.
     bool settingsWindowLoaded() const { return settingsReached_; }
     void showSettingsWindow(CountdownState&) override { ++showSettingsWindowCalls; }
+    // What settingsWindowShown() says; how often a moved target was to be shown.
+    bool settingsShown = false;
+    int movedTargetsShown = 0;
+    bool settingsWindowShown(const CountdownState&) const override { return settingsShown; }
+    void showMovedTarget(CountdownState&) override { ++movedTargetsShown; }
 
     void showPopupMenu(CountdownState&, QPoint globalPosition, bool) override {
         popupMenuPositions.append(globalPosition);
