@@ -34,6 +34,9 @@ public:
     // After each refresh of the countdown's display.
     void check(CountdownState& countdown);
 
+    // A countdown removed: a new one made later in its group starts afresh.
+    void forget(const std::string& group) { seen_.erase(group); }
+
     bool enabled() const;
     void setEnabled(bool enabled);
 

@@ -40,6 +40,8 @@ enum class Key {
     tvSound,
     tvAfter,
     tvRepeat,
+    // Our own, in "Settings": which further countdowns there are.
+    Countdowns,
 };
 
 // The whole numbers a key takes where they are fewer than its type holds.
@@ -101,14 +103,20 @@ inline constexpr std::array<KeyInfo, 3> kMomentKeys{{
     {Key::tvRepeat, "tvRepeat", "0", ReadAs::Int16, WholeRange{0, 5}},
 }};
 
+// Our own key, in "Settings" only: the groups of the countdowns beyond the first, in their order
+// (see CountdownGroups). Absent while there is one countdown.
+inline constexpr std::array<KeyInfo, 1> kCountdownListKeys{{
+    {Key::Countdowns, "Countdowns", "", ReadAs::Text},
+}};
+
 // The settings window's title box starts empty rather than with the caption's "??".
 inline constexpr std::string_view kWhatDefaultForTitleBox = "";
 
 // Every key, table after table in the order of the enumeration.
-inline constexpr std::array<const KeyInfo*, 3> kKeyTables{kKeys.data(), kNotificationKeys.data(),
-                                                          kMomentKeys.data()};
-inline constexpr std::array<std::size_t, 3> kKeyTableSizes{kKeys.size(), kNotificationKeys.size(),
-                                                           kMomentKeys.size()};
+inline constexpr std::array<const KeyInfo*, 4> kKeyTables{
+    kKeys.data(), kNotificationKeys.data(), kMomentKeys.data(), kCountdownListKeys.data()};
+inline constexpr std::array<std::size_t, 4> kKeyTableSizes{
+    kKeys.size(), kNotificationKeys.size(), kMomentKeys.size(), kCountdownListKeys.size()};
 
 constexpr const KeyInfo& keyInfo(Key key) {
     auto index = static_cast<std::size_t>(key);

@@ -8,6 +8,7 @@
 #include "DateValue.h"
 #include "MomentChoices.h"
 #include "RemainingTime.h"
+#include "SettingKeys.h"
 
 #include <cstdint>
 #include <string>
@@ -21,6 +22,9 @@ struct CountdownState {
 
     // Where its settings are: "Settings" for the first countdown.
     const std::string group;
+
+    // The program's own countdown, which cannot be removed.
+    bool isFirst() const { return group == kSection; }
 
     DateValue TargetDate = 0; // only its calendar day counts; exactly 0 means no target
     DateValue TargetTime = 0; // only its time of day counts

@@ -7,6 +7,7 @@
 #include "DonationAddress.h"
 #include "DonationPicture.h"
 #include "EntryBox.h"
+#include "LocalClock.h"
 #include "MonthCalendar.h"
 #include "Program.h"
 #include "ScrollSlider.h"
@@ -22,6 +23,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -65,6 +67,11 @@ frmSettings::frmSettings(Program& program, CountdownState& countdown)
     , mnuFile(new QMenu(tr("File"), this))
     //: Pop-up menu of the timer window: opens the settings window.
     , mnuSettings(mnuFile->addAction(tr("&Settings")))
+    //: Pop-up menu of the timer window: makes another countdown, with a timer window of its own.
+    , mnuNew(mnuFile->addAction(tr("&New Countdown")))
+    //: Pop-up menu of a timer window other than the first: removes its countdown for good,
+    //: after asking.
+    , mnuRemove(mnuFile->addAction(tr("&Remove This Countdown")))
     //: Pop-up menu of the timer window: ends the program.
     , mnuExit(mnuFile->addAction(tr("E&xit")))
     , keyboard_(*this, program, countdown)
@@ -72,15 +79,21 @@ frmSettings::frmSettings(Program& program, CountdownState& countdown)
     , time_(*txtTime, countdown.TargetTime, Key::tvTime, program.regional) {
     setAttribute(Qt::WA_DeleteOnClose);
     //: The settings window's caption; the version follows (" v1.2.0").
-    setWindowTitle(tr("Tavrio Settings"));
+    caption_ =
+        tr("Tavrio Settings") +
+        QStringLiteral(" v%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
     setFixedSize(fullSize_);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
     Q_SET_OBJECT_NAME(mnuFile);
     Q_SET_OBJECT_NAME(mnuSettings);
+    Q_SET_OBJECT_NAME(mnuNew);
+    Q_SET_OBJECT_NAME(mnuRemove);
     Q_SET_OBJECT_NAME(mnuExit);
+    mnuRemove->setVisible(!countdown.isFirst());
     scrollPage();
+    date_.readPhrases(time_, [this] { return localPhraseClock(program_.now()); });
     connectHandlers();
     Form_Load();
 }
@@ -113,6 +126,8 @@ void frmSettings::connectHandlers() {
     connect(cboAfter, &QComboBox::activated, this, &frmSettings::cboAfter_Click);
     connect(cboRepeat, &QComboBox::activated, this, &frmSettings::cboRepeat_Click);
     connect(mnuSettings, &QAction::triggered, this, &frmSettings::mnuSettings_Click);
+    connect(mnuNew, &QAction::triggered, this, &frmSettings::mnuNew_Click);
+    connect(mnuRemove, &QAction::triggered, this, &frmSettings::mnuRemove_Click);
     connect(mnuExit, &QAction::triggered, this, &frmSettings::mnuExit_Click);
 }
 
@@ -143,9 +158,7 @@ void frmSettings::Form_Load() {
     chkSound->setChecked(shared.Moment.sound);
     cboAfter->setCurrentIndex(static_cast<int>(shared.Moment.after));
     cboRepeat->setCurrentIndex(static_cast<int>(shared.Moment.repeat));
-    setWindowTitle(
-        windowTitle() +
-        QStringLiteral(" v%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+    showCaption();
 }
 
 void frmSettings::Form_Unload() {
@@ -199,6 +212,47 @@ void frmSettings::mnuSettings_Click() {
     program_.forms->showSettingsWindow(countdown_);
 }
 
+void frmSettings::mnuNew_Click() {
+    program_.forms->newCountdown(countdown_);
+}
+
+// Asked over the countdown's timer window, which the user is looking at; the settings window may
+// be hidden, loaded only for this menu.
+void frmSettings::mnuRemove_Click() {
+    const QString title = txtWhat->text();
+    const QString question =
+        title.isEmpty()
+            //: Asked before a countdown without a title is removed.
+            ? tr("Remove this countdown?")
+            //: Asked before a countdown is removed; %1 is its title, the event it counts to.
+            : tr("Remove the countdown to %1?").arg(title);
+    QWidget* over = program_.forms->timerWindow(countdown_);
+    if (QMessageBox::question(over != nullptr ? over : this, QStringLiteral("Tavrio"), question) ==
+        QMessageBox::Yes) {
+        program_.forms->removeCountdown(countdown_);
+    }
+}
+
+void frmSettings::nameCountdownInCaption(bool name) {
+    namesCountdown_ = name;
+    showCaption();
+}
+
+void frmSettings::beginWithTheTitle() {
+    keyboard_.returnTo(*txtWhat);
+}
+
+// With several countdowns, each settings window says which one it edits.
+void frmSettings::showCaption() {
+    if (!namesCountdown_) {
+        setWindowTitle(caption_);
+        return;
+    }
+    const QString title = txtWhat->text();
+    setWindowTitle(caption_ + QStringLiteral(" \u2014 ") +
+                   (title.isEmpty() ? QStringLiteral("??") : title));
+}
+
 void frmSettings::mnuExit_Click() {
     program_.forms->endProgram();
 }
@@ -237,6 +291,7 @@ void frmSettings::txtWhat_Change() {
     if (!fillingTitle_) {
         program_.writer.save(countdown_.group, Key::What, txtWhat->text().toStdString());
     }
+    showCaption();
 }
 
 void frmSettings::Combo1_Click() {
