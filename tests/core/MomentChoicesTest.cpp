@@ -43,9 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"AllChosen",
                            {{tvSound, "True"}, {tvAfter, "1"}, {tvRepeat, "5"}},
                            {true, AfterTarget::CountUp, Repeat::EveryYear}},
-                      Case{"OutOfRange", {{tvAfter, "2"}, {tvRepeat, "-1"}}, {}},
                       Case{"OnlyTheUnreadableFallsBack",
-                           {{tvSound, "maybe"}, {tvAfter, "1"}, {tvRepeat, "weekly"}},
+                           {{tvSound, "maybe"}, {tvAfter, "1"}, {tvRepeat, "6"}},
                            {false, AfterTarget::CountUp, Repeat::Never}}),
     [](const ::testing::TestParamInfo<Case>& info) { return info.param.name; });
 
