@@ -117,17 +117,20 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<Case>& info) { return info.param.name; });
 
 // A target the user sets in the past (or passes through while typing a date) is only marked done,
-// so that no later start announces it either.
+// so that no later start announces it either: also one later than the target announced before it.
 TEST_F(TimeComes, ATargetSetInThePastIsNotAnnounced) {
-    test.countdown.TargetDate = at(2007, 2, 8);
+    test.countdown.TargetDate = at(2027, 1, 31);
+    test.countdown.TargetTime = at(1899, 12, 30, 9);
     auto running = notifier();
-    running.check(test.countdown);
-    test.countdown.TargetDate = at(2006, 1, 1);
+    for (const int hour : {8, 11}) {
+        test.clock = at(2027, 1, 31, hour);
+        running.check(test.countdown);
+    }
+    test.countdown.TargetTime = at(1899, 12, 30, 10);
     running.check(test.countdown);
     auto restarted = notifier();
     restarted.check(test.countdown);
-    EXPECT_TRUE(sent.empty());
-    EXPECT_TRUE(test.store.stored(Key::tvNotified).has_value());
+    EXPECT_EQ(sent.size(), 1U);
 }
 
 } // namespace
