@@ -7,6 +7,7 @@
 #include "RegionalSettingsFromLocale.h"
 #include "ShowFontDialog.h"
 #include "SingleInstance.h"
+#include "TimeComesSound.h"
 #include "UnreadableCountdowns.h"
 #include "UrlOpener.h"
 #include "Version.h"
@@ -134,13 +135,12 @@ Application::Application(int argc, char* argv[], const CommandLine& commandLine,
                regionalSettingsFrom(QLocale::system()), localNow}
     , forms_(program_, [] { QCoreApplication::exit(0); })
     , notifications_(QString::fromLatin1(kAppId))
-    // Without the desktop's notification service (on Windows), the tray shows the notice.
-    , notifier_(program_,
-                [this](const QString& summary, const QString& body) {
-                    if (!notifications_.send(summary, body)) {
-                        tray_.showNotice(summary, body);
-                    }
-                })
+    , notifier_(
+          program_,
+          [this](const std::string& group, const QString& summary, const QString& body) {
+              notifyTimeComes(group, summary, body);
+          },
+          playTimeComesSound)
     , autostart_(QString::fromLatin1(kAppId), QCoreApplication::applicationFilePath())
     // Made whether or not the desktop has a tray now: Qt docks the icon when a tray appears
     // later, as one does when Tavrio starts with the session before the panel.
@@ -210,6 +210,27 @@ void Application::takeRequests() {
     if (!listening) {
         std::fprintf(stderr, "tavrio: cannot listen on %s: a later start will not reach this one\n",
                      qPrintable(instance_.endpoint()));
+    }
+}
+
+// Without the desktop's notification service (on Windows), the tray shows the notice. Where the
+// service shows actions, the notification opens the countdown's settings window; the countdown is
+// looked up when the user presses it, since it may be gone by then.
+void Application::notifyTimeComes(const std::string& group, const QString& summary,
+                                  const QString& body) {
+    //: The button on the notification when the time comes: opens that countdown's settings window.
+    const NotificationAction openSettings{
+        QStringLiteral("settings"),
+        QCoreApplication::translate("TimeComesNotifier", "Open Settings")};
+    const bool sent =
+        notifications_.send(summary, body, {openSettings}, [this, group](const QString& key) {
+            CountdownState* countdown = forms_.countdownStoredIn(group);
+            if (key == QStringLiteral("settings") && countdown != nullptr) {
+                forms_.showSettingsWindow(*countdown);
+            }
+        });
+    if (!sent) {
+        tray_.showNotice(summary, body);
     }
 }
 

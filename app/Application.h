@@ -49,6 +49,8 @@ private:
     // What a later start asks of this one: the timer window back, as the tray's "Show Timer
     // Window" brings it, or the settings window opened and made active.
     void takeRequests();
+    // The desktop told that a countdown's time has come.
+    void notifyTimeComes(const std::string& group, const QString& summary, const QString& body);
     // A later start's command line, acted on and answered.
     SingleInstance::Answer answerLaterStart(const CommandLine& request);
     // A setting that cannot be saved is told, and the program goes on with it in memory.

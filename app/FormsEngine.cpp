@@ -169,6 +169,23 @@ bool FormsEngine::settingsWindowLoaded(const CountdownState& countdown) const {
     return windows != nullptr && windows->settings != nullptr;
 }
 
+bool FormsEngine::settingsWindowShown(const CountdownState& countdown) const {
+    const Windows* windows = windowsOf(countdown);
+    return windows != nullptr && windows->settings != nullptr && windows->settings->isVisible();
+}
+
+void FormsEngine::showMovedTarget(CountdownState& countdown) {
+    if (Windows* windows = windowsOf(countdown); windows != nullptr && windows->settings) {
+        windows->settings->showTargetDate();
+    }
+}
+
+CountdownState* FormsEngine::countdownStoredIn(const std::string& group) {
+    const auto found = std::find_if(countdowns_.begin(), countdowns_.end(),
+                                    [&](const Windows& w) { return w.countdown->group == group; });
+    return found != countdowns_.end() ? found->countdown.get() : nullptr;
+}
+
 void FormsEngine::showSettingsWindow(CountdownState& countdown) {
     if (windowsOf(countdown) == nullptr) {
         return;

@@ -42,10 +42,15 @@ public:
     // reads the store.
     void showTimerWindow(CountdownState& countdown);
 
+    // The countdown whose settings are stored in the group; none once it is gone.
+    CountdownState* countdownStoredIn(const std::string& group);
+
     // The countdown's settings window, loaded hidden on first reference.
     frmSettings& settingsWindow(CountdownState& countdown);
     bool settingsWindowLoaded(const CountdownState& countdown) const;
     void showSettingsWindow(CountdownState& countdown) override;
+    bool settingsWindowShown(const CountdownState& countdown) const override;
+    void showMovedTarget(CountdownState& countdown) override;
     void showPopupMenu(CountdownState& countdown, QPoint globalPosition,
                        bool fromKeyboard) override;
 

@@ -42,7 +42,7 @@ Countdown countdownAt(const Target& target, DateValue now) {
         return {Countdown::State::Running, *moment, *moment - present};
     }
     if (const auto around = occurrencesAround(target.repeat, dayNumber(target.date),
-                                              secondOfDay(target.time), target.keptDay, present)) {
+                                              secondOfDay(target.time), present)) {
         if (present - around->latest < kCongratsSeconds) {
             return {Countdown::State::Passed, around->latest};
         }
@@ -61,7 +61,25 @@ std::optional<DateValue> movedTargetDate(const Target& target, DateValue now) {
         targetMoment(target.date, target.time) == countdown.target) {
         return std::nullopt;
     }
-    return dateValueOf(dayOfMoment(countdown.target), 0);
+    const DateValue moved = dateValueOf(dayOfMoment(countdown.target), 0);
+    const auto dayOfMonth = [](DateValue day) {
+        return toCivil(day).value().date.day();
+    };
+    if ((target.repeat == Repeat::EveryMonth || target.repeat == Repeat::EveryYear) &&
+        dayOfMonth(moved) != dayOfMonth(dateValueOf(dayNumber(target.date), 0))) {
+        return std::nullopt;
+    }
+    return moved;
+}
+
+std::optional<std::int64_t> noticedMoment(const Target& target, DateValue now) {
+    const auto moment = targetMoment(target.date, target.time);
+    if (!moment) {
+        return std::nullopt;
+    }
+    const auto around = occurrencesAround(target.repeat, dayNumber(target.date),
+                                          secondOfDay(target.time), linearSeconds(now));
+    return around ? around->latest : *moment;
 }
 
 RemainingTime remainingTime(DateValue targetDate, DateValue targetTime, DateValue now) {
@@ -69,7 +87,10 @@ RemainingTime remainingTime(DateValue targetDate, DateValue targetTime, DateValu
 }
 
 RemainingTime remainingTime(const Target& target, DateValue now) {
-    const Countdown countdown = countdownAt(target, now);
+    return remainingTime(countdownAt(target, now));
+}
+
+RemainingTime remainingTime(const Countdown& countdown) {
     switch (countdown.state) {
     case Countdown::State::Running:
         return {countdown.state, daysAndTime("", countdown.remaining)};

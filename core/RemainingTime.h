@@ -49,9 +49,6 @@ struct Target {
     DateValue time = 0; // as targetTime
     AfterTarget after = AfterTarget::Congrats;
     Repeat repeat = Repeat::Never;
-    // The day of the month a monthly or yearly target keeps (see occurrencesAround); 0 for the
-    // date's own.
-    unsigned keptDay = 0;
 };
 
 // The countdown for a target with its choices. A repeating target that has passed counts from its
@@ -60,8 +57,15 @@ struct Target {
 Countdown countdownAt(const Target& target, DateValue now);
 
 // The calendar day the stored target date moves to once a repeating target counts to its next
-// occurrence; none while it counts to the stored target, or marks the one it reached.
+// occurrence; none while it counts to the stored target, or marks the one it reached. None too
+// while a monthly or yearly target counts to an occurrence on a day other than its own (the 28th
+// of February for the 31st, or for the 29th in other years): the stored date stays on the last
+// occurrence on the series' own day, from which every later one follows, also after a restart.
 std::optional<DateValue> movedTargetDate(const Target& target, DateValue now);
+
+// The occurrence a notice when the time comes is about (see noticeFor): the latest one the clock
+// has passed, or else the target itself. None without a target.
+std::optional<std::int64_t> noticedMoment(const Target& target, DateValue now);
 
 // Only the calendar day of targetDate and the time of day of targetTime count; a targetDate of
 // exactly zero means no target is set. `now` counts to its whole second; the target's own second
@@ -80,5 +84,6 @@ struct RemainingTime {
 // The same, with the time left as the timer window shows it.
 RemainingTime remainingTime(DateValue targetDate, DateValue targetTime, DateValue now);
 RemainingTime remainingTime(const Target& target, DateValue now);
+RemainingTime remainingTime(const Countdown& countdown);
 
 } // namespace tavrio

@@ -43,16 +43,16 @@ std::optional<year_month_day> civilDay(std::int64_t day) {
 // The calendar months of a target that repeats every `stride` months.
 class MonthSteps {
 public:
-    MonthSteps(year_month_day target, unsigned keptDay, int stride)
+    MonthSteps(year_month_day target, int stride)
         : first_(target.year() / target.month())
-        , keptDay_(keptDay)
+        , day_(static_cast<unsigned>(target.day()))
         , stride_(stride) {}
 
     // The day of the occurrence `steps` strides after the target's; none beyond the year 9999.
     std::optional<std::int64_t> dayOf(std::int64_t steps) const {
         const year_month month = first_ + months{static_cast<int>(steps * stride_)};
         const unsigned lastDay = static_cast<unsigned>((month / last).day());
-        const auto value = toDateValue(month / day{std::min(keptDay_, lastDay)});
+        const auto value = toDateValue(month / day{std::min(day_, lastDay)});
         return value ? std::optional{dayNumber(*value)} : std::nullopt;
     }
 
@@ -63,25 +63,18 @@ public:
 
 private:
     year_month first_;
-    unsigned keptDay_;
+    unsigned day_;
     int stride_;
 };
 
-// The kept day where it could have become the target's own in the target's month.
-unsigned dayToKeep(year_month_day target, unsigned keptDay) {
-    const unsigned own = static_cast<unsigned>(target.day());
-    const unsigned lastDay = static_cast<unsigned>((target.year() / target.month() / last).day());
-    return keptDay > own && keptDay <= 31 && std::min(keptDay, lastDay) == own ? keptDay : own;
-}
-
 std::optional<Occurrences> everyMonths(std::int64_t targetDay, std::int64_t second,
-                                       unsigned keptDay, std::int64_t now, int stride) {
+                                       std::int64_t now, int stride) {
     const auto target = civilDay(targetDay);
     const auto present = civilDay(dayOfMoment(now));
     if (!target || !present) {
         return std::nullopt;
     }
-    const MonthSteps steps(*target, dayToKeep(*target, keptDay), stride);
+    const MonthSteps steps(*target, stride);
     std::int64_t step = std::max<std::int64_t>(steps.stepsTo(*present), 1);
     auto nextDay = steps.dayOf(step);
     if (nextDay && *nextDay * kSecondsPerDay + second < now) {
@@ -97,8 +90,7 @@ std::optional<Occurrences> everyMonths(std::int64_t targetDay, std::int64_t seco
 } // namespace
 
 std::optional<Occurrences> occurrencesAround(Repeat repeat, std::int64_t targetDay,
-                                             std::int64_t secondOfDay, unsigned keptDay,
-                                             std::int64_t now) {
+                                             std::int64_t secondOfDay, std::int64_t now) {
     const std::int64_t target = targetDay * kSecondsPerDay + secondOfDay;
     if (repeat == Repeat::Never || now <= target) {
         return std::nullopt;
@@ -117,9 +109,9 @@ std::optional<Occurrences> occurrencesAround(Repeat repeat, std::int64_t targetD
         around = everyPeriod(target, 7 * kSecondsPerDay, now);
         break;
     case Repeat::EveryMonth:
-        return everyMonths(targetDay, secondOfDay, keptDay, now, 1);
+        return everyMonths(targetDay, secondOfDay, now, 1);
     case Repeat::EveryYear:
-        return everyMonths(targetDay, secondOfDay, keptDay, now, 12);
+        return everyMonths(targetDay, secondOfDay, now, 12);
     }
     if (around && !civilDay(dayOfMoment(around->next))) {
         return std::nullopt;

@@ -6,7 +6,10 @@ Notice noticeFor(const NoticeInput& input) {
     if (!input.target || input.now <= *input.target || input.announcedTarget == input.target) {
         return Notice::None;
     }
-    const bool cameByTheClock = input.firstTickOfRun || input.lastTargetAhead == input.target;
+    // What was seen ahead has been reached: the target itself, or an occurrence on the way to the
+    // latest one passed.
+    const bool cameByTheClock =
+        input.firstTickOfRun || (input.lastTargetAhead && *input.lastTargetAhead <= *input.target);
     const bool wanted = input.notificationsWanted || input.soundWanted;
     return cameByTheClock && wanted ? Notice::Announce : Notice::MarkDone;
 }

@@ -5,7 +5,8 @@
 // passed while the machine slept, or jumped over by a clock set forward or a new time zone, is
 // announced once at the next tick; a clock set back before an announced target, which the target
 // then passes again, announces nothing more. A repeating target is announced as a one-off one is,
-// and then moves on (see movedTargetDate): its next occurrence is a target of its own.
+// each occurrence the clock passes a target of its own; occurrences passed together (the machine
+// slept over several) are announced once, as the latest of them.
 // A target the user sets in the past (or passes through while typing a date) is not announced:
 // it is only marked as done, so that no later start announces it either.
 #pragma once
@@ -22,10 +23,13 @@ enum class Notice {
 };
 
 struct NoticeInput {
-    std::optional<std::int64_t> target; // none when no target is set
-    std::int64_t now = 0;               // both in seconds on the same line
+    // The target, or for a repeating one the latest occurrence passed (see noticedMoment); none
+    // when no target is set.
+    std::optional<std::int64_t> target;
+    std::int64_t now = 0; // both in seconds on the same line
     bool firstTickOfRun = false;
-    // The target this run last saw still ahead, and the one last announced (stored).
+    // The target (or occurrence) this run last saw still ahead and has not decided about since,
+    // and the one last announced (stored).
     std::optional<std::int64_t> lastTargetAhead;
     std::optional<std::int64_t> announcedTarget;
     bool notificationsWanted = true;

@@ -6,6 +6,8 @@
 #pragma once
 
 #include "DateValue.h"
+#include "MomentChoices.h"
+#include "RemainingTime.h"
 #include "SettingKeys.h"
 
 #include <cstdint>
@@ -30,6 +32,12 @@ struct CountdownState {
     bool HideBackground = false;
     bool SettingsLoaded = false; // the timer window has read and applied the stored settings
     bool Updating = false; // the settings window fills its controls or re-creates the timer window
+    // What happens when the time comes: read with the other settings, changed by the settings
+    // window; never read from the store at a tick.
+    MomentChoices Moment;
+
+    // The target with those choices, as the core counts to it.
+    Target target() const { return {TargetDate, TargetTime, Moment.after, Moment.repeat}; }
 };
 
 // Updating set for as long as it lives, and as it was afterwards.

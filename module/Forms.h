@@ -26,6 +26,11 @@ public:
     // Loads the countdown's settings window if needed, shows it modeless without an owner and
     // brings it to the front.
     virtual void showSettingsWindow(CountdownState& countdown) = 0;
+    // The countdown's settings window is open, where the user may be changing the target.
+    virtual bool settingsWindowShown(const CountdownState& countdown) const = 0;
+    // The countdown's repeating target moved on to its next occurrence: its settings window, loaded
+    // hidden for the pop-up menu, shows that date when it is shown.
+    virtual void showMovedTarget(CountdownState& countdown) = 0;
 
     // Shows the countdown's settings window's hidden menu at the pointer, loading that window
     // hidden if need be, and returns when the menu has closed and the chosen item's handler has

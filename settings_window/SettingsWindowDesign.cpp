@@ -4,6 +4,7 @@
 #include "ControlFit.h"
 #include "DonationPicture.h"
 #include "EntryBox.h"
+#include "MomentGroup.h"
 #include "MonthCalendar.h"
 #include "ScrollSlider.h"
 #include "SettingsWindowAccessible.h"
@@ -116,39 +117,17 @@ void addControls(QWidget& page) {
     add(new DonationPicture(&page), "Picture1");
 }
 
-// A control as its caption names it, without the caption's colon: a screen reader says the name
-// and then what kind of control it is.
-QString nameFrom(const QLabel& caption) {
-    QString name = caption.text().trimmed();
-    while (name.endsWith(u':') || name.endsWith(u'\uFF1A')) {
-        name.chop(1);
-    }
-    return name.trimmed();
-}
-
-// A caption as a screen reader reads it: no mnemonic marks, a doubled ampersand as one.
-QString spoken(const QString& caption) {
-    QString text;
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size()) {
-            ++i;
-        }
-        text += caption[i];
-    }
-    return text;
-}
-
 void nameControls(const QWidget& page) {
     for (const auto& [caption, control] : kCaptions) {
         if (control != nullptr) {
             auto& label = named<QLabel>(page, caption);
             label.setBuddy(&named(page, control));
-            named(page, control).setAccessibleName(nameFrom(label));
+            named(page, control).setAccessibleName(spokenCaption(label.text()));
         }
     }
     for (const char* button : {"chkHide", "cmdFont"}) {
         auto& control = named<QAbstractButton>(page, button);
-        control.setAccessibleName(spoken(control.text()));
+        control.setAccessibleName(spokenCaption(control.text()));
     }
     auto& calendar = named<MonthCalendar>(page, "Calendar1");
     //: What a screen reader calls the month calendar in which the target date is picked.
@@ -222,6 +201,21 @@ void layOut(QWidget& page) {
 
 } // namespace
 
+QString spokenCaption(const QString& caption) {
+    QString name;
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size()) {
+            ++i;
+        }
+        name += caption[i];
+    }
+    name = name.trimmed();
+    while (name.endsWith(u':') || name.endsWith(u'\uFF1A')) {
+        name.chop(1);
+    }
+    return name.trimmed();
+}
+
 QWidget* makeDesignPage() {
     // A screen reader that runs asks for each control's accessible interface as the control is
     // made, and the first answer stays: the window's own are installed before the first control.
@@ -230,6 +224,7 @@ QWidget* makeDesignPage() {
     addControls(*page);
     page->resize(kSettingsWindowSize);
     layOut(*page);
+    addMomentGroup(*page, named(*page, kTabOrder[std::size(kTabOrder) - 1]));
     // Never smaller than what shows every control.
     const QRect controls = page->childrenRect();
     page->setMinimumSize(controls.right() + 1, controls.bottom() + 1);

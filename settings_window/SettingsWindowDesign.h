@@ -3,12 +3,13 @@
 // which control each names (to a screen reader, and to the keyboard as its buddy), and the order
 // in which Tab goes through the controls. The design was made for English and a smaller dialog
 // font than most desktops use: a text wider than its control grows the control into the room
-// beside it.
+// beside it. Below the design's controls, the group for when the time comes (MomentGroup).
 #pragma once
 
 #include "Twips.h"
 
 #include <QSize>
+#include <QString>
 
 class QWidget;
 
@@ -17,7 +18,12 @@ namespace tavrio {
 // The window's size in the design.
 inline constexpr QSize kSettingsWindowSize{4815 / kTwipsPerPixel, 7950 / kTwipsPerPixel};
 
-// The page of controls, laid out at the design's size, and never smaller than what shows them all.
+// The page of controls, laid out at the design's size with the group below, and never smaller than
+// what shows them all.
 QWidget* makeDesignPage();
+
+// A control as its caption names it to a screen reader, which says the name and then what kind of
+// control it is: no mnemonic marks (a doubled ampersand as one) and no colon.
+QString spokenCaption(const QString& caption);
 
 } // namespace tavrio

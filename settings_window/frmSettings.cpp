@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -48,6 +49,7 @@ frmSettings::frmSettings(Program& program, CountdownState& countdown)
     , program_(program)
     , countdown_(countdown)
     , page_(makeDesignPage())
+    , fullSize_(page_->size())
     , scroller_(new QScrollArea(this))
     , txtWhat(designControl<QLineEdit>(page_, "txtWhat"))
     , txtDate(designControl<EntryBox>(page_, "txtDate"))
@@ -58,6 +60,9 @@ frmSettings::frmSettings(Program& program, CountdownState& countdown)
     , chkHide(designControl<QCheckBox>(page_, "chkHide"))
     , cmdFont(designControl<QPushButton>(page_, "cmdFont"))
     , Picture1(designControl<DonationPicture>(page_, "Picture1"))
+    , chkSound(designControl<QCheckBox>(page_, "chkSound"))
+    , cboAfter(designControl<QComboBox>(page_, "cboAfter"))
+    , cboRepeat(designControl<QComboBox>(page_, "cboRepeat"))
     //: The hidden menu that the timer window shows on a right-click; its title is not shown.
     , mnuFile(new QMenu(tr("File"), this))
     //: Pop-up menu of the timer window: opens the settings window.
@@ -77,7 +82,7 @@ frmSettings::frmSettings(Program& program, CountdownState& countdown)
     caption_ =
         tr("Tavrio Settings") +
         QStringLiteral(" v%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
-    setFixedSize(kSettingsWindowSize);
+    setFixedSize(fullSize_);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
@@ -116,6 +121,10 @@ void frmSettings::connectHandlers() {
     connect(chkHide, &QCheckBox::toggled, this, &frmSettings::chkHide_Click);
     connect(cmdFont, &QPushButton::clicked, this, &frmSettings::cmdFont_Click);
     connect(Picture1, &DonationPicture::clicked, this, &frmSettings::Picture1_Click);
+    // The user's choices, not the program's own when it fills them.
+    connect(chkSound, &QCheckBox::clicked, this, &frmSettings::chkSound_Click);
+    connect(cboAfter, &QComboBox::activated, this, &frmSettings::cboAfter_Click);
+    connect(cboRepeat, &QComboBox::activated, this, &frmSettings::cboRepeat_Click);
     connect(mnuSettings, &QAction::triggered, this, &frmSettings::mnuSettings_Click);
     connect(mnuNew, &QAction::triggered, this, &frmSettings::mnuNew_Click);
     connect(mnuRemove, &QAction::triggered, this, &frmSettings::mnuRemove_Click);
@@ -146,6 +155,9 @@ void frmSettings::Form_Load() {
         }
         chkHide->setChecked(shared.HideBackground);
     }
+    chkSound->setChecked(shared.Moment.sound);
+    cboAfter->setCurrentIndex(static_cast<int>(shared.Moment.after));
+    cboRepeat->setCurrentIndex(static_cast<int>(shared.Moment.repeat));
     showCaption();
 }
 
@@ -173,13 +185,17 @@ void frmSettings::showOpacity(std::uint8_t opacity) {
     sldTrans->setValue(opacity);
 }
 
+void frmSettings::showTargetDate() {
+    date_.fill(entryDateText(countdown_.TargetDate, program_.regional));
+}
+
 void frmSettings::hideAtEnd() {
     storeChangedTargetAndOpacity();
     hide();
 }
 
 QSize frmSettings::sizeHint() const {
-    return kSettingsWindowSize;
+    return fullSize_;
 }
 
 void frmSettings::resizeEvent(QResizeEvent* event) {
@@ -341,6 +357,32 @@ void frmSettings::cmdFont_Click() {
 
 void frmSettings::Picture1_Click() {
     program_.openAddress(donationAddress());
+}
+
+void frmSettings::chkSound_Click() {
+    countdown_.Moment.sound = chkSound->isChecked();
+    program_.writer.save(countdown_.group, Key::tvSound, booleanText(countdown_.Moment.sound));
+}
+
+// Picking the entry in force again changes nothing, and writes nothing: a stored value that could
+// not be read, shown as the default, stays as it is.
+void frmSettings::cboAfter_Click() {
+    const auto after = static_cast<AfterTarget>(cboAfter->currentIndex());
+    if (after != countdown_.Moment.after) {
+        countdown_.Moment.after = after;
+        program_.writer.save(countdown_.group, Key::tvAfter, integerText(cboAfter->currentIndex()));
+        showTargetOnTimerWindow();
+    }
+}
+
+void frmSettings::cboRepeat_Click() {
+    const auto repeat = static_cast<Repeat>(cboRepeat->currentIndex());
+    if (repeat != countdown_.Moment.repeat) {
+        countdown_.Moment.repeat = repeat;
+        program_.writer.save(countdown_.group, Key::tvRepeat,
+                             integerText(cboRepeat->currentIndex()));
+        showTargetOnTimerWindow();
+    }
 }
 
 } // namespace tavrio

@@ -14,6 +14,7 @@
 
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -44,6 +45,9 @@ public:
     // The opacity the program put in force (the tray made the timer window opaque), shown on the
     // slider: no change of the user's.
     void showOpacity(std::uint8_t opacity);
+    // The target date the program put in force (a repeating target moved on), shown in the date
+    // box and the calendar: no change of the user's.
+    void showTargetDate();
     // The target date, the target time and the opacity are stored only when the window closes,
     // when the program ends while it is open, or before the timer window is made anew, and only
     // those the user changed in this window (by typing, a pick in the calendar, a move of the
@@ -59,7 +63,8 @@ public:
     // without running its closing steps.
     void hideAtEnd();
 
-    // The design's size; the window is made smaller where the screen leaves less room.
+    // The size that shows every control; the window is made smaller where the screen leaves less
+    // room.
     QSize sizeHint() const override;
 
 protected:
@@ -84,6 +89,10 @@ private:
     void cmdFont_Click();
     // Opens the donation page in the default web browser.
     void Picture1_Click();
+    // What happens when the time comes: each choice the user makes is stored at once.
+    void chkSound_Click();
+    void cboAfter_Click();
+    void cboRepeat_Click();
 
     void scrollPage();
     void connectHandlers();
@@ -96,6 +105,8 @@ private:
     // The controls lie on a page that scrolls where the screen leaves the window less room than
     // its design (a small screen at a scale of 2).
     QWidget* const page_;
+    // The page's own size, which shows every control.
+    const QSize fullSize_;
     QScrollArea* const scroller_;
     QLineEdit* const txtWhat;
     EntryBox* const txtDate;
@@ -106,6 +117,9 @@ private:
     QCheckBox* const chkHide;
     QPushButton* const cmdFont;
     DonationPicture* const Picture1;
+    QCheckBox* const chkSound;
+    QComboBox* const cboAfter;
+    QComboBox* const cboRepeat;
     // The hidden menu, which the timer window shows as its pop-up menu.
     QMenu* const mnuFile;
     QAction* const mnuSettings;

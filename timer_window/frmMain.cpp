@@ -5,6 +5,7 @@
 #include "CountdownState.h"
 #include "DisplayLabel.h"
 #include "FirstStartFit.h"
+#include "MomentChoices.h"
 #include "Program.h"
 #include "ProgramIcon.h"
 #include "ProgramTexts.h"
@@ -127,6 +128,7 @@ void frmMain::loadSettings() {
     shared.TargetTime = look.targetTime.value_or(shared.TargetTime);
     shared.Opacity = look.opacity;
     shared.HideBackground = look.hideBackground.value_or(shared.HideBackground);
+    shared.Moment = readMomentChoices(program_.store, countdown_.group, program_.regional);
     Label1->setStoredFont(look);
     Form_Resize();
     restorePlace(look);
@@ -142,8 +144,7 @@ void frmMain::restorePlace(const StoredLook& look) {
         return;
     }
     // Measured on the text the window is about to show, and again with each frame it gets.
-    Label1->setCaption(
-        RemainingTimeText(countdown_.TargetDate, countdown_.TargetTime, program_.now()));
+    Label1->setCaption(RemainingTimeText(countdown_.target(), program_.now()));
     placement_.restore(look.place, [this](const std::optional<FrameExtents>& frame) {
         return fitToText(*Label1, frame, devicePixelRatioF(), kDesignClientSize);
     });
@@ -176,12 +177,14 @@ void frmMain::Form_Resize() {
     placement_.storeUserResize();
 }
 
+// The clock is read afresh at every tick and nothing is counted here: after a sleep or a clock set
+// forward, back or to another time zone, the tick shows what the clock says.
 void frmMain::Timer1_Timer() {
-    const CountdownState& shared = countdown_;
     const DateValue now = program_.now();
-    Label1->setCaption(RemainingTimeText(shared.TargetDate, shared.TargetTime, now));
+    const Countdown countdown = countdownAt(countdown_.target(), now);
+    Label1->setCaption(displayText(remainingTime(countdown)));
     Label1->centre();
-    Label1->speak(countdownAt(shared.TargetDate, shared.TargetTime, now), linearSeconds(now));
+    Label1->speak(countdown, linearSeconds(now));
     emit displayed(Label1->text());
 }
 

@@ -394,6 +394,11 @@ La modifica resta valida finché Tavrio non viene chiuso.</translation>
         <extracomment>The desktop notification&apos;s text when the countdown reaches its target; %1 is the title the user typed (the event). Its summary is the timer window&apos;s caption.</extracomment>
         <translation>È arrivato il momento: %1</translation>
     </message>
+    <message>
+        <source>Open Settings</source>
+        <extracomment>The button on the notification when the time comes: opens that countdown&apos;s settings window.</extracomment>
+        <translation>Apri le impostazioni</translation>
+    </message>
 </context>
 <context>
     <name>TimerWindow</name>
@@ -755,6 +760,61 @@ What a screen reader calls the font dialog&apos;s list of font families.</extrac
         <source>Target date</source>
         <extracomment>The calendar&apos;s grid of days, where the user picks the day of the awaited event</extracomment>
         <translation>Data obiettivo</translation>
+    </message>
+    <message>
+        <source>When the time comes</source>
+        <extracomment>The settings window&apos;s group of choices for the moment the countdown reaches its target.</extracomment>
+        <translation>Quando è il momento</translation>
+    </message>
+    <message>
+        <source>&amp;Sound when the time comes</source>
+        <extracomment>Check box: a sound plays once when the countdown reaches its target. One letter is the mnemonic (&amp;), unique among this group&apos;s three.</extracomment>
+        <translation>&amp;Suono quando è il momento</translation>
+    </message>
+    <message>
+        <source>&amp;After the target:</source>
+        <extracomment>Caption of the list of what the timer window shows once the target has passed: the words shown at the target, or the time since it. Mnemonic (&amp;) as for the sound.</extracomment>
+        <translation>&amp;Dopo la scadenza:</translation>
+    </message>
+    <message>
+        <source>Count up</source>
+        <extracomment>An entry of the list after the target: the timer window shows the time since the target, &quot;+0:00:05:12&quot;.</extracomment>
+        <translation>Conta il tempo trascorso</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <extracomment>Caption of the list of how the target repeats. Mnemonic (&amp;) as for the sound.</extracomment>
+        <translation>&amp;Ripeti:</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <extracomment>An entry of the list of how the target repeats: it does not.</extracomment>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <extracomment>An entry of the list of how the target repeats: at the same time the next day.</extracomment>
+        <translation>Ogni giorno</translation>
+    </message>
+    <message>
+        <source>Every weekday</source>
+        <extracomment>An entry of the list of how the target repeats: Monday to Friday.</extracomment>
+        <translation>Dal lunedì al venerdì</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <extracomment>An entry of the list of how the target repeats: on the same weekday.</extracomment>
+        <translation>Ogni settimana</translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <extracomment>An entry of the list of how the target repeats: on the same day of the month.</extracomment>
+        <translation>Ogni mese</translation>
+    </message>
+    <message>
+        <source>Every year</source>
+        <extracomment>An entry of the list of how the target repeats: on the same day of the year.</extracomment>
+        <translation>Ogni anno</translation>
     </message>
     <message>
         <source>&amp;New Countdown</source>

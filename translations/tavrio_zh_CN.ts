@@ -390,6 +390,11 @@ The change stays in effect until Tavrio ends.</source>
         <extracomment>The desktop notification&apos;s text when the countdown reaches its target; %1 is the title the user typed (the event). Its summary is the timer window&apos;s caption.</extracomment>
         <translation>时候到了：%1</translation>
     </message>
+    <message>
+        <source>Open Settings</source>
+        <extracomment>The button on the notification when the time comes: opens that countdown&apos;s settings window.</extracomment>
+        <translation>打开设置</translation>
+    </message>
 </context>
 <context>
     <name>TimerWindow</name>
@@ -751,6 +756,61 @@ What a screen reader calls the font dialog&apos;s list of font families.</extrac
         <source>Target date</source>
         <extracomment>The calendar&apos;s grid of days, where the user picks the day of the awaited event</extracomment>
         <translation>目标日期</translation>
+    </message>
+    <message>
+        <source>When the time comes</source>
+        <extracomment>The settings window&apos;s group of choices for the moment the countdown reaches its target.</extracomment>
+        <translation>时间到时</translation>
+    </message>
+    <message>
+        <source>&amp;Sound when the time comes</source>
+        <extracomment>Check box: a sound plays once when the countdown reaches its target. One letter is the mnemonic (&amp;), unique among this group&apos;s three.</extracomment>
+        <translation>时间到时播放声音(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;After the target:</source>
+        <extracomment>Caption of the list of what the timer window shows once the target has passed: the words shown at the target, or the time since it. Mnemonic (&amp;) as for the sound.</extracomment>
+        <translation>目标时间之后(&amp;A)：</translation>
+    </message>
+    <message>
+        <source>Count up</source>
+        <extracomment>An entry of the list after the target: the timer window shows the time since the target, &quot;+0:00:05:12&quot;.</extracomment>
+        <translation>显示已过时间</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat:</source>
+        <extracomment>Caption of the list of how the target repeats. Mnemonic (&amp;) as for the sound.</extracomment>
+        <translation>重复(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>Never</source>
+        <extracomment>An entry of the list of how the target repeats: it does not.</extracomment>
+        <translation>从不</translation>
+    </message>
+    <message>
+        <source>Every day</source>
+        <extracomment>An entry of the list of how the target repeats: at the same time the next day.</extracomment>
+        <translation>每天</translation>
+    </message>
+    <message>
+        <source>Every weekday</source>
+        <extracomment>An entry of the list of how the target repeats: Monday to Friday.</extracomment>
+        <translation>工作日（周一至周五）</translation>
+    </message>
+    <message>
+        <source>Every week</source>
+        <extracomment>An entry of the list of how the target repeats: on the same weekday.</extracomment>
+        <translation>每周</translation>
+    </message>
+    <message>
+        <source>Every month</source>
+        <extracomment>An entry of the list of how the target repeats: on the same day of the month.</extracomment>
+        <translation>每月</translation>
+    </message>
+    <message>
+        <source>Every year</source>
+        <extracomment>An entry of the list of how the target repeats: on the same day of the year.</extracomment>
+        <translation>每年</translation>
     </message>
     <message>
         <source>&amp;New Countdown</source>

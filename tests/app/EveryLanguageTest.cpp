@@ -19,9 +19,11 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollArea>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QTest>
@@ -111,14 +113,37 @@ QString misfit(const QWidget& control) {
                       .arg(size.height());
 }
 
-QList<QWidget*> controlsOf(const QWidget& window) {
+// Why the controls of `parent` do not show whole: a text that does not fit, a control out of its
+// parent or over another. The page a scroll area shows and the controls of a group are walked too.
+QStringList problemsIn(const QWidget& parent) {
     QList<QWidget*> controls;
-    for (QWidget* control : window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    for (QWidget* control : parent.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!control->isWindow() && !control->isHidden()) {
             controls << control;
         }
     }
-    return controls;
+    QStringList problems;
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        const QWidget& control = *controls[i];
+        if (const auto* area = qobject_cast<const QScrollArea*>(&control)) {
+            problems << problemsIn(*area->widget());
+            continue;
+        }
+        if (qobject_cast<const QGroupBox*>(&control) != nullptr) {
+            problems << problemsIn(control);
+        } else if (const QString why = misfit(control); !why.isEmpty()) {
+            problems << nameOf(control) + QStringLiteral(": ") + why;
+        }
+        if (!parent.rect().contains(control.geometry())) {
+            problems << nameOf(control) + QStringLiteral(" reaches out of ") + nameOf(parent);
+        }
+        for (qsizetype j = i + 1; j < controls.size(); ++j) {
+            if (control.geometry().intersects(controls[j]->geometry())) {
+                problems << nameOf(control) + QStringLiteral(" overlaps ") + nameOf(*controls[j]);
+            }
+        }
+    }
+    return problems;
 }
 
 // The mnemonic letter of a text, lower case, or nothing.
@@ -208,23 +233,7 @@ void EveryLanguageTest::theSettingsWindowShowsEveryTextWhole() {
     test::TestProgram test;
     test::LoadedSettingsWindow window(test);
 
-    QStringList problems;
-    const QRect inside = window->rect();
-    const QList<QWidget*> controls = controlsOf(*window);
-    for (qsizetype i = 0; i < controls.size(); ++i) {
-        const QWidget& control = *controls[i];
-        if (const QString why = misfit(control); !why.isEmpty()) {
-            problems << nameOf(control) + QStringLiteral(": ") + why;
-        }
-        if (!inside.contains(control.geometry())) {
-            problems << nameOf(control) + QStringLiteral(" reaches out of the window");
-        }
-        for (qsizetype j = i + 1; j < controls.size(); ++j) {
-            if (control.geometry().intersects(controls[j]->geometry())) {
-                problems << nameOf(control) + QStringLiteral(" overlaps ") + nameOf(*controls[j]);
-            }
-        }
-    }
+    const QStringList problems = problemsIn(*window);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(u'\n')));
 }
 
@@ -234,7 +243,7 @@ void EveryLanguageTest::mnemonicsAreUniqueInEachWindowAndMenu() {
     test::TestProgram test;
     test::LoadedSettingsWindow window(test);
     FormsEngine forms(test.program, [] {});
-    TimeComesNotifier notifier(test.program, [](const QString&, const QString&) {});
+    TimeComesNotifier notifier(test.program, {}, {});
     SessionAutostart autostart(QStringLiteral("org.tavrio.Tavrio"), QStringLiteral("tavrio"));
     const TrayIcon tray(forms, notifier, autostart);
     const FontDialog fontDialog(FontSpec{}, nullptr);

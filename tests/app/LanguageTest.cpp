@@ -93,17 +93,15 @@ bool looksJapanese(const QString& text) {
     });
 }
 
-// The program as main puts it together, on a recording store.
+// The program as main puts it together, on a recording store; the windows' forms stay the fake
+// ones, which know the test countdown whose settings window the test loads.
 struct RunningProgram {
     test::TestProgram test;
     FormsEngine forms{test.program, [] {
                       }};
-    TimeComesNotifier notifier{test.program, [](const QString&, const QString&) {
-                               }};
+    TimeComesNotifier notifier{test.program, {}, {}};
     SessionAutostart autostart{QStringLiteral("org.tavrio.Tavrio"), QStringLiteral("tavrio")};
     TrayIcon tray{forms, notifier, autostart};
-
-    RunningProgram() { test.program.forms = &forms; }
 };
 
 } // namespace

@@ -34,8 +34,7 @@ struct RunningProgram {
     FormsEngine forms{test.program, [this] {
                           ++ended;
                       }};
-    TimeComesNotifier notifier{test.program, [](const QString&, const QString&) {
-                               }};
+    TimeComesNotifier notifier{test.program, {}, {}};
     SessionAutostart autostart{kAppId, kProgram};
     TrayIcon tray{forms, notifier, autostart};
 

@@ -115,9 +115,10 @@ RemainingTime countingUp(const char* since) {
     return {Countdown::State::CountingUp, since};
 }
 
-// A target on Friday 2027-01-29 at 09:00, with the choices of each row.
+// A target at 09:00 with the choices of each row.
 struct ChoiceCase {
     const char* name;
+    DateValue date;
     AfterTarget after;
     Repeat repeat;
     DateValue now;
@@ -130,7 +131,7 @@ class WithChoices : public ::testing::TestWithParam<ChoiceCase> {};
 
 TEST_P(WithChoices, MarksTheMomentThenCountsUpOrOn) {
     const ChoiceCase& c = GetParam();
-    const Target target{at(2027, 1, 29), timeOfDay(9, 0, 0), c.after, c.repeat};
+    const Target target{c.date, timeOfDay(9, 0, 0), c.after, c.repeat};
     EXPECT_EQ(remainingTime(target, c.now), c.expected);
     EXPECT_EQ(movedTargetDate(target, c.now), c.movedTo);
 }
@@ -138,24 +139,31 @@ TEST_P(WithChoices, MarksTheMomentThenCountsUpOrOn) {
 using enum AfterTarget;
 using enum Repeat;
 
+// 2027-01-29 is a Friday.
 INSTANTIATE_TEST_SUITE_P(
     Table, WithChoices,
-    ::testing::Values(ChoiceCase{"CountUpStillRunsToTheTarget", CountUp, Never, at(2027, 1, 29, 9),
-                                 running("0:00:00:00"), std::nullopt},
-                      ChoiceCase{"CountUpMarksTheFirstMinute", CountUp, Never,
+    ::testing::Values(ChoiceCase{"CountUpMarksTheFirstMinute", at(2027, 1, 29), CountUp, Never,
                                  at(2027, 1, 29, 9, 0, 59), kPassed, std::nullopt},
-                      ChoiceCase{"CountUpAfterAMinute", CountUp, Never, at(2027, 1, 29, 9, 1, 0),
-                                 countingUp("+0:00:01:00"), std::nullopt},
-                      ChoiceCase{"ARepeatMarksItsFirstMinute", Congrats, EveryDay,
+                      ChoiceCase{"CountUpAfterAMinute", at(2027, 1, 29), CountUp, Never,
+                                 at(2027, 1, 29, 9, 1, 0), countingUp("+0:00:01:00"), std::nullopt},
+                      ChoiceCase{"ARepeatMarksItsFirstMinute", at(2027, 1, 29), Congrats, EveryDay,
                                  at(2027, 1, 29, 9, 0, 30), kPassed, std::nullopt},
-                      ChoiceCase{"ARepeatThenCountsToTheNext", Congrats, EveryDay,
+                      ChoiceCase{"ARepeatThenCountsToTheNext", at(2027, 1, 29), Congrats, EveryDay,
                                  at(2027, 1, 29, 9, 1, 0), running("0:23:59:00"), at(2027, 1, 30)},
-                      ChoiceCase{"ARepeatDoesNotCountUp", CountUp, EveryWeekday,
+                      ChoiceCase{"ARepeatDoesNotCountUp", at(2027, 1, 29), CountUp, EveryWeekday,
                                  at(2027, 1, 29, 9, 1, 0), running("2:23:59:00"), at(2027, 2, 1)},
-                      ChoiceCase{"AMissedOccurrenceJustReachedIsMarked", Congrats, EveryDay,
-                                 at(2027, 2, 2, 9, 0, 10), kPassed, std::nullopt},
-                      ChoiceCase{"MissedOccurrencesMoveToTheNextAhead", Congrats, EveryWeek,
-                                 at(2027, 2, 20, 12), running("5:21:00:00"), at(2027, 2, 26)}),
+                      ChoiceCase{"AMissedOccurrenceJustReachedIsMarked", at(2027, 1, 29), Congrats,
+                                 EveryDay, at(2027, 2, 2, 9, 0, 10), kPassed, std::nullopt},
+                      ChoiceCase{"MissedOccurrencesMoveToTheNextAhead", at(2027, 1, 29), Congrats,
+                                 EveryWeek, at(2027, 2, 20, 12), running("5:21:00:00"),
+                                 at(2027, 2, 26)},
+                      // The stored date keeps the series' day: the 31st, and 29 February.
+                      ChoiceCase{"NotStoredOnAShortenedDay", at(2027, 1, 31), Congrats, EveryMonth,
+                                 at(2027, 1, 31, 10), running("27:23:00:00"), std::nullopt},
+                      ChoiceCase{"StoredOnTheSeriesOwnDay", at(2027, 1, 31), Congrats, EveryMonth,
+                                 at(2027, 2, 28, 10), running("30:23:00:00"), at(2027, 3, 31)},
+                      ChoiceCase{"ALeapDayStaysStored", at(2024, 2, 29), Congrats, EveryYear,
+                                 at(2026, 3, 1), running("364:09:00:00"), std::nullopt}),
     [](const ::testing::TestParamInfo<ChoiceCase>& info) { return info.param.name; });
 
 } // namespace

@@ -104,10 +104,6 @@ TEST(KeyTable, ListsTheKeysInReadOrder) {
     }
     EXPECT_EQ(keyNamed("what"), std::nullopt);
     EXPECT_EQ(keyInfo(Key::tvNotify).defaultText, "True");
-    // Absent, the moment's keys mean what the program did before them.
-    EXPECT_EQ(keyInfo(Key::tvSound).defaultText, "False");
-    EXPECT_EQ(keyInfo(Key::tvAfter).defaultText, "0");
-    EXPECT_EQ(keyInfo(Key::tvRepeat).defaultText, "0");
     EXPECT_EQ(kAppName, "Tavrio");
     EXPECT_EQ(kSection, "Settings");
 }

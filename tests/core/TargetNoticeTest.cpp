@@ -1,3 +1,5 @@
+// When to announce a target, by itself; the notifier's table (TimeComesNotifierTest) drives it
+// through restarts, sleeps and the sound alone.
 #include "TargetNotice.h"
 
 #include <gtest/gtest.h>
@@ -36,14 +38,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"ALateTickStillAnnounces",
                            {kTarget, kTarget + 90, false, kTarget, std::nullopt, true},
                            Notice::Announce},
-                      Case{"PassedWhileNotRunning",
-                           {kTarget, kTarget + 86400, true, std::nullopt, std::nullopt, true},
-                           Notice::Announce},
                       Case{"AlreadyAnnounced",
                            {kTarget, kTarget + 1, false, kTarget, kTarget, true},
-                           Notice::None},
-                      Case{"AlreadyAnnouncedBeforeARestart",
-                           {kTarget, kTarget + 1, true, std::nullopt, kTarget, true},
                            Notice::None},
                       Case{"AnotherTargetWasAnnounced",
                            {kTarget, kTarget + 1, false, kTarget, kTarget - 60, true},
@@ -56,11 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                            Notice::MarkDone},
                       Case{"NotificationsOff",
                            {kTarget, kTarget + 1, false, kTarget, std::nullopt, false},
-                           Notice::MarkDone},
-                      Case{"OnlyTheSoundWanted",
-                           {kTarget, kTarget + 1, false, kTarget, std::nullopt, false, true},
-                           Notice::Announce}),
-
+                           Notice::MarkDone}),
     [](const ::testing::TestParamInfo<Case>& info) { return info.param.name; });
 
 } // namespace

@@ -31,6 +31,9 @@ struct SettingsControls {
     QCheckBox* chkHide;
     QPushButton* cmdFont;
     DonationPicture* Picture1;
+    QCheckBox* chkSound;
+    QComboBox* cboAfter;
+    QComboBox* cboRepeat;
     QMenu* mnuFile;
     QAction* mnuSettings;
     QAction* mnuNew;

@@ -216,6 +216,12 @@ void SettingsWindowLifecycleTest::closingStoresOnlyWhatTheUserChanged_data() {
         << "pick" << QList<test::KeyText>{{"tvDate", "2007-02-11"}};
     QTest::newRow("a move of the slider") << "slider" << QList<test::KeyText>{{"tvTrans", "138"}};
     QTest::newRow("a text that does not read") << "unreadable" << QList<test::KeyText>{};
+    QTest::newRow("the sound, as it is chosen")
+        << "sound" << QList<test::KeyText>{{"tvSound", "True"}};
+    QTest::newRow("a repeat, as it is chosen")
+        << "repeat" << QList<test::KeyText>{{"tvRepeat", "1"}};
+    QTest::newRow("the repeat shown for an unreadable one, picked again")
+        << "again" << QList<test::KeyText>{};
     QTest::newRow("everything") << "date time slider"
                                 << QList<test::KeyText>{{"tvDate", "2027-03-04"},
                                                         {"tvTime", "09:05:00"},
@@ -231,6 +237,7 @@ void SettingsWindowLifecycleTest::closingStoresOnlyWhatTheUserChanged() {
     test.store.preset(Key::tvDate, "2/10/2007");
     test.store.preset(Key::tvTime, "7:23:45 PM");
     test.store.preset(Key::tvTrans, "128");
+    test.store.preset(Key::tvRepeat, "weekly");
     const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
     window.show();
@@ -258,6 +265,16 @@ void SettingsWindowLifecycleTest::closingStoresOnlyWhatTheUserChanged() {
         typeInto(window.txtDate, QStringLiteral("2/29/2027"));
         typeInto(window.txtTime, QStringLiteral("9:05 XM"));
     }
+    if (change.contains(QStringLiteral("sound"))) {
+        QTest::mouseClick(window.chkSound, Qt::LeftButton);
+    }
+    if (change.contains(QStringLiteral("repeat"))) {
+        window.cboRepeat->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(window.cboRepeat, Qt::Key_Down);
+    }
+    if (change.contains(QStringLiteral("again"))) {
+        emit window.cboRepeat->activated(window.cboRepeat->currentIndex());
+    }
     QVERIFY(window->close());
     test::processPendingEvents();
 
@@ -267,6 +284,7 @@ void SettingsWindowLifecycleTest::closingStoresOnlyWhatTheUserChanged() {
         QCOMPARE(test.store.stored(Key::tvDate), std::optional<std::string>{"2/10/2007"});
         QCOMPARE(test.store.stored(Key::tvTime), std::optional<std::string>{"7:23:45 PM"});
         QCOMPARE(test.store.stored(Key::tvTrans), std::optional<std::string>{"128"});
+        QCOMPARE(test.store.stored(Key::tvRepeat), std::optional<std::string>{"weekly"});
     }
 }
 
@@ -336,7 +354,8 @@ void SettingsWindowLifecycleTest::tabFollowsTheDesignOrder() {
     window.show();
     const QList<QWidget*> order{window.txtWhat,   window.txtDate,  window.txtTime,
                                 window.Calendar1, window.sldTrans, window.Combo1,
-                                window.chkHide,   window.cmdFont,  window.Picture1};
+                                window.chkHide,   window.cmdFont,  window.Picture1,
+                                window.chkSound,  window.cboAfter, window.cboRepeat};
     window.txtWhat->setFocus(Qt::OtherFocusReason);
     QTRY_VERIFY(window.txtWhat->hasFocus());
 
@@ -355,8 +374,9 @@ void SettingsWindowLifecycleTest::tabFollowsTheDesignOrder() {
 
 void SettingsWindowLifecycleTest::everyControlHasAnAccessibleName_data() {
     QTest::addColumn<QString>("control");
-    for (const char* name : {"txtWhat", "txtDate", "txtTime", "Calendar1", "sldTrans", "Combo1",
-                             "chkHide", "cmdFont", "Picture1"}) {
+    for (const char* name :
+         {"txtWhat", "txtDate", "txtTime", "Calendar1", "sldTrans", "Combo1", "chkHide", "cmdFont",
+          "Picture1", "chkSound", "cboAfter", "cboRepeat"}) {
         QTest::newRow(name) << QString::fromLatin1(name);
     }
 }
@@ -371,7 +391,8 @@ void SettingsWindowLifecycleTest::everyControlHasAnAccessibleName() {
         {"txtTime", window.txtTime},   {"Calendar1", window.Calendar1},
         {"sldTrans", window.sldTrans}, {"Combo1", window.Combo1},
         {"chkHide", window.chkHide},   {"cmdFont", window.cmdFont},
-        {"Picture1", window.Picture1}};
+        {"Picture1", window.Picture1}, {"chkSound", window.chkSound},
+        {"cboAfter", window.cboAfter}, {"cboRepeat", window.cboRepeat}};
     window.show();
 
     QAccessibleInterface* const accessible =

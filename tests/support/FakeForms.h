@@ -27,6 +27,11 @@ public:
     }
 
     void showSettingsWindow(CountdownState&) override { ++showSettingsWindowCalls; }
+    // What settingsWindowShown() says; how often a moved target was to be shown.
+    bool settingsShown = false;
+    int movedTargetsShown = 0;
+    bool settingsWindowShown(const CountdownState&) const override { return settingsShown; }
+    void showMovedTarget(CountdownState&) override { ++movedTargetsShown; }
 
     void showPopupMenu(CountdownState&, QPoint globalPosition, bool) override {
         popupMenuPositions.append(globalPosition);
