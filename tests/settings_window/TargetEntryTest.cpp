@@ -415,15 +415,15 @@ void TargetEntryTest::aPhraseInTheDateBoxSetsTheTimeToo() {
 
     test::TestProgram test;
     test.clock = at(2007, 2, 7, 18, 0, 30);
-    test.program.shared.TargetDate = at(2007, 2, 10);
-    test.program.shared.TargetTime = timeOfDay(19, 23);
+    test.countdown.TargetDate = at(2007, 2, 10);
+    test.countdown.TargetTime = timeOfDay(19, 23);
     test::LoadedSettingsWindow window(test);
     window.txtDate->clear();
 
     QTest::keyClicks(window.txtDate, typed);
 
-    QCOMPARE(test.program.shared.TargetDate, date);
-    QCOMPARE(test.program.shared.TargetTime, time);
+    QCOMPARE(test.countdown.TargetDate, date);
+    QCOMPARE(test.countdown.TargetTime, time);
     QCOMPARE(window.Calendar1->selectedDate(), qDateOf(date));
     QCOMPARE(window.txtTime->text(), timeBox);
     QCOMPARE(window.txtDate->unreadable(), stored.isEmpty());
