@@ -51,6 +51,9 @@ private:
     void takeRequests();
     // A later start's command line, acted on and answered.
     SingleInstance::Answer answerLaterStart(const CommandLine& request);
+    // The target (and title) of --target put in force and stored, for the first countdown or,
+    // with --new, a new one; answered with the moment.
+    SingleInstance::Answer putTargetInForce(const CommandLine& request);
     // A setting that cannot be saved is told, and the program goes on with it in memory.
     void report(const std::string& message) const;
     // Waits for the settings still on their way to the disk. False when the disk did not answer
