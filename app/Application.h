@@ -27,11 +27,11 @@ class WriteBehindStore;
 
 class Application {
 public:
-    // One Tavrio per user and display: a later start hands its arguments to the one running,
-    // prints its answer and ends with its status; the first runs the windows until the program
-    // ends. The exit status is 1 when a
-    // setting could not be saved by then (the disk did not answer in time, or a write failed and
-    // was not made good).
+    // One Tavrio per user and display: a later start hands what its command line asks for
+    // (requestArguments, with the target already read) to the one running, prints its answer and
+    // ends with its status; the first runs the windows until the program ends. The exit status is
+    // 1 when a setting could not be saved by then (the disk did not answer in time, or a write
+    // failed and was not made good).
     static int run(int argc, char* argv[], const CommandLine& commandLine);
 
     // The names Qt gives the program, as every way of running it has them.
