@@ -7,6 +7,7 @@
 #include "RegionalSettingsFromLocale.h"
 #include "ShowFontDialog.h"
 #include "SingleInstance.h"
+#include "TargetArgument.h"
 #include "TimeComesSound.h"
 #include "UnreadableCountdowns.h"
 #include "UrlOpener.h"
@@ -64,15 +65,6 @@ std::unique_ptr<QApplication> makeQtApplication(int& argc, char** argv) {
     return application;
 }
 
-// What a later start hands over: its arguments, as main() reads them, without the program's name.
-QStringList handedArguments(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i) {
-        arguments << QString::fromLocal8Bit(argv[i]);
-    }
-    return arguments;
-}
-
 // The running Tavrio's answer, printed by the later start, which ends with its status.
 int printAnswer(const SingleInstance::Answer& answer) {
     if (answer.text.isEmpty()) {
@@ -80,6 +72,8 @@ int printAnswer(const SingleInstance::Answer& answer) {
     }
     if (answer.status == 0) {
         std::printf("%s\n", qPrintable(answer.text));
+        // A first start goes on running: the line is for the script waiting on it now.
+        std::fflush(stdout);
     } else {
         std::fprintf(stderr, "tavrio: %s\n", qPrintable(answer.text));
     }
@@ -94,7 +88,7 @@ int Application::run(int argc, char* argv[], const CommandLine& commandLine) {
     preferX11OnWayland();
     SingleInstance instance(SingleInstance::endpointFor(displayName(commandLine)));
     // Long enough for a first start on a busy machine to reach its event loop.
-    switch (instance.start(handedArguments(argc, argv), std::chrono::seconds(15))) {
+    switch (instance.start(requestArguments(commandLine), std::chrono::seconds(15))) {
     case SingleInstance::Start::First:
         break;
     case SingleInstance::Start::Handed:
@@ -174,7 +168,16 @@ void Application::connectTheWaysOut() {
 }
 
 int Application::exec() {
+    // The first countdown's target is stored before its window reads the store; a new countdown
+    // comes beside the windows there are.
+    const bool toFirst = commandLine_.target && !commandLine_.newCountdown;
+    if (toFirst) {
+        printAnswer(putTargetInForce(commandLine_));
+    }
     forms_.showAtStart(commandLine_.openSettings);
+    if (commandLine_.target && !toFirst) {
+        printAnswer(putTargetInForce(commandLine_));
+    }
     takeRequests();
     // Told once the event loop runs, so that a later start is answered meanwhile.
     QTimer::singleShot(0, &forms_, [this] {
@@ -237,6 +240,13 @@ void Application::notifyTimeComes(const std::string& group, const QString& summa
 SingleInstance::Answer Application::answerLaterStart(const CommandLine& request) {
     switch (request.action) {
     case CommandLine::Action::Run:
+        if (request.target) {
+            const SingleInstance::Answer answer = putTargetInForce(request);
+            if (request.openSettings && answer.status == 0) {
+                forms_.showSettingsWindow(forms_.firstCountdown());
+            }
+            return answer;
+        }
         if (request.openSettings) {
             forms_.showSettingsWindow(forms_.firstCountdown());
         } else {
@@ -252,6 +262,23 @@ SingleInstance::Answer Application::answerLaterStart(const CommandLine& request)
     }
     // A later start answers these itself: whatever handed them over is no Tavrio.
     return {2, QString()};
+}
+
+// On disk before the answer: a script's next tavrio --print counts to the new target.
+SingleInstance::Answer Application::putTargetInForce(const CommandLine& request) {
+    const auto stored = [this](bool saved) {
+        return program_.writer.finishWrites().empty() && saved && program_.writer.allSaved();
+    };
+    if (request.newCountdown) {
+        return answerTargetArgument(request, 0.0, [&](const TargetArgument& target) {
+            return stored(
+                forms_.newCountdownWithTarget(forms_.firstCountdown(), target, request.title));
+        });
+    }
+    CountdownState& first = forms_.firstCountdown();
+    return answerTargetArgument(request, first.TargetTime, [&](const TargetArgument& target) {
+        return stored(forms_.putTargetInForce(first, target, request.title));
+    });
 }
 
 void Application::report(const std::string& message) const {

@@ -27,11 +27,11 @@ class WriteBehindStore;
 
 class Application {
 public:
-    // One Tavrio per user and display: a later start hands its arguments to the one running,
-    // prints its answer and ends with its status; the first runs the windows until the program
-    // ends. The exit status is 1 when a
-    // setting could not be saved by then (the disk did not answer in time, or a write failed and
-    // was not made good).
+    // One Tavrio per user and display: a later start hands what its command line asks for
+    // (requestArguments, with the target already read) to the one running, prints its answer and
+    // ends with its status; the first runs the windows until the program ends. The exit status is
+    // 1 when a setting could not be saved by then (the disk did not answer in time, or a write
+    // failed and was not made good).
     static int run(int argc, char* argv[], const CommandLine& commandLine);
 
     // The names Qt gives the program, as every way of running it has them.
@@ -53,6 +53,9 @@ private:
     void notifyTimeComes(const std::string& group, const QString& summary, const QString& body);
     // A later start's command line, acted on and answered.
     SingleInstance::Answer answerLaterStart(const CommandLine& request);
+    // The target (and title) of --target put in force and stored, for the first countdown or,
+    // with --new, a new one; answered with the moment.
+    SingleInstance::Answer putTargetInForce(const CommandLine& request);
     // A setting that cannot be saved is told, and the program goes on with it in memory.
     void report(const std::string& message) const;
     // Waits for the settings still on their way to the disk. False when the disk did not answer

@@ -56,6 +56,7 @@ struct ProgramOptions {
     QCommandLineOption settings;
     QCommandLineOption target;
     QCommandLineOption title;
+    QCommandLineOption newCountdown;
 };
 
 ProgramOptions programOptions() {
@@ -107,6 +108,13 @@ ProgramOptions programOptions() {
                                         "With --target: the title of what is awaited."),
             //: tavrio --help: the value of --title, as in "--title <title>".
             QCoreApplication::translate("CommandLine", "title")),
+        //: tavrio --help: what --new does; --target and --title are the options' names, never
+        //: translated. A kitchen timer from a launcher: tavrio --new --title Tea --target "in 4
+        //: min".
+        QCommandLineOption(QStringLiteral("new"),
+                           QCoreApplication::translate(
+                               "CommandLine", "With --target: the target and the title go to a new "
+                                              "countdown with a window of its own.")),
     };
 }
 
@@ -143,6 +151,11 @@ QString misuse(const QCommandLineParser& parser, const ProgramOptions& options) 
         //: An error on the command line: --title without --target. Option names are never
         //: translated.
         return QCoreApplication::translate("CommandLine", "--title goes with --target.");
+    }
+    if (parser.isSet(options.newCountdown) && !parser.isSet(options.target)) {
+        //: An error on the command line: --new without --target. Option names are never
+        //: translated.
+        return QCoreApplication::translate("CommandLine", "--new goes with --target.");
     }
     if (parser.isSet(options.target) && parser.isSet(options.print)) {
         //: An error on the command line: --target with --print. Option names are never
@@ -189,6 +202,7 @@ CommandLine chosen(const QCommandLineParser& parser, const ProgramOptions& optio
     result.watch = parser.isSet(options.watch);
     result.all = parser.isSet(options.all);
     result.openSettings = parser.isSet(options.settings);
+    result.newCountdown = parser.isSet(options.newCountdown);
     result.display = parser.value(QStringLiteral("display"));
     return result;
 }
@@ -203,7 +217,7 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const ProgramOptions options = programOptions();
     parser.addOptions({options.help, options.version, options.print, options.watch, options.all,
-                       options.settings, options.target, options.title});
+                       options.settings, options.target, options.title, options.newCountdown});
     addQtOptions(parser);
 
     if (!parser.parse(arguments)) {
@@ -232,6 +246,24 @@ std::vector<char*> withoutCaptionOptions(int argc, char** argv) {
     }
     kept.push_back(nullptr);
     return kept;
+}
+
+QStringList requestArguments(const CommandLine& commandLine) {
+    QStringList arguments;
+    if (commandLine.openSettings) {
+        arguments << QStringLiteral("--settings");
+    }
+    if (commandLine.newCountdown) {
+        arguments << QStringLiteral("--new");
+    }
+    if (commandLine.target) {
+        // Joined to the option, so that no value can pass for an option of its own.
+        arguments << QStringLiteral("--target=") + *commandLine.target;
+    }
+    if (commandLine.title) {
+        arguments << QStringLiteral("--title=") + *commandLine.title;
+    }
+    return arguments;
 }
 
 } // namespace tavrio

@@ -18,6 +18,7 @@ struct CommandLine {
     bool watch = false;            // --print --watch: a new line every second
     bool all = false;              // --print --all: a line for each countdown
     bool openSettings = false;     // --settings
+    bool newCountdown = false;     // --new: the target and title go to a new countdown
     std::optional<QString> target; // --target: the phrase as given, read by readTargetArgument
     std::optional<QString> title;  // --title, which goes with --target
     QString display;               // Qt's -display, when given
@@ -33,5 +34,9 @@ CommandLine parseCommandLine(const QStringList& arguments);
 // is Tavrio's --title, and -qwindowtitle): the timer window's caption names the awaited event and
 // nothing else.
 std::vector<char*> withoutCaptionOptions(int argc, char** argv);
+
+// What a later start hands to the running Tavrio, which parses it as its own command line: the
+// requests it acts on, and nothing for Qt or the window system, which are the running one's.
+QStringList requestArguments(const CommandLine& commandLine);
 
 } // namespace tavrio

@@ -1,12 +1,17 @@
 #include "CommandLineAnswer.h"
 
 #include "Application.h"
+#include "Conversions.h"
 #include "PrintCommand.h"
 #include "ProgramLanguage.h"
+#include "QSettingsStore.h"
+#include "RegionalSettingsFromLocale.h"
+#include "TargetArgument.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -33,6 +38,14 @@ int answerInTheUsersLanguage(const QStringList& arguments) {
     return worded.exitCode;
 }
 
+// The first countdown's target time as stored; midnight where none reads.
+DateValue storedTargetTime() {
+    QSettingsStore store;
+    return toDate(readSetting(store, kSection, Key::tvTime),
+                  regionalSettingsFrom(QLocale::system()))
+        .value_or(0.0);
+}
+
 } // namespace
 
 int answerCommandLine(const CommandLine& commandLine, const QStringList& arguments, int argc,
@@ -55,6 +68,26 @@ int answerCommandLine(const CommandLine& commandLine, const QStringList& argumen
         break;
     }
     return 0;
+}
+
+std::optional<CommandLine> withTargetRead(const CommandLine& commandLine) {
+    // The translations need an application, which is gone before the windows' own is made.
+    QByteArray name("tavrio");
+    char* nameOnly[] = {name.data(), nullptr};
+    int count = 1;
+    const QCoreApplication application(count, nameOnly);
+    Application::nameTheApplication();
+    const ProgramLanguage language;
+    const QString text = commandLine.target.value_or(QString());
+    const auto target =
+        readTargetArgument(text, commandLine.newCountdown ? 0.0 : storedTargetTime());
+    if (!target) {
+        std::fprintf(stderr, "tavrio: %s\n", qPrintable(unreadableTargetMessage(text)));
+        return std::nullopt;
+    }
+    CommandLine read = commandLine;
+    read.target = target->moment;
+    return read;
 }
 
 } // namespace tavrio

@@ -2,6 +2,7 @@
 
 #include "Conversions.h"
 #include "CountdownGroups.h"
+#include "DateText.h"
 #include "DialogsInReach.h"
 #include "Program.h"
 #include "WindowEffects.h"
@@ -213,9 +214,24 @@ void FormsEngine::showPopupMenu(CountdownState& countdown, QPoint globalPosition
     }
 }
 
+void FormsEngine::newCountdown(CountdownState& from) {
+    CountdownState& made = addCountdown(from, {});
+    showSettingsWindow(made);
+    settingsWindow(made).beginWithTheTitle();
+}
+
+bool FormsEngine::newCountdownWithTarget(CountdownState& from, const TargetArgument& target,
+                                         const std::optional<QString>& title) {
+    bool saved = false;
+    addCountdown(from,
+                 [&](CountdownState& made) { saved = putTargetInForce(made, target, title); });
+    return saved;
+}
+
 // The list is stored before the new group holds anything: a countdown whose group is listed but
 // still empty comes back empty after a crash, and one whose group is not listed never existed.
-void FormsEngine::newCountdown(CountdownState& from) {
+CountdownState& FormsEngine::addCountdown(CountdownState& from,
+                                          const std::function<void(CountdownState&)>& prepare) {
     std::vector<std::string> listed;
     for (const Windows& windows : countdowns_) {
         listed.push_back(windows.countdown->group);
@@ -226,12 +242,42 @@ void FormsEngine::newCountdown(CountdownState& from) {
     CountdownState& made = *countdowns_.back().countdown;
     storeCountdownList();
     copyLook(from, made);
+    if (prepare) {
+        prepare(made);
+    }
     showTimerWindow(made);
     placeBeside(made, from);
     nameCountdownsInCaptions();
-    showSettingsWindow(made);
-    settingsWindow(made).beginWithTheTitle();
     emit countdownsChanged();
+    return made;
+}
+
+bool FormsEngine::putTargetInForce(CountdownState& countdown, const TargetArgument& target,
+                                   const std::optional<QString>& title) {
+    Windows* windows = windowsOf(countdown);
+    if (windows == nullptr) {
+        return false;
+    }
+    countdown.TargetDate = target.TargetDate;
+    countdown.TargetTime = target.TargetTime;
+    // Each is saved, whether or not the one before could be.
+    bool saved =
+        program_.writer.save(countdown.group, Key::tvDate, storedDateText(target.TargetDate));
+    saved = program_.writer.save(countdown.group, Key::tvTime, storedDateText(target.TargetTime)) &&
+            saved;
+    if (title) {
+        saved = program_.writer.save(countdown.group, Key::What, title->toStdString()) && saved;
+    }
+    if (windows->settings != nullptr) {
+        windows->settings->showTargetSetElsewhere(title);
+    }
+    if (windows->timer != nullptr) {
+        if (title) {
+            windows->timer->setTitle(*title);
+        }
+        windows->timer->refreshNow();
+    }
+    return saved;
 }
 
 // A new countdown looks like the one it was made from, as far as that one's look is stored: its

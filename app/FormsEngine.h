@@ -7,6 +7,7 @@
 #include "CountdownState.h"
 #include "Forms.h"
 #include "SecondTicker.h"
+#include "TargetArgument.h"
 
 #include <QMetaObject>
 #include <QObject>
@@ -15,6 +16,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,6 +59,17 @@ public:
     void newCountdown(CountdownState& from) override;
     void removeCountdown(CountdownState& countdown) override;
 
+    // A target (and a title) set from outside the windows, as by the command line: stored at
+    // once, in force now, shown at once by the countdown's timer window and by its settings
+    // window if loaded, as if it had been stored when they opened. False when a value could not
+    // be saved (the writer tells the user why).
+    bool putTargetInForce(CountdownState& countdown, const TargetArgument& target,
+                          const std::optional<QString>& title);
+    // A new countdown beside `from`, as newCountdown makes it, with the target and title stored
+    // before its timer window reads them, and no settings window. False as above.
+    bool newCountdownWithTarget(CountdownState& from, const TargetArgument& target,
+                                const std::optional<QString>& title);
+
     // The program's one ordinary end, whatever asks for it (Exit on the pop-up menu or the tray,
     // the end of the session): what is due is stored, the windows go without running their
     // closing steps, and the event loop is left.
@@ -95,6 +108,10 @@ private:
     const Windows* windowsOf(const CountdownState& countdown) const;
     // Unloads the countdown's timer window: its closing steps run, then it is destroyed at once.
     void unloadTimerWindow(Windows& windows);
+    // A new countdown beside `from`, with its timer window; `prepare` stores what it begins with
+    // before the window reads the store.
+    CountdownState& addCountdown(CountdownState& from,
+                                 const std::function<void(CountdownState&)>& prepare);
     void copyLook(const CountdownState& from, const CountdownState& made);
     // The new countdown's timer window beside the one it was asked for from.
     void placeBeside(CountdownState& made, CountdownState& from);

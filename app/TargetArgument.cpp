@@ -9,8 +9,6 @@
 #include <QCoreApplication>
 #include <QLocale>
 
-#include <cstdio>
-
 namespace tavrio {
 
 namespace {
@@ -62,20 +60,18 @@ QString unreadableTargetMessage(const QString& text) {
         .arg(text);
 }
 
-int answerTargetArgument(const CommandLine& commandLine, DateValue timeInForce,
-                         const std::function<bool(const TargetArgument&)>& apply) {
+SingleInstance::Answer
+answerTargetArgument(const CommandLine& commandLine, DateValue timeInForce,
+                     const std::function<bool(const TargetArgument&)>& apply) {
     const QString text = commandLine.target.value_or(QString());
     const auto target = readTargetArgument(text, timeInForce);
     if (!target) {
-        std::fprintf(stderr, "tavrio: %s\n", qPrintable(unreadableTargetMessage(text)));
-        return 2;
+        return {2, unreadableTargetMessage(text)};
     }
     if (!apply(*target)) {
-        return 1;
+        return {1, QString()};
     }
-    std::printf("%s\n", qPrintable(target->moment));
-    std::fflush(stdout);
-    return 0;
+    return {0, target->moment};
 }
 
 } // namespace tavrio

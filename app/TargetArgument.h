@@ -2,10 +2,14 @@
 // reads it (a phrase such as "friday 17:00" or "in 25 min", or a date in the regional or ISO
 // form), in the language the program speaks, and the moment printed in ISO form for the user and
 // for scripts. A text that does not read is an error that names the forms that do.
+//
+// The command reads the text where it runs, in its own language, regional settings and clock,
+// and hands the running Tavrio the moment in ISO form, which reads the same everywhere.
 #pragma once
 
 #include "CommandLine.h"
 #include "DateValue.h"
+#include "SingleInstance.h"
 
 #include <QString>
 
@@ -29,10 +33,11 @@ std::optional<TargetArgument> readTargetArgument(const QString& text, DateValue 
 QString unreadableTargetMessage(const QString& text);
 
 // Answers --target (and --title) of `commandLine`: when its text reads, `apply` puts the target
-// and the title in force and stores them, and says whether that worked; then the moment goes to
-// standard output. Returns the exit status: 0 when applied; 1 when `apply` failed; 2 when the
-// text does not read, which is said on standard error, and nothing is applied.
-int answerTargetArgument(const CommandLine& commandLine, DateValue timeInForce,
-                         const std::function<bool(const TargetArgument&)>& apply);
+// and the title in force and stores them, and says whether that worked. The answer: status 0 and
+// the moment when applied; 1 and no text when `apply` failed (the store has told why); 2 and the
+// error when the text does not read, and nothing is applied.
+SingleInstance::Answer
+answerTargetArgument(const CommandLine& commandLine, DateValue timeInForce,
+                     const std::function<bool(const TargetArgument&)>& apply);
 
 } // namespace tavrio

@@ -13,5 +13,9 @@ int main(int argc, char* argv[]) {
     if (commandLine.action != CommandLine::Action::Run) {
         return answerCommandLine(commandLine, arguments, argc, argv);
     }
-    return Application::run(argc, argv, commandLine);
+    if (!commandLine.target) {
+        return Application::run(argc, argv, commandLine);
+    }
+    const auto withTarget = withTargetRead(commandLine);
+    return withTarget ? Application::run(argc, argv, *withTarget) : 2;
 }

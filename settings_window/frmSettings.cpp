@@ -161,6 +161,21 @@ void frmSettings::Form_Load() {
     showCaption();
 }
 
+// To the second: a target set for "in 4 min" keeps its seconds, as one the date box read does.
+void frmSettings::showTargetSetElsewhere(const std::optional<QString>& title) {
+    const DateValue date = countdown_.TargetDate;
+    const DateValue time = countdown_.TargetTime;
+    date_.begin();
+    time_.begin();
+    date_.fill(entryDateText(date, program_.regional));
+    time_.fill(entryTimeTextToTheSecond(time, program_.regional));
+    if (title) {
+        fillingTitle_ = true;
+        txtWhat->setText(*title);
+        fillingTitle_ = false;
+    }
+}
+
 void frmSettings::Form_Unload() {
     storeChangedTargetAndOpacity();
 }

@@ -11,6 +11,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -55,6 +56,10 @@ public:
     // did not change stays as it is, also one that could not be read. A window only loaded
     // hidden, for its menu, has nothing to store.
     void storeChangedTargetAndOpacity();
+    // The countdown's target (and the title, when given), put in force and stored elsewhere (by
+    // the command line), shown as if they had been stored when the window opened: no change of
+    // the user's to store.
+    void showTargetSetElsewhere(const std::optional<QString>& title);
     // Whether the caption names the countdown the window edits: while there are several.
     void nameCountdownInCaption(bool name);
     // The window active with the focus in the title box, where a new countdown begins.

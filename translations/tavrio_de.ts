@@ -93,6 +93,16 @@
         <extracomment>An error on the command line: the text given to --target (%1) is no target. The forms that are understood follow, with examples in the language of the translation; English ones are always understood too.</extracomment>
         <translation>„%1“ nennt kein Ziel. Verstanden werden: ein Datum, wie es das Datumsfeld nimmt (24.12.2026, 2026-12-24); eine Dauer (in 25 min, 1h30, +3d, in 2 wochen); heute, morgen, übermorgen, freitag, nächsten freitag, 24. dez oder 24. dezember 2027, jeweils mit oder ohne Uhrzeit (17:00, 17 uhr, um 9, mittag, mitternacht).</translation>
     </message>
+    <message>
+        <source>With --target: the target and the title go to a new countdown with a window of its own.</source>
+        <extracomment>tavrio --help: what --new does; --target and --title are the options&apos; names, never translated. A kitchen timer from a launcher: tavrio --new --title Tea --target &quot;in 4 min&quot;.</extracomment>
+        <translation>Mit --target: Ziel und Titel gehen an einen neuen Countdown mit einem eigenen Fenster.</translation>
+    </message>
+    <message>
+        <source>--new goes with --target.</source>
+        <extracomment>An error on the command line: --new without --target. Option names are never translated.</extracomment>
+        <translation>--new geht nur zusammen mit --target.</translation>
+    </message>
 </context>
 <context>
     <name>QSettingsStore</name>

@@ -93,6 +93,16 @@
         <extracomment>An error on the command line: the text given to --target (%1) is no target. The forms that are understood follow, with examples in the language of the translation; English ones are always understood too.</extracomment>
         <translation>«%1» no indica ninguna fecha. Se entiende: una fecha como la toma la casilla de la fecha (24/12/2026, 2026-12-24); una duración (en 25 min, en 1h30, +3d, en 2 semanas); hoy, mañana, pasado mañana, viernes, el próximo viernes, 24 dic o 24 de diciembre de 2027, con o sin hora (17:00, a las 9, mediodía, medianoche).</translation>
     </message>
+    <message>
+        <source>With --target: the target and the title go to a new countdown with a window of its own.</source>
+        <extracomment>tavrio --help: what --new does; --target and --title are the options&apos; names, never translated. A kitchen timer from a launcher: tavrio --new --title Tea --target &quot;in 4 min&quot;.</extracomment>
+        <translation>Con --target: el objetivo y el título van a una nueva cuenta atrás con su propia ventana.</translation>
+    </message>
+    <message>
+        <source>--new goes with --target.</source>
+        <extracomment>An error on the command line: --new without --target. Option names are never translated.</extracomment>
+        <translation>--new se usa junto con --target.</translation>
+    </message>
 </context>
 <context>
     <name>QSettingsStore</name>

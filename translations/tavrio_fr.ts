@@ -93,6 +93,16 @@
         <extracomment>An error on the command line: the text given to --target (%1) is no target. The forms that are understood follow, with examples in the language of the translation; English ones are always understood too.</extracomment>
         <translation>« %1 » n’indique aucune cible. Sont compris : une date telle que la case de la date la prend (24/12/2026, 2026-12-24) ; une durée (dans 25 min, dans 1h30, +3j, dans 2 semaines) ; aujourd’hui, demain, après-demain, vendredi, vendredi prochain, 24 déc ou 24 décembre 2027, avec ou sans heure (17:00, 17h30, à 9h, midi, minuit).</translation>
     </message>
+    <message>
+        <source>With --target: the target and the title go to a new countdown with a window of its own.</source>
+        <extracomment>tavrio --help: what --new does; --target and --title are the options&apos; names, never translated. A kitchen timer from a launcher: tavrio --new --title Tea --target &quot;in 4 min&quot;.</extracomment>
+        <translation>Avec --target : la cible et le titre vont à un nouveau compte à rebours, avec sa propre fenêtre.</translation>
+    </message>
+    <message>
+        <source>--new goes with --target.</source>
+        <extracomment>An error on the command line: --new without --target. Option names are never translated.</extracomment>
+        <translation>--new s’utilise avec --target.</translation>
+    </message>
 </context>
 <context>
     <name>QSettingsStore</name>

@@ -93,6 +93,16 @@
         <extracomment>An error on the command line: the text given to --target (%1) is no target. The forms that are understood follow, with examples in the language of the translation; English ones are always understood too.</extracomment>
         <translation>«%1» non indica alcun traguardo. Si capiscono: una data come la prende la casella della data (24/12/2026, 2026-12-24); una durata (tra 25 min, 1h30, +3g, tra 2 settimane); oggi, domani, dopodomani, venerdì, venerdì prossimo, 24 dic o 24 dicembre 2027, con o senza ora (17:00, alle 9, mezzogiorno, mezzanotte).</translation>
     </message>
+    <message>
+        <source>With --target: the target and the title go to a new countdown with a window of its own.</source>
+        <extracomment>tavrio --help: what --new does; --target and --title are the options&apos; names, never translated. A kitchen timer from a launcher: tavrio --new --title Tea --target &quot;in 4 min&quot;.</extracomment>
+        <translation>Con --target: l’obiettivo e il titolo vanno a un nuovo conto alla rovescia con una finestra propria.</translation>
+    </message>
+    <message>
+        <source>--new goes with --target.</source>
+        <extracomment>An error on the command line: --new without --target. Option names are never translated.</extracomment>
+        <translation>--new va usato con --target.</translation>
+    </message>
 </context>
 <context>
     <name>QSettingsStore</name>

@@ -93,6 +93,16 @@
         <extracomment>An error on the command line: the text given to --target (%1) is no target. The forms that are understood follow, with examples in the language of the translation; English ones are always understood too.</extracomment>
         <translation>「%1」は目標の日時を表していません。分かるのは次の形です: 日付欄と同じ日付(2026/12/24、2026-12-24)、期間(25分後、あと1時間30分、+3日)、今日、明日、明後日、金曜日、次の金曜日、12月24日、2027年12月24日(時刻は付けても付けなくても可: 17:00、午後5時、正午、真夜中)。</translation>
     </message>
+    <message>
+        <source>With --target: the target and the title go to a new countdown with a window of its own.</source>
+        <extracomment>tavrio --help: what --new does; --target and --title are the options&apos; names, never translated. A kitchen timer from a launcher: tavrio --new --title Tea --target &quot;in 4 min&quot;.</extracomment>
+        <translation>--target と共に: 目標と題名を、専用のウィンドウを持つ新しいカウントダウンに設定します。</translation>
+    </message>
+    <message>
+        <source>--new goes with --target.</source>
+        <extracomment>An error on the command line: --new without --target. Option names are never translated.</extracomment>
+        <translation>--new は --target と共に使用します。</translation>
+    </message>
 </context>
 <context>
     <name>QSettingsStore</name>

@@ -93,6 +93,16 @@
         <extracomment>An error on the command line: the text given to --target (%1) is no target. The forms that are understood follow, with examples in the language of the translation; English ones are always understood too.</extracomment>
         <translation>“%1” não indica nenhum alvo. São entendidos: uma data como a caixa da data a aceita (24/12/2026, 2026-12-24); uma duração (em 25 min, em 1h30, +3d, em 2 semanas); hoje, amanhã, depois de amanhã, sexta, próxima sexta, 24 dez ou 24 de dezembro de 2027, com ou sem horário (17:00, às 17h, meio-dia, meia-noite).</translation>
     </message>
+    <message>
+        <source>With --target: the target and the title go to a new countdown with a window of its own.</source>
+        <extracomment>tavrio --help: what --new does; --target and --title are the options&apos; names, never translated. A kitchen timer from a launcher: tavrio --new --title Tea --target &quot;in 4 min&quot;.</extracomment>
+        <translation>Com --target: o alvo e o título vão para uma nova contagem regressiva, com janela própria.</translation>
+    </message>
+    <message>
+        <source>--new goes with --target.</source>
+        <extracomment>An error on the command line: --new without --target. Option names are never translated.</extracomment>
+        <translation>--new deve ser usado com --target.</translation>
+    </message>
 </context>
 <context>
     <name>QSettingsStore</name>

@@ -93,6 +93,16 @@
         <extracomment>An error on the command line: the text given to --target (%1) is no target. The forms that are understood follow, with examples in the language of the translation; English ones are always understood too.</extracomment>
         <translation>«%1» не задаёт цель. Понимаются: дата в том виде, в каком её принимает поле даты (24.12.2026, 2026-12-24); промежуток (через 25 мин, через 1 ч 30 мин, +3д, через 2 недели); сегодня, завтра, послезавтра, пятница, в следующую пятницу, 24 дек или 24 декабря 2027, со временем или без (17:00, в 9, полдень, полночь).</translation>
     </message>
+    <message>
+        <source>With --target: the target and the title go to a new countdown with a window of its own.</source>
+        <extracomment>tavrio --help: what --new does; --target and --title are the options&apos; names, never translated. A kitchen timer from a launcher: tavrio --new --title Tea --target &quot;in 4 min&quot;.</extracomment>
+        <translation>С --target: цель и название получает новый отсчёт с собственным окном.</translation>
+    </message>
+    <message>
+        <source>--new goes with --target.</source>
+        <extracomment>An error on the command line: --new without --target. Option names are never translated.</extracomment>
+        <translation>--new используется вместе с --target.</translation>
+    </message>
 </context>
 <context>
     <name>QSettingsStore</name>

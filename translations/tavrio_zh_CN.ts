@@ -93,6 +93,16 @@
         <extracomment>An error on the command line: the text given to --target (%1) is no target. The forms that are understood follow, with examples in the language of the translation; English ones are always understood too.</extracomment>
         <translation>“%1”没有指明目标。可以理解的形式有:日期框所接受的日期(2026/12/24、2026-12-24);时长(25分钟后、再过1小时30分钟、+3天);今天、明天、后天、星期五、下一个星期五、12月24日、2027年12月24日,可带或不带时间(17:00、下午5点、中午、午夜)。</translation>
     </message>
+    <message>
+        <source>With --target: the target and the title go to a new countdown with a window of its own.</source>
+        <extracomment>tavrio --help: what --new does; --target and --title are the options&apos; names, never translated. A kitchen timer from a launcher: tavrio --new --title Tea --target &quot;in 4 min&quot;.</extracomment>
+        <translation>与 --target 一起使用:目标和标题交给一个有自己窗口的新倒计时。</translation>
+    </message>
+    <message>
+        <source>--new goes with --target.</source>
+        <extracomment>An error on the command line: --new without --target. Option names are never translated.</extracomment>
+        <translation>--new 须与 --target 一起使用。</translation>
+    </message>
 </context>
 <context>
     <name>QSettingsStore</name>

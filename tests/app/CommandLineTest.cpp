@@ -22,6 +22,7 @@ struct Case {
     const char* outputContains = "";
     const char* target = nullptr; // none: not given
     const char* title = nullptr;
+    bool newCountdown = false;
 };
 
 std::optional<QString> given(const char* text) {
@@ -45,6 +46,7 @@ TEST_P(ParseCommandLine, GivesTheActionAndTheExitCode) {
         << result.output.toStdString();
     EXPECT_EQ(result.target, given(c.target));
     EXPECT_EQ(result.title, given(c.title));
+    EXPECT_EQ(result.newCountdown, c.newCountdown);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -77,11 +79,40 @@ INSTANTIATE_TEST_SUITE_P(
              .action = Action::Run,
              .target = "friday 17:00",
              .title = ""},
+        Case{.name = "NewCountdown",
+             .arguments = {"--new", "--target", "in 4 min"},
+             .action = Action::Run,
+             .target = "in 4 min",
+             .newCountdown = true},
+        Case{"NewAloneIsAnError", {"--new", "--settings"}, Action::Fail, 2, false, false, "--new"},
         Case{"TitleAloneIsAnError", {"--title", "Tea"}, Action::Fail, 2, false, false, "--target"},
         Case{"TargetPrint", {"--print", "--target", "x"}, Action::Fail, 2, false, false, "--print"},
         Case{"QtFlag", {"-reverse"}, Action::Run},
         Case{"QtOptionWithPrint", {"-platform", "offscreen", "--print"}, Action::Print}),
     [](const ::testing::TestParamInfo<Case>& info) { return info.param.name; });
+
+// The running Tavrio reads the request as the later start read its own command line, whatever
+// the values look like.
+TEST(RequestArguments, AreReadBackAsTheyWereAsked) {
+    const std::vector<std::vector<const char*>> rows{
+        {"--new", "--target", "in 4 min", "--title", "--settings"},
+        {"-target=-1", "-title", "", "--settings"},
+    };
+    for (const auto& row : rows) {
+        QStringList arguments{QStringLiteral("tavrio")};
+        for (const char* argument : row) {
+            arguments << QString::fromUtf8(argument);
+        }
+        const CommandLine asked = parseCommandLine(arguments);
+        const CommandLine read =
+            parseCommandLine(QStringList{QStringLiteral("tavrio")} + requestArguments(asked));
+        ASSERT_EQ(read.action, Action::Run) << read.output.toStdString();
+        EXPECT_EQ(read.openSettings, asked.openSettings);
+        EXPECT_EQ(read.newCountdown, asked.newCountdown);
+        EXPECT_EQ(read.target, asked.target);
+        EXPECT_EQ(read.title, asked.title);
+    }
+}
 
 std::vector<std::string> kept(std::vector<std::string> arguments) {
     std::vector<char*> argv;

@@ -26,30 +26,31 @@ TEST(TargetArgument, ReadsAsTheDateBoxAndKeepsTheTimeInForceWhenNoneIsNamed) {
     }
 }
 
-// Nothing is applied for a phrase that does not read, and the moment is printed only once the
+// Nothing is applied for a phrase that does not read, and the moment is told only once the
 // target is in force.
-TEST(TargetArgument, AppliesAndPrintsOnlyATargetThatReads) {
+TEST(TargetArgument, AppliesAndAnswersOnlyATargetThatReads) {
     const struct {
         const char* text;
         bool applies;
         int status;
-        const char* printed;
+        const char* told; // the start of the answer's text
     } rows[] = {
-        {"24 dec 2099 5pm", true, 0, "2099-12-24T17:00:00\n"},
+        {"24 dec 2099 5pm", true, 0, "2099-12-24T17:00:00"},
         {"24 dec 2099 5pm", false, 1, ""},
-        {"24 dec 2099 25pm", true, 2, ""},
+        {"24 dec 2099 25pm", true, 2, "\"24 dec 2099 25pm\""}, // the error names the text
     };
     for (const auto& row : rows) {
         CommandLine commandLine;
         commandLine.target = QString::fromUtf8(row.text);
         int applied = 0;
-        testing::internal::CaptureStdout();
-        const int status = answerTargetArgument(commandLine, 0, [&](const TargetArgument&) {
-            ++applied;
-            return row.applies;
-        });
-        EXPECT_EQ(testing::internal::GetCapturedStdout(), row.printed) << row.text;
-        EXPECT_EQ(status, row.status) << row.text;
+        const SingleInstance::Answer answer =
+            answerTargetArgument(commandLine, 0, [&](const TargetArgument&) {
+                ++applied;
+                return row.applies;
+            });
+        EXPECT_EQ(answer.status, row.status) << row.text;
+        EXPECT_EQ(answer.text.isEmpty(), *row.told == '\0') << row.text;
+        EXPECT_TRUE(answer.text.toStdString().starts_with(row.told)) << row.text;
         EXPECT_EQ(applied, row.status == 2 ? 0 : 1) << row.text;
     }
 }
