@@ -168,7 +168,7 @@ void frmSettings::showTargetSetElsewhere(const std::optional<QString>& title) {
     date_.begin();
     time_.begin();
     date_.fill(entryDateText(date, program_.regional));
-    time_.fill(entryTimeTextToTheSecond(time, program_.regional));
+    time_.fill(entryTimeText(time, program_.regional, EntrySeconds::WhenNotZero));
     if (title) {
         fillingTitle_ = true;
         txtWhat->setText(*title);
