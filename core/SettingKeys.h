@@ -40,6 +40,8 @@ enum class Key {
     tvSound,
     tvAfter,
     tvRepeat,
+    // The size the countdown comes back to from the timer window's own sizing.
+    tvChosenSize,
 };
 
 // The whole numbers a key takes where they are fewer than its type holds.
@@ -101,14 +103,22 @@ inline constexpr std::array<KeyInfo, 3> kMomentKeys{{
     {Key::tvRepeat, "tvRepeat", "0", ReadAs::Int16, WholeRange{0, 5}},
 }};
 
+// Our own key beside the font: the size last chosen in the font dialog, to which Ctrl+0 in the
+// timer window brings the text back after Ctrl with the wheel, Ctrl+Plus or Ctrl+Minus changed
+// "FontSize". Written with the first such change, absent until then (the size of the text then
+// is the one to come back to).
+inline constexpr std::array<KeyInfo, 1> kTextSizeKeys{{
+    {Key::tvChosenSize, "tvChosenSize", "", ReadAs::Int16, WholeRange{1, 2048}},
+}};
+
 // The settings window's title box starts empty rather than with the caption's "??".
 inline constexpr std::string_view kWhatDefaultForTitleBox = "";
 
 // Every key, table after table in the order of the enumeration.
-inline constexpr std::array<const KeyInfo*, 3> kKeyTables{kKeys.data(), kNotificationKeys.data(),
-                                                          kMomentKeys.data()};
-inline constexpr std::array<std::size_t, 3> kKeyTableSizes{kKeys.size(), kNotificationKeys.size(),
-                                                           kMomentKeys.size()};
+inline constexpr std::array<const KeyInfo*, 4> kKeyTables{kKeys.data(), kNotificationKeys.data(),
+                                                          kMomentKeys.data(), kTextSizeKeys.data()};
+inline constexpr std::array<std::size_t, 4> kKeyTableSizes{
+    kKeys.size(), kNotificationKeys.size(), kMomentKeys.size(), kTextSizeKeys.size()};
 
 constexpr const KeyInfo& keyInfo(Key key) {
     auto index = static_cast<std::size_t>(key);

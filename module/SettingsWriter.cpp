@@ -130,6 +130,7 @@ QString describe(Key key) {
     case Key::FontColor:
     case Key::FontBold:
     case Key::FontItalic:
+    case Key::tvChosenSize:
         //: Completes "Tavrio could not save %1".
         return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the font"));
     case Key::Left:

@@ -1,5 +1,6 @@
 // The timer window after start-up: the once-a-second display, the centred label, the size it
-// stores, a stored place that lies off every screen, and the frame at every scale.
+// stores, a stored place that lies off every screen, the frame at every scale, and the text never
+// cut off by the program: the window grows for it, and follows it as Ctrl sizes it.
 #include "StartedTimerWindow.h"
 #include "TestProgram.h"
 #include "WidgetTestMain.h"
@@ -10,6 +11,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <cstdlib>
 #include <optional>
@@ -27,6 +29,34 @@ DateValue timeOfDay(int hour, int minute, int second) {
 
 QSize frameOf(const QWidget& window) {
     return window.frameGeometry().size() - window.size();
+}
+
+// Ctrl with each step: a notch of a wheel, a fine wheel's (or a touchpad's) eighths, or the keys.
+void sizeText(frmMain& window, int steps, const QString& by) {
+    const int pieces = by == "keys" ? 0 : by == "wheel" ? 1 : 8;
+    for (int step = 0; step < std::abs(steps); ++step) {
+        if (pieces == 0) {
+            QTest::keyClick(&window, steps > 0 ? Qt::Key_Plus : Qt::Key_Minus, Qt::ControlModifier);
+        }
+        for (int piece = 0; piece < pieces; ++piece) {
+            QWheelEvent turn({5, 5}, window.mapToGlobal(QPointF(5, 5)), {},
+                             {0, (steps > 0 ? 120 : -120) / pieces}, Qt::NoButton,
+                             Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(&window, &turn);
+        }
+    }
+}
+
+// The whole text shows with room around it, and the window's centre is where it was.
+bool wholeTextAbout(QPoint centre, const frmMain& window) {
+    const QMargins overhang = test::labelOverhang(window);
+    return overhang.left() < 0 && overhang.top() < 0 && test::labelCentred(window) &&
+           (window.geometry().center() - centre).manhattanLength() <= 1;
+}
+
+QString sizeWrites(const frmMain& window) {
+    const TwipsRect outer = window.outerGeometryTwips();
+    return QStringLiteral("Width=%1, Height=%2").arg(outer.width).arg(outer.height);
 }
 
 } // namespace
@@ -53,6 +83,10 @@ private slots:
     void aPlaceOffEveryScreenIsBroughtBack();
     void aScreenChangeWhileRunningBringsTheWindowBack();
     void theOuterGeometryIsTheFrameAsDrawn();
+    void ctrlSizesTheText_data();
+    void ctrlSizesTheText();
+    void theWindowGrowsForTheWholeText_data();
+    void theWindowGrowsForTheWholeText();
 };
 
 void TimerWindowLayoutTest::centresTheLabelInTwips_data() {
@@ -312,7 +346,7 @@ void TimerWindowLayoutTest::aPlaceOffEveryScreenIsBroughtBack() {
     const QRect screen = screens.front()->availableGeometry();
     QVERIFY(screen.contains(QRect(100, 80, 400, 150)));
     test::TestProgram test;
-    test.store.preset(Key::FontSize, "100");
+    test.store.preset(Key::FontSize, "12");
     test.store.preset(Key::Left, std::to_string(left));
     test.store.preset(Key::Top, std::to_string(top));
 
@@ -335,7 +369,7 @@ void TimerWindowLayoutTest::aPlaceOffEveryScreenIsBroughtBack() {
 // otherwise.
 void TimerWindowLayoutTest::aScreenChangeWhileRunningBringsTheWindowBack() {
     test::TestProgram test;
-    test.store.preset(Key::FontSize, "100");
+    test.store.preset(Key::FontSize, "12");
     const auto window = test::startTimerWindow(test);
     QScreen* screen = window->screen();
     const QRect area = screen->availableGeometry();
@@ -367,6 +401,89 @@ void TimerWindowLayoutTest::theOuterGeometryIsTheFrameAsDrawn() {
     QCOMPARE(window->devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
     QVERIFY(window->frameGeometry().top() < window->geometry().top());
     QCOMPARE(window->outerGeometry(), window->frameGeometry());
+}
+
+void TimerWindowLayoutTest::ctrlSizesTheText_data() {
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("hidden");
+    QTest::addColumn<QString>("by");
+    QTest::addColumn<bool>("closeAtOnce");
+
+    QTest::newRow("no frame, background hidden, wheel") << 0 << true << "wheel" << false;
+    QTest::newRow("sizable tool window, touchpad") << 5 << false << "touchpad" << false;
+    QTest::newRow("fixed frame, keys") << 1 << false << "keys" << false;
+    QTest::newRow("closed before the user stops") << 2 << true << "wheel" << true;
+}
+
+// Three steps up and two down from 24 points: the window fits the text exactly, and nothing is
+// stored before the user stops, then FontSize and the size in one go (on the way out at the
+// latest), and the size Ctrl+0 comes back to.
+void TimerWindowLayoutTest::ctrlSizesTheText() {
+    QFETCH(int, style);
+    QFETCH(bool, hidden);
+    QFETCH(QString, by);
+    QFETCH(bool, closeAtOnce);
+    test::TestProgram test;
+    test.store.preset(Key::BS, std::to_string(style));
+    test.store.preset(Key::tvHide, hidden ? "True" : "False");
+    test.store.preset(Key::FontSize, "24");
+    const auto window = test::startTimerWindow(test);
+    const QPoint centre = window->geometry().center();
+
+    sizeText(*window, 3, by);
+    sizeText(*window, -2, by);
+
+    QCOMPARE(window.Label1->FontSize(), 26.0f);
+    QTRY_VERIFY(wholeTextAbout(centre, *window));
+    QCOMPARE(test::labelOverhang(*window).left(), -(window.Label1->height() / 4));
+    QCOMPARE(window->minimumSize() == window->maximumSize(), style == 1);
+    QCOMPARE(test.store.writesText(), QString());
+    const QString stored = "FontSize=26, " + sizeWrites(*window) + ", tvChosenSize=24";
+    QVERIFY(!closeAtOnce || (window->close() && test.store.writesText() == stored));
+    QTRY_COMPARE(test.store.writesText(), stored);
+    test.store.forget();
+    QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(window.Label1->FontSize(), 24.0f);
+}
+
+void TimerWindowLayoutTest::theWindowGrowsForTheWholeText_data() {
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<bool>("sized");
+
+    QTest::newRow("a start with a chosen font") << "start" << false;
+    QTest::newRow("the font dialog, never sized") << "font dialog" << false;
+    QTest::newRow("the font dialog, sized") << "font dialog" << true;
+    QTest::newRow("a new day digit, sized") << "digit" << true;
+}
+
+// Without a frame, 48-point text needs more than 312 x 94 pixels. A size the user had is replaced
+// and stored; where there was none, none is stored. Smaller text does not shrink the window.
+void TimerWindowLayoutTest::theWindowGrowsForTheWholeText() {
+    QFETCH(QString, cause);
+    QFETCH(bool, sized);
+    test::TestProgram test;
+    test.store.preset(Key::BS, "0");
+    test.store.preset(Key::FontSize, cause == "font dialog" ? "12" : "48");
+    if (sized) {
+        test.store.preset(Key::Width, "4680");
+        test.store.preset(Key::Height, "1410");
+    }
+    test.countdown.TargetDate = at(2007, 2, 16); // 8 days ahead, then 1142
+    const auto window = test::startTimerWindow(test);
+    const QPoint centre = window->geometry().center();
+
+    if (cause == "font dialog") {
+        window->showFont({"Arial", 48, 0, false, true});
+    } else if (cause == "digit") {
+        test.clock = at(2004, 1, 1, 18);
+        window->refreshNow();
+    }
+
+    QTRY_VERIFY(wholeTextAbout(centre, *window));
+    QCOMPARE(test.store.writesText(), sized ? sizeWrites(*window) : QString());
+    const QSize grown = window->size();
+    window->showFont({"Arial", 12, 0, false, true});
+    QCOMPARE(window->size(), grown);
 }
 
 } // namespace tavrio
