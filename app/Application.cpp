@@ -61,6 +61,28 @@ std::unique_ptr<QApplication> makeQtApplication(int& argc, char** argv) {
     return application;
 }
 
+// What a later start hands over: its arguments, as main() reads them, without the program's name.
+QStringList handedArguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
+// The running Tavrio's answer, printed by the later start, which ends with its status.
+int printAnswer(const SingleInstance::Answer& answer) {
+    if (answer.text.isEmpty()) {
+        return answer.status;
+    }
+    if (answer.status == 0) {
+        std::printf("%s\n", qPrintable(answer.text));
+    } else {
+        std::fprintf(stderr, "tavrio: %s\n", qPrintable(answer.text));
+    }
+    return answer.status;
+}
+
 } // namespace
 
 Application* Application::running_ = nullptr;
@@ -68,14 +90,12 @@ Application* Application::running_ = nullptr;
 int Application::run(int argc, char* argv[], const CommandLine& commandLine) {
     preferX11OnWayland();
     SingleInstance instance(SingleInstance::endpointFor(displayName(commandLine)));
-    const auto request = commandLine.openSettings ? SingleInstance::Request::OpenSettings
-                                                  : SingleInstance::Request::ShowTimerWindow;
     // Long enough for a first start on a busy machine to reach its event loop.
-    switch (instance.start(request, std::chrono::seconds(15))) {
+    switch (instance.start(handedArguments(argc, argv), std::chrono::seconds(15))) {
     case SingleInstance::Start::First:
         break;
     case SingleInstance::Start::Handed:
-        return 0;
+        return printAnswer(instance.answer());
     case SingleInstance::Start::Unanswered:
         std::fprintf(stderr, "tavrio: Tavrio runs on this display already, but does not answer\n");
         return 1;
@@ -131,11 +151,10 @@ Application::Application(int argc, char* argv[], const CommandLine& commandLine,
     };
     program_.openAddress = openAddress;
     tray_.show();
-    forms_.setDisplayListener(
-        [this](CountdownState& countdown, frmMain& window, const QString& text) {
-            notifier_.check(countdown);
-            tray_.setDisplay(window.windowTitle(), text);
-        });
+    QObject::connect(&forms_, &FormsEngine::displayed, &forms_,
+                     [this](CountdownState& countdown) { notifier_.check(countdown); });
+    QObject::connect(&forms_, &FormsEngine::countdownRemoved, &forms_,
+                     [this](const std::string& group) { notifier_.forget(group); });
     connectTheWaysOut();
 }
 
@@ -174,17 +193,34 @@ int Application::exec() {
 }
 
 void Application::takeRequests() {
-    const bool listening = instance_.listen([this](SingleInstance::Request request) {
-        if (request == SingleInstance::Request::OpenSettings) {
-            forms_.showSettingsWindow(forms_.firstCountdown());
-        } else {
-            forms_.bringBackTimerWindow(forms_.firstCountdown());
-        }
+    const bool listening = instance_.listen([this](const QStringList& arguments) {
+        return answerLaterStart(
+            parseCommandLine(QStringList{QStringLiteral("tavrio")} + arguments));
     });
     if (!listening) {
         std::fprintf(stderr, "tavrio: cannot listen on %s: a later start will not reach this one\n",
                      qPrintable(instance_.endpoint()));
     }
+}
+
+SingleInstance::Answer Application::answerLaterStart(const CommandLine& request) {
+    switch (request.action) {
+    case CommandLine::Action::Run:
+        if (request.openSettings) {
+            forms_.showSettingsWindow(forms_.firstCountdown());
+        } else {
+            forms_.bringBackTimerWindows();
+        }
+        return {};
+    case CommandLine::Action::Fail:
+        return {request.exitCode, request.output};
+    case CommandLine::Action::Print:
+    case CommandLine::Action::Help:
+    case CommandLine::Action::Version:
+        break;
+    }
+    // A later start answers these itself: whatever handed them over is no Tavrio.
+    return {2, QString()};
 }
 
 void Application::report(const std::string& message) const {

@@ -9,6 +9,7 @@
 #include "Program.h"
 #include "ProgramLanguage.h"
 #include "SessionAutostart.h"
+#include "SingleInstance.h"
 #include "StopSignals.h"
 #include "TimeComesNotifier.h"
 #include "TrayIcon.h"
@@ -22,13 +23,13 @@
 namespace tavrio {
 
 class QSettingsStore;
-class SingleInstance;
 class WriteBehindStore;
 
 class Application {
 public:
-    // One Tavrio per user and display: a later start hands its request to the one running and
-    // ends; the first runs the windows until the program ends. The exit status is 1 when a
+    // One Tavrio per user and display: a later start hands its arguments to the one running,
+    // prints its answer and ends with its status; the first runs the windows until the program
+    // ends. The exit status is 1 when a
     // setting could not be saved by then (the disk did not answer in time, or a write failed and
     // was not made good).
     static int run(int argc, char* argv[], const CommandLine& commandLine);
@@ -48,6 +49,8 @@ private:
     // What a later start asks of this one: the timer window back, as the tray's "Show Timer
     // Window" brings it, or the settings window opened and made active.
     void takeRequests();
+    // A later start's command line, acted on and answered.
+    SingleInstance::Answer answerLaterStart(const CommandLine& request);
     // A setting that cannot be saved is told, and the program goes on with it in memory.
     void report(const std::string& message) const;
     // Waits for the settings still on their way to the disk. False when the disk did not answer

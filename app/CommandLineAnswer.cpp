@@ -49,7 +49,7 @@ int answerCommandLine(const CommandLine& commandLine, const QStringList& argumen
         const QCoreApplication application(argc, argv);
         Application::nameTheApplication();
         const ProgramLanguage language;
-        return runPrintCommand(commandLine.watch);
+        return runPrintCommand(commandLine.watch, commandLine.all);
     }
     case CommandLine::Action::Run:
         break;

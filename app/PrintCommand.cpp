@@ -1,6 +1,7 @@
 #include "PrintCommand.h"
 
 #include "Conversions.h"
+#include "CountdownGroups.h"
 #include "LocalClock.h"
 #include "MomentChoices.h"
 #include "ProgramTexts.h"
@@ -10,9 +11,14 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QStringList>
 
 #include <csignal>
 #include <cstdio>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace tavrio {
 
@@ -21,14 +27,36 @@ namespace {
 // The text for the target as it is stored now, with what the user chose for after it; the timer
 // window reads it the same way, and shows it in the same language. A repeating target that has
 // passed is shown counting to its next occurrence, which only the running program stores.
-QString currentText(QSettingsStore& store, const RegionalSettings& regional) {
+QString countdownText(QSettingsStore& store, std::string_view group,
+                      const RegionalSettings& regional) {
     Target target;
-    target.date = toDate(readSetting(store, kSection, Key::tvDate), regional).value_or(0.0);
-    target.time = toDate(readSetting(store, kSection, Key::tvTime), regional).value_or(0.0);
-    const MomentChoices choices = readMomentChoices(store, kSection, regional);
+    target.date = toDate(readSetting(store, group, Key::tvDate), regional).value_or(0.0);
+    target.time = toDate(readSetting(store, group, Key::tvTime), regional).value_or(0.0);
+    const MomentChoices choices = readMomentChoices(store, group, regional);
     target.after = choices.after;
     target.repeat = choices.repeat;
     return RemainingTimeText(target, localNow());
+}
+
+// The first countdown's text, or a line for each countdown: its title as its timer window's
+// caption names it, on one line, a tab and its text.
+QString currentText(QSettingsStore& store, const RegionalSettings& regional, bool all) {
+    if (!all) {
+        return countdownText(store, kSection, regional);
+    }
+    std::vector<std::string> groups{std::string(kSection)};
+    for (std::string& group : countdownGroups(readSetting(store, kSection, Key::Countdowns))) {
+        groups.push_back(std::move(group));
+    }
+    QStringList lines;
+    for (const std::string& group : groups) {
+        QString title = QString::fromStdString(readSetting(store, group, Key::What));
+        for (const QChar breaking : {u'\t', u'\n', u'\r'}) {
+            title.replace(breaking, u' ');
+        }
+        lines << title + u'\t' + countdownText(store, group, regional);
+    }
+    return lines.join(u'\n');
 }
 
 // False once the reader has gone (a status bar restarted, a closed pipe).
@@ -38,14 +66,14 @@ bool printLine(const QString& text) {
 
 } // namespace
 
-int runPrintCommand(bool watch) {
+int runPrintCommand(bool watch, bool all) {
     QSettingsStore store;
     if (const auto problem = store.readProblem()) {
         std::fprintf(stderr, "tavrio: %s\n", problem->c_str());
         return 1;
     }
     const RegionalSettings regional = regionalSettingsFrom(QLocale::system());
-    if (!printLine(currentText(store, regional)) || !watch) {
+    if (!printLine(currentText(store, regional, all)) || !watch) {
         return 0;
     }
 #ifdef SIGPIPE
@@ -56,7 +84,7 @@ int runPrintCommand(bool watch) {
 
     const SecondTicker ticker;
     QObject::connect(&ticker, &SecondTicker::tick, &ticker, [&] {
-        if (!printLine(currentText(store, regional))) {
+        if (!printLine(currentText(store, regional, all))) {
             QCoreApplication::exit(0);
         }
     });

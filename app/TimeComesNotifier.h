@@ -25,6 +25,9 @@ public:
     // After each refresh of the countdown's display.
     void check(const CountdownState& countdown);
 
+    // A countdown removed: a new one made later in its group starts afresh.
+    void forget(const std::string& group) { seen_.erase(group); }
+
     bool enabled() const;
     void setEnabled(bool enabled);
 

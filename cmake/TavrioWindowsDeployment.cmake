@@ -8,7 +8,7 @@ configure_file(${PROJECT_SOURCE_DIR}/data/windows/tavrio.rc.in tavrio.rc @ONLY)
 target_sources(tavrio PRIVATE ${CMAKE_CURRENT_BINARY_DIR}/tavrio.rc)
 install(TARGETS tavrio RUNTIME DESTINATION .)
 
-foreach(library Core Gui Widgets Network)
+foreach(library Core Gui Widgets)
     install(FILES $<TARGET_FILE:Qt6::${library}> DESTINATION .)
 endforeach()
 install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION plugins/platforms)

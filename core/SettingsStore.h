@@ -55,6 +55,18 @@ public:
         done(write(appName, section, key, text));
     }
 
+    // Removes the section with every key in it, as if none had been written; removing one that
+    // is not there succeeds. This store cannot: it says so.
+    virtual WriteResult removeSection(std::string_view /*appName*/, std::string_view /*section*/) {
+        return WriteResult::failure("this store cannot remove a section");
+    }
+
+    // Removes like removeSection and tells `done` the outcome, as writeThen does.
+    virtual void removeSectionThen(std::string_view appName, std::string_view section,
+                                   const Done& done) {
+        done(removeSection(appName, section));
+    }
+
     // Waits, for at most `limit`, until every value handed to the store is written or has
     // failed, and returns the keys of the values still waiting when the time ran out: none
     // here, where every write is done when it returns.

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "DateValue.h"
+#include "SettingKeys.h"
 
 #include <cstdint>
 #include <string>
@@ -19,6 +20,9 @@ struct CountdownState {
 
     // Where its settings are: "Settings" for the first countdown.
     const std::string group;
+
+    // The program's own countdown, which cannot be removed.
+    bool isFirst() const { return group == kSection; }
 
     DateValue TargetDate = 0; // only its calendar day counts; exactly 0 means no target
     DateValue TargetTime = 0; // only its time of day counts

@@ -23,9 +23,8 @@ public:
     // every setting from the store at its first activation.
     virtual void changeBorderStyle(CountdownState& countdown, int style) = 0;
 
-    // The countdown's settings window, loaded hidden on first reference.
-    virtual frmSettings& settingsWindow(CountdownState& countdown) = 0;
-    // Loads it if needed, shows it modeless without an owner and brings it to the front.
+    // Loads the countdown's settings window if needed, shows it modeless without an owner and
+    // brings it to the front.
     virtual void showSettingsWindow(CountdownState& countdown) = 0;
 
     // Shows the countdown's settings window's hidden menu at the pointer, loading that window
@@ -33,6 +32,13 @@ public:
     // run. Opened from the keyboard, its first entry is active, so that Return alone chooses it.
     virtual void showPopupMenu(CountdownState& countdown, QPoint globalPosition,
                                bool fromKeyboard) = 0;
+
+    // A new countdown, listed after the others, with its timer window beside the one of `from`
+    // and its settings window open for its title.
+    virtual void newCountdown(CountdownState& from) = 0;
+    // The countdown gone for good, with its windows and its stored values; the first countdown
+    // is the program's own and stays.
+    virtual void removeCountdown(CountdownState& countdown) = 0;
 
     // Ends the program at once: no closing step of any window runs.
     virtual void endProgram() = 0;

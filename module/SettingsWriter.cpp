@@ -70,6 +70,10 @@ bool SettingsWriter::save(std::string_view group, Key key, std::string_view text
     return !failing_.contains({std::string(group), key});
 }
 
+void SettingsWriter::removeGroup(std::string_view group) {
+    store_.removeSectionThen(kAppName, group, [](const WriteResult&) {});
+}
+
 std::vector<Key> SettingsWriter::finishWrites(std::chrono::milliseconds limit) {
     std::vector<Key> waiting;
     for (const std::string& name : store_.flush(limit)) {
@@ -145,6 +149,9 @@ QString describe(Key key) {
     case Key::tvNotified:
         //: Completes "Tavrio could not save %1".
         return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the notification setting"));
+    case Key::Countdowns:
+        //: Completes "Tavrio could not save %1".
+        return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the list of countdowns"));
     case Key::tvSound:
     case Key::tvAfter:
     case Key::tvRepeat:

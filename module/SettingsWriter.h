@@ -39,6 +39,11 @@ public:
     // background tells the outcome of this one later.
     bool save(std::string_view group, Key key, std::string_view text);
 
+    // Removes every value of the group, after the values saved before. Its outcome is told to no
+    // one: a group left behind holds the values of a countdown no longer listed, which is then
+    // neither shown nor given to a new countdown.
+    void removeGroup(std::string_view group);
+
     // Waits until every value saved so far is on disk or has failed, for at most `limit`, and
     // reports the failures among them. Every way out of the program passes here, and so does a
     // re-creation of the timer window. Returns the settings whose values were still waiting

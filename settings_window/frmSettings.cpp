@@ -7,6 +7,7 @@
 #include "DonationAddress.h"
 #include "DonationPicture.h"
 #include "EntryBox.h"
+#include "LocalClock.h"
 #include "MonthCalendar.h"
 #include "Program.h"
 #include "ScrollSlider.h"
@@ -21,6 +22,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -60,6 +62,11 @@ frmSettings::frmSettings(Program& program, CountdownState& countdown)
     , mnuFile(new QMenu(tr("File"), this))
     //: Pop-up menu of the timer window: opens the settings window.
     , mnuSettings(mnuFile->addAction(tr("&Settings")))
+    //: Pop-up menu of the timer window: makes another countdown, with a timer window of its own.
+    , mnuNew(mnuFile->addAction(tr("&New Countdown")))
+    //: Pop-up menu of a timer window other than the first: removes its countdown for good,
+    //: after asking.
+    , mnuRemove(mnuFile->addAction(tr("&Remove This Countdown")))
     //: Pop-up menu of the timer window: ends the program.
     , mnuExit(mnuFile->addAction(tr("E&xit")))
     , keyboard_(*this, program, countdown)
@@ -67,15 +74,21 @@ frmSettings::frmSettings(Program& program, CountdownState& countdown)
     , time_(*txtTime, countdown.TargetTime, Key::tvTime, program.regional) {
     setAttribute(Qt::WA_DeleteOnClose);
     //: The settings window's caption; the version follows (" v1.2.0").
-    setWindowTitle(tr("Tavrio Settings"));
+    caption_ =
+        tr("Tavrio Settings") +
+        QStringLiteral(" v%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
     setFixedSize(kSettingsWindowSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
     Q_SET_OBJECT_NAME(mnuFile);
     Q_SET_OBJECT_NAME(mnuSettings);
+    Q_SET_OBJECT_NAME(mnuNew);
+    Q_SET_OBJECT_NAME(mnuRemove);
     Q_SET_OBJECT_NAME(mnuExit);
+    mnuRemove->setVisible(!countdown.isFirst());
     scrollPage();
+    date_.readPhrases(time_, [this] { return localPhraseClock(program_.now()); });
     connectHandlers();
     Form_Load();
 }
@@ -104,6 +117,8 @@ void frmSettings::connectHandlers() {
     connect(cmdFont, &QPushButton::clicked, this, &frmSettings::cmdFont_Click);
     connect(Picture1, &DonationPicture::clicked, this, &frmSettings::Picture1_Click);
     connect(mnuSettings, &QAction::triggered, this, &frmSettings::mnuSettings_Click);
+    connect(mnuNew, &QAction::triggered, this, &frmSettings::mnuNew_Click);
+    connect(mnuRemove, &QAction::triggered, this, &frmSettings::mnuRemove_Click);
     connect(mnuExit, &QAction::triggered, this, &frmSettings::mnuExit_Click);
 }
 
@@ -131,9 +146,7 @@ void frmSettings::Form_Load() {
         }
         chkHide->setChecked(shared.HideBackground);
     }
-    setWindowTitle(
-        windowTitle() +
-        QStringLiteral(" v%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+    showCaption();
 }
 
 void frmSettings::Form_Unload() {
@@ -183,6 +196,47 @@ void frmSettings::mnuSettings_Click() {
     program_.forms->showSettingsWindow(countdown_);
 }
 
+void frmSettings::mnuNew_Click() {
+    program_.forms->newCountdown(countdown_);
+}
+
+// Asked over the countdown's timer window, which the user is looking at; the settings window may
+// be hidden, loaded only for this menu.
+void frmSettings::mnuRemove_Click() {
+    const QString title = txtWhat->text();
+    const QString question =
+        title.isEmpty()
+            //: Asked before a countdown without a title is removed.
+            ? tr("Remove this countdown?")
+            //: Asked before a countdown is removed; %1 is its title, the event it counts to.
+            : tr("Remove the countdown to %1?").arg(title);
+    QWidget* over = program_.forms->timerWindow(countdown_);
+    if (QMessageBox::question(over != nullptr ? over : this, QStringLiteral("Tavrio"), question) ==
+        QMessageBox::Yes) {
+        program_.forms->removeCountdown(countdown_);
+    }
+}
+
+void frmSettings::nameCountdownInCaption(bool name) {
+    namesCountdown_ = name;
+    showCaption();
+}
+
+void frmSettings::beginWithTheTitle() {
+    keyboard_.returnTo(*txtWhat);
+}
+
+// With several countdowns, each settings window says which one it edits.
+void frmSettings::showCaption() {
+    if (!namesCountdown_) {
+        setWindowTitle(caption_);
+        return;
+    }
+    const QString title = txtWhat->text();
+    setWindowTitle(caption_ + QStringLiteral(" \u2014 ") +
+                   (title.isEmpty() ? QStringLiteral("??") : title));
+}
+
 void frmSettings::mnuExit_Click() {
     program_.forms->endProgram();
 }
@@ -221,6 +275,7 @@ void frmSettings::txtWhat_Change() {
     if (!fillingTitle_) {
         program_.writer.save(countdown_.group, Key::What, txtWhat->text().toStdString());
     }
+    showCaption();
 }
 
 void frmSettings::Combo1_Click() {

@@ -51,6 +51,10 @@ public:
     // did not change stays as it is, also one that could not be read. A window only loaded
     // hidden, for its menu, has nothing to store.
     void storeChangedTargetAndOpacity();
+    // Whether the caption names the countdown the window edits: while there are several.
+    void nameCountdownInCaption(bool name);
+    // The window active with the focus in the title box, where a new countdown begins.
+    void beginWithTheTitle();
     // The program ends: what the user changed here is stored, and the window leaves the screen
     // without running its closing steps.
     void hideAtEnd();
@@ -66,6 +70,8 @@ private:
     void Form_Load();
     void Form_Unload();
     void mnuSettings_Click();
+    void mnuNew_Click();
+    void mnuRemove_Click();
     void mnuExit_Click();
     void Calendar1_AfterUpdate();
     void txtDate_Change();
@@ -83,6 +89,7 @@ private:
     void connectHandlers();
     // A new target shows on the timer window at once, not at its next second.
     void showTargetOnTimerWindow();
+    void showCaption();
 
     Program& program_;
     CountdownState& countdown_;
@@ -102,12 +109,17 @@ private:
     // The hidden menu, which the timer window shows as its pop-up menu.
     QMenu* const mnuFile;
     QAction* const mnuSettings;
+    QAction* const mnuNew;
+    QAction* const mnuRemove;
     QAction* const mnuExit;
 
     SettingsWindowKeyboard keyboard_;
     TargetEntry date_;
     TargetEntry time_;
     bool opacityChanged_ = false;
+    // "Tavrio Settings" and the version.
+    QString caption_;
+    bool namesCountdown_ = false;
     // The load puts the stored title into the title box.
     bool fillingTitle_ = false;
 };

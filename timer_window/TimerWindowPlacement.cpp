@@ -2,6 +2,7 @@
 
 #include "Conversions.h"
 #include "SettingsWriter.h"
+#include "Twips.h"
 #include "WindowEffects.h"
 
 #include <QEvent>
@@ -17,6 +18,9 @@
 namespace tavrio {
 
 namespace {
+
+// Between a new countdown's window and the one it was made from, in logical pixels.
+constexpr int kGapBesideAnother = 12;
 
 Rect rectOf(const QRect& r) {
     return {r.x(), r.y(), r.width(), r.height()};
@@ -73,6 +77,22 @@ void TimerWindowPlacement::restore(const StoredGeometry& stored, UnstoredClient 
     chosen_ = stored;
     unstoredClient_ = std::move(unstoredClient);
     unstored_ = unstoredClient_(frame_);
+    place();
+}
+
+void TimerWindowPlacement::placeBeside(const QRect& source, const std::vector<QRect>& others) {
+    std::vector<Rect> corners;
+    for (const QRect& other : others) {
+        corners.push_back(rectOf(other));
+    }
+    const QScreen* screen = QGuiApplication::screenAt(source.center());
+    const QRect area = (screen != nullptr ? screen : window_.screen())->availableGeometry();
+    const QRect outer = outerGeometry();
+    const Rect placed = placeForNewWindow(rectOf(source), outer.width(), outer.height(),
+                                          rectOf(area), corners, kGapBesideAnother);
+    chosen_.left = placed.left * kTwipsPerPixel;
+    chosen_.top = placed.top * kTwipsPerPixel;
+    userPlaceKept_ = true;
     place();
 }
 

@@ -57,6 +57,10 @@ public:
     // left for now.
     void placeAgain();
 
+    // Places the window, frame included, beside `source` and clear of the corners of `others`
+    // (ScreenFit's placeForNewWindow), as a place the user chose: it is stored on the way out.
+    void placeBeside(const QRect& source, const std::vector<QRect>& others);
+
     // The window is being dragged by the program's own hand: a move of the user's, also where no
     // window manager says where the window is.
     void noteUserDrag() { dragged_ = true; }

@@ -59,7 +59,6 @@ frmMain::frmMain(Program& program, CountdownState& countdown)
     connect(Label1, &DisplayLabel::DblClick, this, &frmMain::Label1_DblClick);
 
     placement_.restore({}, [](const auto&) { return kDesignClientSize; });
-    connect(&Timer1, &SecondTicker::tick, this, &frmMain::Timer1_Timer);
 }
 
 void frmMain::showForm() {
@@ -223,8 +222,11 @@ void frmMain::Form_QueryUnload() {
 
 void frmMain::hideAtEnd() {
     storePlaceIfMoved();
-    Timer1.stop();
     hide();
+}
+
+void frmMain::placeBeside(const QRect& source, const std::vector<QRect>& others) {
+    placement_.placeBeside(source, others);
 }
 
 void frmMain::Form_MouseDown(Qt::MouseButton button, QPoint globalPosition) {

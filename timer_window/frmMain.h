@@ -6,7 +6,6 @@
 #pragma once
 
 #include "FontSpec.h"
-#include "SecondTicker.h"
 #include "TextZoom.h"
 #include "TimerWindowInput.h"
 #include "TimerWindowPlacement.h"
@@ -14,6 +13,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <vector>
 
 namespace tavrio {
 
@@ -32,7 +32,7 @@ public:
     // Shows the window as a form is shown: the activation runs first, and on the first one the
     // topmost placement shows the window.
     void showForm();
-    // The display shows the time left now, as it does every second.
+    // The display shows the time left now; the forms engine's tick asks for it every second.
     void refreshNow();
     // The caption for the title the user typed: "Tavrio To " and the title.
     void setTitle(const QString& title);
@@ -64,6 +64,9 @@ public:
     QRect outerGeometry() const;
     // The window manager has framed the window and the window has been placed in its frame.
     bool placementSettled() const { return placement_.settled(); }
+    // A new countdown's window: beside the window of the countdown it was made from (`source`,
+    // with its frame), clear of the corners of the others, as if the user had put it there.
+    void placeBeside(const QRect& source, const std::vector<QRect>& others);
 
 signals:
     // After each refresh of the display, with the text shown.
@@ -111,7 +114,6 @@ private:
     TextZoom zoom_;
     TimerWindowInput input_;
     int borderStyle_ = 5;
-    SecondTicker Timer1;
 };
 
 } // namespace tavrio

@@ -133,7 +133,6 @@ void LanguageTest::initTestCase() {
     RunningProgram program;
     {
         test::LoadedSettingsWindow window(program.test);
-        program.test.forms.settings = {};
         shown_[QStringLiteral("settings window caption")] = window->windowTitle();
         for (const auto& [shown, label] : {std::pair{"title label", "Label4"},
                                            {"date label", "Label2"},

@@ -61,8 +61,8 @@ private slots:
     void theMenuListsItsItemsInOrder() {
         RunningProgram program;
         QCOMPARE(itemTexts(*program.tray.menu()),
-                 QStringList({"Settings", "Show Timer Window", "-", "Notify When Time Comes",
-                              "Start With Session", "-", "Exit"}));
+                 QStringList({"Settings", "Show Timer Window", "New Countdown", "-",
+                              "Notify When Time Comes", "Start With Session", "-", "Exit"}));
     }
 
     void settingsOpensTheSettingsWindow() {
@@ -227,10 +227,14 @@ private slots:
         QCOMPARE(program.test.store.writesText(), QStringLiteral("Left=1500, Top=1200"));
     }
 
-    void theToolTipShowsTheTitleAndTheCountdown() {
+    void theToolTipShowsEachCountdownsTitleAndTimeLeft() {
         RunningProgram program;
-        program.tray.setDisplay(QStringLiteral("Tavrio To Launch"), QStringLiteral("3:01:23:45"));
+        program.tray.setDisplay({{"Tavrio To Launch", "3:01:23:45"}});
         QCOMPARE(program.tray.toolTip(), QStringLiteral("Tavrio To Launch\n3:01:23:45"));
+        program.tray.setDisplay(
+            {{"Tavrio To Launch", "3:01:23:45"}, {"Tavrio To Exam", "Congrats!!!"}});
+        QCOMPARE(program.tray.toolTip(),
+                 QStringLiteral("Tavrio To Launch\t3:01:23:45\nTavrio To Exam\tCongrats!!!"));
     }
 };
 

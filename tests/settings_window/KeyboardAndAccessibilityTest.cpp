@@ -169,8 +169,8 @@ void KeyboardAndAccessibilityTest::theCalendarsPartsAreNamed() {
     QCOMPARE(accessibleChild(calendar, "qt_calendar_calendarview")->role(), QAccessible::Table);
 }
 
-// Every day of the six weeks shown reads as its date, those of the months before and after too:
-// the days follow one another, and the month shown starts in the first week.
+// A table of six weeks headed by the day names; every day reads as its date, those of the months
+// before and after too: the days follow one another, and the month shown starts in the first week.
 void KeyboardAndAccessibilityTest::theDaysReadAsFullDates() {
     test::TestProgram test;
     test.countdown.TargetDate = at(2007, 2, 10);
@@ -179,11 +179,16 @@ void KeyboardAndAccessibilityTest::theDaysReadAsFullDates() {
     QVERIFY(grid != nullptr);
 
     const QLocale locale;
+    QAccessibleTableInterface* table = grid->tableInterface();
+    QVERIFY(table != nullptr);
+    QCOMPARE(std::pair(table->rowCount(), table->columnCount()), std::pair(6, 7));
+    QCOMPARE(table->columnDescription(0), locale.dayName(locale.firstDayOfWeek()));
     QList<QDate> days;
     for (int index = 0; index < grid->childCount(); ++index) {
         QAccessibleInterface* cell = grid->child(index);
         QVERIFY(cell != nullptr);
-        if (cell->role() == QAccessible::ColumnHeader) {
+        // The day names, and the places the view keeps for its hidden headers.
+        if (cell->role() == QAccessible::ColumnHeader || cell->state().invisible) {
             continue;
         }
         QCOMPARE(cell->role(), QAccessible::Cell);

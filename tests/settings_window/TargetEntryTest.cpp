@@ -3,6 +3,7 @@
 // before it was begun and marks the box, a pick in the calendar fills the boxes, and the calendar
 // and the date box follow each other without setting each other off.
 #include "LoadedSettingsWindow.h"
+#include "QtDates.h"
 #include "StartedTimerWindow.h"
 #include "TestProgram.h"
 #include "WidgetTestMain.h"
@@ -79,6 +80,8 @@ private slots:
     void theFirstPickWithNoTargetFillsBothBoxes();
     void aDateSetByTheProgramRaisesNoPick();
     void theZeroDateShowsTheCurrentMonth();
+    void aPhraseInTheDateBoxSetsTheTimeToo_data();
+    void aPhraseInTheDateBoxSetsTheTimeToo();
 };
 
 // The clock reads 7 February 2007, 18:00:00. Which texts read and what a text that does not read
@@ -379,6 +382,53 @@ void TargetEntryTest::theZeroDateShowsTheCurrentMonth() {
     QCOMPARE(picks.count(), 0);
     QCOMPARE(window.txtDate->text(), QString());
     QCOMPARE(test.countdown.TargetDate, at(2007, 2, 10));
+}
+
+void TargetEntryTest::aPhraseInTheDateBoxSetsTheTimeToo_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<DateValue>("date");
+    QTest::addColumn<DateValue>("time");
+    QTest::addColumn<QString>("timeBox");
+    QTest::addColumn<QList<test::KeyText>>("stored");
+
+    const QList<test::KeyText> nothing;
+    QTest::newRow("a weekday and a time")
+        << "friday 5pm" << at(2007, 2, 9) << timeOfDay(17, 0) << "05:00 PM"
+        << QList<test::KeyText>{{"tvDate", "2007-02-09"}, {"tvTime", "17:00:00"}};
+    QTest::newRow("a duration, to the second")
+        << "in 25 min" << at(2007, 2, 7) << timeOfDay(18, 25, 30) << "06:25:30 PM"
+        << QList<test::KeyText>{{"tvDate", "2007-02-07"}, {"tvTime", "18:25:30"}};
+    QTest::newRow("spoilt after it read: the time box comes back too")
+        << "friday 5pmx" << at(2007, 2, 10) << timeOfDay(19, 23) << "07:23 PM" << nothing;
+    QTest::newRow("a partial phrase")
+        << "in 2" << at(2007, 2, 10) << timeOfDay(19, 23) << "07:23 PM" << nothing;
+}
+
+// The clock reads Wednesday 7 February 2007, 18:00:30; the target is 10 February, 19:23. The
+// phrase is typed key by key, through every reading on the way.
+void TargetEntryTest::aPhraseInTheDateBoxSetsTheTimeToo() {
+    QFETCH(QString, typed);
+    QFETCH(DateValue, date);
+    QFETCH(DateValue, time);
+    QFETCH(QString, timeBox);
+    QFETCH(QList<test::KeyText>, stored);
+
+    test::TestProgram test;
+    test.clock = at(2007, 2, 7, 18, 0, 30);
+    test.countdown.TargetDate = at(2007, 2, 10);
+    test.countdown.TargetTime = timeOfDay(19, 23);
+    test::LoadedSettingsWindow window(test);
+    window.txtDate->clear();
+
+    QTest::keyClicks(window.txtDate, typed);
+
+    QCOMPARE(test.countdown.TargetDate, date);
+    QCOMPARE(test.countdown.TargetTime, time);
+    QCOMPARE(window.Calendar1->selectedDate(), qDateOf(date));
+    QCOMPARE(window.txtTime->text(), timeBox);
+    QCOMPARE(window.txtDate->unreadable(), stored.isEmpty());
+    QVERIFY(window->close());
+    QCOMPARE(test.store.writes(), stored);
 }
 
 } // namespace tavrio

@@ -8,17 +8,12 @@
 #include <QList>
 #include <QPoint>
 
-#include <functional>
-
 namespace tavrio::test {
 
 class FakeForms : public Forms {
 public:
     // What timerWindow() returns; none until the test sets it.
     frmMain* timer = nullptr;
-    // What settingsWindow() returns. A test that reaches settingsWindow() without setting it
-    // stops with a fatal message rather than getting a window nobody made.
-    std::function<frmSettings&()> settings;
 
     // The border styles asked for, in order.
     QList<int> borderStyleChanges;
@@ -31,19 +26,19 @@ public:
         borderStyleChanges.append(style);
     }
 
-    frmSettings& settingsWindow(CountdownState&) override;
-    // True once settingsWindow() has been reached.
-    bool settingsWindowLoaded() const { return settingsReached_; }
     void showSettingsWindow(CountdownState&) override { ++showSettingsWindowCalls; }
 
     void showPopupMenu(CountdownState&, QPoint globalPosition, bool) override {
         popupMenuPositions.append(globalPosition);
     }
 
-    void endProgram() override { ++endProgramCalls; }
+    // The countdowns asked for, from which, and removed.
+    int newCountdownCalls = 0;
+    int removeCountdownCalls = 0;
+    void newCountdown(CountdownState&) override { ++newCountdownCalls; }
+    void removeCountdown(CountdownState&) override { ++removeCountdownCalls; }
 
-private:
-    bool settingsReached_ = false;
+    void endProgram() override { ++endProgramCalls; }
 };
 
 } // namespace tavrio::test
