@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <vector>
 
 namespace tavrio {
@@ -216,22 +215,6 @@ INSTANTIATE_TEST_SUITE_P(
                 300.0 / 500.0},
         FitCase{"NoTextNoWindowToFit", {0, 0}, kNoFrame, 1.0, kScreen, {0, 0}, 1.0}),
     [](const ::testing::TestParamInfo<FitCase>& info) { return info.param.name; });
-
-// The window keeps its centre as its text is sized, and comes back to the same place; frame and
-// all, it is moved onto the screen or shrunk to it, the border's half logical pixel at a ratio of
-// 2 counting as a whole one at the edge.
-TEST(WindowGeometry, ResizesAboutTheCentreOnTheScreen) {
-    const std::vector<std::tuple<Rect, Size, double, Rect, Rect>> cases{
-        {{500, 300, 200, 50}, {300, 81}, 1.0, kScreen, {450, 285, 300, 81}},
-        {{450, 285, 300, 81}, {200, 50}, 1.0, kScreen, {500, 300, 200, 50}},
-        {{1100, 300, 150, 50}, {300, 50}, 1.0, kScreen, {979, 300, 300, 50}},
-        {{500, 300, 200, 50}, {2000, 900}, 1.0, kScreen, {1, 22, 1278, 777}},
-        {{560, 100, 60, 50}, {100, 50}, 2.0, kScreenAtTwo, {539, 100, 100, 50}}};
-    for (const auto& [client, size, ratio, screen, expected] : cases) {
-        const std::vector<Rect> screens{screen};
-        EXPECT_EQ(resizedAboutCentre(client, size, kThinFrame, ratio, screens), expected);
-    }
-}
 
 } // namespace
 } // namespace tavrio

@@ -1,6 +1,5 @@
 // The timer window after start-up: the once-a-second display, the centred label, the size it
-// stores, a stored place that lies off every screen, the frame at every scale, and the text never
-// cut off by the program: the window grows for it, and follows it as Ctrl sizes it.
+// stores, a stored place off every screen, the frame at every scale, and the text never cut off.
 #include "SecondTicker.h"
 #include "StartedTimerWindow.h"
 #include "TestProgram.h"
@@ -33,29 +32,22 @@ QSize frameOf(const QWidget& window) {
     return window.frameGeometry().size() - window.size();
 }
 
-// Ctrl with each step: a notch of a wheel, a fine wheel's (or a touchpad's) eighths, or the keys.
-void sizeText(frmMain& window, int steps, const QString& by) {
-    const int pieces = by == "keys" ? 0 : by == "wheel" ? 1 : 8;
-    for (int step = 0; step < std::abs(steps); ++step) {
-        if (pieces == 0) {
-            QTest::keyClick(&window, steps > 0 ? Qt::Key_Plus : Qt::Key_Minus, Qt::ControlModifier);
-        }
-        for (int piece = 0; piece < pieces; ++piece) {
-            QWheelEvent turn({5, 5}, window.mapToGlobal(QPointF(5, 5)), {},
-                             {0, (steps > 0 ? 120 : -120) / pieces}, Qt::NoButton,
-                             Qt::ControlModifier, Qt::NoScrollPhase, false);
-            QCoreApplication::sendEvent(&window, &turn);
-        }
+// Ctrl with the wheel, each notch in pieces: one for a wheel's notch, eighths for a touchpad's.
+void sizeText(frmMain& window, int notches, int pieces) {
+    for (int piece = 0; piece < std::abs(notches) * pieces; ++piece) {
+        QWheelEvent turn({5, 5}, window.mapToGlobal(QPointF(5, 5)), {},
+                         {0, (notches > 0 ? 120 : -120) / pieces}, Qt::NoButton,
+                         Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&window, &turn);
     }
 }
 
-// The whole text shows with room around it, and the window's centre is where it was.
+// The whole text shows with room around it, the window's centre where it was.
 bool wholeTextAbout(QPoint centre, const frmMain& window) {
     const QMargins overhang = test::labelOverhang(window);
     return overhang.left() < 0 && overhang.top() < 0 && test::labelCentred(window) &&
            (window.geometry().center() - centre).manhattanLength() <= 1;
 }
-
 QString sizeWrites(const frmMain& window) {
     const TwipsRect outer = window.outerGeometryTwips();
     return QStringLiteral("Width=%1, Height=%2").arg(outer.width).arg(outer.height);
@@ -86,8 +78,7 @@ private slots:
     void theOuterGeometryIsTheFrameAsDrawn();
     void ctrlSizesTheText_data();
     void ctrlSizesTheText();
-    void theWindowGrowsForTheWholeText_data();
-    void theWindowGrowsForTheWholeText();
+    void aWiderTextGrowsTheWindow();
 };
 
 void TimerWindowLayoutTest::centresTheLabelInTwips_data() {
@@ -395,22 +386,21 @@ void TimerWindowLayoutTest::theOuterGeometryIsTheFrameAsDrawn() {
 void TimerWindowLayoutTest::ctrlSizesTheText_data() {
     QTest::addColumn<int>("style");
     QTest::addColumn<bool>("hidden");
-    QTest::addColumn<QString>("by");
+    QTest::addColumn<int>("pieces");
     QTest::addColumn<bool>("closeAtOnce");
-
-    QTest::newRow("no frame, background hidden, wheel") << 0 << true << "wheel" << false;
-    QTest::newRow("sizable tool window, touchpad") << 5 << false << "touchpad" << false;
-    QTest::newRow("fixed frame, keys") << 1 << false << "keys" << false;
-    QTest::newRow("closed before the user stops") << 2 << true << "wheel" << true;
+    QTest::newRow("no frame, background hidden, wheel") << 0 << true << 1 << false;
+    QTest::newRow("sizable tool window, touchpad") << 5 << false << 8 << false;
+    QTest::newRow("fixed frame, a fine wheel") << 1 << false << 2 << false;
+    QTest::newRow("closed before the user stops") << 2 << true << 1 << true;
 }
 
-// Three steps up and two down from 24 points: the window fits the text exactly, and nothing is
-// stored before the user stops, then FontSize and the size in one go (on the way out at the
-// latest), and the size Ctrl+0 comes back to.
+// Three steps up and two down from 24 points: the window fits the text exactly, nothing is stored
+// before the user stops, then FontSize and the size in one go (on the way out at the latest), and
+// the size Ctrl+0 comes back to.
 void TimerWindowLayoutTest::ctrlSizesTheText() {
     QFETCH(int, style);
     QFETCH(bool, hidden);
-    QFETCH(QString, by);
+    QFETCH(int, pieces);
     QFETCH(bool, closeAtOnce);
     test::TestProgram test;
     test.store.preset(Key::BS, std::to_string(style));
@@ -419,8 +409,8 @@ void TimerWindowLayoutTest::ctrlSizesTheText() {
     const auto window = test::startTimerWindow(test);
     const QPoint centre = window->geometry().center();
 
-    sizeText(*window, 3, by);
-    sizeText(*window, -2, by);
+    sizeText(*window, 3, pieces);
+    sizeText(*window, -2, pieces);
 
     QCOMPARE(window.Label1->FontSize(), 26.0f);
     QTRY_VERIFY(wholeTextAbout(centre, *window));
@@ -430,46 +420,27 @@ void TimerWindowLayoutTest::ctrlSizesTheText() {
     const QString stored = "FontSize=26, " + sizeWrites(*window) + ", tvChosenSize=24";
     QVERIFY(!closeAtOnce || (window->close() && test.store.writesText() == stored));
     QTRY_COMPARE(test.store.writesText(), stored);
-    test.store.forget();
     QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
     QCOMPARE(window.Label1->FontSize(), 24.0f);
 }
 
-void TimerWindowLayoutTest::theWindowGrowsForTheWholeText_data() {
-    QTest::addColumn<QString>("cause");
-    QTest::addColumn<bool>("sized");
-
-    QTest::newRow("a start with a chosen font") << "start" << false;
-    QTest::newRow("the font dialog, never sized") << "font dialog" << false;
-    QTest::newRow("the font dialog, sized") << "font dialog" << true;
-    QTest::newRow("a new day digit, sized") << "digit" << true;
-}
-
-// Without a frame, 48-point text needs more than 312 x 94 pixels. A size the user had is replaced
-// and stored; where there was none, none is stored. Smaller text does not shrink the window.
-void TimerWindowLayoutTest::theWindowGrowsForTheWholeText() {
-    QFETCH(QString, cause);
-    QFETCH(bool, sized);
+// A sized window without a frame grows about its centre for a wider text (a new day digit), the
+// size stored as the user's; smaller text does not shrink it.
+void TimerWindowLayoutTest::aWiderTextGrowsTheWindow() {
     test::TestProgram test;
     test.store.preset(Key::BS, "0");
-    test.store.preset(Key::FontSize, cause == "font dialog" ? "12" : "48");
-    if (sized) {
-        test.store.preset(Key::Width, "4680");
-        test.store.preset(Key::Height, "1410");
-    }
+    test.store.preset(Key::FontSize, "48");
+    test.store.preset(Key::Width, "4680");
+    test.store.preset(Key::Height, "1410");
     test.countdown.TargetDate = at(2007, 2, 16); // 8 days ahead, then 1142
     const auto window = test::startTimerWindow(test);
     const QPoint centre = window->geometry().center();
 
-    if (cause == "font dialog") {
-        window->showFont({"Arial", 48, 0, false, true});
-    } else if (cause == "digit") {
-        test.clock = at(2004, 1, 1, 18);
-        window->refreshNow();
-    }
+    test.clock = at(2004, 1, 1, 18);
+    window->refreshNow();
 
     QTRY_VERIFY(wholeTextAbout(centre, *window));
-    QCOMPARE(test.store.writesText(), sized ? sizeWrites(*window) : QString());
+    QCOMPARE(test.store.writesText(), sizeWrites(*window));
     const QSize grown = window->size();
     window->showFont({"Arial", 12, 0, false, true});
     QCOMPARE(window->size(), grown);
