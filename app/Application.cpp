@@ -7,6 +7,7 @@
 #include "RegionalSettingsFromLocale.h"
 #include "ShowFontDialog.h"
 #include "SingleInstance.h"
+#include "UnreadableCountdowns.h"
 #include "UrlOpener.h"
 #include "Version.h"
 #include "WriteBehindStore.h"
@@ -14,6 +15,7 @@
 
 #include <QMessageBox>
 #include <QSessionManager>
+#include <QTimer>
 
 #include <chrono>
 #include <cstdio>
@@ -174,6 +176,14 @@ void Application::connectTheWaysOut() {
 int Application::exec() {
     forms_.showAtStart(commandLine_.openSettings);
     takeRequests();
+    // Told once the event loop runs, so that a later start is answered meanwhile.
+    QTimer::singleShot(0, &forms_, [this] {
+        const QString unreadable =
+            unreadableCountdownsMessage(program_.store, forms_.countdowns(), program_.regional);
+        if (!unreadable.isEmpty()) {
+            report(unreadable.toStdString());
+        }
+    });
     running_ = this;
     // Registered after the first reads and writes have set up what the store relies on, so that
     // it runs before those are torn down.

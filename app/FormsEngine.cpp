@@ -2,7 +2,7 @@
 
 #include "Conversions.h"
 #include "CountdownGroups.h"
-#include "OpenBeside.h"
+#include "DialogsInReach.h"
 #include "Program.h"
 #include "WindowEffects.h"
 #include "frmMain.h"
@@ -120,7 +120,7 @@ void FormsEngine::showTimerWindow(CountdownState& countdown) {
     }
     windows.timer->showForm();
     if (windows.settings != nullptr) {
-        WindowEffects::current().keepAbove(*windows.settings, windows.timer);
+        keepAboveTimerWindow(*windows.settings, windows.timer);
     }
 }
 
@@ -173,21 +173,9 @@ void FormsEngine::showSettingsWindow(CountdownState& countdown) {
     if (windowsOf(countdown) == nullptr) {
         return;
     }
-    frmSettings& window = settingsWindow(countdown);
     const frmMain* timer = windowsOf(countdown)->timer;
-    if (!window.isVisible()) {
-        openBeside(window, window.pos(),
-                   timer ? std::optional{timer->outerGeometry()} : std::nullopt, timer);
-        window.winId();
-        WindowEffects::current().keepOutOfTaskbar(window);
-    }
-    window.show();
-    // Above the timer window, which would otherwise cover it: a window opened for the user must
-    // be usable, and the timer window stays above every other program's windows. After the
-    // show, which takes the tie away.
-    WindowEffects::current().keepAbove(window, timer);
-    window.raise();
-    WindowEffects::current().activate(window);
+    showInReach(settingsWindow(countdown), timer,
+                timer != nullptr ? std::optional{timer->outerGeometry()} : std::nullopt);
 }
 
 void FormsEngine::raiseDialogs() {

@@ -14,8 +14,9 @@
 #   wake-ups     voluntary + involuntary context switches of all threads, per second, and of
 #                them the involuntary ones (preempted: more the busier the machine)
 #   display lag  how long after the wall clock's second boundary the displayed second changes
-# Tavrio runs three times per round: background shown, hidden (tvHide=1), and hidden while a
-# compositor (picom) draws the display, where the hidden background is truly transparent.
+# Tavrio runs four times per round: background shown, hidden (tvHide=1), hidden while a
+# compositor (picom) draws the display, where the hidden background is truly transparent, and
+# ten countdowns with the background shown (one tick for all: the wake-ups should not grow).
 #
 #   bench/timer_window_idle.sh [--runs N] [--idle SECONDS] [--build DIR] [--before REVISION]
 #
@@ -46,21 +47,8 @@ while (($#)); do
 done
 [[ $runs =~ ^[1-9][0-9]*$ && $idle =~ ^[1-9][0-9]*$ ]] || usage
 
-echo "Building in $build ..."
-cmake -S "$repo" -B "$build/tavrio" -DCMAKE_BUILD_TYPE=Release -DTAVRIO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build/tavrio" -j "$(nproc)" --target tavrio >/dev/null
-cmake -S "$repo/bench" -B "$build/programs" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build/programs" -j "$(nproc)" >/dev/null
+source "$repo/bench/build.sh"
 floor=$build/programs/tavrio-floor
-if [[ -n $before ]]; then
-    revision=$(git -C "$repo" rev-parse --short "$before^{commit}")
-    rm -rf "$build/before-source"
-    mkdir -p "$build/before-source"
-    git -C "$repo" archive "$revision" | tar -x -C "$build/before-source"
-    cmake -S "$build/before-source" -B "$build/before" -DCMAKE_BUILD_TYPE=Release \
-        -DTAVRIO_BUILD_TESTS=OFF >/dev/null
-    cmake --build "$build/before" -j "$(nproc)" --target tavrio >/dev/null
-fi
 
 # The end-to-end harness gives the private display, home and settings, and ends all it started.
 source "$repo/tests/e2e/lib.sh" "$build/tavrio/app/tavrio" "$build/programs/tavrio-probe"
@@ -167,6 +155,16 @@ hidden_variants() {
         measure "before-hidden$1" tavrio "$build/before/app/tavrio"
     fi
 }
+# ten_countdowns: the look above for the first countdown and nine more, in a grid of windows.
+ten_countdowns() {
+    write_settings "${LOOK[@]}" "Countdowns=$(printf 'Countdown%d ' {2..10} | sed 's/ $//')"
+    local number
+    for number in {2..10}; do
+        printf '\n[Countdown%d]\n' "$number"
+        printf '%s\n' "${LOOK[@]}" "What=Countdown $number" \
+            "Left=$(((number % 3) * 400 * 15))" "Top=$(((number / 3) * 150 * 15))"
+    done >>"$SETTINGS_FILE"
+}
 for ((run = 1; run <= runs; run++)); do
     echo "Run $run of $runs (idle ${idle}s each):"
     write_settings
@@ -176,6 +174,8 @@ for ((run = 1; run <= runs; run++)); do
     if [[ -n $before ]]; then
         measure before-shown tavrio "$build/before/app/tavrio"
     fi
+    ten_countdowns
+    measure ten tavrio "$TAVRIO"
     hidden_variants ""
     start_compositor
     hidden_variants "-picom"
@@ -184,7 +184,7 @@ done
 
 source "$repo/bench/summary.sh"
 
-names=(shown hidden hidden-picom)
+names=(shown ten hidden hidden-picom)
 [[ -z $before ]] || names+=(before-shown before-hidden before-hidden-picom)
 names+=(floor)
 echo

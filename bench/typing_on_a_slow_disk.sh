@@ -49,23 +49,10 @@ done
 readonly TEXT="summer party at the lake house at eight."
 readonly TWIPS_PER_PIXEL=15
 
-echo "Building in $build ..."
-cmake -S "$repo" -B "$build/tavrio" -DCMAKE_BUILD_TYPE=Release -DTAVRIO_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build/tavrio" -j "$(nproc)" --target tavrio >/dev/null
-cmake -S "$repo/bench" -B "$build/programs" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build/programs" -j "$(nproc)" >/dev/null
+source "$repo/bench/build.sh"
 slow_sync=$build/programs/libtavrio-slow-sync.so
 programs=("current=$build/tavrio/app/tavrio")
-if [[ -n $before ]]; then
-    revision=$(git -C "$repo" rev-parse --short "$before^{commit}")
-    rm -rf "$build/before-source"
-    mkdir -p "$build/before-source"
-    git -C "$repo" archive "$revision" | tar -x -C "$build/before-source"
-    cmake -S "$build/before-source" -B "$build/before" -DCMAKE_BUILD_TYPE=Release \
-        -DTAVRIO_BUILD_TESTS=OFF >/dev/null
-    cmake --build "$build/before" -j "$(nproc)" --target tavrio >/dev/null
-    programs+=("$revision=$build/before/app/tavrio")
-fi
+[[ -z $revision ]] || programs+=("$revision=$build/before/app/tavrio")
 
 # fonts-noto-core as installed, or unpacked into the build folder and added to the system's
 # fonts for the programs started here only.

@@ -335,12 +335,8 @@ std::string calendarPickText(DateValue value, const RegionalSettings& regional) 
     return text;
 }
 
-std::string entryTimeText(DateValue value, const RegionalSettings& regional) {
-    return timeText(value, regional, false);
-}
-
-std::string entryTimeTextToTheSecond(DateValue value, const RegionalSettings& regional) {
-    return timeText(value, regional, true);
+std::string entryTimeText(DateValue value, const RegionalSettings& regional, EntrySeconds seconds) {
+    return timeText(value, regional, seconds == EntrySeconds::WhenNotZero);
 }
 
 std::string isoMomentText(DateValue date, DateValue time) {

@@ -28,13 +28,13 @@ std::string entryDateText(DateValue value, const RegionalSettings& regional);
 // locale's order and separator (2/10/2007 under US settings).
 std::string calendarPickText(DateValue value, const RegionalSettings& regional);
 
-// The time box's form: a 12-hour clock with a two-digit hour and minutes, a blank and the AM or
-// PM designator (07:23 PM; 12:00 AM is midnight). Seconds are dropped.
-std::string entryTimeText(DateValue value, const RegionalSettings& regional);
+enum class EntrySeconds { Dropped, WhenNotZero };
 
-// The time box's form for a time set to the second: as above, with the seconds when they are not
-// zero (07:23:45 PM).
-std::string entryTimeTextToTheSecond(DateValue value, const RegionalSettings& regional);
+// The time box's form: a 12-hour clock with a two-digit hour and minutes, a blank and the AM or
+// PM designator (07:23 PM; 12:00 AM is midnight). Seconds are dropped, or, for a time set to the
+// second, shown when they are not zero (07:23:45 PM).
+std::string entryTimeText(DateValue value, const RegionalSettings& regional,
+                          EntrySeconds seconds = EntrySeconds::Dropped);
 
 // A target moment for scripts and people alike, ISO 8601 to the second: the calendar day of
 // `date` at the time of day of `time` (2026-12-11T17:00:00); empty when the day has no calendar

@@ -108,26 +108,26 @@ QString translated(const char* text) {
     return QCoreApplication::translate("SettingsWriter", text);
 }
 
+/* TRANSLATOR SettingsWriter
+
+Most texts here name a setting and complete "Tavrio could not save %1" (the border style, the
+title, ...).
+*/
+
 // The setting as the messages name it, in "Tavrio could not save %1".
 QString describe(Key key) {
     switch (key) {
     case Key::BS:
-        //: Completes "Tavrio could not save %1".
         return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the border style"));
     case Key::What:
-        //: Completes "Tavrio could not save %1".
         return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the title"));
     case Key::tvDate:
-        //: Completes "Tavrio could not save %1".
         return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the target date"));
     case Key::tvTime:
-        //: Completes "Tavrio could not save %1".
         return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the target time"));
     case Key::tvTrans:
-        //: Completes "Tavrio could not save %1".
         return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the opacity"));
     case Key::tvHide:
-        //: Completes "Tavrio could not save %1".
         return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the background hiding"));
     case Key::FontSize:
     case Key::FontName:
@@ -135,32 +135,25 @@ QString describe(Key key) {
     case Key::FontBold:
     case Key::FontItalic:
     case Key::tvChosenSize:
-        //: Completes "Tavrio could not save %1".
         return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the font"));
     case Key::Left:
     case Key::Top:
-        //: Completes "Tavrio could not save %1".
         return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the window's place"));
     case Key::Width:
     case Key::Height:
-        //: Completes "Tavrio could not save %1".
         return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the window's size"));
     case Key::tvNotify:
     case Key::tvNotified:
-        //: Completes "Tavrio could not save %1".
         return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the notification setting"));
     case Key::Countdowns:
-        //: Completes "Tavrio could not save %1".
         return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the list of countdowns"));
     case Key::tvSound:
     case Key::tvAfter:
     case Key::tvRepeat:
-        //: Completes "Tavrio could not save %1": the sound, count up and repeat chosen for
-        //: when the countdown reaches its target.
+        //: The sound, count up and repeat chosen for when the countdown reaches its target.
         return translated(
             QT_TRANSLATE_NOOP("SettingsWriter", "the choices for when the time comes"));
     }
-    //: Completes "Tavrio could not save %1".
     return translated(QT_TRANSLATE_NOOP("SettingsWriter", "a setting"));
 }
 

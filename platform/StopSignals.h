@@ -1,7 +1,8 @@
 // The requests to stop that come as signals: SIGTERM (the session ending, a service manager,
 // kill), SIGHUP (the terminal or session going away) and SIGINT (Ctrl+C). A signal handler may do
 // almost nothing safely, so each request reaches the event loop instead, as a call of `stop`,
-// and the program ends there the ordinary way. Nothing on systems without these signals.
+// and the program ends there the ordinary way (unix/). Nothing on Windows, which has none of them
+// (windows/).
 #pragma once
 
 #include <QObject>

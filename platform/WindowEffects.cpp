@@ -1,21 +1,13 @@
 #include "WindowEffects.h"
 
+#include "NativeWindowEffects.h"
 #include "PortableWindowEffects.h"
-#include "X11WindowEffects.h"
-
-#ifdef Q_OS_WIN
-#include "windows/WindowsWindowEffects.h"
-#endif
 
 namespace tavrio {
 
 WindowEffects& WindowEffects::current() {
     static PortableWindowEffects portable;
-#ifdef Q_OS_WIN
-    WindowEffects* native = windowsWindowEffects();
-#else
-    WindowEffects* native = x11WindowEffects();
-#endif
+    WindowEffects* native = nativeWindowEffects();
     return native != nullptr ? *native : portable;
 }
 

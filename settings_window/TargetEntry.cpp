@@ -69,7 +69,8 @@ std::optional<DateValue> TargetEntry::readPhrase(const QString& text) {
 }
 
 void TargetEntry::followPhrase(DateValue time) {
-    const QString text = QString::fromStdString(entryTimeTextToTheSecond(time, regional_));
+    const QString text =
+        QString::fromStdString(entryTimeText(time, regional_, EntrySeconds::WhenNotZero));
     if (box_.text() == text) {
         take();
     } else {

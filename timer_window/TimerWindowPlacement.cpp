@@ -1,6 +1,7 @@
 #include "TimerWindowPlacement.h"
 
 #include "Conversions.h"
+#include "QtRects.h"
 #include "SettingsWriter.h"
 #include "Twips.h"
 #include "WindowEffects.h"
@@ -21,14 +22,6 @@ namespace {
 
 // Between a new countdown's window and the one it was made from, in logical pixels.
 constexpr int kGapBesideAnother = 12;
-
-Rect rectOf(const QRect& r) {
-    return {r.x(), r.y(), r.width(), r.height()};
-}
-
-QRect qRectOf(const Rect& r) {
-    return {r.left, r.top, r.width, r.height};
-}
 
 // The screens' available areas, the primary screen's first: it is the one to centre on.
 std::vector<Rect> screenAreas() {

@@ -179,57 +179,46 @@
     <name>SettingsWriter</name>
     <message>
         <source>the border style</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>den Rahmenstil</translation>
     </message>
     <message>
         <source>the title</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>den Titel</translation>
     </message>
     <message>
         <source>the target date</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>das Zieldatum</translation>
     </message>
     <message>
         <source>the target time</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>die Zielzeit</translation>
     </message>
     <message>
         <source>the opacity</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>die Deckkraft</translation>
     </message>
     <message>
         <source>the background hiding</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>das Ausblenden des Hintergrunds</translation>
     </message>
     <message>
         <source>the font</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>die Schriftart</translation>
     </message>
     <message>
         <source>the window&apos;s place</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>die Fensterposition</translation>
     </message>
     <message>
         <source>the window&apos;s size</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>die Fenstergröße</translation>
     </message>
     <message>
         <source>the notification setting</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>die Benachrichtigungseinstellung</translation>
     </message>
     <message>
         <source>a setting</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>eine Einstellung</translation>
     </message>
     <message>
@@ -252,13 +241,17 @@ Die Änderung gilt, bis Tavrio beendet wird.</translation>
     </message>
     <message>
         <source>the choices for when the time comes</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;: the sound, count up and repeat chosen for when the countdown reaches its target.</extracomment>
+        <extracomment>The sound, count up and repeat chosen for when the countdown reaches its target.</extracomment>
         <translation>die Einstellungen für den Moment, wenn es so weit ist</translation>
     </message>
     <message>
         <source>the list of countdowns</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>die Liste der Countdowns</translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Most texts here name a setting and complete &quot;Tavrio could not save %1&quot; (the border style, the title, ...).</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -418,6 +411,16 @@ Die Änderung gilt, bis Tavrio beendet wird.</translation>
         <source>Tavrio To %1</source>
         <extracomment>The timer window&apos;s caption. %1 is the title the user typed, naming the event counted down to (&quot;Tavrio To Christmas&quot;); &quot;??&quot; while none is set. Tavrio is the program&apos;s name.</extracomment>
         <translation>Tavrio bis %1</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableCountdowns</name>
+    <message>
+        <source>Some settings of these countdowns could not be read, and each started without them; the settings file keeps them as they were:
+%1</source>
+        <extracomment>A message at start. %1 is one line per countdown: its group in the settings file in brackets, its title and the names of the keys whose values could not be read.</extracomment>
+        <translation>Einige Einstellungen dieser Countdowns konnten nicht gelesen werden, und jeder startete ohne sie; die Einstellungsdatei behält sie unverändert:
+%1</translation>
     </message>
 </context>
 <context>

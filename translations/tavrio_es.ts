@@ -179,57 +179,46 @@
     <name>SettingsWriter</name>
     <message>
         <source>the border style</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>el estilo de borde</translation>
     </message>
     <message>
         <source>the title</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>el título</translation>
     </message>
     <message>
         <source>the target date</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>la fecha objetivo</translation>
     </message>
     <message>
         <source>the target time</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>la hora objetivo</translation>
     </message>
     <message>
         <source>the opacity</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>la opacidad</translation>
     </message>
     <message>
         <source>the background hiding</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>la ocultación del fondo</translation>
     </message>
     <message>
         <source>the font</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>la fuente</translation>
     </message>
     <message>
         <source>the window&apos;s place</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>la posición de la ventana</translation>
     </message>
     <message>
         <source>the window&apos;s size</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>el tamaño de la ventana</translation>
     </message>
     <message>
         <source>the notification setting</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>el ajuste de notificaciones</translation>
     </message>
     <message>
         <source>a setting</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>un ajuste</translation>
     </message>
     <message>
@@ -252,13 +241,17 @@ El cambio sigue vigente hasta que Tavrio se cierre.</translation>
     </message>
     <message>
         <source>the choices for when the time comes</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;: the sound, count up and repeat chosen for when the countdown reaches its target.</extracomment>
+        <extracomment>The sound, count up and repeat chosen for when the countdown reaches its target.</extracomment>
         <translation>los ajustes para cuando llegue el momento</translation>
     </message>
     <message>
         <source>the list of countdowns</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>la lista de cuentas atrás</translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Most texts here name a setting and complete &quot;Tavrio could not save %1&quot; (the border style, the title, ...).</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -418,6 +411,16 @@ El cambio sigue vigente hasta que Tavrio se cierre.</translation>
         <source>Tavrio To %1</source>
         <extracomment>The timer window&apos;s caption. %1 is the title the user typed, naming the event counted down to (&quot;Tavrio To Christmas&quot;); &quot;??&quot; while none is set. Tavrio is the program&apos;s name.</extracomment>
         <translation>Tavrio hasta %1</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableCountdowns</name>
+    <message>
+        <source>Some settings of these countdowns could not be read, and each started without them; the settings file keeps them as they were:
+%1</source>
+        <extracomment>A message at start. %1 is one line per countdown: its group in the settings file in brackets, its title and the names of the keys whose values could not be read.</extracomment>
+        <translation>No se pudieron leer algunos ajustes de estas cuentas atrás, y cada una empezó sin ellos; el archivo de ajustes los conserva tal como estaban:
+%1</translation>
     </message>
 </context>
 <context>

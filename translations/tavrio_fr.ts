@@ -179,57 +179,46 @@
     <name>SettingsWriter</name>
     <message>
         <source>the border style</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>le style de bordure</translation>
     </message>
     <message>
         <source>the title</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>le titre</translation>
     </message>
     <message>
         <source>the target date</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>la date cible</translation>
     </message>
     <message>
         <source>the target time</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>l’heure cible</translation>
     </message>
     <message>
         <source>the opacity</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>l’opacité</translation>
     </message>
     <message>
         <source>the background hiding</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>le masquage de l’arrière-plan</translation>
     </message>
     <message>
         <source>the font</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>la police</translation>
     </message>
     <message>
         <source>the window&apos;s place</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>la position de la fenêtre</translation>
     </message>
     <message>
         <source>the window&apos;s size</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>la taille de la fenêtre</translation>
     </message>
     <message>
         <source>the notification setting</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>le réglage des notifications</translation>
     </message>
     <message>
         <source>a setting</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>un paramètre</translation>
     </message>
     <message>
@@ -252,13 +241,17 @@ La modification reste en vigueur jusqu’à la fermeture de Tavrio.</translation
     </message>
     <message>
         <source>the choices for when the time comes</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;: the sound, count up and repeat chosen for when the countdown reaches its target.</extracomment>
+        <extracomment>The sound, count up and repeat chosen for when the countdown reaches its target.</extracomment>
         <translation>les réglages pour le moment venu</translation>
     </message>
     <message>
         <source>the list of countdowns</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>la liste des comptes à rebours</translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Most texts here name a setting and complete &quot;Tavrio could not save %1&quot; (the border style, the title, ...).</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -418,6 +411,16 @@ La modification reste en vigueur jusqu’à la fermeture de Tavrio.</translation
         <source>Tavrio To %1</source>
         <extracomment>The timer window&apos;s caption. %1 is the title the user typed, naming the event counted down to (&quot;Tavrio To Christmas&quot;); &quot;??&quot; while none is set. Tavrio is the program&apos;s name.</extracomment>
         <translation>Tavrio jusqu’à %1</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableCountdowns</name>
+    <message>
+        <source>Some settings of these countdowns could not be read, and each started without them; the settings file keeps them as they were:
+%1</source>
+        <extracomment>A message at start. %1 is one line per countdown: its group in the settings file in brackets, its title and the names of the keys whose values could not be read.</extracomment>
+        <translation>Certains réglages de ces comptes à rebours n’ont pas pu être lus, et chacun a démarré sans eux ; le fichier de réglages les garde tels quels :
+%1</translation>
     </message>
 </context>
 <context>

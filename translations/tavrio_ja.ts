@@ -179,57 +179,46 @@
     <name>SettingsWriter</name>
     <message>
         <source>the border style</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>枠のスタイル</translation>
     </message>
     <message>
         <source>the title</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>タイトル</translation>
     </message>
     <message>
         <source>the target date</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>目標の日付</translation>
     </message>
     <message>
         <source>the target time</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>目標の時刻</translation>
     </message>
     <message>
         <source>the opacity</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>不透明度</translation>
     </message>
     <message>
         <source>the background hiding</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>背景を隠す設定</translation>
     </message>
     <message>
         <source>the font</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>フォント</translation>
     </message>
     <message>
         <source>the window&apos;s place</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>ウィンドウの位置</translation>
     </message>
     <message>
         <source>the window&apos;s size</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>ウィンドウのサイズ</translation>
     </message>
     <message>
         <source>the notification setting</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>通知の設定</translation>
     </message>
     <message>
         <source>a setting</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>設定</translation>
     </message>
     <message>
@@ -252,13 +241,17 @@ The change stays in effect until Tavrio ends.</source>
     </message>
     <message>
         <source>the choices for when the time comes</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;: the sound, count up and repeat chosen for when the countdown reaches its target.</extracomment>
+        <extracomment>The sound, count up and repeat chosen for when the countdown reaches its target.</extracomment>
         <translation>その時が来たときの設定</translation>
     </message>
     <message>
         <source>the list of countdowns</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>カウントダウンの一覧</translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Most texts here name a setting and complete &quot;Tavrio could not save %1&quot; (the border style, the title, ...).</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -414,6 +407,16 @@ The change stays in effect until Tavrio ends.</source>
         <source>Tavrio To %1</source>
         <extracomment>The timer window&apos;s caption. %1 is the title the user typed, naming the event counted down to (&quot;Tavrio To Christmas&quot;); &quot;??&quot; while none is set. Tavrio is the program&apos;s name.</extracomment>
         <translation>Tavrio: %1まで</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableCountdowns</name>
+    <message>
+        <source>Some settings of these countdowns could not be read, and each started without them; the settings file keeps them as they were:
+%1</source>
+        <extracomment>A message at start. %1 is one line per countdown: its group in the settings file in brackets, its title and the names of the keys whose values could not be read.</extracomment>
+        <translation>次のカウントダウンの一部の設定を読み取れなかったため、それぞれその設定なしで開始しました。設定ファイルにはそのまま残っています:
+%1</translation>
     </message>
 </context>
 <context>

@@ -179,57 +179,46 @@
     <name>SettingsWriter</name>
     <message>
         <source>the border style</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>o estilo da borda</translation>
     </message>
     <message>
         <source>the title</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>o título</translation>
     </message>
     <message>
         <source>the target date</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>a data-alvo</translation>
     </message>
     <message>
         <source>the target time</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>a hora-alvo</translation>
     </message>
     <message>
         <source>the opacity</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>a opacidade</translation>
     </message>
     <message>
         <source>the background hiding</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>a ocultação do fundo</translation>
     </message>
     <message>
         <source>the font</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>a fonte</translation>
     </message>
     <message>
         <source>the window&apos;s place</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>a posição da janela</translation>
     </message>
     <message>
         <source>the window&apos;s size</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>o tamanho da janela</translation>
     </message>
     <message>
         <source>the notification setting</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>a configuração de notificações</translation>
     </message>
     <message>
         <source>a setting</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>uma configuração</translation>
     </message>
     <message>
@@ -252,13 +241,17 @@ A alteração continua valendo até o Tavrio ser fechado.</translation>
     </message>
     <message>
         <source>the choices for when the time comes</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;: the sound, count up and repeat chosen for when the countdown reaches its target.</extracomment>
+        <extracomment>The sound, count up and repeat chosen for when the countdown reaches its target.</extracomment>
         <translation>as configurações para quando chegar a hora</translation>
     </message>
     <message>
         <source>the list of countdowns</source>
-        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
         <translation>a lista de contagens regressivas</translation>
+    </message>
+    <message>
+        <source></source>
+        <comment>Most texts here name a setting and complete &quot;Tavrio could not save %1&quot; (the border style, the title, ...).</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
@@ -418,6 +411,16 @@ A alteração continua valendo até o Tavrio ser fechado.</translation>
         <source>Tavrio To %1</source>
         <extracomment>The timer window&apos;s caption. %1 is the title the user typed, naming the event counted down to (&quot;Tavrio To Christmas&quot;); &quot;??&quot; while none is set. Tavrio is the program&apos;s name.</extracomment>
         <translation>Tavrio até %1</translation>
+    </message>
+</context>
+<context>
+    <name>UnreadableCountdowns</name>
+    <message>
+        <source>Some settings of these countdowns could not be read, and each started without them; the settings file keeps them as they were:
+%1</source>
+        <extracomment>A message at start. %1 is one line per countdown: its group in the settings file in brackets, its title and the names of the keys whose values could not be read.</extracomment>
+        <translation>Algumas configurações destas contagens regressivas não puderam ser lidas, e cada uma começou sem elas; o arquivo de configurações as mantém como estavam:
+%1</translation>
     </message>
 </context>
 <context>

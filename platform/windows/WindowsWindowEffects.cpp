@@ -1,5 +1,7 @@
-#include "WindowsWindowEffects.h"
-
+// The window effects on Windows, where the program's design comes from: a layered window with a
+// colour key and an alpha, windows kept out of the taskbar by a hidden owner, and activation that
+// Windows lets through. (The topmost band is Qt's: its stay-on-top flag is HWND_TOPMOST.)
+#include "NativeWindowEffects.h"
 #include "PortableWindowEffects.h"
 
 #include <QColor>
@@ -72,7 +74,7 @@ private:
 
 } // namespace
 
-WindowEffects* windowsWindowEffects() {
+WindowEffects* nativeWindowEffects() {
     // Only Qt's Windows platform gives windows a handle (the offscreen one of the tests does not).
     if (QGuiApplication::platformName() != u"windows") {
         return nullptr;

@@ -70,7 +70,9 @@ constexpr Writer kStored = [](DateValue value, const RegionalSettings&) {
 constexpr Writer kEarlier = &test::earlierStoredDateText;
 constexpr Writer kEntry = &entryDateText;
 constexpr Writer kPick = &calendarPickText;
-constexpr Writer kEntryTime = &entryTimeText;
+constexpr Writer kEntryTime = [](DateValue value, const RegionalSettings& regional) {
+    return entryTimeText(value, regional);
+};
 
 struct WriteCase {
     std::string name;

@@ -96,7 +96,7 @@ check "the file of one countdown is unchanged after Exit" cmp "$E2E_DIR/one.conf
 note "Two more from the menu, each with its own title, target, opacity and border style"
 start_tavrio
 new_countdown_from "$TAVRIO_WINDOW" Exam 6/1/2030 2 2
-new_countdown_from "$(timer_window_named Exam)" Release 3/4/2032 4 1
+new_countdown_from "$(timer_window_named Exam)" Release 3/4/2032 4 3
 check_eq "three timer windows" "$(timer_windows)" 3
 declare -A place
 for title in Holiday Exam Release; do place[$title]=$(outer_geometry "$(timer_window_named "$title")"); done
@@ -110,9 +110,10 @@ for title in Holiday Exam Release; do
 done
 check "each its own opacity" test "$(opacity_of Exam)" != "$(opacity_of Release)" -a \
     -n "$(opacity_of Exam)"
-check_eq "each its own border style" \
-    "$(window_property "$(timer_window_named Exam)" _NET_WM_WINDOW_TYPE) $(window_property "$(timer_window_named Release)" _NET_WM_WINDOW_TYPE)" \
-    "_NET_WM_WINDOW_TYPE_DIALOG, _NET_WM_WINDOW_TYPE_NORMAL _NET_WM_WINDOW_TYPE_NORMAL"
+# Exam's Fixed Dialog has a fixed size, Release's Sizable none.
+fixed_size() { xprop -id "$(timer_window_named "$1")" WM_NORMAL_HINTS | grep -q 'maximum size'; }
+styles_differ() { fixed_size Exam && ! fixed_size Release; }
+check "each its own border style" styles_differ
 check_eq "--print --all, a line for each" "$("$TAVRIO" --print --all | cut -f1)" \
     "$(printf 'Holiday\nExam\nRelease')"
 
@@ -126,6 +127,24 @@ wait_until 10 "the removed countdown's window to go" exam_gone
 restart 2
 check_eq "it does not come back" "$("$TAVRIO" --print --all | cut -f1)" "$(printf 'Holiday\nRelease')"
 check "its group is gone from the file" bash -c "! grep -q '^What=Exam' '$SETTINGS_FILE'"
+
+note "A countdown whose values do not read starts without them, the user told, the others whole"
+exit_by_menu
+cp "$SETTINGS_FILE" "$E2E_DIR/two.conf"
+printf '\n[Countdown9]\nWhat=Broken\nBS=9\ntvTrans=lots\n' >>"$SETTINGS_FILE"
+sed -i 's/^Countdowns=.*/& Countdown9/' "$SETTINGS_FILE"
+start_tavrio
+told() { [[ -n $(xdotool search --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio$') ]]; }
+wait_until 10 "the message about the unreadable values" told
+xdotool key Return
+three() { (($(timer_windows) == 3)); }
+check_soon "the broken countdown's window beside the others" three
+TAVRIO_WINDOW=$(timer_window_named Holiday)
+exit_by_menu
+check "the values that do not read stay as they were" grep -qx 'tvTrans=lots' "$SETTINGS_FILE"
+cp "$E2E_DIR/two.conf" "$SETTINGS_FILE"
+start_tavrio
+TAVRIO_WINDOW=$(timer_window_named Holiday)
 
 note "A second start brings every window back, opaque"
 "$TAVRIO"

@@ -37,7 +37,10 @@ QList<Message> messagesOf(const QString& path) {
     while (!xml.atEnd()) {
         xml.readNext();
         if (xml.isEndElement() && xml.name() == u"message") {
-            messages << message;
+            // One without a source is the context's note for its translators.
+            if (!message.source.isEmpty()) {
+                messages << message;
+            }
             continue;
         }
         if (!xml.isStartElement()) {

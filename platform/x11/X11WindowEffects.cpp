@@ -1,34 +1,29 @@
-#include "X11WindowEffects.h"
-
+// The window effects on X11: shapes and input regions by XFixes, the taskbar and the window
+// manager's ties by EWMH and ICCCM properties, activation with the server's present time.
 #include "InputTransparency.h"
-
-#include <QAbstractNativeEventFilter>
-#include <QGuiApplication>
-#include <QPointer>
-#include <QTimer>
-#include <QWidget>
-
-#ifdef TAVRIO_HAVE_XCB
+#include "NativeWindowEffects.h"
+#include "NextShow.h"
+#include "X11Activations.h"
 #include "X11Atoms.h"
 #include "X11CompositorWatch.h"
+#include "X11PropertyWatch.h"
 
+#include <QGuiApplication>
+#include <QPointer>
 #include <QRegion>
+#include <QWidget>
 #include <QWindow>
 
 #include <algorithm>
 #include <array>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 #include <utility>
 #include <vector>
 #include <xcb/xcb.h>
 #include <xcb/xfixes.h>
-#endif
 
 namespace tavrio {
-
-#ifdef TAVRIO_HAVE_XCB
 
 namespace {
 
@@ -60,157 +55,6 @@ QRegion withFrameRing(const QRegion& region, QSize size) {
     const QRect outer = window.adjusted(-kFrameReach, -kFrameReach, kFrameReach, kFrameReach);
     return region + (QRegion(outer) - QRegion(window));
 }
-
-// The property change that an event given to a native event filter tells of, or null.
-const xcb_property_notify_event_t* propertyChange(const QByteArray& eventType, void* message) {
-    if (eventType != "xcb_generic_event_t") {
-        return nullptr;
-    }
-    const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7F) != XCB_PROPERTY_NOTIFY) {
-        return nullptr;
-    }
-    return static_cast<const xcb_property_notify_event_t*>(message);
-}
-
-// Tells the watchers of a window when the window manager sets one of the window's properties, of
-// which Qt takes no notice: _NET_FRAME_EXTENTS (nothing else marks the moment: the window manager
-// may set it after its last move of the window, or before the window is even mapped), or WM_STATE
-// (from then on the window manager manages the window).
-class PropertyWatch : public QAbstractNativeEventFilter {
-public:
-    explicit PropertyWatch(xcb_atom_t property)
-        : property_(property) {}
-
-    void add(const QWidget& window, std::function<void()> changed) {
-        if (watchers_.empty()) {
-            qGuiApp->installNativeEventFilter(this);
-        }
-        watchers_.push_back({&window, std::move(changed)});
-    }
-
-    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
-        const auto* notify = propertyChange(eventType, message);
-        if (notify == nullptr || notify->atom != property_) {
-            return false;
-        }
-        std::erase_if(watchers_, [](const Watcher& watcher) { return watcher.window.isNull(); });
-        for (const Watcher& watcher : watchers_) {
-            // The window's id is read now: re-creating a native window gives it a new one.
-            if (watcher.window->internalWinId() == notify->window) {
-                // Once Qt has handled the events that came before it.
-                QTimer::singleShot(0, watcher.window, watcher.changed);
-            }
-        }
-        return false;
-    }
-
-private:
-    struct Watcher {
-        QPointer<const QWidget> window;
-        std::function<void()> changed;
-    };
-    xcb_atom_t property_;
-    std::vector<Watcher> watchers_;
-};
-
-// Runs a function as the widget is next shown, once Qt has made its native window and before it
-// maps it.
-class NextShow : public QObject {
-public:
-    NextShow(QWidget& widget, std::function<void()> shown)
-        : QObject(&widget)
-        , shown_(std::move(shown)) {
-        widget.installEventFilter(this);
-    }
-
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Show) {
-            shown_();
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> shown_;
-};
-
-// Activates windows with the X server's present time. An application learns that time only from
-// an event, so each request first changes a property of the window (by nothing), and the
-// activation goes out when the server's notice of that change comes back with its time. Qt's own
-// request carries the time of the last event the program saw, which may be long past when the
-// request comes from elsewhere (a second start): a window manager that prevents focus stealing
-// then only marks the window as wanting attention.
-class Activations : public QAbstractNativeEventFilter {
-public:
-    Activations(xcb_connection_t* connection, xcb_atom_t probe, xcb_atom_t activeWindow)
-        : connection_(connection)
-        , probe_(probe)
-        , activeWindow_(activeWindow) {}
-
-    void request(QWidget& widget) {
-        if (!installed_) {
-            qGuiApp->installNativeEventFilter(this);
-            installed_ = true;
-        }
-        const auto window = static_cast<xcb_window_t>(widget.winId());
-        pending_.push_back({&widget, window});
-        xcb_change_property(connection_, XCB_PROP_MODE_APPEND, window, probe_, XCB_ATOM_INTEGER, 32,
-                            0, nullptr);
-    }
-
-    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
-        if (pending_.empty()) {
-            return false;
-        }
-        const auto* notify = propertyChange(eventType, message);
-        if (notify == nullptr || notify->atom != probe_) {
-            return false;
-        }
-        const auto due = std::find_if(pending_.begin(), pending_.end(),
-                                      [&](const Pending& p) { return p.window == notify->window; });
-        if (due == pending_.end()) {
-            return false;
-        }
-        const QPointer<QWidget> widget = due->widget;
-        pending_.erase(due);
-        if (!widget.isNull() && widget->isVisible() &&
-            static_cast<xcb_window_t>(widget->winId()) == notify->window) {
-            send(notify->window, notify->time);
-        }
-        return false;
-    }
-
-private:
-    struct Pending {
-        QPointer<QWidget> widget;
-        xcb_window_t window;
-    };
-
-    void send(xcb_window_t window, xcb_timestamp_t time) {
-        const QWindow* focus = QGuiApplication::focusWindow();
-        xcb_client_message_event_t message{};
-        message.response_type = XCB_CLIENT_MESSAGE;
-        message.format = 32;
-        message.window = window;
-        message.type = activeWindow_;
-        message.data.data32[0] = 1; // from an application
-        message.data.data32[1] = time;
-        message.data.data32[2] = focus ? static_cast<std::uint32_t>(focus->winId()) : 0;
-        const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection_)).data->root;
-        xcb_send_event(connection_, 0, root,
-                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
-                       reinterpret_cast<const char*>(&message));
-        xcb_flush(connection_);
-    }
-
-    xcb_connection_t* connection_;
-    xcb_atom_t probe_;
-    xcb_atom_t activeWindow_;
-    bool installed_ = false;
-    std::vector<Pending> pending_;
-};
 
 class X11WindowEffects : public WindowEffects {
 public:
@@ -499,15 +343,15 @@ private:
     xcb_atom_t skipPager_;
     xcb_atom_t frameExtents_;
     xcb_atom_t wmState_;
-    PropertyWatch frameWatch_;
+    X11PropertyWatch frameWatch_;
     // Windows tied to an owner before the window manager managed it.
-    PropertyWatch managedWatch_;
-    Activations activations_;
+    X11PropertyWatch managedWatch_;
+    X11Activations activations_;
 };
 
 } // namespace
 
-WindowEffects* x11WindowEffects() {
+WindowEffects* nativeWindowEffects() {
     static const std::unique_ptr<X11WindowEffects> effects =
         []() -> std::unique_ptr<X11WindowEffects> {
         auto* x11 =
@@ -519,13 +363,5 @@ WindowEffects* x11WindowEffects() {
     }();
     return effects.get();
 }
-
-#else
-
-WindowEffects* x11WindowEffects() {
-    return nullptr;
-}
-
-#endif
 
 } // namespace tavrio

@@ -2,17 +2,13 @@
 
 #include <QSocketNotifier>
 
-#ifdef Q_OS_UNIX
 #include <array>
 #include <csignal>
 #include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
-#endif
 
 namespace tavrio {
-
-#ifdef Q_OS_UNIX
 
 namespace {
 
@@ -61,14 +57,5 @@ StopSignals::~StopSignals() {
         }
     }
 }
-
-#else
-
-StopSignals::StopSignals(std::function<void()> stop)
-    : stop_(std::move(stop)) {}
-
-StopSignals::~StopSignals() = default;
-
-#endif
 
 } // namespace tavrio

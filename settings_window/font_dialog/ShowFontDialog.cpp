@@ -1,7 +1,7 @@
 #include "ShowFontDialog.h"
 
+#include "DialogsInReach.h"
 #include "FontDialog.h"
-#include "OpenBeside.h"
 
 namespace tavrio {
 
@@ -9,11 +9,7 @@ std::optional<FontSpec> ShowFontDialog(QWidget& owner, const FontSpec& spec,
                                        const std::optional<QRect>& keptClear) {
     FontDialog dialog(spec, &owner);
     dialog.setWindowModality(Qt::WindowModal);
-    keptAboveAs(dialog, &owner);
-    dialog.resize(dialog.sizeHint());
-    // Where the dialog would open on its own: centred over its owner.
-    const QPoint centred = owner.frameGeometry().center() - dialog.rect().center();
-    openBeside(dialog, centred, keptClear, &owner);
+    placeDialogInReach(dialog, owner, keptClear);
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

@@ -3,7 +3,6 @@
 #include "X11Atoms.h"
 
 #include <QGuiApplication>
-#include <QTimer>
 
 #include <cstdlib>
 #include <memory>
@@ -57,7 +56,7 @@ X11CompositorWatch::X11CompositorWatch(xcb_connection_t* connection, int screen)
 }
 
 void X11CompositorWatch::watch(QObject& owner, std::function<void()> changed) {
-    watchers_.push_back({&owner, std::move(changed)});
+    watchers_.add(owner, std::move(changed));
 }
 
 bool X11CompositorWatch::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
@@ -75,11 +74,7 @@ bool X11CompositorWatch::nativeEventFilter(const QByteArray& eventType, void* me
         return false;
     }
     running_ = running;
-    std::erase_if(watchers_, [](const Watcher& watcher) { return watcher.owner.isNull(); });
-    for (const Watcher& watcher : watchers_) {
-        // Once Qt has handled the events that came before it.
-        QTimer::singleShot(0, watcher.owner, watcher.changed);
-    }
+    watchers_.callLater([](const QObject&) { return true; });
     return false;
 }
 

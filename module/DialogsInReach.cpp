@@ -1,5 +1,6 @@
-#include "OpenBeside.h"
+#include "DialogsInReach.h"
 
+#include "QtRects.h"
 #include "ScreenFit.h"
 #include "WindowEffects.h"
 
@@ -21,10 +22,6 @@ namespace {
 constexpr int kGap = 8;
 // A caption bar and thin borders, for when no window of the program has a frame to go by.
 constexpr QMargins kTypicalFrame{2, 24, 2, 2};
-
-Rect rectOf(const QRect& r) {
-    return {r.x(), r.y(), r.width(), r.height()};
-}
 
 QMargins likelyFrame(const QWidget& window, const QWidget* framedLike) {
     std::optional<FrameExtents> frame = WindowEffects::current().frameExtents(window);
@@ -79,8 +76,12 @@ void place(QWidget& window, QPoint wantedCorner, const std::optional<QRect>& kep
     window.move(placed.left, placed.top);
 }
 
-} // namespace
-
+// Sizes and moves `window`, not shown yet, from where it would open (`wantedCorner`, the corner of
+// its frame at its present size): no larger than its screen leaves room for (a fixed-size window
+// keeps a fixed size; the window's content scrolls), with its centre kept; beside `keptClear` (the
+// timer window with its frame), to its right, left, below or above, the first where it fits, when
+// it would cover it; and wholly on that screen. `framedLike` is a window of the program whose
+// frame `window` is likely to get; its frame is not known before it is shown.
 void openBeside(QWidget& window, QPoint wantedCorner, const std::optional<QRect>& keptClear,
                 const QWidget* framedLike) {
     place(window, wantedCorner, keptClear, framedLike);
@@ -97,6 +98,40 @@ void openBeside(QWidget& window, QPoint wantedCorner, const std::optional<QRect>
         place(*shown, shown->geometry().topLeft() - QPoint(frame.left(), frame.top()), std::nullopt,
               nullptr);
     });
+}
+
+} // namespace
+
+void showInReach(QWidget& window, const QWidget* timer, const std::optional<QRect>& keptClear) {
+    if (!window.isVisible()) {
+        openBeside(window, window.pos(), keptClear, timer);
+        window.winId();
+        WindowEffects::current().keepOutOfTaskbar(window);
+    }
+    window.show();
+    // After the show, which takes the tie away.
+    keepAboveTimerWindow(window, timer);
+    window.raise();
+    WindowEffects::current().activate(window);
+}
+
+void keepAboveTimerWindow(QWidget& window, const QWidget* timer) {
+    WindowEffects::current().keepAbove(window, timer);
+}
+
+void placeDialogInReach(QWidget& dialog, const QWidget& owner,
+                        const std::optional<QRect>& keptClear) {
+    keptAboveAs(dialog, &owner);
+    dialog.resize(dialog.sizeHint());
+    // Where the dialog would open on its own: centred over its owner.
+    const QPoint centred = owner.frameGeometry().center() - dialog.rect().center();
+    openBeside(dialog, centred, keptClear, &owner);
+}
+
+void keptAboveAs(QWidget& dialog, const QWidget* owner) {
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint,
+                         owner != nullptr &&
+                             owner->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 } // namespace tavrio

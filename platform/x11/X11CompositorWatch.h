@@ -3,11 +3,11 @@
 // of every new owner (XFixes), so nothing is polled and an idle program is not woken.
 #pragma once
 
+#include "WatcherList.h"
+
 #include <QAbstractNativeEventFilter>
-#include <QPointer>
 
 #include <functional>
-#include <vector>
 #include <xcb/xcb.h>
 
 namespace tavrio {
@@ -24,15 +24,11 @@ public:
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override;
 
 private:
-    struct Watcher {
-        QPointer<QObject> owner;
-        std::function<void()> changed;
-    };
     xcb_atom_t selection_ = XCB_ATOM_NONE;
     // The number of XFixes' selection-notify event; 0 where the server has no XFixes.
     int notifyEvent_ = 0;
     bool running_ = false;
-    std::vector<Watcher> watchers_;
+    WatcherList<QObject> watchers_;
 };
 
 } // namespace tavrio

@@ -1,6 +1,7 @@
 #include "FontDialog.h"
 
 #include "ColorValue.h"
+#include "DialogsInReach.h"
 #include "FontZoom.h"
 
 #include <QColorDialog>
@@ -132,12 +133,6 @@ QString desktopName(const QString& family) {
 }
 
 } // namespace
-
-void keptAboveAs(QWidget& dialog, const QWidget* owner) {
-    dialog.setWindowFlag(Qt::WindowStaysOnTopHint,
-                         owner != nullptr &&
-                             owner->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-}
 
 FontDialog::FontDialog(const FontSpec& initial, QWidget* parent)
     : QDialog(parent)

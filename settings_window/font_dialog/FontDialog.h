@@ -24,10 +24,6 @@ class QToolButton;
 
 namespace tavrio {
 
-// A dialog kept above all other windows when the window it is opened over is: some window
-// managers (xfwm4) keep a dialog above its owner only within the owner's own layer.
-void keptAboveAs(QWidget& dialog, const QWidget* owner);
-
 class FontDialog : public QDialog {
     Q_OBJECT
 
