@@ -285,7 +285,7 @@ bool FormsEngine::putTargetInForce(CountdownState& countdown, const TargetArgume
 void FormsEngine::copyLook(const CountdownState& from, const CountdownState& made) {
     for (const Key key :
          {Key::BS, Key::tvTrans, Key::tvHide, Key::FontSize, Key::FontName, Key::FontColor,
-          Key::FontBold, Key::FontItalic, Key::Width, Key::Height}) {
+          Key::FontBold, Key::FontItalic, Key::tvChosenSize, Key::Width, Key::Height}) {
         if (const auto text = program_.store.read(kAppName, from.group, keyName(key))) {
             program_.writer.save(made.group, key, *text);
         }

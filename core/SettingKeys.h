@@ -42,6 +42,8 @@ enum class Key {
     tvRepeat,
     // Our own, in "Settings": which further countdowns there are.
     Countdowns,
+    // The size the countdown comes back to from the timer window's own sizing.
+    tvChosenSize,
 };
 
 // The whole numbers a key takes where they are fewer than its type holds.
@@ -109,14 +111,24 @@ inline constexpr std::array<KeyInfo, 1> kCountdownListKeys{{
     {Key::Countdowns, "Countdowns", "", ReadAs::Text},
 }};
 
+// Our own key beside the font: the size last chosen in the font dialog, to which Ctrl+0 in the
+// timer window brings the text back after Ctrl with the wheel, Ctrl+Plus or Ctrl+Minus changed
+// "FontSize". Written with the first such change, absent until then (the size of the text then
+// is the one to come back to).
+inline constexpr std::array<KeyInfo, 1> kTextSizeKeys{{
+    {Key::tvChosenSize, "tvChosenSize", "", ReadAs::Int16, WholeRange{1, 2048}},
+}};
+
 // The settings window's title box starts empty rather than with the caption's "??".
 inline constexpr std::string_view kWhatDefaultForTitleBox = "";
 
 // Every key, table after table in the order of the enumeration.
-inline constexpr std::array<const KeyInfo*, 4> kKeyTables{
-    kKeys.data(), kNotificationKeys.data(), kMomentKeys.data(), kCountdownListKeys.data()};
-inline constexpr std::array<std::size_t, 4> kKeyTableSizes{
-    kKeys.size(), kNotificationKeys.size(), kMomentKeys.size(), kCountdownListKeys.size()};
+inline constexpr std::array<const KeyInfo*, 5> kKeyTables{
+    kKeys.data(), kNotificationKeys.data(), kMomentKeys.data(), kCountdownListKeys.data(),
+    kTextSizeKeys.data()};
+inline constexpr std::array<std::size_t, 5> kKeyTableSizes{
+    kKeys.size(), kNotificationKeys.size(), kMomentKeys.size(), kCountdownListKeys.size(),
+    kTextSizeKeys.size()};
 
 constexpr const KeyInfo& keyInfo(Key key) {
     auto index = static_cast<std::size_t>(key);

@@ -92,10 +92,29 @@ Rect placedClient(const StoredGeometry& stored, Size unstoredClient, const Frame
             std::max(1, nearest<int>(height - margins.down()))};
 }
 
+Size clientForText(Size text) {
+    return {text.width + 2 * (text.height / 4), text.height + 2 * (text.height / 8)};
+}
+
+Rect resizedAboutCentre(const Rect& client, Size size, const FrameExtents& frame,
+                        double devicePixelRatio, std::span<const Rect> screens) {
+    // Halves rounded toward zero: a step up and the same step down come back to the same place.
+    const Rect wanted{client.left + (client.width - size.width) / 2,
+                      client.top + (client.height - size.height) / 2, size.width, size.height};
+    // The frame in whole pixels, rounded outward, so that none of it is left off the screen.
+    const Margins margins = logical(frame, devicePixelRatio);
+    const int left = nearest<int>(std::floor(wanted.left - margins.left));
+    const int top = nearest<int>(std::floor(wanted.top - margins.top));
+    const Rect outer{left, top, nearest<int>(std::ceil(wanted.right() + margins.right)) - left,
+                     nearest<int>(std::ceil(wanted.bottom() + margins.bottom)) - top};
+    const Rect kept = keepOnScreens(outer, screens);
+    return {kept.left + (wanted.left - outer.left), kept.top + (wanted.top - outer.top),
+            std::max(1, kept.width - (outer.width - wanted.width)),
+            std::max(1, kept.height - (outer.height - wanted.height))};
+}
+
 TextFit fitText(Size text, const FrameExtents& frame, double devicePixelRatio, const Rect& area) {
-    // A quarter of the text's height on either side, an eighth above and below: room enough that
-    // the text does not touch the frame.
-    const Size needed{text.width + 2 * (text.height / 4), text.height + 2 * (text.height / 8)};
+    const Size needed = clientForText(text);
     // The client area lies at whole logical pixels: at a ratio of 2, a one-pixel border takes a
     // whole logical pixel of the room, or the frame would end a pixel past the screen.
     const Margins margins = logical(frame, devicePixelRatio);

@@ -71,9 +71,19 @@ TwipsRect outerTwips(const Rect& client, const FrameExtents& frame, double devic
 Rect placedClient(const StoredGeometry& stored, Size unstoredClient, const FrameExtents& frame,
                   double devicePixelRatio, std::span<const Rect> screens);
 
-// A first start: the client area that shows a text of the given size whole with a margin around
-// it, and how much the text has to shrink (1 when it need not) so that the window, frame
-// included, fits the area.
+// The client area that shows a text of the given size whole, with room around it so that the
+// text does not touch the frame: a quarter of its height on either side, an eighth above and
+// below.
+Size clientForText(Size text);
+
+// The client area given another size about its centre, the whole window, frame included, kept on
+// the screens: moved onto the nearest and shrunk to it where it does not lie on them.
+Rect resizedAboutCentre(const Rect& client, Size size, const FrameExtents& frame,
+                        double devicePixelRatio, std::span<const Rect> screens);
+
+// A first start: the client area that shows a text of the given size whole (clientForText), and
+// how much the text has to shrink (1 when it need not) so that the window, frame included, fits
+// the area.
 struct TextFit {
     Size client;
     double textScale = 1.0;

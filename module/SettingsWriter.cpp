@@ -134,6 +134,7 @@ QString describe(Key key) {
     case Key::FontColor:
     case Key::FontBold:
     case Key::FontItalic:
+    case Key::tvChosenSize:
         return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the font"));
     case Key::Left:
     case Key::Top:

@@ -4,6 +4,7 @@
 #include "LabelLayout.h"
 #include "SpokenCountdownText.h"
 #include "Twips.h"
+#include "WindowGeometry.h"
 
 #include <QMouseEvent>
 #include <QPalette>
@@ -48,6 +49,15 @@ void DisplayLabel::centre() {
                              static_cast<float>(twipsFromPixels(width())),
                              static_cast<float>(twipsFromPixels(height())));
     move(pixelsFromTwips(place.left), pixelsFromTwips(place.top));
+}
+
+QSize DisplayLabel::wholeTextClient() const {
+    const Size client = clientForText({width(), height()});
+    return {client.width, client.height};
+}
+
+bool DisplayLabel::cutOff() const {
+    return width() > parentWidget()->width() || height() > parentWidget()->height();
 }
 
 void DisplayLabel::speak(const Countdown& countdown, std::int64_t now) {

@@ -26,6 +26,10 @@ public:
     // Centred in the window, in twips, at the size it has; a label larger than the window is cut
     // off equally on both sides.
     void centre();
+    // The client size that shows the whole text with room around it.
+    QSize wholeTextClient() const;
+    // The text reaches past the window's client area.
+    bool cutOff() const;
     // The accessible name for the countdown shown, the words for the digits, as often as they may
     // change (spokenTextDue); the fixed texts say what they show.
     void speak(const Countdown& countdown, std::int64_t now);

@@ -2,16 +2,18 @@
 
 #include "CountdownState.h"
 #include "Program.h"
+#include "TextZoom.h"
 #include "TimerWindowPlacement.h"
 
 #include <QWidget>
 
 namespace tavrio {
 
-TimerWindowInput::TimerWindowInput(QWidget& window, TimerWindowPlacement& placement,
+TimerWindowInput::TimerWindowInput(QWidget& window, TimerWindowPlacement& placement, TextZoom& zoom,
                                    Program& program, CountdownState& countdown)
     : window_(window)
     , placement_(placement)
+    , zoom_(zoom)
     , program_(program)
     , countdown_(countdown) {}
 
@@ -41,6 +43,9 @@ void TimerWindowInput::doubleClick() {
 }
 
 bool TimerWindowInput::keyDown(int key, Qt::KeyboardModifiers modifiers) {
+    if (zoomKey(key, modifiers)) {
+        return true;
+    }
     const bool shift = modifiers.testFlag(Qt::ShiftModifier);
     const int step = shift ? 10 : 1;
     QPoint by;
@@ -76,6 +81,27 @@ bool TimerWindowInput::keyDown(int key, Qt::KeyboardModifiers modifiers) {
     placement_.noteUserDrag();
     window_.move(window_.pos() + by);
     return true;
+}
+
+// Shift and the keypad count for nothing here: Plus takes Shift on many keyboards.
+bool TimerWindowInput::zoomKey(int key, Qt::KeyboardModifiers modifiers) {
+    if ((modifiers & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != Qt::ControlModifier) {
+        return false;
+    }
+    switch (key) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        zoom_.step(1);
+        return true;
+    case Qt::Key_Minus:
+        zoom_.step(-1);
+        return true;
+    case Qt::Key_0:
+        zoom_.backToChosenSize();
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace tavrio

@@ -5,6 +5,9 @@
 // window. The keyboard's way to the same, with the focus on the window: the Menu key or Shift+F10
 // opens the menu at the window, Return the settings window, and the arrow keys move the window by
 // a pixel (ten with Shift). A move by drag or by key is the user's, which the placement keeps.
+// Ctrl+Plus (or Ctrl+=, as Plus takes Shift on many keyboards) and Ctrl+Minus make the countdown
+// larger and smaller, Ctrl+0 brings back the size chosen in the font dialog, as Ctrl with the
+// wheel does (TextZoom).
 #pragma once
 
 #include <QPoint>
@@ -18,12 +21,13 @@ namespace tavrio {
 
 struct CountdownState;
 struct Program;
+class TextZoom;
 class TimerWindowPlacement;
 
 class TimerWindowInput {
 public:
-    TimerWindowInput(QWidget& window, TimerWindowPlacement& placement, Program& program,
-                     CountdownState& countdown);
+    TimerWindowInput(QWidget& window, TimerWindowPlacement& placement, TextZoom& zoom,
+                     Program& program, CountdownState& countdown);
 
     void press(Qt::MouseButton button, QPoint globalPosition);
     // The pointer moved with these buttons held: while the left one drags, the window follows.
@@ -34,8 +38,12 @@ public:
     bool keyDown(int key, Qt::KeyboardModifiers modifiers);
 
 private:
+    // Ctrl with Plus, Minus or 0; false for other keys.
+    bool zoomKey(int key, Qt::KeyboardModifiers modifiers);
+
     QWidget& window_;
     TimerWindowPlacement& placement_;
+    TextZoom& zoom_;
     Program& program_;
     CountdownState& countdown_;
     // Where the pointer holds the window while the left button drags it, from the frame's corner.

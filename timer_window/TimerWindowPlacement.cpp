@@ -157,6 +157,56 @@ void TimerWindowPlacement::storeUserResize() {
     }
 }
 
+bool TimerWindowPlacement::resizeAboutCentre(QSize client, bool theUsers) {
+    const bool usersSize = theUsers || hasUserSize();
+    const bool userPlace = hasUserPlace();
+    if (!usersSize) {
+        keepUserMove();
+    }
+    const QSize before = window_.size();
+    const Rect resized = resizedClient(client);
+    setClientGeometry(qRectOf(resized));
+    if (!usersSize) {
+        unstored_ = qRectOf(resized).size();
+        return false;
+    }
+    // From what was asked for: the window manager may not have answered yet.
+    const TwipsRect outer =
+        tavrio::outerTwips(resized, frame_.value_or(FrameExtents{}), devicePixelRatio());
+    chosen_.width = outer.width;
+    chosen_.height = outer.height;
+    if (userPlace) {
+        chosen_.left = outer.left;
+        chosen_.top = outer.top;
+        userPlaceKept_ = true;
+    }
+    return qRectOf(resized).size() != before;
+}
+
+bool TimerWindowPlacement::fitsAboutCentre(QSize client) const {
+    const Rect resized = resizedClient(client);
+    return resized.width == client.width() && resized.height == client.height();
+}
+
+Rect TimerWindowPlacement::resizedClient(QSize client) const {
+    return resizedAboutCentre(rectOf(window_.geometry()), {client.width(), client.height()},
+                              frame_.value_or(FrameExtents{}), devicePixelRatio(), screenAreas());
+}
+
+bool TimerWindowPlacement::hasUserPlace() const {
+    const auto applied = [](const std::optional<std::int32_t>& twips) {
+        return twips.value_or(0) != 0;
+    };
+    return movedByUser() || userPlaceKept_ || applied(chosen_.left) || applied(chosen_.top);
+}
+
+void TimerWindowPlacement::storeSize() {
+    if (chosen_.width && chosen_.height) {
+        save(Key::Width, *chosen_.width);
+        save(Key::Height, *chosen_.height);
+    }
+}
+
 void TimerWindowPlacement::storePlaceIfMoved() {
     if (const std::optional<TwipsRect> outer = placeToStore()) {
         save(Key::Left, outer->left);
@@ -221,7 +271,10 @@ void TimerWindowPlacement::place() {
     const Rect client =
         placedClient(chosen_, {unstored_.width(), unstored_.height()},
                      frame_.value_or(FrameExtents{}), devicePixelRatio(), screenAreas());
-    const QRect geometry = qRectOf(client);
+    setClientGeometry(qRectOf(client));
+}
+
+void TimerWindowPlacement::setClientGeometry(const QRect& geometry) {
     placed_ = geometry;
     dragged_ = false;
     ownSizes_.push_back(geometry.size());

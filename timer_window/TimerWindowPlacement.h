@@ -70,6 +70,19 @@ public:
     // After a size change: Width and Height are stored when the user made it, not when the
     // placement did. A failed write is told once, and tried again with the next size change.
     void storeUserResize();
+
+    // Gives the client area this size about its centre, the whole window kept on a screen and
+    // shrunk to it where it does not fit. The size is the user's where `theUsers` says so, or
+    // where the user had a size (stored, resized, or given here before): then, as after a resize
+    // by the frame, it is the size to store (storeSize), and the place moved about the centre is
+    // the one to store on the way out, if the user had chosen one. Otherwise it stays the size
+    // the window needs, not stored, as at a start where no size is stored. True when the user's
+    // size changed.
+    bool resizeAboutCentre(QSize client, bool theUsers);
+    // The client area would get this size about its centre, and not be shrunk to the screen.
+    bool fitsAboutCentre(QSize client) const;
+    // Stores Width and Height as the user has them now.
+    void storeSize();
     // On the way out: Left and Top are stored when the user moved the window since it was placed
     // (or had moved it before it had to be placed elsewhere), and only then.
     void storePlaceIfMoved();
@@ -105,6 +118,15 @@ private:
     // A move of the user's becomes the place the user chose, before the window is placed anew.
     void keepUserMove();
     void place();
+    // Puts the client area there, as the placement's own geometry rather than the user's.
+    void setClientGeometry(const QRect& geometry);
+    Rect resizedClient(QSize client) const;
+    // The user moved the window, or has a place of their own stored or kept.
+    bool hasUserPlace() const;
+    // A size the user chose, stored or resized, is in force.
+    bool hasUserSize() const {
+        return chosen_.width.value_or(0) > 0 && chosen_.height.value_or(0) > 0;
+    }
     // The outer geometry of a client area in the frame, rounded outward.
     QRect outerOf(const QRect& client) const;
     double devicePixelRatio() const;

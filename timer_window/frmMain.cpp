@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QResizeEvent>
+#include <QWheelEvent>
 
 namespace tavrio {
 
@@ -36,7 +37,8 @@ frmMain::frmMain(Program& program, CountdownState& countdown)
     , countdown_(countdown)
     , Label1(new DisplayLabel(this))
     , placement_(*this, program.writer, countdown.group, program.regional)
-    , input_(*this, placement_, program, countdown) {
+    , zoom_(*Label1, placement_, program, countdown.group)
+    , input_(*this, placement_, zoom_, program, countdown) {
     installTimerWindowAccessibility();
     setAttribute(Qt::WA_DeleteOnClose);
     // Clicking the window or the window manager's activation gives it the keyboard.
@@ -84,7 +86,21 @@ FontSpec frmMain::labelFont() const {
 }
 
 void frmMain::showFont(const FontSpec& font) {
+    zoom_.storeNow();
     Label1->setFontSpec(font);
+    if (const auto size = wholePoints(Label1->FontSize())) {
+        zoom_.fontChosen(*size);
+    }
+    showWholeText();
+}
+
+void frmMain::showWholeText() {
+    if (!Label1->cutOff()) {
+        return;
+    }
+    if (placement_.resizeAboutCentre(size().expandedTo(Label1->wholeTextClient()), false)) {
+        placement_.storeSize();
+    }
 }
 
 void frmMain::activate() {
@@ -139,14 +155,17 @@ void frmMain::loadSettings() {
 }
 
 void frmMain::restorePlace(const StoredLook& look) {
-    if (!look.firstStart) {
-        placement_.restore(look.place, [](const auto&) { return kDesignClientSize; });
-        return;
-    }
     // Measured on the text the window is about to show, and again with each frame it gets.
     Label1->setCaption(RemainingTimeText(countdown_.target(), program_.now()));
-    placement_.restore(look.place, [this](const std::optional<FrameExtents>& frame) {
-        return fitToText(*Label1, frame, devicePixelRatioF(), kDesignClientSize);
+    if (look.firstStart) {
+        placement_.restore(look.place, [this](const std::optional<FrameExtents>& frame) {
+            return fitToText(*Label1, frame, devicePixelRatioF(), kDesignClientSize);
+        });
+        return;
+    }
+    // A font the user chose, in a window the user never sized: large enough for the whole text.
+    placement_.restore(look.place, [this](const auto&) {
+        return kDesignClientSize.expandedTo(Label1->wholeTextClient());
     });
 }
 
@@ -182,21 +201,30 @@ void frmMain::Form_Resize() {
 void frmMain::Timer1_Timer() {
     const DateValue now = program_.now();
     const Countdown countdown = countdownAt(countdown_.target(), now);
+    const int widthBefore = Label1->width();
     Label1->setCaption(displayText(remainingTime(countdown)));
+    if (Label1->width() > widthBefore) {
+        showWholeText();
+    }
     Label1->centre();
     Label1->speak(countdown, linearSeconds(now));
     emit displayed(Label1->text());
 }
 
-void frmMain::Form_QueryUnload() {
+void frmMain::storePlaceIfMoved() {
+    zoom_.storeNow();
     placement_.storePlaceIfMoved();
+}
+
+void frmMain::Form_QueryUnload() {
+    storePlaceIfMoved();
     if (!countdown_.Updating) {
         program_.forms->endProgram();
     }
 }
 
 void frmMain::hideAtEnd() {
-    placement_.storePlaceIfMoved();
+    storePlaceIfMoved();
     hide();
 }
 
@@ -261,6 +289,14 @@ void frmMain::mouseReleaseEvent(QMouseEvent* event) {
 
 void frmMain::mouseDoubleClickEvent(QMouseEvent*) {
     Form_DblClick();
+}
+
+void frmMain::wheelEvent(QWheelEvent* event) {
+    if (zoom_.wheel(*event)) {
+        event->accept();
+    } else {
+        QWidget::wheelEvent(event);
+    }
 }
 
 void frmMain::keyPressEvent(QKeyEvent* event) {

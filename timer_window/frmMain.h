@@ -6,6 +6,7 @@
 #pragma once
 
 #include "FontSpec.h"
+#include "TextZoom.h"
 #include "TimerWindowInput.h"
 #include "TimerWindowPlacement.h"
 
@@ -38,7 +39,8 @@ public:
     // The window's translucency and background hiding, as ApplyWindowAlpha sets them.
     void showTranslucency(std::uint8_t opacity, bool hideBackground);
     // The label's font as the font dialog starts from it, and the label's font from the dialog's
-    // answer: a value the label refuses leaves its own.
+    // answer: a value the label refuses leaves its own. The window grows to show the whole text
+    // in the new font where it would be cut off.
     FontSpec labelFont() const;
     void showFont(const FontSpec& font);
 
@@ -48,8 +50,9 @@ public:
     // opaque in memory (nothing is stored), restored, wholly on a screen, in front and active.
     void bringBack();
     // Every way out (closing, Exit, the end of the session) keeps the place: Left and Top are
-    // stored when the user moved the window since it was placed, and only then.
-    void storePlaceIfMoved() { placement_.storePlaceIfMoved(); }
+    // stored when the user moved the window since it was placed, and only then. A size of the
+    // text the user has not stopped changing yet is stored first.
+    void storePlaceIfMoved();
     // The program ends: the place is kept, the display stops and the window leaves the screen
     // without running its closing steps.
     void hideAtEnd();
@@ -78,6 +81,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     void Form_Activate();
@@ -97,11 +101,17 @@ private:
     // Refuses styles outside the key's range.
     bool setBorderStyle(int style);
     void placeTopmost();
+    // Where the text would be cut off, the window grows about its centre to show it whole; it
+    // never shrinks by itself. A size the user had is replaced, and stored as a resize by the
+    // user is; where the user never sized the window, none is stored (the next start fits it to
+    // the text again).
+    void showWholeText();
 
     Program& program_;
     CountdownState& countdown_;
     DisplayLabel* const Label1;
     TimerWindowPlacement placement_;
+    TextZoom zoom_;
     TimerWindowInput input_;
     int borderStyle_ = 5;
 };

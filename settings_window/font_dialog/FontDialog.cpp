@@ -2,6 +2,7 @@
 
 #include "ColorValue.h"
 #include "DialogsInReach.h"
+#include "FontZoom.h"
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
@@ -30,9 +31,10 @@ namespace tavrio {
 
 namespace {
 
-// The limits the Windows font dialog is given, so a font chosen here would be taken there too.
-constexpr int kSmallestSize = 10;
-constexpr int kLargestSize = 72;
+// The limits the Windows font dialog is given, so a font chosen here would be taken there too;
+// the timer window's own sizing keeps to them as well.
+constexpr int kSmallestSize = kSmallestChosenSize;
+constexpr int kLargestSize = kLargestChosenSize;
 // The face the Windows font dialog is handed when no face was chosen.
 constexpr char kFallbackFace[] = "Times New Roman";
 constexpr int kRegularWeight = 400;

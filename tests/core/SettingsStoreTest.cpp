@@ -96,6 +96,7 @@ TEST(KeyTable, ListsTheKeysInReadOrder) {
     // Our own keys follow the fifteen: each found under its own key, none named like another.
     std::vector<KeyInfo> ours(kNotificationKeys.begin(), kNotificationKeys.end());
     ours.insert(ours.end(), kMomentKeys.begin(), kMomentKeys.end());
+    ours.insert(ours.end(), kTextSizeKeys.begin(), kTextSizeKeys.end());
     for (const KeyInfo& info : ours) {
         SCOPED_TRACE(std::string{info.name});
         EXPECT_EQ(keyInfo(info.key).name, info.name);

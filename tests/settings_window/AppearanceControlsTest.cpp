@@ -113,7 +113,7 @@ void AppearanceControlsTest::aBorderStyleChoiceRecreatesTheTimerWindow() {
     test::TestProgram test;
     test.store.preset(Key::tvDate, "2/10/2007");
     // At the design size (a first start would size the window to its text).
-    test.store.preset(Key::FontSize, "100");
+    test.store.preset(Key::FontSize, "12");
     int ends = 0;
     FormsEngine forms(test.program, [&ends] { ++ends; });
     test.program.forms = &forms;

@@ -1,5 +1,5 @@
 // The timer window after start-up: the once-a-second display, the centred label, the size it
-// stores, a stored place that lies off every screen, and the frame at every scale.
+// stores, a stored place off every screen, the frame at every scale, and the text never cut off.
 #include "SecondTicker.h"
 #include "StartedTimerWindow.h"
 #include "TestProgram.h"
@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <cstdlib>
 #include <memory>
@@ -29,6 +30,27 @@ DateValue timeOfDay(int hour, int minute, int second) {
 
 QSize frameOf(const QWidget& window) {
     return window.frameGeometry().size() - window.size();
+}
+
+// Ctrl with the wheel, each notch in pieces: one for a wheel's notch, eighths for a touchpad's.
+void sizeText(frmMain& window, int notches, int pieces) {
+    for (int piece = 0; piece < std::abs(notches) * pieces; ++piece) {
+        QWheelEvent turn({5, 5}, window.mapToGlobal(QPointF(5, 5)), {},
+                         {0, (notches > 0 ? 120 : -120) / pieces}, Qt::NoButton,
+                         Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&window, &turn);
+    }
+}
+
+// The whole text shows with room around it, the window's centre where it was.
+bool wholeTextAbout(QPoint centre, const frmMain& window) {
+    const QMargins overhang = test::labelOverhang(window);
+    return overhang.left() < 0 && overhang.top() < 0 && test::labelCentred(window) &&
+           (window.geometry().center() - centre).manhattanLength() <= 1;
+}
+QString sizeWrites(const frmMain& window) {
+    const TwipsRect outer = window.outerGeometryTwips();
+    return QStringLiteral("Width=%1, Height=%2").arg(outer.width).arg(outer.height);
 }
 
 } // namespace
@@ -54,6 +76,9 @@ private slots:
     void aPlaceOffEveryScreenIsBroughtBack();
     void aScreenChangeWhileRunningBringsTheWindowBack();
     void theOuterGeometryIsTheFrameAsDrawn();
+    void ctrlSizesTheText_data();
+    void ctrlSizesTheText();
+    void aWiderTextGrowsTheWindow();
 };
 
 void TimerWindowLayoutTest::centresTheLabelInTwips_data() {
@@ -301,7 +326,7 @@ void TimerWindowLayoutTest::aPlaceOffEveryScreenIsBroughtBack() {
     const QRect screen = screens.front()->availableGeometry();
     QVERIFY(screen.contains(QRect(100, 80, 400, 150)));
     test::TestProgram test;
-    test.store.preset(Key::FontSize, "100");
+    test.store.preset(Key::FontSize, "12");
     test.store.preset(Key::Left, std::to_string(left));
     test.store.preset(Key::Top, std::to_string(top));
 
@@ -324,7 +349,7 @@ void TimerWindowLayoutTest::aPlaceOffEveryScreenIsBroughtBack() {
 // otherwise.
 void TimerWindowLayoutTest::aScreenChangeWhileRunningBringsTheWindowBack() {
     test::TestProgram test;
-    test.store.preset(Key::FontSize, "100");
+    test.store.preset(Key::FontSize, "12");
     const auto window = test::startTimerWindow(test);
     QScreen* screen = window->screen();
     const QRect area = screen->availableGeometry();
@@ -356,6 +381,69 @@ void TimerWindowLayoutTest::theOuterGeometryIsTheFrameAsDrawn() {
     QCOMPARE(window->devicePixelRatioF(), qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
     QVERIFY(window->frameGeometry().top() < window->geometry().top());
     QCOMPARE(window->outerGeometry(), window->frameGeometry());
+}
+
+void TimerWindowLayoutTest::ctrlSizesTheText_data() {
+    QTest::addColumn<int>("style");
+    QTest::addColumn<bool>("hidden");
+    QTest::addColumn<int>("pieces");
+    QTest::addColumn<bool>("closeAtOnce");
+    QTest::newRow("no frame, background hidden, wheel") << 0 << true << 1 << false;
+    QTest::newRow("sizable tool window, touchpad") << 5 << false << 8 << false;
+    QTest::newRow("fixed frame, a fine wheel") << 1 << false << 2 << false;
+    QTest::newRow("closed before the user stops") << 2 << true << 1 << true;
+}
+
+// Three steps up and two down from 24 points: the window fits the text exactly, nothing is stored
+// before the user stops, then FontSize and the size in one go (on the way out at the latest), and
+// the size Ctrl+0 comes back to.
+void TimerWindowLayoutTest::ctrlSizesTheText() {
+    QFETCH(int, style);
+    QFETCH(bool, hidden);
+    QFETCH(int, pieces);
+    QFETCH(bool, closeAtOnce);
+    test::TestProgram test;
+    test.store.preset(Key::BS, std::to_string(style));
+    test.store.preset(Key::tvHide, hidden ? "True" : "False");
+    test.store.preset(Key::FontSize, "24");
+    const auto window = test::startTimerWindow(test);
+    const QPoint centre = window->geometry().center();
+
+    sizeText(*window, 3, pieces);
+    sizeText(*window, -2, pieces);
+
+    QCOMPARE(window.Label1->FontSize(), 26.0f);
+    QTRY_VERIFY(wholeTextAbout(centre, *window));
+    QCOMPARE(test::labelOverhang(*window).left(), -(window.Label1->height() / 4));
+    QCOMPARE(window->minimumSize() == window->maximumSize(), style == 1);
+    QCOMPARE(test.store.writesText(), QString());
+    const QString stored = "FontSize=26, " + sizeWrites(*window) + ", tvChosenSize=24";
+    QVERIFY(!closeAtOnce || (window->close() && test.store.writesText() == stored));
+    QTRY_COMPARE(test.store.writesText(), stored);
+    QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
+    QCOMPARE(window.Label1->FontSize(), 24.0f);
+}
+
+// A sized window without a frame grows about its centre for a wider text (a new day digit), the
+// size stored as the user's; smaller text does not shrink it.
+void TimerWindowLayoutTest::aWiderTextGrowsTheWindow() {
+    test::TestProgram test;
+    test.store.preset(Key::BS, "0");
+    test.store.preset(Key::FontSize, "48");
+    test.store.preset(Key::Width, "4680");
+    test.store.preset(Key::Height, "1410");
+    test.countdown.TargetDate = at(2007, 2, 16); // 8 days ahead, then 1142
+    const auto window = test::startTimerWindow(test);
+    const QPoint centre = window->geometry().center();
+
+    test.clock = at(2004, 1, 1, 18);
+    window->refreshNow();
+
+    QTRY_VERIFY(wholeTextAbout(centre, *window));
+    QCOMPARE(test.store.writesText(), sizeWrites(*window));
+    const QSize grown = window->size();
+    window->showFont({"Arial", 12, 0, false, true});
+    QCOMPARE(window->size(), grown);
 }
 
 } // namespace tavrio
