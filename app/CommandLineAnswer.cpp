@@ -1,14 +1,13 @@
 #include "CommandLineAnswer.h"
 
 #include "Application.h"
+#include "ConsoleText.h"
 #include "PrintCommand.h"
 #include "ProgramLanguage.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
-
-#include <cstdio>
 
 namespace tavrio {
 
@@ -26,9 +25,9 @@ int answerInTheUsersLanguage(const QStringList& arguments) {
     const ProgramLanguage language;
     const CommandLine worded = parseCommandLine(arguments);
     if (worded.action == CommandLine::Action::Help) {
-        std::printf("%s\n", qPrintable(worded.output));
+        writeLine(ConsoleStream::Output, worded.output);
     } else {
-        std::fprintf(stderr, "tavrio: %s\n", qPrintable(worded.output));
+        writeLine(ConsoleStream::Error, QStringLiteral("tavrio: ") + worded.output);
     }
     return worded.exitCode;
 }
@@ -40,7 +39,7 @@ int answerCommandLine(const CommandLine& commandLine, const QStringList& argumen
     switch (commandLine.action) {
     case CommandLine::Action::Version:
         // For scripts as much as for people: never translated.
-        std::printf("%s\n", qPrintable(commandLine.output));
+        writeLine(ConsoleStream::Output, commandLine.output);
         return 0;
     case CommandLine::Action::Help:
     case CommandLine::Action::Fail:

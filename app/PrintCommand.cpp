@@ -1,5 +1,6 @@
 #include "PrintCommand.h"
 
+#include "ConsoleText.h"
 #include "Conversions.h"
 #include "LocalClock.h"
 #include "ProgramTexts.h"
@@ -11,7 +12,6 @@
 #include <QLocale>
 
 #include <csignal>
-#include <cstdio>
 
 namespace tavrio {
 
@@ -25,21 +25,17 @@ QString currentText(QSettingsStore& store, const RegionalSettings& regional) {
     return RemainingTimeText(date, time, localNow());
 }
 
-// False once the reader has gone (a status bar restarted, a closed pipe).
-bool printLine(const QString& text) {
-    return std::printf("%s\n", qPrintable(text)) >= 0 && std::fflush(stdout) == 0;
-}
-
 } // namespace
 
 int runPrintCommand(bool watch) {
     QSettingsStore store;
     if (const auto problem = store.readProblem()) {
-        std::fprintf(stderr, "tavrio: %s\n", problem->c_str());
+        writeLine(ConsoleStream::Error,
+                  QStringLiteral("tavrio: ") + QString::fromStdString(*problem));
         return 1;
     }
     const RegionalSettings regional = regionalSettingsFrom(QLocale::system());
-    if (!printLine(currentText(store, regional)) || !watch) {
+    if (!writeLine(ConsoleStream::Output, currentText(store, regional)) || !watch) {
         return 0;
     }
 #ifdef SIGPIPE
@@ -50,7 +46,7 @@ int runPrintCommand(bool watch) {
 
     const SecondTicker ticker;
     QObject::connect(&ticker, &SecondTicker::tick, &ticker, [&] {
-        if (!printLine(currentText(store, regional))) {
+        if (!writeLine(ConsoleStream::Output, currentText(store, regional))) {
             QCoreApplication::exit(0);
         }
     });
