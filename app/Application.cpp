@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "ConsoleText.h"
 #include "DesktopNotifications.h"
 #include "LocalClock.h"
 #include "ProgramIcon.h"
@@ -92,6 +93,28 @@ int Application::run(int argc, char* argv[], const CommandLine& commandLine) {
     return status;
 }
 
+int Application::endRunning(const CommandLine& commandLine) {
+    SingleInstance instance(SingleInstance::endpointFor(displayName(commandLine)));
+    // As long as a start waits: the running one may be starting still, or the disk be slow.
+    constexpr std::chrono::seconds patience(15);
+    switch (instance.start(SingleInstance::Request::End, patience)) {
+    case SingleInstance::Start::First:
+        return 0;
+    case SingleInstance::Start::Handed:
+        if (instance.waitUntilEnded(patience)) {
+            return 0;
+        }
+        writeLine(ConsoleStream::Error, QStringLiteral("tavrio: the Tavrio on this display has "
+                                                       "not ended within 15 seconds"));
+        return 1;
+    case SingleInstance::Start::Unanswered:
+        break;
+    }
+    writeLine(ConsoleStream::Error,
+              QStringLiteral("tavrio: Tavrio runs on this display, but does not answer"));
+    return 1;
+}
+
 void Application::nameTheApplication() {
     QCoreApplication::setOrganizationName(QStringLiteral("Tavrio"));
     QCoreApplication::setApplicationName(QStringLiteral("Tavrio"));
@@ -174,10 +197,16 @@ int Application::exec() {
 
 void Application::takeRequests() {
     const bool listening = instance_.listen([this](SingleInstance::Request request) {
-        if (request == SingleInstance::Request::OpenSettings) {
+        switch (request) {
+        case SingleInstance::Request::OpenSettings:
             forms_.showSettingsWindow();
-        } else {
+            break;
+        case SingleInstance::Request::End:
+            forms_.endProgram();
+            break;
+        case SingleInstance::Request::ShowTimerWindow:
             forms_.bringBackTimerWindow();
+            break;
         }
     });
     if (!listening) {

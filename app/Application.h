@@ -32,6 +32,10 @@ public:
     // was not made good).
     static int run(int argc, char* argv[], const CommandLine& commandLine);
 
+    // --exit: asks the Tavrio that runs on the display to end as its Exit does, and waits until
+    // it has (0), or for 15 seconds at most (1). None running is success too.
+    static int endRunning(const CommandLine& commandLine);
+
     // The names Qt gives the program, as every way of running it has them.
     static void nameTheApplication();
 

@@ -45,6 +45,7 @@ struct ProgramOptions {
     QCommandLineOption print;
     QCommandLineOption watch;
     QCommandLineOption settings;
+    QCommandLineOption exit;
 };
 
 ProgramOptions programOptions() {
@@ -73,6 +74,12 @@ ProgramOptions programOptions() {
                            QCoreApplication::translate("CommandLine",
                                                        "Opens the settings window as well, for a "
                                                        "timer window out of reach.")),
+        //: tavrio --help: what --exit does: the running Tavrio stores what is due and ends, as
+        //: with Exit in its menu; this start waits for that.
+        QCommandLineOption(QStringLiteral("exit"),
+                           QCoreApplication::translate("CommandLine",
+                                                       "Ends the Tavrio that runs on this display, "
+                                                       "as its Exit does, and waits for it.")),
     };
 }
 
@@ -121,8 +128,12 @@ CommandLine chosen(const QCommandLineParser& parser, const ProgramOptions& optio
         //: translated.
         return failure(QCoreApplication::translate("CommandLine", "--watch goes with --print."));
     }
-    result.action =
-        parser.isSet(options.print) ? CommandLine::Action::Print : CommandLine::Action::Run;
+    if (parser.isSet(options.exit)) {
+        result.action = CommandLine::Action::EndRunning;
+    } else {
+        result.action =
+            parser.isSet(options.print) ? CommandLine::Action::Print : CommandLine::Action::Run;
+    }
     result.watch = parser.isSet(options.watch);
     result.openSettings = parser.isSet(options.settings);
     result.display = parser.value(QStringLiteral("display"));
@@ -138,8 +149,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         "CommandLine", "Counts down to a date and time on a translucent, always-on-top window."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const ProgramOptions options = programOptions();
-    parser.addOptions(
-        {options.help, options.version, options.print, options.watch, options.settings});
+    parser.addOptions({options.help, options.version, options.print, options.watch,
+                       options.settings, options.exit});
     addQtOptions(parser);
 
     if (!parser.parse(arguments)) {

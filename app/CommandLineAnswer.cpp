@@ -50,6 +50,8 @@ int answerCommandLine(const CommandLine& commandLine, const QStringList& argumen
         const ProgramLanguage language;
         return runPrintCommand(commandLine.watch);
     }
+    case CommandLine::Action::EndRunning:
+        return Application::endRunning(commandLine);
     case CommandLine::Action::Run:
         break;
     }

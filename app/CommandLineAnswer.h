@@ -1,5 +1,6 @@
-// What the command line asks for besides the windows: the version, the usage, an error, or the
-// countdown printed (--print), each answered without a display.
+// What the command line asks for besides the windows: the version, the usage, an error, the
+// countdown printed (--print), or the running Tavrio ended (--exit), each answered without a
+// display.
 #pragma once
 
 #include "CommandLine.h"

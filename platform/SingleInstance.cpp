@@ -22,7 +22,20 @@ namespace {
 
 const QByteArray kShow = "show";
 const QByteArray kSettings = "settings";
+const QByteArray kEnd = "end";
 const QByteArray kDone = "done";
+
+QByteArray lineFor(SingleInstance::Request request) {
+    switch (request) {
+    case SingleInstance::Request::OpenSettings:
+        return kSettings;
+    case SingleInstance::Request::End:
+        return kEnd;
+    case SingleInstance::Request::ShowTimerWindow:
+        break;
+    }
+    return kShow;
+}
 
 } // namespace
 
@@ -97,7 +110,7 @@ bool SingleInstance::tryHand(Request request, std::chrono::milliseconds wait) {
     if (!socket.waitForConnected(ms)) {
         return false;
     }
-    socket.write((request == Request::OpenSettings ? kSettings : kShow) + '\n');
+    socket.write(lineFor(request) + '\n');
     if (!socket.waitForBytesWritten(ms)) {
         return false;
     }
@@ -107,6 +120,17 @@ bool SingleInstance::tryHand(Request request, std::chrono::milliseconds wait) {
         }
     }
     return socket.readLine().trimmed() == kDone;
+}
+
+bool SingleInstance::waitUntilEnded(std::chrono::milliseconds patience) {
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    while (!tryLock()) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        QThread::msleep(20);
+    }
+    return true;
 }
 
 bool SingleInstance::listen(std::function<void(Request)> handle) {
@@ -139,6 +163,8 @@ void SingleInstance::answer() {
                 handle_(Request::OpenSettings);
             } else if (line == kShow) {
                 handle_(Request::ShowTimerWindow);
+            } else if (line == kEnd) {
+                handle_(Request::End);
             }
         });
     }

@@ -26,7 +26,7 @@ class SingleInstance : public QObject {
 
 public:
     // What a later start asks of the running one.
-    enum class Request { ShowTimerWindow, OpenSettings };
+    enum class Request { ShowTimerWindow, OpenSettings, End };
     // How a start ends: as the running one, after handing its request over, or without either
     // (another one holds the lock but does not answer).
     enum class Start { First, Handed, Unanswered };
@@ -45,6 +45,10 @@ public:
     // Takes the lock, or hands `request` to the one that holds it, trying for `patience` (the
     // running one may be starting still, or ending). Needs no application object.
     Start start(Request request, std::chrono::milliseconds patience);
+
+    // After handing over `End`: waits until the running one has ended and let go of the lock,
+    // which this one then holds. False when it still runs after `patience`.
+    bool waitUntilEnded(std::chrono::milliseconds patience);
 
     // As the running one, once the application exists: takes the requests of later starts, and
     // runs `handle` on the event loop for each. False when the socket cannot be made (later

@@ -48,6 +48,11 @@
         <extracomment>An error on the command line: --watch without --print. Option names are never translated.</extracomment>
         <translation>--watch は --print と共に使用します。</translation>
     </message>
+    <message>
+        <source>Ends the Tavrio that runs on this display, as its Exit does, and waits for it.</source>
+        <extracomment>tavrio --help: what --exit does: the running Tavrio stores what is due and ends, as with Exit in its menu; this start waits for that.</extracomment>
+        <translation>この画面で実行中の Tavrio を、メニューの「終了」と同じように終了させ、終わるまで待ちます。</translation>
+    </message>
 </context>
 <context>
     <name>QSettingsStore</name>

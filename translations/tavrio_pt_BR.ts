@@ -48,6 +48,11 @@
         <extracomment>An error on the command line: --watch without --print. Option names are never translated.</extracomment>
         <translation>--watch deve ser usado com --print.</translation>
     </message>
+    <message>
+        <source>Ends the Tavrio that runs on this display, as its Exit does, and waits for it.</source>
+        <extracomment>tavrio --help: what --exit does: the running Tavrio stores what is due and ends, as with Exit in its menu; this start waits for that.</extracomment>
+        <translation>Encerra o Tavrio em execução nesta tela, como o seu “Sair” faz, e espera que termine.</translation>
+    </message>
 </context>
 <context>
     <name>QSettingsStore</name>

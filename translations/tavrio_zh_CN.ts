@@ -48,6 +48,11 @@
         <extracomment>An error on the command line: --watch without --print. Option names are never translated.</extracomment>
         <translation>--watch 须与 --print 一起使用。</translation>
     </message>
+    <message>
+        <source>Ends the Tavrio that runs on this display, as its Exit does, and waits for it.</source>
+        <extracomment>tavrio --help: what --exit does: the running Tavrio stores what is due and ends, as with Exit in its menu; this start waits for that.</extracomment>
+        <translation>像其菜单中的“退出”一样结束在此显示器上运行的 Tavrio，并等待其结束。</translation>
+    </message>
 </context>
 <context>
     <name>QSettingsStore</name>

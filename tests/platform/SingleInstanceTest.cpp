@@ -94,6 +94,7 @@ void SingleInstanceTest::aLaterStartHandsItsRequestOver_data() {
     QTest::addColumn<int>("request");
     QTest::newRow("the timer window back") << int(Request::ShowTimerWindow);
     QTest::newRow("the settings window") << int(Request::OpenSettings);
+    QTest::newRow("the end") << int(Request::End);
 }
 
 void SingleInstanceTest::aLaterStartHandsItsRequestOver() {
