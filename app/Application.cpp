@@ -15,6 +15,7 @@
 
 #include <QMessageBox>
 #include <QSessionManager>
+#include <QTimer>
 
 #include <chrono>
 #include <cstdio>
@@ -62,6 +63,28 @@ std::unique_ptr<QApplication> makeQtApplication(int& argc, char** argv) {
     return application;
 }
 
+// What a later start hands over: its arguments, as main() reads them, without the program's name.
+QStringList handedArguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    return arguments;
+}
+
+// The running Tavrio's answer, printed by the later start, which ends with its status.
+int printAnswer(const SingleInstance::Answer& answer) {
+    if (answer.text.isEmpty()) {
+        return answer.status;
+    }
+    if (answer.status == 0) {
+        writeLine(ConsoleStream::Output, answer.text);
+    } else {
+        writeLine(ConsoleStream::Error, QStringLiteral("tavrio: ") + answer.text);
+    }
+    return answer.status;
+}
+
 } // namespace
 
 Application* Application::running_ = nullptr;
@@ -69,16 +92,16 @@ Application* Application::running_ = nullptr;
 int Application::run(int argc, char* argv[], const CommandLine& commandLine) {
     preferX11OnWayland();
     SingleInstance instance(SingleInstance::endpointFor(displayName(commandLine)));
-    const auto request = commandLine.openSettings ? SingleInstance::Request::OpenSettings
-                                                  : SingleInstance::Request::ShowTimerWindow;
     // Long enough for a first start on a busy machine to reach its event loop.
-    switch (instance.start(request, std::chrono::seconds(15))) {
+    switch (instance.start(handedArguments(argc, argv), std::chrono::seconds(15))) {
     case SingleInstance::Start::First:
         break;
     case SingleInstance::Start::Handed:
-        return 0;
+        return printAnswer(instance.answer());
     case SingleInstance::Start::Unanswered:
-        std::fprintf(stderr, "tavrio: Tavrio runs on this display already, but does not answer\n");
+        writeLine(
+            ConsoleStream::Error,
+            QStringLiteral("tavrio: Tavrio runs on this display already, but does not answer"));
         return 1;
     }
     std::unique_ptr<Application> application(new Application(argc, argv, commandLine, instance));
@@ -93,15 +116,19 @@ int Application::run(int argc, char* argv[], const CommandLine& commandLine) {
     return status;
 }
 
-int Application::endRunning(const CommandLine& commandLine) {
+int Application::endRunning(int argc, char* argv[], const CommandLine& commandLine) {
     SingleInstance instance(SingleInstance::endpointFor(displayName(commandLine)));
     // As long as a start waits: the running one may be starting still, or the disk be slow.
     constexpr std::chrono::seconds patience(15);
-    switch (instance.start(SingleInstance::Request::End, patience)) {
+    switch (instance.start(handedArguments(argc, argv), patience)) {
     case SingleInstance::Start::First:
         return 0;
     case SingleInstance::Start::Handed:
-        if (instance.waitUntilEnded(patience)) {
+        if (instance.answer().status != 0) {
+            // A Tavrio of a version without --exit.
+            return printAnswer(instance.answer());
+        }
+        if (instance.awaitEnd(patience)) {
             return 0;
         }
         writeLine(ConsoleStream::Error, QStringLiteral("tavrio: the Tavrio on this display has "
@@ -134,10 +161,11 @@ Application::Application(int argc, char* argv[], const CommandLine& commandLine,
                SettingsWriter(*store_, [this](const std::string& message) { report(message); }),
                regionalSettingsFrom(QLocale::system()), localNow}
     , forms_(program_, [] { QCoreApplication::exit(0); })
+    , notifications_(QString::fromLatin1(kAppId))
     // Without the desktop's notification service (on Windows), the tray shows the notice.
     , notifier_(program_,
                 [this](const QString& summary, const QString& body) {
-                    if (!sendDesktopNotification(QString::fromLatin1(kAppId), summary, body)) {
+                    if (!notifications_.send(summary, body)) {
                         tray_.showNotice(summary, body);
                     }
                 })
@@ -147,17 +175,16 @@ Application::Application(int argc, char* argv[], const CommandLine& commandLine,
     , tray_(forms_, notifier_, autostart_)
     , stopSignals_([this] { forms_.endProgram(); }) {
     program_.forms = &forms_;
-    program_.chooseFont = [this](QWidget& owner, const FontSpec& spec) {
-        const frmMain* timer = forms_.timerWindow();
-        return ShowFontDialog(owner, spec,
-                              timer ? std::optional{timer->outerGeometry()} : std::nullopt);
+    program_.chooseFont = [](QWidget& owner, const FontSpec& spec,
+                             std::optional<QRect> timerWindow) {
+        return ShowFontDialog(owner, spec, timerWindow);
     };
     program_.openAddress = openAddress;
     tray_.show();
-    forms_.setDisplayListener([this](frmMain& window, const QString& text) {
-        notifier_.check();
-        tray_.setDisplay(window.windowTitle(), text);
-    });
+    QObject::connect(&forms_, &FormsEngine::displayed, &forms_,
+                     [this](CountdownState& countdown) { notifier_.check(countdown); });
+    QObject::connect(&forms_, &FormsEngine::countdownRemoved, &forms_,
+                     [this](const std::string& group) { notifier_.forget(group); });
     connectTheWaysOut();
 }
 
@@ -196,23 +223,38 @@ int Application::exec() {
 }
 
 void Application::takeRequests() {
-    const bool listening = instance_.listen([this](SingleInstance::Request request) {
-        switch (request) {
-        case SingleInstance::Request::OpenSettings:
-            forms_.showSettingsWindow();
-            break;
-        case SingleInstance::Request::End:
-            forms_.endProgram();
-            break;
-        case SingleInstance::Request::ShowTimerWindow:
-            forms_.bringBackTimerWindow();
-            break;
-        }
+    const bool listening = instance_.listen([this](const QStringList& arguments) {
+        return answerLaterStart(
+            parseCommandLine(QStringList{QStringLiteral("tavrio")} + arguments));
     });
     if (!listening) {
         std::fprintf(stderr, "tavrio: cannot listen on %s: a later start will not reach this one\n",
                      qPrintable(instance_.endpoint()));
     }
+}
+
+SingleInstance::Answer Application::answerLaterStart(const CommandLine& request) {
+    switch (request.action) {
+    case CommandLine::Action::Run:
+        if (request.openSettings) {
+            forms_.showSettingsWindow(forms_.firstCountdown());
+        } else {
+            forms_.bringBackTimerWindows();
+        }
+        return {};
+    case CommandLine::Action::Fail:
+        return {request.exitCode, request.output};
+    case CommandLine::Action::EndRunning:
+        // After the answer is on its way: the later start then waits for the claim to go.
+        QTimer::singleShot(0, &forms_, [this] { forms_.endProgram(); });
+        return {};
+    case CommandLine::Action::Print:
+    case CommandLine::Action::Help:
+    case CommandLine::Action::Version:
+        break;
+    }
+    // A later start answers these itself: whatever handed them over is no Tavrio.
+    return {2, QString()};
 }
 
 void Application::report(const std::string& message) const {

@@ -4,10 +4,12 @@
 #pragma once
 
 #include "CommandLine.h"
+#include "DesktopNotifications.h"
 #include "FormsEngine.h"
 #include "Program.h"
 #include "ProgramLanguage.h"
 #include "SessionAutostart.h"
+#include "SingleInstance.h"
 #include "StopSignals.h"
 #include "TimeComesNotifier.h"
 #include "TrayIcon.h"
@@ -21,20 +23,21 @@
 namespace tavrio {
 
 class QSettingsStore;
-class SingleInstance;
 class WriteBehindStore;
 
 class Application {
 public:
-    // One Tavrio per user and display: a later start hands its request to the one running and
-    // ends; the first runs the windows until the program ends. The exit status is 1 when a
+    // One Tavrio per user and display: a later start hands its arguments to the one running,
+    // prints its answer and ends with its status; the first runs the windows until the program
+    // ends. The exit status is 1 when a
     // setting could not be saved by then (the disk did not answer in time, or a write failed and
     // was not made good).
     static int run(int argc, char* argv[], const CommandLine& commandLine);
 
-    // --exit: asks the Tavrio that runs on the display to end as its Exit does, and waits until
-    // it has (0), or for 15 seconds at most (1). None running is success too.
-    static int endRunning(const CommandLine& commandLine);
+    // --exit: hands the command line to the Tavrio that runs on the display, which ends as its
+    // Exit does, and waits until it has (0), or for 15 seconds at most (1). None running is
+    // success too.
+    static int endRunning(int argc, char* argv[], const CommandLine& commandLine);
 
     // The names Qt gives the program, as every way of running it has them.
     static void nameTheApplication();
@@ -51,6 +54,8 @@ private:
     // What a later start asks of this one: the timer window back, as the tray's "Show Timer
     // Window" brings it, or the settings window opened and made active.
     void takeRequests();
+    // A later start's command line, acted on and answered.
+    SingleInstance::Answer answerLaterStart(const CommandLine& request);
     // A setting that cannot be saved is told, and the program goes on with it in memory.
     void report(const std::string& message) const;
     // Waits for the settings still on their way to the disk. False when the disk did not answer
@@ -69,6 +74,7 @@ private:
     std::unique_ptr<WriteBehindStore> store_;
     Program program_;
     FormsEngine forms_;
+    DesktopNotifications notifications_;
     TimeComesNotifier notifier_;
     SessionAutostart autostart_;
     TrayIcon tray_;

@@ -15,16 +15,24 @@ namespace tavrio {
 namespace {
 
 // Qt's own options, which QGuiApplication takes off the command line before the program sees
-// it; listed here so that --print, which starts no window system, accepts them too.
+// it; listed here so that --print, which starts no window system, accepts them too. Qt's -title
+// is Tavrio's --title (see withoutCaptionOptions).
 const QStringList kQtOptionsWithValue{
-    QStringLiteral("display"),         QStringLiteral("geometry"),
-    QStringLiteral("title"),           QStringLiteral("name"),
-    QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
-    QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
-    QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowtitle"),
-    QStringLiteral("qwindowicon"),     QStringLiteral("icon"),
-    QStringLiteral("session"),         QStringLiteral("style"),
-    QStringLiteral("stylesheet"),      QStringLiteral("visual"),
+    QStringLiteral("display"),
+    QStringLiteral("geometry"),
+    QStringLiteral("name"),
+    QStringLiteral("platform"),
+    QStringLiteral("platformpluginpath"),
+    QStringLiteral("platformtheme"),
+    QStringLiteral("plugin"),
+    QStringLiteral("qwindowgeometry"),
+    QStringLiteral("qwindowtitle"),
+    QStringLiteral("qwindowicon"),
+    QStringLiteral("icon"),
+    QStringLiteral("session"),
+    QStringLiteral("style"),
+    QStringLiteral("stylesheet"),
+    QStringLiteral("visual"),
 };
 const QStringList kQtFlags{QStringLiteral("reverse"), QStringLiteral("widgetcount"),
                            QStringLiteral("nograb"), QStringLiteral("dograb"),
@@ -44,7 +52,10 @@ struct ProgramOptions {
     QCommandLineOption version;
     QCommandLineOption print;
     QCommandLineOption watch;
+    QCommandLineOption all;
     QCommandLineOption settings;
+    QCommandLineOption target;
+    QCommandLineOption title;
     QCommandLineOption exit;
 };
 
@@ -68,12 +79,35 @@ ProgramOptions programOptions() {
                            QCoreApplication::translate(
                                "CommandLine", "With --print: prints a new line every second, "
                                               "for status bars, until interrupted.")),
+        //: tavrio --help: what --all does; --print is the option's name, never translated; TAB
+        //: is the tab character.
+        QCommandLineOption(QStringLiteral("all"),
+                           QCoreApplication::translate(
+                               "CommandLine", "With --print: a line for each countdown, its title, "
+                                              "a TAB and its countdown, in their order.")),
         //: tavrio --help: what --settings does: the way back to a timer window the user cannot
         //: reach (invisible, off the screen).
         QCommandLineOption(QStringLiteral("settings"),
                            QCoreApplication::translate("CommandLine",
                                                        "Opens the settings window as well, for a "
                                                        "timer window out of reach.")),
+        QCommandLineOption(QStringLiteral("target"),
+                           //: tavrio --help: what --target does; the examples are phrases as the
+                           //: date box reads them, in the language of the translation.
+                           QCoreApplication::translate(
+                               "CommandLine",
+                               "Counts down to the moment a phrase names, as the date "
+                               "box reads it (\"friday 17:00\", \"in 25 min\", \"24 dec\"), "
+                               "and prints that moment."),
+                           //: tavrio --help: the value of --target, as in "--target <phrase>".
+                           QCoreApplication::translate("CommandLine", "phrase")),
+        QCommandLineOption(
+            QStringLiteral("title"),
+            //: tavrio --help: what --title does; --target is the option's name, never translated.
+            QCoreApplication::translate("CommandLine",
+                                        "With --target: the title of what is awaited."),
+            //: tavrio --help: the value of --title, as in "--title <title>".
+            QCoreApplication::translate("CommandLine", "title")),
         //: tavrio --help: what --exit does: the running Tavrio stores what is due and ends, as
         //: with Exit in its menu; this start waits for that.
         QCommandLineOption(QStringLiteral("exit"),
@@ -105,6 +139,26 @@ CommandLine failure(const QString& message) {
     return result;
 }
 
+// Why options given together do not go together, or nothing when they do.
+QString misuse(const QCommandLineParser& parser, const ProgramOptions& options) {
+    if (parser.isSet(options.watch) && !parser.isSet(options.print)) {
+        //: An error on the command line: --watch without --print. Option names are never
+        //: translated.
+        return QCoreApplication::translate("CommandLine", "--watch goes with --print.");
+    }
+    if (parser.isSet(options.title) && !parser.isSet(options.target)) {
+        //: An error on the command line: --title without --target. Option names are never
+        //: translated.
+        return QCoreApplication::translate("CommandLine", "--title goes with --target.");
+    }
+    if (parser.isSet(options.target) && parser.isSet(options.print)) {
+        //: An error on the command line: --target with --print. Option names are never
+        //: translated.
+        return QCoreApplication::translate("CommandLine", "--target does not go with --print.");
+    }
+    return {};
+}
+
 // What a command line that parsed asks for.
 CommandLine chosen(const QCommandLineParser& parser, const ProgramOptions& options,
                    const QStringList& arguments) {
@@ -123,10 +177,19 @@ CommandLine chosen(const QCommandLineParser& parser, const ProgramOptions& optio
         result.output = QStringLiteral("Tavrio %1").arg(QString::fromLatin1(kVersionText));
         return result;
     }
-    if (parser.isSet(options.watch) && !parser.isSet(options.print)) {
-        //: An error on the command line: --watch without --print. Option names are never
+    if (const QString error = misuse(parser, options); !error.isEmpty()) {
+        return failure(error);
+    }
+    if (parser.isSet(options.target)) {
+        result.target = parser.value(options.target);
+    }
+    if (parser.isSet(options.title)) {
+        result.title = parser.value(options.title);
+    }
+    if (parser.isSet(options.all) && !parser.isSet(options.print)) {
+        //: An error on the command line: --all without --print. Option names are never
         //: translated.
-        return failure(QCoreApplication::translate("CommandLine", "--watch goes with --print."));
+        return failure(QCoreApplication::translate("CommandLine", "--all goes with --print."));
     }
     if (parser.isSet(options.exit)) {
         result.action = CommandLine::Action::EndRunning;
@@ -135,6 +198,7 @@ CommandLine chosen(const QCommandLineParser& parser, const ProgramOptions& optio
             parser.isSet(options.print) ? CommandLine::Action::Print : CommandLine::Action::Run;
     }
     result.watch = parser.isSet(options.watch);
+    result.all = parser.isSet(options.all);
     result.openSettings = parser.isSet(options.settings);
     result.display = parser.value(QStringLiteral("display"));
     return result;
@@ -149,8 +213,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         "CommandLine", "Counts down to a date and time on a translucent, always-on-top window."));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const ProgramOptions options = programOptions();
-    parser.addOptions({options.help, options.version, options.print, options.watch,
-                       options.settings, options.exit});
+    parser.addOptions({options.help, options.version, options.print, options.watch, options.all,
+                       options.settings, options.target, options.title, options.exit});
     addQtOptions(parser);
 
     if (!parser.parse(arguments)) {

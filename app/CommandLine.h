@@ -1,11 +1,13 @@
 // What the command line asks for. Without arguments Tavrio starts as always; the options add a
-// way to read the countdown in a terminal or status bar, a way back to the settings window, and
-// a way to end the Tavrio that runs (for scripts and installers).
+// way to read the countdown in a terminal or status bar, a way back to the settings window, a way
+// to set the target (and title) from a launcher or a shortcut, and a way to end the Tavrio that
+// runs (for scripts and installers).
 #pragma once
 
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <vector>
 
 namespace tavrio {
@@ -14,19 +16,23 @@ struct CommandLine {
     enum class Action { Run, Print, EndRunning, Help, Version, Fail };
 
     Action action = Action::Run;
-    bool watch = false;        // --print --watch: a new line every second
-    bool openSettings = false; // --settings
-    QString display;           // Qt's -display, when given
-    QString output;            // the help or version text, or the error message
-    int exitCode = 0;          // for Help, Version and Fail
+    bool watch = false;            // --print --watch: a new line every second
+    bool all = false;              // --print --all: a line for each countdown
+    bool openSettings = false;     // --settings
+    std::optional<QString> target; // --target: the phrase as given, read by readTargetArgument
+    std::optional<QString> title;  // --title, which goes with --target
+    QString display;               // Qt's -display, when given
+    QString output;                // the help or version text, or the error message
+    int exitCode = 0;              // for Help, Version and Fail
 };
 
 // Parses the arguments, the program's name first. Qt's own window-system options (-display,
 // -geometry, -platform...) are accepted and left to Qt.
 CommandLine parseCommandLine(const QStringList& arguments);
 
-// The arguments for Qt without the ones that would set the first window's caption (-title,
-// -qwindowtitle): the timer window's caption names the awaited event and nothing else.
+// The arguments for Qt without the ones that would set the first window's caption (-title, which
+// is Tavrio's --title, and -qwindowtitle): the timer window's caption names the awaited event and
+// nothing else.
 std::vector<char*> withoutCaptionOptions(int argc, char** argv);
 
 } // namespace tavrio

@@ -48,10 +48,10 @@ int answerCommandLine(const CommandLine& commandLine, const QStringList& argumen
         const QCoreApplication application(argc, argv);
         Application::nameTheApplication();
         const ProgramLanguage language;
-        return runPrintCommand(commandLine.watch);
+        return runPrintCommand(commandLine.watch, commandLine.all);
     }
     case CommandLine::Action::EndRunning:
-        return Application::endRunning(commandLine);
+        return Application::endRunning(argc, argv, commandLine);
     case CommandLine::Action::Run:
         break;
     }

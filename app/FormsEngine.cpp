@@ -1,5 +1,7 @@
 #include "FormsEngine.h"
 
+#include "Conversions.h"
+#include "CountdownGroups.h"
 #include "OpenBeside.h"
 #include "Program.h"
 #include "WindowEffects.h"
@@ -9,11 +11,37 @@
 #include <QApplication>
 #include <QWindow>
 
+#include <algorithm>
+#include <utility>
+
 namespace tavrio {
+
+namespace {
+
+// Whether any of the keys a countdown stores is in the group.
+bool holdsValues(SettingsStore& store, std::string_view group) {
+    return std::any_of(kKeys.begin(), kKeys.end(), [&](const KeyInfo& info) {
+        return store.read(kAppName, group, info.name).has_value();
+    });
+}
+
+} // namespace
 
 FormsEngine::FormsEngine(Program& program, std::function<void()> end)
     : program_(program)
     , end_(std::move(end)) {
+    countdowns_.push_back({std::make_unique<CountdownState>(std::string(kSection)), {}, {}});
+    for (std::string& group :
+         countdownGroups(readSetting(program_.store, kSection, Key::Countdowns))) {
+        countdowns_.push_back({std::make_unique<CountdownState>(std::move(group)), {}, {}});
+    }
+    connect(&ticker_, &SecondTicker::tick, this, [this] {
+        for (const Windows& windows : countdowns_) {
+            if (windows.timer != nullptr) {
+                windows.timer->refreshNow();
+            }
+        }
+    });
     // Some window managers let a clicked timer window rise over the windows kept above it
     // (xfwm4), or keep a window above a timer window made anew only once it is raised (kwin):
     // whenever one of the program's windows takes the keyboard, they are raised again.
@@ -28,56 +56,126 @@ FormsEngine::FormsEngine(Program& program, std::function<void()> end)
 FormsEngine::~FormsEngine() {
     // Not while the windows go.
     disconnect(focusWatch_);
-    delete settingsWindow_;
-    delete timerWindow_;
+    for (Windows& windows : countdowns_) {
+        delete windows.settings;
+        delete windows.timer;
+    }
 }
 
-frmMain* FormsEngine::timerWindow() {
-    return timerWindow_;
+CountdownState& FormsEngine::firstCountdown() {
+    return *countdowns_.front().countdown;
 }
 
-void FormsEngine::unloadTimerWindow() {
-    if (timerWindow_ == nullptr) {
+std::vector<CountdownState*> FormsEngine::countdowns() const {
+    std::vector<CountdownState*> all;
+    for (const Windows& windows : countdowns_) {
+        all.push_back(windows.countdown.get());
+    }
+    return all;
+}
+
+FormsEngine::Windows* FormsEngine::windowsOf(const CountdownState& countdown) {
+    return const_cast<Windows*>(std::as_const(*this).windowsOf(countdown));
+}
+
+const FormsEngine::Windows* FormsEngine::windowsOf(const CountdownState& countdown) const {
+    const auto found = std::find_if(countdowns_.begin(), countdowns_.end(), [&](const Windows& w) {
+        return w.countdown.get() == &countdown;
+    });
+    return found != countdowns_.end() ? &*found : nullptr;
+}
+
+frmMain* FormsEngine::timerWindow(CountdownState& countdown) {
+    const Windows* windows = windowsOf(countdown);
+    return windows != nullptr ? windows->timer : nullptr;
+}
+
+void FormsEngine::unloadTimerWindow(Windows& windows) {
+    if (windows.timer == nullptr) {
         return;
     }
-    frmMain* window = timerWindow_;
+    frmMain* window = windows.timer;
     window->close();
     // Closing only schedules the deletion; the window must be gone before its successor comes.
     delete window;
 }
 
-void FormsEngine::showTimerWindow() {
-    if (timerWindow_ == nullptr) {
-        timerWindow_ = new frmMain(program_);
-        connect(timerWindow_, &frmMain::displayed, timerWindow_,
-                [this, window = timerWindow_.data()](const QString& text) {
-                    if (displayListener_) {
-                        displayListener_(*window, text);
-                    }
+void FormsEngine::showTimerWindow(CountdownState& countdown) {
+    Windows* found = windowsOf(countdown);
+    if (found == nullptr) {
+        return;
+    }
+    Windows& windows = *found;
+    if (windows.timer == nullptr) {
+        windows.timer = new frmMain(program_, countdown);
+        connect(windows.timer, &frmMain::displayed, this,
+                [this, &countdown, window = windows.timer.data()](const QString& text) {
+                    emit displayed(countdown, window->windowTitle(), text);
                 });
     }
-    timerWindow_->showForm();
-    // A new border style makes a new timer window under an open settings window.
-    if (settingsWindow_ != nullptr) {
-        WindowEffects::current().keepAbove(*settingsWindow_, timerWindow_);
+    // A new border style makes a new timer window under an open settings window, which keeps the
+    // keyboard and stays above it.
+    if (windows.settings != nullptr && windows.settings->isVisible()) {
+        WindowEffects::current().arriveWithoutActivation(*windows.timer);
+    }
+    windows.timer->showForm();
+    if (windows.settings != nullptr) {
+        WindowEffects::current().keepAbove(*windows.settings, windows.timer);
     }
 }
 
-frmSettings& FormsEngine::settingsWindow() {
-    if (settingsWindow_ == nullptr) {
-        settingsWindow_ = new frmSettings(program_);
+// The new window reads every setting from the store, where the user's changes in the settings
+// window went first; what the windows held for the rest stays in force (a time the settings
+// window cut to the minute, an opacity the tray made opaque).
+void FormsEngine::changeBorderStyle(CountdownState& countdown, int style) {
+    Windows* found = windowsOf(countdown);
+    if (found == nullptr) {
+        return;
     }
-    return *settingsWindow_;
+    Windows& windows = *found;
+    const UpdatingScope updating(countdown);
+    countdown.SettingsLoaded = false;
+    const CountdownState held = countdown;
+    if (windows.settings != nullptr) {
+        windows.settings->storeChangedTargetAndOpacity();
+    }
+    unloadTimerWindow(windows);
+    program_.writer.save(countdown.group, Key::BS, integerText(style));
+    // The new window would read them back unwritten as well; waiting here is the one wait for the
+    // disk while running.
+    program_.writer.finishWrites();
+    showTimerWindow(countdown);
+
+    countdown.TargetDate = held.TargetDate;
+    countdown.TargetTime = held.TargetTime;
+    countdown.Opacity = held.Opacity;
+    if (frmMain* timer = windows.timer) {
+        timer->showTranslucency(countdown.Opacity, countdown.HideBackground);
+        timer->refreshNow();
+    }
 }
 
-bool FormsEngine::settingsWindowLoaded() const {
-    return settingsWindow_ != nullptr;
+frmSettings& FormsEngine::settingsWindow(CountdownState& countdown) {
+    Windows& windows = *windowsOf(countdown);
+    if (windows.settings == nullptr) {
+        windows.settings = new frmSettings(program_, countdown);
+        windows.settings->nameCountdownInCaption(countdowns_.size() > 1);
+    }
+    return *windows.settings;
 }
 
-void FormsEngine::showSettingsWindow() {
-    frmSettings& window = settingsWindow();
+bool FormsEngine::settingsWindowLoaded(const CountdownState& countdown) const {
+    const Windows* windows = windowsOf(countdown);
+    return windows != nullptr && windows->settings != nullptr;
+}
+
+void FormsEngine::showSettingsWindow(CountdownState& countdown) {
+    if (windowsOf(countdown) == nullptr) {
+        return;
+    }
+    frmSettings& window = settingsWindow(countdown);
+    const frmMain* timer = windowsOf(countdown)->timer;
     if (!window.isVisible()) {
-        const frmMain* timer = timerWindow_;
         openBeside(window, window.pos(),
                    timer ? std::optional{timer->outerGeometry()} : std::nullopt, timer);
         window.winId();
@@ -87,64 +185,171 @@ void FormsEngine::showSettingsWindow() {
     // Above the timer window, which would otherwise cover it: a window opened for the user must
     // be usable, and the timer window stays above every other program's windows. After the
     // show, which takes the tie away.
-    WindowEffects::current().keepAbove(window, timerWindow_);
+    WindowEffects::current().keepAbove(window, timer);
     window.raise();
     WindowEffects::current().activate(window);
 }
 
 void FormsEngine::raiseDialogs() {
-    if (settingsWindow_ != nullptr && settingsWindow_->isVisible()) {
-        settingsWindow_->raise();
+    for (const Windows& windows : countdowns_) {
+        if (windows.settings != nullptr && windows.settings->isVisible()) {
+            windows.settings->raise();
+        }
     }
     if (QWidget* dialog = QApplication::activeModalWidget()) {
         dialog->raise();
     }
 }
 
-void FormsEngine::showPopupMenu(QPoint globalPosition, bool fromKeyboard) {
-    settingsWindow().showPopupMenu(globalPosition, fromKeyboard);
+void FormsEngine::showPopupMenu(CountdownState& countdown, QPoint globalPosition,
+                                bool fromKeyboard) {
+    if (windowsOf(countdown) != nullptr) {
+        settingsWindow(countdown).showPopupMenu(globalPosition, fromKeyboard);
+    }
+}
+
+// The list is stored before the new group holds anything: a countdown whose group is listed but
+// still empty comes back empty after a crash, and one whose group is not listed never existed.
+void FormsEngine::newCountdown(CountdownState& from) {
+    std::vector<std::string> listed;
+    for (const Windows& windows : countdowns_) {
+        listed.push_back(windows.countdown->group);
+    }
+    const std::string group = newCountdownGroup(
+        listed, [this](std::string_view name) { return holdsValues(program_.store, name); });
+    countdowns_.push_back({std::make_unique<CountdownState>(group), {}, {}});
+    CountdownState& made = *countdowns_.back().countdown;
+    storeCountdownList();
+    copyLook(from, made);
+    showTimerWindow(made);
+    placeBeside(made, from);
+    nameCountdownsInCaptions();
+    showSettingsWindow(made);
+    settingsWindow(made).beginWithTheTitle();
+    emit countdownsChanged();
+}
+
+// A new countdown looks like the one it was made from, as far as that one's look is stored: its
+// window beside it then matches it, instead of the first start's large default.
+void FormsEngine::copyLook(const CountdownState& from, const CountdownState& made) {
+    for (const Key key :
+         {Key::BS, Key::tvTrans, Key::tvHide, Key::FontSize, Key::FontName, Key::FontColor,
+          Key::FontBold, Key::FontItalic, Key::Width, Key::Height}) {
+        if (const auto text = program_.store.read(kAppName, from.group, keyName(key))) {
+            program_.writer.save(made.group, key, *text);
+        }
+    }
+}
+
+void FormsEngine::placeBeside(CountdownState& made, CountdownState& from) {
+    frmMain* timer = timerWindow(made);
+    const frmMain* source = timerWindow(from);
+    if (timer == nullptr || source == nullptr) {
+        return;
+    }
+    std::vector<QRect> others;
+    for (const Windows& windows : countdowns_) {
+        if (windows.timer != nullptr && windows.timer != timer) {
+            others.push_back(windows.timer->outerGeometry());
+        }
+    }
+    timer->placeBeside(source->outerGeometry(), others);
+    // Where the program put it is where it comes back, also after a crash.
+    timer->storePlaceIfMoved();
+}
+
+void FormsEngine::removeCountdown(CountdownState& countdown) {
+    if (countdown.isFirst() || windowsOf(countdown) == nullptr) {
+        return;
+    }
+    const auto found = countdowns_.begin() + (windowsOf(countdown) - countdowns_.data());
+    // Its windows may be in the middle of a handler (the menu that asked): they go once it ends,
+    // without their closing steps, which would store what is to be removed.
+    for (QWidget* window : {static_cast<QWidget*>(found->settings.data()),
+                            static_cast<QWidget*>(found->timer.data())}) {
+        if (window != nullptr) {
+            window->hide();
+            window->deleteLater();
+        }
+    }
+    const std::string group = countdown.group;
+    retired_.push_back(std::move(found->countdown));
+    countdowns_.erase(found);
+    storeCountdownList();
+    program_.writer.removeGroup(group);
+    nameCountdownsInCaptions();
+    emit countdownRemoved(group);
+    emit countdownsChanged();
+}
+
+void FormsEngine::storeCountdownList() {
+    std::vector<std::string> groups;
+    for (auto windows = countdowns_.begin() + 1; windows != countdowns_.end(); ++windows) {
+        groups.push_back(windows->countdown->group);
+    }
+    program_.writer.save(kSection, Key::Countdowns, countdownListText(groups));
+}
+
+void FormsEngine::nameCountdownsInCaptions() {
+    for (const Windows& windows : countdowns_) {
+        if (windows.settings != nullptr) {
+            windows.settings->nameCountdownInCaption(countdowns_.size() > 1);
+        }
+    }
 }
 
 void FormsEngine::showAtStart(bool withSettings) {
-    showTimerWindow();
+    for (Windows& windows : countdowns_) {
+        showTimerWindow(*windows.countdown);
+    }
+    CountdownState& first = firstCountdown();
     if (withSettings) {
-        showSettingsWindow();
-    } else if (timerWindow_ != nullptr) {
+        showSettingsWindow(first);
+    } else if (frmMain* timer = timerWindow(first)) {
         // As the window of a program the user starts is. A window manager that does not give a
         // tool window the keyboard on its own (mutter) would mark it as demanding attention.
-        timerWindow_->activate();
+        timer->activate();
     }
 }
 
-void FormsEngine::setDisplayListener(std::function<void(frmMain&, const QString&)> listener) {
-    displayListener_ = std::move(listener);
-}
-
-void FormsEngine::bringBackTimerWindow() {
-    if (timerWindow_ == nullptr) {
+void FormsEngine::bringBackTimerWindow(CountdownState& countdown) {
+    const Windows* windows = windowsOf(countdown);
+    if (windows == nullptr || windows->timer == nullptr) {
         return;
     }
-    timerWindow_->bringBack();
-    if (settingsWindow_ != nullptr) {
-        settingsWindow_->showOpacity(program_.shared.Opacity);
+    windows->timer->bringBack();
+    if (windows->settings != nullptr) {
+        windows->settings->showOpacity(countdown.Opacity);
+    }
+}
+
+void FormsEngine::bringBackTimerWindows() {
+    // The first last, so that it is the one in front and active.
+    for (auto windows = countdowns_.rbegin(); windows != countdowns_.rend(); ++windows) {
+        bringBackTimerWindow(*windows->countdown);
     }
 }
 
 void FormsEngine::storePlaceIfMoved() {
-    if (timerWindow_ != nullptr) {
-        timerWindow_->storePlaceIfMoved();
+    for (const Windows& windows : countdowns_) {
+        if (windows.timer != nullptr) {
+            windows.timer->storePlaceIfMoved();
+        }
     }
 }
 
 void FormsEngine::endProgram() {
+    ticker_.stop();
     // Hidden rather than closed: closing would run the windows' closing steps. What is due is
     // stored all the same: a target or opacity the user changed in a still open settings window,
     // and the place, unless the user left the window where it was placed.
-    if (settingsWindow_ != nullptr) {
-        settingsWindow_->hideAtEnd();
-    }
-    if (timerWindow_ != nullptr) {
-        timerWindow_->hideAtEnd();
+    for (const Windows& windows : countdowns_) {
+        if (windows.settings != nullptr) {
+            windows.settings->hideAtEnd();
+        }
+        if (windows.timer != nullptr) {
+            windows.timer->hideAtEnd();
+        }
     }
     end_();
 }

@@ -1,8 +1,12 @@
-// The application's forms: creates each window on first reference, destroys it when it is
-// closed, and ends the program.
+// The application's forms: owns every countdown, in the order the user made them, with the group
+// list that records them; creates each countdown's windows on first reference and destroys them
+// when they are closed; makes a timer window anew for a new border style; ticks every timer
+// window once a second from one timer; and ends the program.
 #pragma once
 
+#include "CountdownState.h"
 #include "Forms.h"
+#include "SecondTicker.h"
 
 #include <QMetaObject>
 #include <QObject>
@@ -10,6 +14,9 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace tavrio {
 
@@ -19,48 +26,88 @@ class FormsEngine : public QObject, public Forms {
     Q_OBJECT
 
 public:
-    // `end` leaves the event loop; the engine makes sure no window's closing steps run on the way.
+    // The countdowns the store lists. `end` leaves the event loop; the engine makes sure no
+    // window's closing steps run on the way.
     FormsEngine(Program& program, std::function<void()> end);
     ~FormsEngine() override;
 
-    frmMain* timerWindow() override;
-    void unloadTimerWindow() override;
-    void showTimerWindow() override;
+    // The program's own countdown, stored in the group "Settings": always there.
+    CountdownState& firstCountdown();
+    // Every countdown, the first first.
+    std::vector<CountdownState*> countdowns() const;
 
-    frmSettings& settingsWindow() override;
-    bool settingsWindowLoaded() const override;
-    void showSettingsWindow() override;
-    void showPopupMenu(QPoint globalPosition, bool fromKeyboard) override;
+    frmMain* timerWindow(CountdownState& countdown) override;
+    void changeBorderStyle(CountdownState& countdown, int style) override;
+    // Loads the countdown's timer window afresh if needed and shows it; its first activation
+    // reads the store.
+    void showTimerWindow(CountdownState& countdown);
+
+    // The countdown's settings window, loaded hidden on first reference.
+    frmSettings& settingsWindow(CountdownState& countdown);
+    bool settingsWindowLoaded(const CountdownState& countdown) const;
+    void showSettingsWindow(CountdownState& countdown) override;
+    void showPopupMenu(CountdownState& countdown, QPoint globalPosition,
+                       bool fromKeyboard) override;
+
+    void newCountdown(CountdownState& from) override;
+    void removeCountdown(CountdownState& countdown) override;
 
     // The program's one ordinary end, whatever asks for it (Exit on the pop-up menu or the tray,
     // the end of the session): what is due is stored, the windows go without running their
     // closing steps, and the event loop is left.
     void endProgram() override;
 
-    // Left and Top of the timer window, when the user moved it since it was placed: every way out
-    // keeps the place, and the session manager's request to save comes before its end.
+    // Left and Top of each timer window, when the user moved it since it was placed: every way
+    // out keeps the place, and the session manager's request to save comes before its end.
     void storePlaceIfMoved();
 
-    // The windows as the program starts: the timer window, and the settings window when asked
-    // for; the last one shown is the active window.
+    // The windows as the program starts: every timer window, and the first countdown's settings
+    // window when asked for; the last one shown is the active window.
     void showAtStart(bool withSettings);
-
-    // Told after each refresh of the timer window's display, with the window and the text.
-    void setDisplayListener(std::function<void(frmMain&, const QString&)> listener);
 
     // Recovery for a timer window made invisible, click-through, minimised or lost off-screen:
     // fully opaque in memory (nothing is stored), restored, wholly on a screen, in front.
-    void bringBackTimerWindow();
+    void bringBackTimerWindow(CountdownState& countdown);
+    void bringBackTimerWindows();
+
+signals:
+    // After each refresh of a timer window's display, with the text shown.
+    void displayed(CountdownState& countdown, const QString& caption, const QString& text);
+    // A countdown was made or removed; the one removed is gone by now.
+    void countdownsChanged();
+    void countdownRemoved(const std::string& group);
 
 private:
-    // The settings window and a modal dialog over it, above the timer window again.
+    // A countdown and the windows it has.
+    struct Windows {
+        std::unique_ptr<CountdownState> countdown;
+        QPointer<frmMain> timer;
+        QPointer<frmSettings> settings;
+    };
+
+    // None for a countdown removed meanwhile, whose windows may still be going.
+    Windows* windowsOf(const CountdownState& countdown);
+    const Windows* windowsOf(const CountdownState& countdown) const;
+    // Unloads the countdown's timer window: its closing steps run, then it is destroyed at once.
+    void unloadTimerWindow(Windows& windows);
+    void copyLook(const CountdownState& from, const CountdownState& made);
+    // The new countdown's timer window beside the one it was asked for from.
+    void placeBeside(CountdownState& made, CountdownState& from);
+    // Records which countdowns there are beyond the first.
+    void storeCountdownList();
+    // A settings window names its countdown in its caption while there are several.
+    void nameCountdownsInCaptions();
+    // The settings windows and a modal dialog over them, above the timer windows again.
     void raiseDialogs();
 
     Program& program_;
     std::function<void()> end_;
-    QPointer<frmMain> timerWindow_;
-    QPointer<frmSettings> settingsWindow_;
-    std::function<void(frmMain&, const QString&)> displayListener_;
+    std::vector<Windows> countdowns_;
+    // Removed countdowns live on until the program ends: their windows go only once the handler
+    // that removed them has ended, and read their countdown until then.
+    std::vector<std::unique_ptr<CountdownState>> retired_;
+    // One tick for every timer window.
+    SecondTicker ticker_;
     QMetaObject::Connection focusWatch_;
 };
 

@@ -1,6 +1,7 @@
 #include "TimeComesNotifier.h"
 
 #include "Conversions.h"
+#include "CountdownState.h"
 #include "Program.h"
 #include "ProgramTexts.h"
 #include "RemainingTime.h"
@@ -30,40 +31,43 @@ TimeComesNotifier::TimeComesNotifier(Program& program, Send send)
     , send_(std::move(send)) {}
 
 bool TimeComesNotifier::enabled() const {
-    return toBoolean(readSetting(program_.store, Key::tvNotify), program_.regional).value_or(true);
+    return toBoolean(readSetting(program_.store, kSection, Key::tvNotify), program_.regional)
+        .value_or(true);
 }
 
 void TimeComesNotifier::setEnabled(bool enabled) {
-    program_.writer.save(Key::tvNotify, booleanText(enabled));
+    program_.writer.save(kSection, Key::tvNotify, booleanText(enabled));
 }
 
-void TimeComesNotifier::check() {
-    const SharedValues& shared = program_.shared;
+void TimeComesNotifier::check(const CountdownState& countdown) {
+    Seen& seen = seen_[countdown.group];
     NoticeInput input;
-    input.target = targetMoment(shared.TargetDate, shared.TargetTime);
+    input.target = targetMoment(countdown.TargetDate, countdown.TargetTime);
     input.now = linearSeconds(program_.now());
-    input.firstTickOfRun = firstCheck_;
-    input.lastTargetAhead = lastTargetAhead_;
-    firstCheck_ = false;
+    input.firstTickOfRun = seen.firstCheck;
+    input.lastTargetAhead = seen.lastTargetAhead;
+    seen.firstCheck = false;
     if (input.target && input.now <= *input.target) {
-        lastTargetAhead_ = input.target;
+        seen.lastTargetAhead = input.target;
         return;
     }
     // Read once, and only once a target has passed, so that neither a running countdown nor a
     // long "Congrats!!!" costs a store access every second.
-    if (!announcedTarget_) {
-        announcedTarget_ = wholeNumber(readSetting(program_.store, Key::tvNotified));
+    if (!seen.announcedTarget) {
+        seen.announcedTarget =
+            wholeNumber(readSetting(program_.store, countdown.group, Key::tvNotified));
     }
-    input.announcedTarget = *announcedTarget_;
+    input.announcedTarget = *seen.announcedTarget;
     if (noticeFor(input) == Notice::None) {
         return;
     }
     input.notificationsWanted = enabled();
     const Notice notice = noticeFor(input);
-    announcedTarget_ = input.target;
-    program_.writer.save(Key::tvNotified, integerText(*input.target));
+    seen.announcedTarget = input.target;
+    program_.writer.save(countdown.group, Key::tvNotified, integerText(*input.target));
     if (notice == Notice::Announce) {
-        const QString title = QString::fromStdString(readSetting(program_.store, Key::What));
+        const QString title =
+            QString::fromStdString(readSetting(program_.store, countdown.group, Key::What));
         //: The desktop notification's text when the countdown reaches its target; %1 is the
         //: title the user typed (the event). Its summary is the timer window's caption.
         send_(timerCaption(title),

@@ -25,8 +25,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION "utils")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-# Qt's own translations, for the standard buttons and dialogs in the user's language.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# Qt's own translations, for the standard buttons and dialogs in the user's language; the sound
+# library and theme for the sound when the time comes, loaded only when it plays (without them
+# nothing plays).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+    "qt6-translations-l10n, libcanberra0, sound-theme-freedesktop")
 
 # Windows: an installer (Debian: nsis) made from Tavrio's own script, data/windows/NSIS.template.in
 # (what it does is said there), and a zip of the same folder. Its licence page shows Tavrio's

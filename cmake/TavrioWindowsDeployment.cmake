@@ -25,7 +25,7 @@ macro(tavrio_install_stripped file destination)
     install(FILES ${copy} DESTINATION ${destination})
 endmacro()
 
-foreach(library Core Gui Widgets Network)
+foreach(library Core Gui Widgets)
     get_target_property(file Qt6::${library} LOCATION)
     tavrio_install_stripped(${file} .)
 endforeach()

@@ -263,6 +263,28 @@ std::optional<DateValue> readDateAndTime(std::string_view text, const RegionalSe
     return toDateValue(date->date, timeOfDay);
 }
 
+// The time box's form, with the seconds that are not zero when `keepSeconds` asks for them.
+std::string timeText(DateValue value, const RegionalSettings& regional, bool keepSeconds) {
+    const auto civil = toCivil(value);
+    if (!civil) {
+        return {};
+    }
+    const auto second = static_cast<unsigned>(civil->timeOfDay.count());
+    const unsigned minuteOfDay = second / 60;
+    const unsigned hour = minuteOfDay / 60;
+    std::string text;
+    appendNumber(text, hour % 12 == 0 ? 12 : hour % 12, 2);
+    text += timeSeparatorOf(regional);
+    appendNumber(text, minuteOfDay % 60, 2);
+    if (keepSeconds && second % 60 != 0) {
+        text += timeSeparatorOf(regional);
+        appendNumber(text, second % 60, 2);
+    }
+    text += ' ';
+    text += designatorOf(hour >= 12, regional);
+    return text;
+}
+
 } // namespace
 
 std::string storedDateText(DateValue value) {
@@ -314,18 +336,31 @@ std::string calendarPickText(DateValue value, const RegionalSettings& regional) 
 }
 
 std::string entryTimeText(DateValue value, const RegionalSettings& regional) {
-    const auto civil = toCivil(value);
+    return timeText(value, regional, false);
+}
+
+std::string entryTimeTextToTheSecond(DateValue value, const RegionalSettings& regional) {
+    return timeText(value, regional, true);
+}
+
+std::string isoMomentText(DateValue date, DateValue time) {
+    const auto civil = toCivil(dateValueOf(dayNumber(date), secondOfDay(time)));
     if (!civil) {
         return {};
     }
-    const auto minuteOfDay = static_cast<unsigned>(civil->timeOfDay.count() / 60);
-    const unsigned hour = minuteOfDay / 60;
+    const auto second = static_cast<unsigned>(civil->timeOfDay.count());
     std::string text;
-    appendNumber(text, hour % 12 == 0 ? 12 : hour % 12, 2);
-    text += timeSeparatorOf(regional);
-    appendNumber(text, minuteOfDay % 60, 2);
-    text += ' ';
-    text += designatorOf(hour >= 12, regional);
+    appendNumber(text, static_cast<unsigned>(static_cast<int>(civil->date.year())), 4);
+    text += '-';
+    appendNumber(text, static_cast<unsigned>(civil->date.month()), 2);
+    text += '-';
+    appendNumber(text, static_cast<unsigned>(civil->date.day()), 2);
+    text += 'T';
+    appendNumber(text, second / 3600, 2);
+    text += ':';
+    appendNumber(text, second / 60 % 60, 2);
+    text += ':';
+    appendNumber(text, second % 60, 2);
     return text;
 }
 

@@ -32,6 +32,15 @@ std::string calendarPickText(DateValue value, const RegionalSettings& regional);
 // PM designator (07:23 PM; 12:00 AM is midnight). Seconds are dropped.
 std::string entryTimeText(DateValue value, const RegionalSettings& regional);
 
+// The time box's form for a time set to the second: as above, with the seconds when they are not
+// zero (07:23:45 PM).
+std::string entryTimeTextToTheSecond(DateValue value, const RegionalSettings& regional);
+
+// A target moment for scripts and people alike, ISO 8601 to the second: the calendar day of
+// `date` at the time of day of `time` (2026-12-11T17:00:00); empty when the day has no calendar
+// date.
+std::string isoMomentText(DateValue date, DateValue time);
+
 // Reads a date, a time of day, or a date followed by a time of day. A date is three numbers in
 // the locale's order, or year, month and day in that order (ISO 8601) under any locale; its year
 // always has four digits, so that a year typed on the way to four ("2/29/20") is no date yet and a

@@ -48,6 +48,10 @@ std::int64_t linearSeconds(DateValue value) {
     return dayNumber(value) * kSecondsPerDay + secondOfDay(value);
 }
 
+std::int64_t dayOfMoment(std::int64_t moment) {
+    return moment / kSecondsPerDay - (moment % kSecondsPerDay < 0 ? 1 : 0);
+}
+
 DateValue dateValueOf(std::int64_t day, std::int64_t second) {
     const double fraction = static_cast<double>(second) / kSecondsPerDay;
     const auto whole = static_cast<double>(day);

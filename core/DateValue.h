@@ -35,6 +35,9 @@ std::int64_t secondOfDay(DateValue value);
 // days, so that later moments always give larger numbers.
 std::int64_t linearSeconds(DateValue value);
 
+// The calendar day (as dayNumber counts) of a moment on the line of linearSeconds.
+std::int64_t dayOfMoment(std::int64_t moment);
+
 // The value of a day number and a time of day (0 to 86399 seconds).
 DateValue dateValueOf(std::int64_t dayNumber, std::int64_t secondOfDay);
 

@@ -21,4 +21,11 @@ WriteResult MemorySettingsStore::write(std::string_view appName, std::string_vie
     return WriteResult::success();
 }
 
+WriteResult MemorySettingsStore::removeSection(std::string_view appName, std::string_view section) {
+    std::erase_if(values_, [&](const auto& entry) {
+        return std::get<0>(entry.first) == appName && std::get<1>(entry.first) == section;
+    });
+    return WriteResult::success();
+}
+
 } // namespace tavrio

@@ -15,6 +15,7 @@ public:
                                     std::string_view key) override;
     WriteResult write(std::string_view appName, std::string_view section, std::string_view key,
                       std::string_view text) override;
+    WriteResult removeSection(std::string_view appName, std::string_view section) override;
 
 private:
     std::map<std::tuple<std::string, std::string, std::string>, std::string> values_;

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace tavrio {
@@ -139,6 +140,32 @@ Rect besideRatherThanUnder(const Rect& wanted, const Rect& keptClear, const Rect
         }
     }
     return wanted;
+}
+
+Rect placeForNewWindow(const Rect& source, int width, int height, const Rect& area,
+                       std::span<const Rect> others, int gap) {
+    const Rect over{source.left, source.top, width, height};
+    Rect first = besideRatherThanUnder(over, source, area, gap);
+    if (first == over) {
+        first = {source.left + gap, source.top + gap, width, height};
+    }
+    const auto cornerTaken = [&](const Rect& window) {
+        return std::any_of(others.begin(), others.end(), [&](const Rect& other) {
+            return other.left == window.left && other.top == window.top;
+        });
+    };
+    // Diagonal steps away from the first place, every way, until a corner is free.
+    for (int step = 0; step < 64; ++step) {
+        for (const auto& [right, down] : {std::pair{1, 1}, {-1, 1}, {1, -1}, {-1, -1}}) {
+            const Rect moved{first.left + right * step * gap, first.top + down * step * gap, width,
+                             height};
+            const Rect candidate = moveOntoNearest(moved, std::span(&area, 1));
+            if (!cornerTaken(candidate)) {
+                return candidate;
+            }
+        }
+    }
+    return moveOntoNearest(first, std::span(&area, 1));
 }
 
 } // namespace tavrio

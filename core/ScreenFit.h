@@ -36,4 +36,11 @@ Rect keepOnScreens(const Rect& window, std::span<const Rect> screens);
 // wanted when it fits in none.
 Rect besideRatherThanUnder(const Rect& wanted, const Rect& keptClear, const Rect& area, int gap);
 
+// Where a new window of the program goes, `width` by `height`, that was asked for from `source`:
+// beside it as besideRatherThanUnder places it (else a step of `gap` down and to the right of it),
+// wholly inside `area`, and never with its corner on the corner of one of `others`, so that it
+// can never hide one of them exactly.
+Rect placeForNewWindow(const Rect& source, int width, int height, const Rect& area,
+                       std::span<const Rect> others, int gap);
+
 } // namespace tavrio

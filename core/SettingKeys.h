@@ -10,6 +10,8 @@
 namespace tavrio {
 
 inline constexpr std::string_view kAppName = "Tavrio";
+// The group of the first countdown, which also holds the program's own keys; every further
+// countdown has a group of its own with the same key names.
 inline constexpr std::string_view kSection = "Settings";
 
 enum class ReadAs { Int16, Int32, Byte, Single, Boolean, Date, Text };
@@ -34,6 +36,12 @@ enum class Key {
     // Our own, beyond the fifteen the windows read: the desktop notification when the time comes.
     tvNotify,
     tvNotified,
+    // What happens when the time comes, per countdown.
+    tvSound,
+    tvAfter,
+    tvRepeat,
+    // Our own, in "Settings": which further countdowns there are.
+    Countdowns,
 };
 
 // The whole numbers a key takes where they are fewer than its type holds.
@@ -85,12 +93,39 @@ inline constexpr std::array<KeyInfo, 2> kNotificationKeys{{
     {Key::tvNotified, "tvNotified", "", ReadAs::Text},
 }};
 
+// Our own keys for what happens when the time comes, per countdown: the sound, what the window
+// shows after the target (0 "Congrats!!!", 1 the time since it) and how the target repeats (0
+// never, 1 every day, 2 every weekday, 3 every week, 4 every month, 5 every year). Absent, each
+// means what the program did before it had the key.
+inline constexpr std::array<KeyInfo, 3> kMomentKeys{{
+    {Key::tvSound, "tvSound", "False", ReadAs::Boolean},
+    {Key::tvAfter, "tvAfter", "0", ReadAs::Int16, WholeRange{0, 1}},
+    {Key::tvRepeat, "tvRepeat", "0", ReadAs::Int16, WholeRange{0, 5}},
+}};
+
+// Our own key, in "Settings" only: the groups of the countdowns beyond the first, in their order
+// (see CountdownGroups). Absent while there is one countdown.
+inline constexpr std::array<KeyInfo, 1> kCountdownListKeys{{
+    {Key::Countdowns, "Countdowns", "", ReadAs::Text},
+}};
+
 // The settings window's title box starts empty rather than with the caption's "??".
 inline constexpr std::string_view kWhatDefaultForTitleBox = "";
 
+// Every key, table after table in the order of the enumeration.
+inline constexpr std::array<const KeyInfo*, 4> kKeyTables{
+    kKeys.data(), kNotificationKeys.data(), kMomentKeys.data(), kCountdownListKeys.data()};
+inline constexpr std::array<std::size_t, 4> kKeyTableSizes{
+    kKeys.size(), kNotificationKeys.size(), kMomentKeys.size(), kCountdownListKeys.size()};
+
 constexpr const KeyInfo& keyInfo(Key key) {
-    const auto index = static_cast<std::size_t>(key);
-    return index < kKeys.size() ? kKeys[index] : kNotificationKeys[index - kKeys.size()];
+    auto index = static_cast<std::size_t>(key);
+    std::size_t table = 0;
+    while (index >= kKeyTableSizes[table]) {
+        index -= kKeyTableSizes[table];
+        ++table;
+    }
+    return kKeyTables[table][index];
 }
 constexpr std::string_view keyName(Key key) {
     return keyInfo(key).name;
@@ -98,14 +133,11 @@ constexpr std::string_view keyName(Key key) {
 
 // The key of that name, none for a name that is not one of ours.
 constexpr std::optional<Key> keyNamed(std::string_view name) {
-    for (const KeyInfo& info : kKeys) {
-        if (info.name == name) {
-            return info.key;
-        }
-    }
-    for (const KeyInfo& info : kNotificationKeys) {
-        if (info.name == name) {
-            return info.key;
+    for (std::size_t table = 0; table < kKeyTables.size(); ++table) {
+        for (std::size_t index = 0; index < kKeyTableSizes[table]; ++index) {
+            if (kKeyTables[table][index].name == name) {
+                return kKeyTables[table][index].key;
+            }
         }
     }
     return std::nullopt;

@@ -12,12 +12,13 @@ WriteResult SaveSetting(SettingsStore& store, std::string_view appName, std::str
     return store.write(appName, section, key, text);
 }
 
-std::string readSetting(SettingsStore& store, Key key) {
-    return readSetting(store, key, keyInfo(key).defaultText.value_or(std::string_view{}));
+std::string readSetting(SettingsStore& store, std::string_view group, Key key) {
+    return readSetting(store, group, key, keyInfo(key).defaultText.value_or(std::string_view{}));
 }
 
-std::string readSetting(SettingsStore& store, Key key, std::string_view defaultText) {
-    return GetSetting(store, kAppName, kSection, keyName(key), defaultText);
+std::string readSetting(SettingsStore& store, std::string_view group, Key key,
+                        std::string_view defaultText) {
+    return GetSetting(store, kAppName, group, keyName(key), defaultText);
 }
 
 } // namespace tavrio

@@ -55,6 +55,18 @@ public:
         done(write(appName, section, key, text));
     }
 
+    // Removes the section with every key in it, as if none had been written; removing one that
+    // is not there succeeds. This store cannot: it says so.
+    virtual WriteResult removeSection(std::string_view /*appName*/, std::string_view /*section*/) {
+        return WriteResult::failure("this store cannot remove a section");
+    }
+
+    // Removes like removeSection and tells `done` the outcome, as writeThen does.
+    virtual void removeSectionThen(std::string_view appName, std::string_view section,
+                                   const Done& done) {
+        done(removeSection(appName, section));
+    }
+
     // Waits, for at most `limit`, until every value handed to the store is written or has
     // failed, and returns the keys of the values still waiting when the time ran out: none
     // here, where every write is done when it returns.
@@ -68,10 +80,12 @@ std::string GetSetting(SettingsStore& store, std::string_view appName, std::stri
 WriteResult SaveSetting(SettingsStore& store, std::string_view appName, std::string_view section,
                         std::string_view key, std::string_view text);
 
-// The same for Tavrio's own keys, under "Tavrio" / "Settings" and with each key's declared
-// default (a reader with a different default passes it). Tavrio's own writes go through the
-// SettingsWriter, which tells the user about a failure.
-std::string readSetting(SettingsStore& store, Key key);
-std::string readSetting(SettingsStore& store, Key key, std::string_view defaultText);
+// The same for Tavrio's own keys, under "Tavrio" and the group (a countdown's, or "Settings" for
+// the first countdown and the program's own) and with each key's declared default (a reader with
+// a different default passes it). Tavrio's own writes go through the SettingsWriter, which tells
+// the user about a failure.
+std::string readSetting(SettingsStore& store, std::string_view group, Key key);
+std::string readSetting(SettingsStore& store, std::string_view group, Key key,
+                        std::string_view defaultText);
 
 } // namespace tavrio

@@ -30,8 +30,9 @@ bool spokenTextDue(const std::optional<SpokenMoment>& last, const Countdown& cou
     if (last->countdown.state != countdown.state || last->countdown.target != countdown.target) {
         return true;
     }
-    if (countdown.state != Countdown::State::Running) {
-        // Nothing in the text counts down.
+    if (countdown.state != Countdown::State::Running &&
+        countdown.state != Countdown::State::CountingUp) {
+        // Nothing in the text counts.
         return false;
     }
     return now - last->at >= kSpokenTextInterval || now < last->at;

@@ -1,5 +1,6 @@
 // What the countdown says to someone who listens to it (a screen reader) rather than reads the
-// digits: the parts of the time left that are not zero ("3 days, 1 hour, 45 seconds left"), and
+// digits: the parts of the time left that are not zero ("3 days, 1 hour, 45 seconds left", or
+// after the target, counting up, "5 minutes, 12 seconds since"), and
 // when that text may change. A text that changed every second would be read out, or at least
 // offered, every second; it changes at most once a minute, and at once when the state changes
 // (the time comes, a target is set or moved, the target is taken away).
@@ -25,8 +26,8 @@ struct TimePart {
     bool operator==(const TimePart&) const = default;
 };
 
-// The days, hours, minutes and seconds of a time left, largest first, those that are zero left
-// out; none left at all is said as 0 seconds.
+// The days, hours, minutes and seconds of a time left (or since), largest first, those that are
+// zero left out; none left at all is said as 0 seconds.
 std::vector<TimePart> partsToSay(std::int64_t remainingSeconds);
 
 // The spoken text stays at least this long before it changes with the time alone.

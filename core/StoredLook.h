@@ -39,11 +39,13 @@ struct StoredLook {
     bool firstStart = false;
 };
 
-// `labelFontName` is the label's current face, which an absent "FontName" keeps.
-StoredLook readStoredLook(SettingsStore& store, const RegionalSettings& regional,
-                          std::string_view labelFontName);
+// One countdown's look, from its group. `labelFontName` is the label's current face, which an
+// absent "FontName" keeps.
+StoredLook readStoredLook(SettingsStore& store, std::string_view group,
+                          const RegionalSettings& regional, std::string_view labelFontName);
 
 // The border style as both windows read it, within the table's range.
-std::optional<std::int16_t> readBorderStyle(SettingsStore& store, const RegionalSettings& regional);
+std::optional<std::int16_t> readBorderStyle(SettingsStore& store, std::string_view group,
+                                            const RegionalSettings& regional);
 
 } // namespace tavrio

@@ -7,7 +7,8 @@ Notice noticeFor(const NoticeInput& input) {
         return Notice::None;
     }
     const bool cameByTheClock = input.firstTickOfRun || input.lastTargetAhead == input.target;
-    return cameByTheClock && input.notificationsWanted ? Notice::Announce : Notice::MarkDone;
+    const bool wanted = input.notificationsWanted || input.soundWanted;
+    return cameByTheClock && wanted ? Notice::Announce : Notice::MarkDone;
 }
 
 } // namespace tavrio

@@ -10,7 +10,11 @@ void TypedEntry::begin(DateValue inForce) {
 }
 
 TypedEntry::Outcome TypedEntry::take(std::string_view text, const RegionalSettings& regional) {
-    if (const auto read = readDateText(text, regional)) {
+    return take(readDateText(text, regional));
+}
+
+TypedEntry::Outcome TypedEntry::take(std::optional<DateValue> read) {
+    if (read) {
         changed_ = changed_ || !programText_;
         return {*read, true};
     }

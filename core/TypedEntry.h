@@ -10,6 +10,7 @@
 #include "DateValue.h"
 #include "RegionalSettings.h"
 
+#include <optional>
 #include <string_view>
 
 namespace tavrio {
@@ -27,6 +28,8 @@ public:
 
     // The box's text changed to `text`.
     Outcome take(std::string_view text, const RegionalSettings& regional);
+    // The box's text changed to one that reads as `read`, or does not read.
+    Outcome take(std::optional<DateValue> read);
 
     // Around a text the program puts into the box; what it leaves in force is where the user's
     // next text begins.

@@ -15,6 +15,7 @@ QString displayText(const RemainingTime& remaining) {
         //: passed. Keep it short and cheerful.
         return QCoreApplication::translate("TimerWindow", "Congrats!!!");
     case Countdown::State::Running:
+    case Countdown::State::CountingUp:
         break;
     }
     return QString::fromStdString(remaining.left);
@@ -22,6 +23,10 @@ QString displayText(const RemainingTime& remaining) {
 
 QString RemainingTimeText(DateValue targetDate, DateValue targetTime, DateValue now) {
     return displayText(remainingTime(targetDate, targetTime, now));
+}
+
+QString RemainingTimeText(const Target& target, DateValue now) {
+    return displayText(remainingTime(target, now));
 }
 
 QString timerCaption(const QString& title) {

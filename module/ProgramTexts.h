@@ -10,9 +10,11 @@
 
 namespace tavrio {
 
-// What the timer window shows: the time left, or the words for no target and a target passed.
+// What the timer window shows: the time left (or since), or the words for no target and a target
+// passed.
 QString displayText(const RemainingTime& remaining);
 QString RemainingTimeText(DateValue targetDate, DateValue targetTime, DateValue now);
+QString RemainingTimeText(const Target& target, DateValue now);
 
 // The timer window's caption for the title the user typed: "Tavrio To " and the title in English.
 QString timerCaption(const QString& title);

@@ -14,13 +14,18 @@ namespace tavrio {
 // to the writer's thread is already on its way.
 struct SettingsWriter::Outcomes {
     std::mutex mutex;
-    std::vector<std::pair<Key, WriteResult>> arrived;
+    struct Outcome {
+        std::string group;
+        Key key;
+        WriteResult result;
+    };
+    std::vector<Outcome> arrived;
     SettingsWriter* writer = nullptr; // none once the writer is gone
     bool deliveryPosted = false;
 
-    void add(Key key, const WriteResult& result) {
+    void add(const std::string& group, Key key, const WriteResult& result) {
         const std::lock_guard lock(mutex);
-        arrived.emplace_back(key, result);
+        arrived.push_back({group, key, result});
         QCoreApplication* application = QCoreApplication::instance();
         // On the writer's own thread the writer takes the outcome itself when the write returns.
         if (writer == nullptr || deliveryPosted || application == nullptr ||
@@ -57,12 +62,16 @@ SettingsWriter::~SettingsWriter() {
     outcomes_->writer = nullptr;
 }
 
-bool SettingsWriter::save(Key key, std::string_view text) {
-    store_.writeThen(
-        kAppName, kSection, keyName(key), text,
-        [outcomes = outcomes_, key](const WriteResult& result) { outcomes->add(key, result); });
+bool SettingsWriter::save(std::string_view group, Key key, std::string_view text) {
+    store_.writeThen(kAppName, group, keyName(key), text,
+                     [outcomes = outcomes_, group = std::string(group),
+                      key](const WriteResult& result) { outcomes->add(group, key, result); });
     takeOutcomes();
-    return !failing_.contains(key);
+    return !failing_.contains({std::string(group), key});
+}
+
+void SettingsWriter::removeGroup(std::string_view group) {
+    store_.removeSectionThen(kAppName, group, [](const WriteResult&) {});
 }
 
 std::vector<Key> SettingsWriter::finishWrites(std::chrono::milliseconds limit) {
@@ -77,17 +86,17 @@ std::vector<Key> SettingsWriter::finishWrites(std::chrono::milliseconds limit) {
 }
 
 void SettingsWriter::takeOutcomes() {
-    std::vector<std::pair<Key, WriteResult>> arrived;
+    std::vector<Outcomes::Outcome> arrived;
     {
         const std::lock_guard lock(outcomes_->mutex);
         arrived.swap(outcomes_->arrived);
     }
     // A report may run an event loop (a message box) that delivers later outcomes meanwhile;
     // the key counts as failing before the user is told, so it is told once.
-    for (const auto& [key, result] : arrived) {
+    for (const auto& [group, key, result] : arrived) {
         if (result.ok()) {
-            failing_.erase(key);
-        } else if (failing_.insert(key).second && report_) {
+            failing_.erase({group, key});
+        } else if (failing_.insert({group, key}).second && report_) {
             report_(writeFailureMessage(key, result.reason()));
         }
     }
@@ -139,6 +148,16 @@ QString describe(Key key) {
     case Key::tvNotified:
         //: Completes "Tavrio could not save %1".
         return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the notification setting"));
+    case Key::Countdowns:
+        //: Completes "Tavrio could not save %1".
+        return translated(QT_TRANSLATE_NOOP("SettingsWriter", "the list of countdowns"));
+    case Key::tvSound:
+    case Key::tvAfter:
+    case Key::tvRepeat:
+        //: Completes "Tavrio could not save %1": the sound, count up and repeat chosen for
+        //: when the countdown reaches its target.
+        return translated(
+            QT_TRANSLATE_NOOP("SettingsWriter", "the choices for when the time comes"));
     }
     //: Completes "Tavrio could not save %1".
     return translated(QT_TRANSLATE_NOOP("SettingsWriter", "a setting"));

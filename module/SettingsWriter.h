@@ -15,6 +15,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tavrio {
@@ -33,9 +34,15 @@ public:
     SettingsWriter(const SettingsWriter&) = delete;
     SettingsWriter& operator=(const SettingsWriter&) = delete;
 
-    // False while the setting cannot be saved: its last write known to have ended failed. A
-    // store that writes in the background tells the outcome of this one later.
-    bool save(Key key, std::string_view text);
+    // Stores the key in the group (a countdown's, see CountdownState). False while the setting
+    // cannot be saved: its last write known to have ended failed. A store that writes in the
+    // background tells the outcome of this one later.
+    bool save(std::string_view group, Key key, std::string_view text);
+
+    // Removes every value of the group, after the values saved before. Its outcome is told to no
+    // one: a group left behind holds the values of a countdown no longer listed, which is then
+    // neither shown nor given to a new countdown.
+    void removeGroup(std::string_view group);
 
     // Waits until every value saved so far is on disk or has failed, for at most `limit`, and
     // reports the failures among them. Every way out of the program passes here, and so does a
@@ -55,7 +62,7 @@ private:
 
     SettingsStore& store_;
     Report report_;
-    std::set<Key> failing_;
+    std::set<std::pair<std::string, Key>> failing_;
     std::shared_ptr<Outcomes> outcomes_;
 };
 

@@ -18,6 +18,10 @@ void PortableWindowEffects::keepAbove(QWidget& window, const QWidget* owner) {
     window.windowHandle()->setTransientParent(owner ? owner->windowHandle() : nullptr);
 }
 
+void PortableWindowEffects::arriveWithoutActivation(QWidget& window) {
+    window.setAttribute(Qt::WA_ShowWithoutActivating);
+}
+
 void PortableWindowEffects::setShape(QWidget& window, const std::optional<QRegion>& region) {
     if (!region) {
         if (!window.mask().isEmpty()) {

@@ -13,6 +13,7 @@ public:
     // Qt's portable way; the owner is then also blocked while a modal dialog of the window is
     // open.
     void keepAbove(QWidget& window, const QWidget* owner) override;
+    void arriveWithoutActivation(QWidget& window) override;
     void offerAlphaChannel(QWidget&) override {}
     bool blendsWithDesktop(const QWidget&) const override { return false; }
     void watchCompositing(QObject&, std::function<void()>) override {}

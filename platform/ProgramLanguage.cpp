@@ -23,6 +23,8 @@ QString languageOf(const QString& fileName) {
 
 } // namespace
 
+const ProgramLanguage* ProgramLanguage::installed_ = nullptr;
+
 ProgramLanguage::ProgramLanguage(const QLocale& locale) {
     // English is the fallback: its file holds the English plural forms ("1 day", "2 days").
     if (!program_.load(locale, QStringLiteral("tavrio"), QStringLiteral("_"), kFolder) &&
@@ -30,6 +32,7 @@ ProgramLanguage::ProgramLanguage(const QLocale& locale) {
         return;
     }
     QCoreApplication::installTranslator(&program_);
+    installed_ = this;
     // Qt's own translations come with Qt (Debian: qt6-translations-l10n), in exactly the
     // language chosen for ours, so that a dialog never mixes two.
     const QLocale language(name());
@@ -40,9 +43,19 @@ ProgramLanguage::ProgramLanguage(const QLocale& locale) {
     }
 }
 
+ProgramLanguage::~ProgramLanguage() {
+    if (installed_ == this) {
+        installed_ = nullptr;
+    }
+}
+
 QString ProgramLanguage::name() const {
     const QString file = QFileInfo(program_.filePath()).fileName();
     return file.isEmpty() ? QStringLiteral("en") : languageOf(file);
+}
+
+QString ProgramLanguage::current() {
+    return installed_ != nullptr ? installed_->name() : QStringLiteral("en");
 }
 
 QStringList ProgramLanguage::shipped() {

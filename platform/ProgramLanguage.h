@@ -18,6 +18,7 @@ public:
     // they are removed again when this goes.
     explicit ProgramLanguage(const QLocale& locale = QLocale::system());
 
+    ~ProgramLanguage();
     ProgramLanguage(const ProgramLanguage&) = delete;
     ProgramLanguage& operator=(const ProgramLanguage&) = delete;
 
@@ -28,7 +29,12 @@ public:
     // The languages Tavrio comes with, English among them.
     static QStringList shipped();
 
+    // The language of the translations installed now, as name() gives it; "en" when none are.
+    static QString current();
+
 private:
+    static const ProgramLanguage* installed_;
+
     QTranslator program_;
     QTranslator qt_;
 };

@@ -1,40 +1,61 @@
 #include "SingleInstance.h"
 
+#include "InstanceMessage.h"
+#include "SingleInstanceChannel.h"
 #include "SingleInstancePlace.h"
 
-#include <QFile>
-#include <QLocalServer>
-#include <QLocalSocket>
-#include <QLockFile>
-#include <QThread>
+#include <QStringDecoder>
 
-#include <memory>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-#endif
+#include <charconv>
+#include <thread>
 
 namespace tavrio {
 
 namespace {
 
-const QByteArray kShow = "show";
-const QByteArray kSettings = "settings";
-const QByteArray kEnd = "end";
-const QByteArray kDone = "done";
+using Texts = SingleInstanceChannel::Texts;
 
-QByteArray lineFor(SingleInstance::Request request) {
-    switch (request) {
-    case SingleInstance::Request::OpenSettings:
-        return kSettings;
-    case SingleInstance::Request::End:
-        return kEnd;
-    case SingleInstance::Request::ShowTimerWindow:
-        break;
+Texts utf8(const QStringList& texts) {
+    Texts bytes;
+    for (const QString& text : texts) {
+        bytes.push_back(text.toStdString());
     }
-    return kShow;
+    return bytes;
+}
+
+// Nothing when a text is not UTF-8: whatever sent it is no Tavrio.
+std::optional<QStringList> fromUtf8(const Texts& texts) {
+    QStringList decoded;
+    for (const std::string& text : texts) {
+        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+        const QString decodedText =
+            decoder(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())));
+        decoded << decodedText;
+        if (decoder.hasError()) {
+            return std::nullopt;
+        }
+    }
+    return decoded;
+}
+
+// The answer is the exit status in decimal, then the text.
+Texts answerTexts(const SingleInstance::Answer& answer) {
+    return {std::to_string(answer.status), answer.text.toStdString()};
+}
+
+std::optional<SingleInstance::Answer> answerFrom(const Texts& texts) {
+    if (texts.size() != 2) {
+        return std::nullopt;
+    }
+    const std::string& digits = texts[0];
+    int status = -1;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), status);
+    const std::optional<QStringList> text = fromUtf8({texts[1]});
+    if (error != std::errc() || end != digits.data() + digits.size() || status < 0 ||
+        status > 255 || !text) {
+        return std::nullopt;
+    }
+    return SingleInstance::Answer{status, text->constFirst()};
 }
 
 } // namespace
@@ -44,130 +65,56 @@ QString SingleInstance::endpointFor(const QString& display) {
 }
 
 SingleInstance::SingleInstance(QString endpoint)
-    : endpoint_(std::move(endpoint)) {}
+    : endpoint_(std::move(endpoint))
+    , channel_(std::make_unique<SingleInstanceChannel>(endpoint_)) {}
 
-SingleInstance::~SingleInstance() {
-    delete server_;
-#ifdef Q_OS_UNIX
-    if (lock_ >= 0) {
-        ::close(lock_);
-    }
-#endif
-}
+SingleInstance::~SingleInstance() = default;
 
-bool SingleInstance::tryLock() {
-#ifdef Q_OS_UNIX
-    if (lock_ >= 0) {
-        return true;
-    }
-    // Not inherited by what the program starts (a browser for the donation page), which would
-    // otherwise hold the lock after the program has ended.
-    const int file = ::open(QFile::encodeName(singleInstanceLockPath(endpoint_)).constData(),
-                            O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    if (file < 0) {
-        return false;
-    }
-    if (::flock(file, LOCK_EX | LOCK_NB) != 0) {
-        ::close(file);
-        return false;
-    }
-    lock_ = file;
-    return true;
-#else
-    if (!lockFile_) {
-        lockFile_ = std::make_unique<QLockFile>(singleInstanceLockPath(endpoint_));
-        // Held for the whole run, however long: only a lock whose process is gone is stale.
-        lockFile_->setStaleLockTime(0);
-    }
-    return lockFile_->isLocked() || lockFile_->tryLock(0);
-#endif
-}
-
-SingleInstance::Start SingleInstance::start(Request request, std::chrono::milliseconds patience) {
+SingleInstance::Start SingleInstance::start(const QStringList& arguments,
+                                            std::chrono::milliseconds patience) {
     const auto deadline = std::chrono::steady_clock::now() + patience;
+    const Texts request = utf8(arguments);
     for (;;) {
-        if (tryLock()) {
+        if (channel_->claim()) {
             return Start::First;
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0) {
+        if (std::chrono::steady_clock::now() >= deadline || !instanceMessage(request)) {
             return Start::Unanswered;
         }
-        if (tryHand(request, left)) {
-            return Start::Handed;
+        if (const std::optional<Texts> answer = channel_->ask(request, deadline)) {
+            const std::optional<Answer> read = answerFrom(*answer);
+            answer_ = read.value_or(Answer{});
+            return read ? Start::Handed : Start::Unanswered;
         }
-        // The one that holds the lock is not listening yet, or is ending.
-        QThread::msleep(20);
+        // The one that holds the claim is not listening yet, or is ending.
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
 }
 
-bool SingleInstance::tryHand(Request request, std::chrono::milliseconds wait) {
-    letTheRunningInstanceComeForward();
-    QLocalSocket socket;
-    socket.connectToServer(endpoint_);
-    const int ms = static_cast<int>(wait.count());
-    if (!socket.waitForConnected(ms)) {
-        return false;
-    }
-    socket.write(lineFor(request) + '\n');
-    if (!socket.waitForBytesWritten(ms)) {
-        return false;
-    }
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(ms)) {
-            return false;
-        }
-    }
-    return socket.readLine().trimmed() == kDone;
-}
-
-bool SingleInstance::waitUntilEnded(std::chrono::milliseconds patience) {
+bool SingleInstance::awaitEnd(std::chrono::milliseconds patience) {
     const auto deadline = std::chrono::steady_clock::now() + patience;
-    while (!tryLock()) {
+    while (!channel_->claim()) {
         if (std::chrono::steady_clock::now() >= deadline) {
             return false;
         }
-        QThread::msleep(20);
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return true;
 }
 
-bool SingleInstance::listen(std::function<void(Request)> handle) {
-    handle_ = std::move(handle);
-    server_ = new QLocalServer;
-    server_->setSocketOptions(QLocalServer::UserAccessOption);
-    // What a Tavrio that was killed left behind; the lock says none listens there now.
-    QLocalServer::removeServer(endpoint_);
-    connect(server_, &QLocalServer::newConnection, this, &SingleInstance::answer);
-    return server_->listen(endpoint_);
+bool SingleInstance::listen(Handler handle) {
+    return channel_->listen(
+        [handle = std::move(handle)](const Texts& request) -> std::optional<Texts> {
+            const std::optional<QStringList> arguments = fromUtf8(request);
+            if (!arguments) {
+                return std::nullopt;
+            }
+            return answerTexts(handle(*arguments));
+        });
 }
 
 void SingleInstance::stopListening() {
-    delete server_;
-    server_ = nullptr;
-}
-
-void SingleInstance::answer() {
-    while (QLocalSocket* socket = server_->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, socket, [this, socket] {
-            if (!socket->canReadLine()) {
-                return;
-            }
-            const QByteArray line = socket->readLine().trimmed();
-            // Answered first: the later start may end at once, while the windows open here.
-            socket->write(kDone + '\n');
-            socket->disconnectFromServer();
-            if (line == kSettings) {
-                handle_(Request::OpenSettings);
-            } else if (line == kShow) {
-                handle_(Request::ShowTimerWindow);
-            } else if (line == kEnd) {
-                handle_(Request::End);
-            }
-        });
-    }
+    channel_->stopListening();
 }
 
 } // namespace tavrio

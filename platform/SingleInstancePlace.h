@@ -5,11 +5,7 @@
 
 namespace tavrio {
 
-// The local socket's name for the display `display` (":0", "wayland-0"), per user.
+// The channel's name for the display `display` (":0", "wayland-0"), per user.
 QString singleInstanceEndpoint(const QString& display);
-// The lock that the running one holds, beside the socket.
-QString singleInstanceLockPath(const QString& endpoint);
-// Called by a later start just before it hands its request over.
-void letTheRunningInstanceComeForward();
 
 } // namespace tavrio

@@ -34,8 +34,14 @@ public:
     // kept above every other program's windows, whatever the user clicks. On X11, unlike an
     // owner in Qt's sense, `owner` goes on taking input while a modal dialog of `window` is open.
     // Set after every show (Qt ties a tool window to the program's group as it shows it), and
-    // again whenever `owner` is made anew; none lets the window stand alone.
+    // again whenever `owner` is made anew, also before it is on screen; none lets the window
+    // stand alone.
     virtual void keepAbove(QWidget& window, const QWidget* owner) = 0;
+
+    // The window, not shown yet, comes on screen without taking the keyboard from the window
+    // that has it (a timer window made anew under the settings window); once there, it takes the
+    // keyboard as any window does (a click, the window manager's switcher, activate()).
+    virtual void arriveWithoutActivation(QWidget& window) = 0;
 
     // Gives a window that is not created yet an alpha channel, where the window system can use one
     // later: a compositing manager may start at any time, and the channel cannot be added to a

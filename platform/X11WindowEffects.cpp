@@ -20,6 +20,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <utility>
 #include <vector>
 #include <xcb/xcb.h>
 #include <xcb/xfixes.h>
@@ -72,15 +73,16 @@ const xcb_property_notify_event_t* propertyChange(const QByteArray& eventType, v
     return static_cast<const xcb_property_notify_event_t*>(message);
 }
 
-// Tells the watchers of a window when the window manager sets the window's _NET_FRAME_EXTENTS. Qt
-// takes no notice of that property, and nothing else marks the moment: the window manager may set
-// it after its last move of the window, or before the window is even mapped.
-class FrameWatch : public QAbstractNativeEventFilter {
+// Tells the watchers of a window when the window manager sets one of the window's properties, of
+// which Qt takes no notice: _NET_FRAME_EXTENTS (nothing else marks the moment: the window manager
+// may set it after its last move of the window, or before the window is even mapped), or WM_STATE
+// (from then on the window manager manages the window).
+class PropertyWatch : public QAbstractNativeEventFilter {
 public:
-    explicit FrameWatch(xcb_atom_t frameExtents)
-        : frameExtents_(frameExtents) {}
+    explicit PropertyWatch(xcb_atom_t property)
+        : property_(property) {}
 
-    void add(QWidget& window, std::function<void()> changed) {
+    void add(const QWidget& window, std::function<void()> changed) {
         if (watchers_.empty()) {
             qGuiApp->installNativeEventFilter(this);
         }
@@ -89,7 +91,7 @@ public:
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
         const auto* notify = propertyChange(eventType, message);
-        if (notify == nullptr || notify->atom != frameExtents_) {
+        if (notify == nullptr || notify->atom != property_) {
             return false;
         }
         std::erase_if(watchers_, [](const Watcher& watcher) { return watcher.window.isNull(); });
@@ -105,11 +107,33 @@ public:
 
 private:
     struct Watcher {
-        QPointer<QWidget> window;
+        QPointer<const QWidget> window;
         std::function<void()> changed;
     };
-    xcb_atom_t frameExtents_;
+    xcb_atom_t property_;
     std::vector<Watcher> watchers_;
+};
+
+// Runs a function as the widget is next shown, once Qt has made its native window and before it
+// maps it.
+class NextShow : public QObject {
+public:
+    NextShow(QWidget& widget, std::function<void()> shown)
+        : QObject(&widget)
+        , shown_(std::move(shown)) {
+        widget.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            shown_();
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> shown_;
 };
 
 // Activates windows with the X server's present time. An application learns that time only from
@@ -193,16 +217,26 @@ public:
     explicit X11WindowEffects(xcb_connection_t* connection)
         : connection_(connection)
         , netWmState_(internAtom(connection, "_NET_WM_STATE"))
+        , netWmWindowType_(internAtom(connection, "_NET_WM_WINDOW_TYPE"))
+        , normalType_(internAtom(connection, "_NET_WM_WINDOW_TYPE_NORMAL"))
         , skipTaskbar_(internAtom(connection, "_NET_WM_STATE_SKIP_TASKBAR"))
         , skipPager_(internAtom(connection, "_NET_WM_STATE_SKIP_PAGER"))
         , frameExtents_(internAtom(connection, "_NET_FRAME_EXTENTS"))
+        , wmState_(internAtom(connection, "WM_STATE"))
         , frameWatch_(frameExtents_)
+        , managedWatch_(wmState_)
         , activations_(connection, internAtom(connection, "_TAVRIO_ACTIVATION_TIME"),
                        internAtom(connection, "_NET_ACTIVE_WINDOW")) {}
 
     void keepOutOfTaskbar(QWidget& widget) override {
         const auto window = static_cast<xcb_window_t>(widget.winId());
         if (!widget.isVisible()) {
+            if (widget.windowType() == Qt::Dialog && widget.parentWidget() == nullptr) {
+                // mutter keeps a dialog that belongs to no other window in the taskbar and the
+                // switcher, whatever it asks: such a dialog is announced as a normal window.
+                xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window, netWmWindowType_,
+                                    XCB_ATOM_ATOM, 32, 1, &normalType_);
+            }
             // Qt merges what it finds in _NET_WM_STATE when it maps the window.
             const std::array<xcb_atom_t, 2> states{skipTaskbar_, skipPager_};
             xcb_change_property(connection_, XCB_PROP_MODE_APPEND, window, netWmState_,
@@ -283,15 +317,41 @@ public:
     // would then block the timer window while the font dialog is open. Window managers raise a
     // dialog or tool window tied so into its owner's layer (mutter only those types).
     void keepAbove(QWidget& widget, const QWidget* owner) override {
-        const auto window = static_cast<xcb_window_t>(widget.winId());
+        tie(widget, owner);
         if (owner == nullptr) {
-            xcb_delete_property(connection_, window, XCB_ATOM_WM_TRANSIENT_FOR);
-        } else {
-            const auto ownerWindow = static_cast<xcb_window_t>(owner->winId());
-            xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window,
-                                XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 32, 1, &ownerWindow);
+            return;
         }
-        flush();
+        if (managed(*owner)) {
+            standAlone(*owner);
+            return;
+        }
+        // A window manager takes a tie to a window it does not manage yet (a timer window made
+        // anew for a new border style) for a tie to none, and does not stack the window again
+        // when the tie changes (kwin, openbox now and then): once the owner is managed, the window
+        // is tied again and raised above it.
+        managedWatch_.add(*owner, [this, window = QPointer<QWidget>(&widget),
+                                   owner = QPointer<const QWidget>(owner)] {
+            if (window != nullptr && owner != nullptr) {
+                tie(*window, owner);
+                standAlone(*owner);
+                window->raise();
+            }
+        });
+    }
+
+    // Not by the user time of 0 that Qt gives a window shown without activation: kwin marks such
+    // a window as demanding attention, and fluxbox gives it the keyboard all the same. None of
+    // them gives the keyboard to a window that takes no input: the window takes none until it
+    // is managed.
+    void arriveWithoutActivation(QWidget& widget) override {
+        new NextShow(widget, [this, window = QPointer<QWidget>(&widget)] {
+            setInputHint(*window, false);
+            managedWatch_.add(*window, [this, window, taken = std::make_shared<bool>(false)] {
+                if (window != nullptr && !std::exchange(*taken, true)) {
+                    setInputHint(*window, true);
+                }
+            });
+        });
     }
 
     std::optional<FrameExtents> frameExtents(const QWidget& widget) const override {
@@ -344,6 +404,60 @@ private:
         return *compositor_;
     }
 
+    // Ties the window to its owner for the window manager, or to none.
+    void tie(const QWidget& widget, const QWidget* owner) {
+        const auto window = static_cast<xcb_window_t>(widget.winId());
+        if (owner == nullptr) {
+            xcb_delete_property(connection_, window, XCB_ATOM_WM_TRANSIENT_FOR);
+        } else {
+            const auto ownerWindow = static_cast<xcb_window_t>(owner->winId());
+            xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window,
+                                XCB_ATOM_WM_TRANSIENT_FOR, XCB_ATOM_WINDOW, 32, 1, &ownerWindow);
+        }
+        flush();
+    }
+
+    // Qt ties a tool or dialog window to the program's group as it shows it, and kwin stacks such
+    // a window of a group above the windows tied to an earlier one (the settings window below its
+    // timer window made anew): once the windows kept above it are tied to it, an owner stands
+    // alone. (That makes a dialog a dialog of the whole group to openbox, which would keep it
+    // above them: but an owner is no dialog to the window manager, see keepOutOfTaskbar.)
+    void standAlone(const QWidget& owner) { tie(owner, nullptr); }
+
+    // The window manager manages the window: it has given it a WM_STATE.
+    bool managed(const QWidget& widget) const {
+        if (!widget.testAttribute(Qt::WA_WState_Created)) {
+            return false;
+        }
+        const auto cookie =
+            xcb_get_property(connection_, 0, static_cast<xcb_window_t>(widget.winId()), wmState_,
+                             XCB_GET_PROPERTY_TYPE_ANY, 0, 0);
+        const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply{
+            xcb_get_property_reply(connection_, cookie, nullptr), &std::free};
+        return reply && reply->type != XCB_NONE;
+    }
+
+    // ICCCM's input hint of the window; the rest of its WM_HINTS stay as Qt set them.
+    void setInputHint(const QWidget& widget, bool input) {
+        const auto window = static_cast<xcb_window_t>(widget.winId());
+        const auto cookie =
+            xcb_get_property(connection_, 0, window, XCB_ATOM_WM_HINTS, XCB_ATOM_WM_HINTS, 0, 9);
+        const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply{
+            xcb_get_property_reply(connection_, cookie, nullptr), &std::free};
+        std::array<std::uint32_t, 9> hints{};
+        if (reply && reply->format == 32) {
+            const auto* values =
+                static_cast<const std::uint32_t*>(xcb_get_property_value(reply.get()));
+            std::copy_n(values, std::min(xcb_get_property_value_length(reply.get()) / 4, 9),
+                        hints.begin());
+        }
+        hints[0] |= 1; // the input field is set
+        hints[1] = input ? 1 : 0;
+        xcb_change_property(connection_, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_HINTS,
+                            XCB_ATOM_WM_HINTS, 32, hints.size(), hints.data());
+        flush();
+    }
+
     // The input region the window asked for, unless it lets all input through now.
     void restoreInputRegion(QWindow& window) {
         if (window.flags().testFlag(Qt::WindowTransparentForInput)) {
@@ -379,10 +493,15 @@ private:
     xcb_connection_t* connection_;
     mutable std::unique_ptr<X11CompositorWatch> compositor_;
     xcb_atom_t netWmState_;
+    xcb_atom_t netWmWindowType_;
+    xcb_atom_t normalType_;
     xcb_atom_t skipTaskbar_;
     xcb_atom_t skipPager_;
     xcb_atom_t frameExtents_;
-    FrameWatch frameWatch_;
+    xcb_atom_t wmState_;
+    PropertyWatch frameWatch_;
+    // Windows tied to an owner before the window manager managed it.
+    PropertyWatch managedWatch_;
     Activations activations_;
 };
 

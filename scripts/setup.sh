@@ -6,9 +6,12 @@
 # Installing needs root: as root apt-get runs directly, otherwise through sudo.
 set -euo pipefail
 
+# libcanberra-dev: the sound when the time comes (its header; the program loads the library only
+# when it first plays).
 run_packages=(
     cmake g++ make pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev libxcb-xfixes0-dev
+    libcanberra-dev
     qt6-l10n-tools qt6-translations-l10n
     fonts-liberation2
 )

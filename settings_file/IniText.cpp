@@ -269,4 +269,40 @@ std::optional<QByteArray> iniTextWithValue(const QByteArray& text, const QString
     return withSectionAdded(text, sectionName, entry);
 }
 
+std::optional<QByteArray> iniTextWithoutSection(const QByteArray& text, const QString& section) {
+    const QByteArray sectionName = escapedName(section);
+    if (sectionName.isEmpty() || sectionName.compare("general", Qt::CaseInsensitive) == 0) {
+        return std::nullopt;
+    }
+    QByteArray result;
+    qsizetype copied = 0;
+    qsizetype removingFrom = -1;
+    qsizetype position = text.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    Line line;
+    while (nextLine(text, position, line)) {
+        const QByteArrayView content = QByteArrayView(text).sliced(line.start, line.length);
+        if (!content.startsWith('[')) {
+            continue;
+        }
+        if (removingFrom >= 0) {
+            copied = line.start;
+            removingFrom = -1;
+        }
+        const qsizetype close = content.indexOf(']');
+        if (close > 0 && content.sliced(1, close - 1).trimmed() == sectionName) {
+            result.append(QByteArrayView(text).sliced(copied, line.start - copied));
+            removingFrom = line.start;
+        }
+    }
+    if (removingFrom < 0) {
+        return result.append(QByteArrayView(text).sliced(copied));
+    }
+    // The blank line that parted the section from the one before goes with it.
+    const QByteArray blankLine = kEndOfLine.toByteArray() + kEndOfLine.toByteArray();
+    while (result.endsWith(blankLine)) {
+        result.chop(kEndOfLine.size());
+    }
+    return result;
+}
+
 } // namespace tavrio

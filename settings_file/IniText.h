@@ -18,4 +18,9 @@ namespace tavrio {
 std::optional<QByteArray> iniTextWithValue(const QByteArray& text, const QString& section,
                                            const QString& key, const QString& value);
 
+// The text without the section: from its header to the next section's, each time it occurs, and
+// a blank line left at the end of the text where it ended it. The text unchanged when it has no
+// such section; none for the sections Qt names specially.
+std::optional<QByteArray> iniTextWithoutSection(const QByteArray& text, const QString& section);
+
 } // namespace tavrio

@@ -17,6 +17,7 @@
 #include <QVariant>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <system_error>
 #include <utility>
@@ -103,6 +104,15 @@ std::optional<QString> takeTurn(WriterTurn& turn, const QString& path, qint64 by
 }
 
 using Values = QMap<QString, QVariant>;
+using TextEdit = std::function<std::optional<QByteArray>(const QByteArray& text)>;
+
+// One change of the settings file: its text edited in place (none where the edit cannot be made
+// so), the values Qt is to read from the file afterwards, and how many bytes it may add.
+struct Change {
+    TextEdit editText;
+    std::function<void(Values& values)> editValues;
+    qint64 growth = 0;
+};
 
 Values valuesIn(const QSettings& settings) {
     Values values;
@@ -138,8 +148,7 @@ bool readsAs(const QString& path, const Values& values) {
 // The settings file's own text with the one line changed, in a new file beside it, on disk. The
 // file's text is read afresh here, so it is what Qt parses for the values it is checked against
 // unless the file changed meanwhile without a new size or time stamp, which the check catches.
-bool writeEdited(const QString& path, const QString& edited, const QString& section,
-                 const QString& key, const QString& value) {
+bool writeEdited(const QString& path, const QString& edited, const TextEdit& edit) {
     QByteArray text;
     if (QFile file(path); file.exists()) {
         if (!file.open(QIODevice::ReadOnly)) {
@@ -147,7 +156,7 @@ bool writeEdited(const QString& path, const QString& edited, const QString& sect
         }
         text = file.readAll();
     }
-    const auto changed = iniTextWithValue(text, section, key, value);
+    const auto changed = edit(text);
     if (!changed) {
         return false;
     }
@@ -232,25 +241,25 @@ std::optional<QString> putInPlace(const QString& ready, const QString& path,
     return std::nullopt;
 }
 
-// Stores one value in an INI file and returns why that failed, if it did.
+// Makes one change of an INI file (a value set, a section removed) and returns why that failed,
+// if it did.
 //
 // The new file is made beside the real one, read back under its own name (which Qt has no cache
 // for) and renamed over the real file only when it holds every value: so a write never leaves
 // half a file, and costs one sync of the new file and one of the folder. Usually the new file is
-// the old text with the one line changed. Where Qt would read that differently (a damaged or
+// the old text with the one change made. Where Qt would read that differently (a damaged or
 // oddly laid out file), QSettings writes the values afresh instead, at the cost of a sync or two
 // more (Qt syncs its lock file too); and never on the real file: in Qt 6.4, when the disk fills
 // up, QSettings renames an incomplete file over the good one and reports success, and after a
 // failure it keeps the unsaved value in a cache that every QSettings of the process shares,
 // reads it back and saves it again later.
-std::optional<QString> saveValue(const QString& path, const QString& section, const QString& key,
-                                 const QString& value) {
+std::optional<QString> saveChange(const QString& path, const Change& change) {
     const QFileInfo target(path);
     if (const auto cause = makeFolderOf(target)) {
         return cause;
     }
     // Room for Qt's escapes and for its lock file.
-    const qint64 bytesToWrite = target.size() + 4 * (key.size() + value.size()) + 256;
+    const qint64 bytesToWrite = target.size() + change.growth + 256;
 
     WriterTurn turn(path);
     if (const auto busy = takeTurn(turn, path, bytesToWrite)) {
@@ -261,7 +270,7 @@ std::optional<QString> saveValue(const QString& path, const QString& section, co
         return cause;
     }
     Values values = valuesIn(current);
-    values.insert(section + u'/' + key, value);
+    change.editValues(values);
 
     const QString edited = besideFile(path, "edited");
     const QString staged = besideFile(path, "staged");
@@ -272,7 +281,7 @@ std::optional<QString> saveValue(const QString& path, const QString& section, co
         QFile::remove(checked);
     });
     QString ready = edited;
-    if (current.status() != QSettings::NoError || !writeEdited(path, edited, section, key, value) ||
+    if (current.status() != QSettings::NoError || !writeEdited(path, edited, change.editText) ||
         !readsAs(edited, values)) {
         if (const auto cause = writeAfresh(path, staged, checked, values, bytesToWrite)) {
             return cause;
@@ -280,6 +289,40 @@ std::optional<QString> saveValue(const QString& path, const QString& section, co
         ready = checked;
     }
     return putInPlace(ready, path, target, turn);
+}
+
+// The change made in the settings' file, or in the registry where `registry` says they are
+// there.
+WriteResult applyChange(QSettings& settings, bool registry, const Change& change,
+                        const std::function<void(QSettings&)>& inRegistry) {
+#ifdef Q_OS_WIN
+    // The registry keeps each value as it is set; there is no file to replace.
+    if (registry) {
+        inRegistry(settings);
+        settings.sync();
+        if (settings.status() == QSettings::NoError) {
+            return WriteResult::success();
+        }
+        return WriteResult::failure(
+            //: %1 is the place in the Windows registry.
+            QCoreApplication::translate("QSettingsStore",
+                                        "Cannot save the settings in the registry at %1.")
+                .arg(settings.fileName())
+                .toStdString());
+    }
+#else
+    static_cast<void>(registry);
+    static_cast<void>(inRegistry);
+#endif
+    const QString path = settings.fileName();
+    if (const auto cause = saveChange(path, change)) {
+        //: %1 is the settings file, %2 the reason (see the reasons in this context).
+        return WriteResult::failure(
+            QCoreApplication::translate("QSettingsStore", "Cannot save the settings to %1: %2.")
+                .arg(nativePath(path), *cause)
+                .toStdString());
+    }
+    return WriteResult::success();
 }
 
 } // namespace
@@ -319,32 +362,28 @@ std::optional<std::string> QSettingsStore::read(std::string_view appName, std::s
 
 WriteResult QSettingsStore::write(std::string_view appName, std::string_view section,
                                   std::string_view key, std::string_view text) {
-    const std::unique_ptr<QSettings> settings = open(appName);
-#ifdef Q_OS_WIN
-    // The registry keeps each value as it is set; there is no file to replace.
-    if (filePath_.isEmpty()) {
-        settings->setValue(settingsKey(section, key), qString(text));
-        settings->sync();
-        if (settings->status() == QSettings::NoError) {
-            return WriteResult::success();
-        }
-        return WriteResult::failure(
-            //: %1 is the place in the Windows registry.
-            QCoreApplication::translate("QSettingsStore",
-                                        "Cannot save the settings in the registry at %1.")
-                .arg(settings->fileName())
-                .toStdString());
-    }
-#endif
-    const QString path = settings->fileName();
-    if (const auto cause = saveValue(path, qString(section), qString(key), qString(text))) {
-        //: %1 is the settings file, %2 the reason (see the reasons in this context).
-        return WriteResult::failure(
-            QCoreApplication::translate("QSettingsStore", "Cannot save the settings to %1: %2.")
-                .arg(nativePath(path), *cause)
-                .toStdString());
-    }
-    return WriteResult::success();
+    const QString group = qString(section);
+    const QString name = qString(key);
+    const QString value = qString(text);
+    return applyChange(
+        *open(appName), filePath_.isEmpty(),
+        {[&](const QByteArray& file) { return iniTextWithValue(file, group, name, value); },
+         [&](Values& values) { values.insert(group + u'/' + name, value); },
+         4 * (name.size() + value.size())},
+        [&](QSettings& registry) { registry.setValue(group + u'/' + name, value); });
+}
+
+WriteResult QSettingsStore::removeSection(std::string_view appName, std::string_view section) {
+    const QString group = qString(section);
+    const auto inGroup = [&](const QString& key) {
+        return key.startsWith(group + u'/');
+    };
+    return applyChange(
+        *open(appName), filePath_.isEmpty(),
+        {[&](const QByteArray& file) { return iniTextWithoutSection(file, group); },
+         [&](Values& values) { values.removeIf([&](auto entry) { return inGroup(entry.key()); }); },
+         0},
+        [&](QSettings& registry) { registry.remove(group); });
 }
 
 std::optional<std::string> QSettingsStore::readProblem() {

@@ -36,6 +36,9 @@ public:
     WriteResult write(std::string_view appName, std::string_view section, std::string_view key,
                       std::string_view text) override;
 
+    // Removes the section as write stores a value: at once, and never leaving half a file.
+    WriteResult removeSection(std::string_view appName, std::string_view section) override;
+
     // Why Tavrio's own settings file exists but cannot be used: it cannot be read, or it is
     // not a settings file Qt can parse. None when it is fine or does not exist; reads then give
     // what Qt could make of it, or nothing.

@@ -27,6 +27,9 @@ std::optional<std::string> WriteBehindStore::read(std::string_view appName,
         if (found != unwritten_.end()) {
             return found->second.text;
         }
+        if (removing_.contains(Section{std::string{appName}, std::string{section}})) {
+            return std::nullopt;
+        }
     }
     // Not waiting: the store behind already holds the last value written.
     return target_.read(appName, section, key);
@@ -47,6 +50,28 @@ void WriteBehindStore::writeThen(std::string_view appName, std::string_view sect
         const std::uint64_t number = ++written_;
         unwritten_.insert_or_assign(name, Unwritten{std::string{text}, number});
         queue_.push_back(Queued{std::move(name), std::string{text}, number, done});
+    }
+    wake_.notify_one();
+}
+
+WriteResult WriteBehindStore::removeSection(std::string_view appName, std::string_view section) {
+    removeSectionThen(appName, section, Done{});
+    return WriteResult::success();
+}
+
+void WriteBehindStore::removeSectionThen(std::string_view appName, std::string_view section,
+                                         const Done& done) {
+    {
+        const std::lock_guard lock(mutex_);
+        const auto inSection = [&](const Name& name) {
+            return std::get<0>(name) == appName && std::get<1>(name) == section;
+        };
+        std::erase_if(queue_, [&](const Queued& queued) { return inSection(queued.name); });
+        std::erase_if(unwritten_, [&](const auto& entry) { return inSection(entry.first); });
+        const std::uint64_t number = ++written_;
+        removing_.insert_or_assign(Section{std::string{appName}, std::string{section}}, number);
+        queue_.push_back(Queued{Name{std::string{appName}, std::string{section}, std::string{}},
+                                std::string{}, number, done, true});
     }
     wake_.notify_one();
 }
@@ -79,12 +104,20 @@ void WriteBehindStore::work() {
         lock.unlock();
 
         const auto& [appName, section, key] = next.name;
-        const WriteResult result = target_.write(appName, section, key, next.text);
+        const WriteResult result = next.removesSection
+                                       ? target_.removeSection(appName, section)
+                                       : target_.write(appName, section, key, next.text);
         if (next.done) {
             next.done(result);
         }
 
         lock.lock();
+        if (next.removesSection) {
+            const auto removal = removing_.find(Section{appName, section});
+            if (removal != removing_.end() && removal->second == next.number) {
+                removing_.erase(removal);
+            }
+        }
         // Once written, or failed, the store behind is what reads give: unless a newer value of
         // the key came meanwhile, which waits its turn.
         const auto found = unwritten_.find(next.name);

@@ -21,6 +21,7 @@
 #include <string_view>
 #include <thread>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 namespace tavrio {
@@ -44,17 +45,25 @@ public:
     void writeThen(std::string_view appName, std::string_view section, std::string_view key,
                    std::string_view text, const Done& done) override;
 
+    // Queues the removal, after every write handed over before it: the values of the section
+    // still waiting are dropped, and reads give none until a newer value is written.
+    WriteResult removeSection(std::string_view appName, std::string_view section) override;
+    void removeSectionThen(std::string_view appName, std::string_view section,
+                           const Done& done) override;
+
     // The keys still waiting are in the order in which they would have been written.
     std::vector<std::string> flush(std::chrono::milliseconds limit) override;
 
 private:
     using Name = std::tuple<std::string, std::string, std::string>; // application, section, key
+    using Section = std::pair<std::string, std::string>;            // application, section
 
     struct Queued {
-        Name name;
+        Name name; // for the removal of a section, its key is empty
         std::string text;
         std::uint64_t number; // in the order of writing
         Done done;
+        bool removesSection = false;
     };
 
     struct Unwritten {
@@ -71,6 +80,8 @@ private:
     std::deque<Queued> queue_;
     // The last value of each key that is queued or being written: what reads give.
     std::map<Name, Unwritten> unwritten_;
+    // The sections whose removal is queued or under way, with its number.
+    std::map<Section, std::uint64_t> removing_;
     std::uint64_t written_ = 0; // values handed over so far
     bool busy_ = false;
     bool ending_ = false;

@@ -5,6 +5,8 @@
 // The turn lasts as long as the object.
 #pragma once
 
+#include "FileLock.h"
+
 #include <QLockFile>
 #include <QString>
 
@@ -37,11 +39,8 @@ public:
     void syncFolder();
 
 private:
-    bool lockFolder();
-
     QString path_;
-    int folder_ = -1;
-    bool folderBusy_ = false;
+    FileLock folder_;
     std::unique_ptr<QLockFile> lockFile_;
 };
 

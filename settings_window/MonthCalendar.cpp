@@ -3,6 +3,8 @@
 #include "QtDates.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
+#include <QScrollBar>
 #include <QTextCharFormat>
 
 namespace tavrio {
@@ -28,6 +30,9 @@ MonthCalendar::MonthCalendar(QWidget* parent)
     }
 
     nameParts();
+    if (auto* grid = findChild<QAbstractItemView*>(QStringLiteral("qt_calendar_calendarview"))) {
+        grid->viewport()->installEventFilter(this);
+    }
 
     connect(this, &QCalendarWidget::selectionChanged, this, [this] {
         if (!settingValue_) {
@@ -49,6 +54,29 @@ void MonthCalendar::nameParts() {
     name("qt_calendar_nextmonth", tr("Next month"));
     //: The calendar's box for typing the year to show
     name("qt_calendar_yearedit", tr("Year"));
+}
+
+bool MonthCalendar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel && wheelMeantForThePage()) {
+        // Left to the widgets below it, up to the page.
+        event->ignore();
+        return true;
+    }
+    return QCalendarWidget::eventFilter(watched, event);
+}
+
+bool MonthCalendar::wheelMeantForThePage() const {
+    if (const QWidget* focus = QApplication::focusWidget();
+        focus != nullptr && isAncestorOf(focus)) {
+        return false;
+    }
+    for (const QWidget* above = parentWidget(); above != nullptr; above = above->parentWidget()) {
+        if (const auto* page = qobject_cast<const QAbstractScrollArea*>(above)) {
+            return page->verticalScrollBar()->maximum() > 0 ||
+                   page->horizontalScrollBar()->maximum() > 0;
+        }
+    }
+    return false;
 }
 
 void MonthCalendar::setDayGridName(const QString& name) {

@@ -1,6 +1,8 @@
 // The month calendar: a selected date (Value) with AfterUpdate raised only when the user picks a
 // day, never when the program sets the date, so that the calendar and the date box cannot set
-// each other off in a loop.
+// each other off in a loop. On a page that scrolls, the wheel over the days scrolls the page
+// unless the calendar has the keyboard: a user scrolling down to the controls below meant the
+// page, not the months.
 #pragma once
 
 #include "DateValue.h"
@@ -27,8 +29,13 @@ public:
 signals:
     void AfterUpdate();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void nameParts();
+    // The calendar lies on a page that scrolls now, and the keyboard is elsewhere.
+    bool wheelMeantForThePage() const;
 
     bool settingValue_ = false;
 };

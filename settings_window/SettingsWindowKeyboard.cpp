@@ -9,9 +9,11 @@
 
 namespace tavrio {
 
-SettingsWindowKeyboard::SettingsWindowKeyboard(QWidget& window, Program& program)
+SettingsWindowKeyboard::SettingsWindowKeyboard(QWidget& window, Program& program,
+                                               CountdownState& countdown)
     : window_(window)
-    , program_(program) {
+    , program_(program)
+    , countdown_(countdown) {
     window_.installEventFilter(this);
 }
 
@@ -29,12 +31,13 @@ bool SettingsWindowKeyboard::eventFilter(QObject* watched, QEvent* event) {
     }
     switch (event->type()) {
     case QEvent::Show: {
-        const frmMain* timer = program_.forms->timerWindow();
+        const frmMain* timer = program_.forms->timerWindow(countdown_);
         openedFromTimer_ = timer != nullptr && QApplication::activeWindow() == timer;
         break;
     }
     case QEvent::Close:
-        if (frmMain* timer = program_.forms->timerWindow(); openedFromTimer_ && timer != nullptr) {
+        if (frmMain* timer = program_.forms->timerWindow(countdown_);
+            openedFromTimer_ && timer != nullptr) {
             timer->activate();
         }
         break;

@@ -12,6 +12,7 @@ class QWidget;
 
 namespace tavrio {
 
+struct CountdownState;
 struct Program;
 
 class SettingsWindowKeyboard : public QObject {
@@ -19,7 +20,7 @@ class SettingsWindowKeyboard : public QObject {
 
 public:
     // Watches the window's showing, closing and keys.
-    SettingsWindowKeyboard(QWidget& window, Program& program);
+    SettingsWindowKeyboard(QWidget& window, Program& program, CountdownState& countdown);
 
     // The window active, with the focus on `control`, when the window is shown.
     void returnTo(QWidget& control);
@@ -30,6 +31,7 @@ protected:
 private:
     QWidget& window_;
     Program& program_;
+    CountdownState& countdown_;
     // The timer window had the keyboard when the window was shown.
     bool openedFromTimer_ = false;
 };

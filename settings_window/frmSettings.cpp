@@ -1,12 +1,13 @@
 #include "frmSettings.h"
 
-#include "BorderStyleChange.h"
 #include "BorderStyleList.h"
 #include "Conversions.h"
+#include "CountdownState.h"
 #include "DateText.h"
 #include "DonationAddress.h"
 #include "DonationPicture.h"
 #include "EntryBox.h"
+#include "LocalClock.h"
 #include "MonthCalendar.h"
 #include "Program.h"
 #include "ScrollSlider.h"
@@ -21,6 +22,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -38,12 +40,13 @@ Control* designControl(const QWidget* page, const char* name) {
 
 } // namespace
 
-frmSettings::frmSettings(Program& program)
+frmSettings::frmSettings(Program& program, CountdownState& countdown)
     // Kept above the timer window, which is kept above all others (WindowEffects::keepAbove);
     // some window managers (xfwm4) keep a window above its owner only within the owner's layer.
     : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                            Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , program_(program)
+    , countdown_(countdown)
     , page_(makeDesignPage())
     , scroller_(new QScrollArea(this))
     , txtWhat(designControl<QLineEdit>(page_, "txtWhat"))
@@ -59,22 +62,33 @@ frmSettings::frmSettings(Program& program)
     , mnuFile(new QMenu(tr("File"), this))
     //: Pop-up menu of the timer window: opens the settings window.
     , mnuSettings(mnuFile->addAction(tr("&Settings")))
+    //: Pop-up menu of the timer window: makes another countdown, with a timer window of its own.
+    , mnuNew(mnuFile->addAction(tr("&New Countdown")))
+    //: Pop-up menu of a timer window other than the first: removes its countdown for good,
+    //: after asking.
+    , mnuRemove(mnuFile->addAction(tr("&Remove This Countdown")))
     //: Pop-up menu of the timer window: ends the program.
     , mnuExit(mnuFile->addAction(tr("E&xit")))
-    , keyboard_(*this, program)
-    , date_(*txtDate, program.shared.TargetDate, Key::tvDate, program.regional)
-    , time_(*txtTime, program.shared.TargetTime, Key::tvTime, program.regional) {
+    , keyboard_(*this, program, countdown)
+    , date_(*txtDate, countdown.TargetDate, Key::tvDate, program.regional)
+    , time_(*txtTime, countdown.TargetTime, Key::tvTime, program.regional) {
     setAttribute(Qt::WA_DeleteOnClose);
     //: The settings window's caption; the version follows (" v1.2.0").
-    setWindowTitle(tr("Tavrio Settings"));
+    caption_ =
+        tr("Tavrio Settings") +
+        QStringLiteral(" v%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision);
     setFixedSize(kSettingsWindowSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
     Q_SET_OBJECT_NAME(mnuFile);
     Q_SET_OBJECT_NAME(mnuSettings);
+    Q_SET_OBJECT_NAME(mnuNew);
+    Q_SET_OBJECT_NAME(mnuRemove);
     Q_SET_OBJECT_NAME(mnuExit);
+    mnuRemove->setVisible(!countdown.isFirst());
     scrollPage();
+    date_.readPhrases(time_, [this] { return localPhraseClock(program_.now()); });
     connectHandlers();
     Form_Load();
 }
@@ -103,11 +117,13 @@ void frmSettings::connectHandlers() {
     connect(cmdFont, &QPushButton::clicked, this, &frmSettings::cmdFont_Click);
     connect(Picture1, &DonationPicture::clicked, this, &frmSettings::Picture1_Click);
     connect(mnuSettings, &QAction::triggered, this, &frmSettings::mnuSettings_Click);
+    connect(mnuNew, &QAction::triggered, this, &frmSettings::mnuNew_Click);
+    connect(mnuRemove, &QAction::triggered, this, &frmSettings::mnuRemove_Click);
     connect(mnuExit, &QAction::triggered, this, &frmSettings::mnuExit_Click);
 }
 
 void frmSettings::Form_Load() {
-    const SharedValues& shared = program_.shared;
+    const CountdownState& shared = countdown_;
     const RegionalSettings& regional = program_.regional;
     date_.begin();
     time_.begin();
@@ -120,19 +136,17 @@ void frmSettings::Form_Load() {
     // The stored title reaches the box and the caption, but is not written back: storing it
     // again would rewrite the settings file for a value the user did not change.
     fillingTitle_ = true;
-    txtWhat->setText(
-        QString::fromStdString(readSetting(program_.store, Key::What, kWhatDefaultForTitleBox)));
+    txtWhat->setText(QString::fromStdString(
+        readSetting(program_.store, countdown_.group, Key::What, kWhatDefaultForTitleBox)));
     fillingTitle_ = false;
     {
-        const UpdatingScope updating(program_.shared);
-        if (const auto style = readBorderStyle(program_.store, regional)) {
+        const UpdatingScope updating(countdown_);
+        if (const auto style = readBorderStyle(program_.store, countdown_.group, regional)) {
             Combo1->setCurrentIndex(*style);
         }
         chkHide->setChecked(shared.HideBackground);
     }
-    setWindowTitle(
-        windowTitle() +
-        QStringLiteral(" v%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+    showCaption();
 }
 
 void frmSettings::Form_Unload() {
@@ -140,10 +154,10 @@ void frmSettings::Form_Unload() {
 }
 
 void frmSettings::storeChangedTargetAndOpacity() {
-    date_.storeIfChanged(program_.writer);
-    time_.storeIfChanged(program_.writer);
+    date_.storeIfChanged(program_.writer, countdown_.group);
+    time_.storeIfChanged(program_.writer, countdown_.group);
     if (opacityChanged_) {
-        program_.writer.save(Key::tvTrans, integerText(program_.shared.Opacity));
+        program_.writer.save(countdown_.group, Key::tvTrans, integerText(countdown_.Opacity));
     }
 }
 
@@ -179,7 +193,48 @@ void frmSettings::closeEvent(QCloseEvent* event) {
 }
 
 void frmSettings::mnuSettings_Click() {
-    program_.forms->showSettingsWindow();
+    program_.forms->showSettingsWindow(countdown_);
+}
+
+void frmSettings::mnuNew_Click() {
+    program_.forms->newCountdown(countdown_);
+}
+
+// Asked over the countdown's timer window, which the user is looking at; the settings window may
+// be hidden, loaded only for this menu.
+void frmSettings::mnuRemove_Click() {
+    const QString title = txtWhat->text();
+    const QString question =
+        title.isEmpty()
+            //: Asked before a countdown without a title is removed.
+            ? tr("Remove this countdown?")
+            //: Asked before a countdown is removed; %1 is its title, the event it counts to.
+            : tr("Remove the countdown to %1?").arg(title);
+    QWidget* over = program_.forms->timerWindow(countdown_);
+    if (QMessageBox::question(over != nullptr ? over : this, QStringLiteral("Tavrio"), question) ==
+        QMessageBox::Yes) {
+        program_.forms->removeCountdown(countdown_);
+    }
+}
+
+void frmSettings::nameCountdownInCaption(bool name) {
+    namesCountdown_ = name;
+    showCaption();
+}
+
+void frmSettings::beginWithTheTitle() {
+    keyboard_.returnTo(*txtWhat);
+}
+
+// With several countdowns, each settings window says which one it edits.
+void frmSettings::showCaption() {
+    if (!namesCountdown_) {
+        setWindowTitle(caption_);
+        return;
+    }
+    const QString title = txtWhat->text();
+    setWindowTitle(caption_ + QStringLiteral(" \u2014 ") +
+                   (title.isEmpty() ? QStringLiteral("??") : title));
 }
 
 void frmSettings::mnuExit_Click() {
@@ -192,48 +247,56 @@ void frmSettings::Calendar1_AfterUpdate() {
         QString::fromStdString(calendarPickText(Calendar1->Value(), program_.regional)));
     date_.begin();
     if (txtTime->text().isEmpty()) {
-        time_.fill(entryTimeText(program_.shared.TargetTime, program_.regional));
+        time_.fill(entryTimeText(countdown_.TargetTime, program_.regional));
     }
 }
 
 void frmSettings::txtDate_Change() {
     date_.take();
-    Calendar1->setValue(program_.shared.TargetDate);
+    Calendar1->setValue(countdown_.TargetDate);
+    showTargetOnTimerWindow();
 }
 
 void frmSettings::txtTime_Change() {
     time_.take();
+    showTargetOnTimerWindow();
+}
+
+void frmSettings::showTargetOnTimerWindow() {
+    if (frmMain* timer = program_.forms->timerWindow(countdown_)) {
+        timer->refreshNow();
+    }
 }
 
 void frmSettings::txtWhat_Change() {
-    if (frmMain* timer = program_.forms->timerWindow()) {
+    if (frmMain* timer = program_.forms->timerWindow(countdown_)) {
         timer->setTitle(txtWhat->text());
     }
     if (!fillingTitle_) {
-        program_.writer.save(Key::What, txtWhat->text().toStdString());
+        program_.writer.save(countdown_.group, Key::What, txtWhat->text().toStdString());
     }
+    showCaption();
 }
 
 void frmSettings::Combo1_Click() {
-    if (program_.shared.Updating) {
+    if (countdown_.Updating) {
         return;
     }
-    changeBorderStyle(program_, Combo1->currentIndex(), [this] { storeChangedTargetAndOpacity(); });
+    program_.forms->changeBorderStyle(countdown_, Combo1->currentIndex());
     // The new window must not keep the activation: the settings window is kept out of the
     // taskbar, so a keyboard user could not get back to it.
     keyboard_.returnTo(*Combo1);
 }
 
 void frmSettings::chkHide_Click() {
-    SharedValues& shared = program_.shared;
-    if (shared.Updating) {
+    if (countdown_.Updating) {
         return;
     }
-    shared.HideBackground = chkHide->isChecked();
-    if (frmMain* timer = program_.forms->timerWindow()) {
-        timer->showTranslucency(shared.Opacity, shared.HideBackground);
+    countdown_.HideBackground = chkHide->isChecked();
+    if (frmMain* timer = program_.forms->timerWindow(countdown_)) {
+        timer->showTranslucency(countdown_.Opacity, countdown_.HideBackground);
     }
-    program_.writer.save(Key::tvHide, chkHide->isChecked() ? "1" : "0");
+    program_.writer.save(countdown_.group, Key::tvHide, chkHide->isChecked() ? "1" : "0");
 }
 
 void frmSettings::sldTrans_Scroll() {
@@ -241,10 +304,10 @@ void frmSettings::sldTrans_Scroll() {
     if (value < 0 || value > 255) {
         return;
     }
-    program_.shared.Opacity = static_cast<std::uint8_t>(value);
+    countdown_.Opacity = static_cast<std::uint8_t>(value);
     opacityChanged_ = true;
-    if (frmMain* timer = program_.forms->timerWindow()) {
-        timer->showTranslucency(program_.shared.Opacity, chkHide->isChecked());
+    if (frmMain* timer = program_.forms->timerWindow(countdown_)) {
+        timer->showTranslucency(countdown_.Opacity, chkHide->isChecked());
     }
 }
 
@@ -252,25 +315,28 @@ void frmSettings::sldTrans_Scroll() {
 // stored all the same, so the store holds the choice.
 void frmSettings::cmdFont_Click() {
     FontSpec spec;
-    if (const frmMain* timer = program_.forms->timerWindow()) {
+    std::optional<QRect> timerWindow;
+    if (const frmMain* timer = program_.forms->timerWindow(countdown_)) {
         spec = timer->labelFont();
+        timerWindow = timer->outerGeometry();
     }
     // A cancelled dialog changes nothing: applying and storing its answer would lose the face.
-    const auto chosen = program_.chooseFont(*this, spec);
+    const auto chosen = program_.chooseFont(*this, spec, timerWindow);
     // The window manager may hand the activation to any window when the dialog goes, or to none.
     keyboard_.returnTo(*cmdFont);
     if (!chosen) {
         return;
     }
     // The timer window is looked up again: it may have gone while the dialog was open.
-    if (frmMain* timer = program_.forms->timerWindow()) {
+    if (frmMain* timer = program_.forms->timerWindow(countdown_)) {
         timer->showFont(*chosen);
     }
-    program_.writer.save(Key::FontName, chosen->Name);
-    program_.writer.save(Key::FontSize, integerText(chosen->Size));
-    program_.writer.save(Key::FontColor, integerText(chosen->Color));
-    program_.writer.save(Key::FontBold, booleanText(chosen->Bold));
-    program_.writer.save(Key::FontItalic, booleanText(chosen->Italic));
+    const std::string& group = countdown_.group;
+    program_.writer.save(group, Key::FontName, chosen->Name);
+    program_.writer.save(group, Key::FontSize, integerText(chosen->Size));
+    program_.writer.save(group, Key::FontColor, integerText(chosen->Color));
+    program_.writer.save(group, Key::FontBold, booleanText(chosen->Bold));
+    program_.writer.save(group, Key::FontItalic, booleanText(chosen->Italic));
 }
 
 void frmSettings::Picture1_Click() {

@@ -21,6 +21,7 @@ class QScrollArea;
 
 namespace tavrio {
 
+struct CountdownState;
 struct Program;
 class BorderStyleList;
 class DonationPicture;
@@ -32,8 +33,9 @@ class frmSettings : public QWidget {
     Q_OBJECT
 
 public:
-    // Loading the window fills its controls (Form_Load).
-    explicit frmSettings(Program& program);
+    // The settings window of the countdown, which it edits. Loading the window fills its
+    // controls (Form_Load).
+    frmSettings(Program& program, CountdownState& countdown);
 
     // The hidden menu as the timer window's pop-up menu, at the position given; it returns when
     // the menu has closed and the chosen item's handler has run. Opened from the keyboard, its
@@ -42,6 +44,17 @@ public:
     // The opacity the program put in force (the tray made the timer window opaque), shown on the
     // slider: no change of the user's.
     void showOpacity(std::uint8_t opacity);
+    // The target date, the target time and the opacity are stored only when the window closes,
+    // when the program ends while it is open, or before the timer window is made anew, and only
+    // those the user changed in this window (by typing, a pick in the calendar, a move of the
+    // slider): what the window was filled with is not written back, so a stored value the user
+    // did not change stays as it is, also one that could not be read. A window only loaded
+    // hidden, for its menu, has nothing to store.
+    void storeChangedTargetAndOpacity();
+    // Whether the caption names the countdown the window edits: while there are several.
+    void nameCountdownInCaption(bool name);
+    // The window active with the focus in the title box, where a new countdown begins.
+    void beginWithTheTitle();
     // The program ends: what the user changed here is stored, and the window leaves the screen
     // without running its closing steps.
     void hideAtEnd();
@@ -57,6 +70,8 @@ private:
     void Form_Load();
     void Form_Unload();
     void mnuSettings_Click();
+    void mnuNew_Click();
+    void mnuRemove_Click();
     void mnuExit_Click();
     void Calendar1_AfterUpdate();
     void txtDate_Change();
@@ -72,14 +87,12 @@ private:
 
     void scrollPage();
     void connectHandlers();
-    // The target date, the target time and the opacity are stored only when the window closes, or
-    // when the program ends while it is open, and only those the user changed in this window (by
-    // typing, a pick in the calendar, a move of the slider): what the window was filled with is
-    // not written back, so a stored value the user did not change stays as it is, also one that
-    // could not be read. A window only loaded hidden, for its menu, has nothing to store.
-    void storeChangedTargetAndOpacity();
+    // A new target shows on the timer window at once, not at its next second.
+    void showTargetOnTimerWindow();
+    void showCaption();
 
     Program& program_;
+    CountdownState& countdown_;
     // The controls lie on a page that scrolls where the screen leaves the window less room than
     // its design (a small screen at a scale of 2).
     QWidget* const page_;
@@ -96,12 +109,17 @@ private:
     // The hidden menu, which the timer window shows as its pop-up menu.
     QMenu* const mnuFile;
     QAction* const mnuSettings;
+    QAction* const mnuNew;
+    QAction* const mnuRemove;
     QAction* const mnuExit;
 
     SettingsWindowKeyboard keyboard_;
     TargetEntry date_;
     TargetEntry time_;
     bool opacityChanged_ = false;
+    // "Tavrio Settings" and the version.
+    QString caption_;
+    bool namesCountdown_ = false;
     // The load puts the stored title into the title box.
     bool fillingTitle_ = false;
 };

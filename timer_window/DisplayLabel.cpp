@@ -55,8 +55,12 @@ void DisplayLabel::speak(const Countdown& countdown, std::int64_t now) {
         return;
     }
     spoken_ = SpokenMoment{countdown, now};
-    const QString spoken =
-        countdown.state == Countdown::State::Running ? spokenTimeLeft(countdown.remaining) : text();
+    QString spoken = text();
+    if (countdown.state == Countdown::State::Running) {
+        spoken = spokenTimeLeft(countdown.remaining);
+    } else if (countdown.state == Countdown::State::CountingUp) {
+        spoken = spokenTimeSince(countdown.since);
+    }
     // Every new name is announced to the screen reader, also an unchanged one.
     if (accessibleName() != spoken) {
         setAccessibleName(spoken);

@@ -28,18 +28,28 @@ QString partText(const TimePart& part) {
     return {};
 }
 
-} // namespace
-
-QString spokenTimeLeft(std::int64_t remainingSeconds) {
+QString partsText(std::int64_t seconds) {
     QStringList parts;
-    for (const TimePart& part : partsToSay(remainingSeconds)) {
+    for (const TimePart& part : partsToSay(seconds)) {
         parts << partText(part);
     }
     //: Between the parts of the time left, as in "3 days, 1 hour, 23 minutes"
-    const QString separator = QCoreApplication::translate("SpokenCountdown", ", ");
+    return parts.join(QCoreApplication::translate("SpokenCountdown", ", "));
+}
+
+} // namespace
+
+QString spokenTimeLeft(std::int64_t remainingSeconds) {
     //: The time left until the awaited event, as a screen reader says it; %1 is its parts,
     //: such as "3 days, 1 hour, 23 minutes, 45 seconds"
-    return QCoreApplication::translate("SpokenCountdown", "%1 left").arg(parts.join(separator));
+    return QCoreApplication::translate("SpokenCountdown", "%1 left")
+        .arg(partsText(remainingSeconds));
+}
+
+QString spokenTimeSince(std::int64_t secondsSince) {
+    //: The time since the awaited event came, as a screen reader says it where the timer window
+    //: counts up after it ("+0:00:05:12"); %1 is its parts, such as "5 minutes, 12 seconds"
+    return QCoreApplication::translate("SpokenCountdown", "%1 since").arg(partsText(secondsSince));
 }
 
 } // namespace tavrio

@@ -1,5 +1,6 @@
 #include "TimerWindowInput.h"
 
+#include "CountdownState.h"
 #include "Program.h"
 #include "TimerWindowPlacement.h"
 
@@ -8,14 +9,15 @@
 namespace tavrio {
 
 TimerWindowInput::TimerWindowInput(QWidget& window, TimerWindowPlacement& placement,
-                                   Program& program)
+                                   Program& program, CountdownState& countdown)
     : window_(window)
     , placement_(placement)
-    , program_(program) {}
+    , program_(program)
+    , countdown_(countdown) {}
 
 void TimerWindowInput::press(Qt::MouseButton button, QPoint globalPosition) {
     if (button == Qt::RightButton) {
-        program_.forms->showPopupMenu(globalPosition, false);
+        program_.forms->showPopupMenu(countdown_, globalPosition, false);
     } else if (button == Qt::LeftButton) {
         dragOffset_ = globalPosition - window_.frameGeometry().topLeft();
     }
@@ -35,7 +37,7 @@ void TimerWindowInput::release(Qt::MouseButton button) {
 }
 
 void TimerWindowInput::doubleClick() {
-    program_.forms->showSettingsWindow();
+    program_.forms->showSettingsWindow(countdown_);
 }
 
 bool TimerWindowInput::keyDown(int key, Qt::KeyboardModifiers modifiers) {
@@ -49,7 +51,8 @@ bool TimerWindowInput::keyDown(int key, Qt::KeyboardModifiers modifiers) {
         }
         [[fallthrough]];
     case Qt::Key_Menu:
-        program_.forms->showPopupMenu(window_.mapToGlobal(window_.rect().center()), true);
+        program_.forms->showPopupMenu(countdown_, window_.mapToGlobal(window_.rect().center()),
+                                      true);
         return true;
     case Qt::Key_Return:
     case Qt::Key_Enter:

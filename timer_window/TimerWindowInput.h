@@ -16,12 +16,14 @@ class QWidget;
 
 namespace tavrio {
 
+struct CountdownState;
 struct Program;
 class TimerWindowPlacement;
 
 class TimerWindowInput {
 public:
-    TimerWindowInput(QWidget& window, TimerWindowPlacement& placement, Program& program);
+    TimerWindowInput(QWidget& window, TimerWindowPlacement& placement, Program& program,
+                     CountdownState& countdown);
 
     void press(Qt::MouseButton button, QPoint globalPosition);
     // The pointer moved with these buttons held: while the left one drags, the window follows.
@@ -35,6 +37,7 @@ private:
     QWidget& window_;
     TimerWindowPlacement& placement_;
     Program& program_;
+    CountdownState& countdown_;
     // Where the pointer holds the window while the left button drags it, from the frame's corner.
     std::optional<QPoint> dragOffset_;
 };

@@ -2,6 +2,7 @@
 
 #include "Conversions.h"
 #include "SettingsWriter.h"
+#include "Twips.h"
 #include "WindowEffects.h"
 
 #include <QEvent>
@@ -11,11 +12,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace tavrio {
 
 namespace {
+
+// Between a new countdown's window and the one it was made from, in logical pixels.
+constexpr int kGapBesideAnother = 12;
 
 Rect rectOf(const QRect& r) {
     return {r.x(), r.y(), r.width(), r.height()};
@@ -43,9 +48,10 @@ std::vector<Rect> screenAreas() {
 } // namespace
 
 TimerWindowPlacement::TimerWindowPlacement(QWidget& window, SettingsWriter& writer,
-                                           const RegionalSettings& regional)
+                                           std::string group, const RegionalSettings& regional)
     : window_(window)
     , writer_(writer)
+    , group_(std::move(group))
     , regional_(regional) {
     window_.installEventFilter(this);
     WindowEffects::current().watchFrame(window_, [this] { noticeFrame(); });
@@ -71,6 +77,22 @@ void TimerWindowPlacement::restore(const StoredGeometry& stored, UnstoredClient 
     chosen_ = stored;
     unstoredClient_ = std::move(unstoredClient);
     unstored_ = unstoredClient_(frame_);
+    place();
+}
+
+void TimerWindowPlacement::placeBeside(const QRect& source, const std::vector<QRect>& others) {
+    std::vector<Rect> corners;
+    for (const QRect& other : others) {
+        corners.push_back(rectOf(other));
+    }
+    const QScreen* screen = QGuiApplication::screenAt(source.center());
+    const QRect area = (screen != nullptr ? screen : window_.screen())->availableGeometry();
+    const QRect outer = outerGeometry();
+    const Rect placed = placeForNewWindow(rectOf(source), outer.width(), outer.height(),
+                                          rectOf(area), corners, kGapBesideAnother);
+    chosen_.left = placed.left * kTwipsPerPixel;
+    chosen_.top = placed.top * kTwipsPerPixel;
+    userPlaceKept_ = true;
     place();
 }
 
@@ -151,7 +173,7 @@ void TimerWindowPlacement::storePlaceIfMoved() {
 }
 
 void TimerWindowPlacement::save(Key key, std::int32_t twips) {
-    writer_.save(key, singleText(static_cast<float>(twips), regional_));
+    writer_.save(group_, key, singleText(static_cast<float>(twips), regional_));
 }
 
 std::optional<TwipsRect> TimerWindowPlacement::placeToStore() const {

@@ -19,6 +19,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 class QWidget;
@@ -39,7 +40,9 @@ public:
 
     // Follows the window's frame and the screens from the start: a monitor added or removed, a
     // resolution changed.
-    TimerWindowPlacement(QWidget& window, SettingsWriter& writer, const RegionalSettings& regional);
+    // The place and size are stored in the group of the window's countdown.
+    TimerWindowPlacement(QWidget& window, SettingsWriter& writer, std::string group,
+                         const RegionalSettings& regional);
 
     // Takes what the store holds and places the window by it, with the frame as far as it is
     // known yet.
@@ -53,6 +56,10 @@ public:
     // back. A place the user moved the window to is kept as the user's, even when it must be
     // left for now.
     void placeAgain();
+
+    // Places the window, frame included, beside `source` and clear of the corners of `others`
+    // (ScreenFit's placeForNewWindow), as a place the user chose: it is stored on the way out.
+    void placeBeside(const QRect& source, const std::vector<QRect>& others);
 
     // The window is being dragged by the program's own hand: a move of the user's, also where no
     // window manager says where the window is.
@@ -104,6 +111,7 @@ private:
 
     QWidget& window_;
     SettingsWriter& writer_;
+    const std::string group_;
     const RegionalSettings& regional_;
     // What the user chose, in twips: as stored, then as moved or resized.
     StoredGeometry chosen_;

@@ -2,6 +2,7 @@
 
 #include "ApplyWindowAlpha.h"
 #include "BorderStyle.h"
+#include "CountdownState.h"
 #include "DisplayLabel.h"
 #include "FirstStartFit.h"
 #include "Program.h"
@@ -28,12 +29,13 @@ constexpr int kDesignBorderStyle = 5;
 
 } // namespace
 
-frmMain::frmMain(Program& program)
+frmMain::frmMain(Program& program, CountdownState& countdown)
     : QWidget(nullptr, windowFlagsFor(kDesignBorderStyle))
     , program_(program)
+    , countdown_(countdown)
     , Label1(new DisplayLabel(this))
-    , placement_(*this, program.writer, program.regional)
-    , input_(*this, placement_, program) {
+    , placement_(*this, program.writer, countdown.group, program.regional)
+    , input_(*this, placement_, program, countdown) {
     installTimerWindowAccessibility();
     setAttribute(Qt::WA_DeleteOnClose);
     // Clicking the window or the window manager's activation gives it the keyboard.
@@ -55,7 +57,6 @@ frmMain::frmMain(Program& program)
     connect(Label1, &DisplayLabel::DblClick, this, &frmMain::Label1_DblClick);
 
     placement_.restore({}, [](const auto&) { return kDesignClientSize; });
-    connect(&Timer1, &SecondTicker::tick, this, &frmMain::Timer1_Timer);
 }
 
 void frmMain::showForm() {
@@ -92,8 +93,8 @@ void frmMain::activate() {
 }
 
 void frmMain::bringBack() {
-    program_.shared.Opacity = 255;
-    showTranslucency(program_.shared.Opacity, program_.shared.HideBackground);
+    countdown_.Opacity = 255;
+    showTranslucency(countdown_.Opacity, countdown_.HideBackground);
     // A window minimised by the window manager (whose frame may offer a minimise button) has no
     // taskbar entry to come back from.
     if (isMinimized()) {
@@ -106,7 +107,7 @@ void frmMain::bringBack() {
 }
 
 void frmMain::Form_Activate() {
-    if (!program_.shared.SettingsLoaded) {
+    if (!countdown_.SettingsLoaded) {
         loadSettings();
     }
     Timer1_Timer();
@@ -115,9 +116,9 @@ void frmMain::Form_Activate() {
 // Each value the store gives is applied; one it does not give (its text does not convert) or that
 // the window refuses leaves what was there.
 void frmMain::loadSettings() {
-    SharedValues& shared = program_.shared;
-    const StoredLook look =
-        readStoredLook(program_.store, program_.regional, Label1->FontName().toStdString());
+    CountdownState& shared = countdown_;
+    const StoredLook look = readStoredLook(program_.store, countdown_.group, program_.regional,
+                                           Label1->FontName().toStdString());
     if (look.borderStyle) {
         setBorderStyle(*look.borderStyle);
     }
@@ -142,7 +143,7 @@ void frmMain::restorePlace(const StoredLook& look) {
     }
     // Measured on the text the window is about to show, and again with each frame it gets.
     Label1->setCaption(
-        RemainingTimeText(program_.shared.TargetDate, program_.shared.TargetTime, program_.now()));
+        RemainingTimeText(countdown_.TargetDate, countdown_.TargetTime, program_.now()));
     placement_.restore(look.place, [this](const std::optional<FrameExtents>& frame) {
         return fitToText(*Label1, frame, devicePixelRatioF(), kDesignClientSize);
     });
@@ -169,14 +170,14 @@ void frmMain::placeTopmost() {
 // size, fitting it to the frame, bringing the window onto a screen) are not the user's choice.
 void frmMain::Form_Resize() {
     Label1->centre();
-    if (!program_.shared.SettingsLoaded) {
+    if (!countdown_.SettingsLoaded) {
         return;
     }
     placement_.storeUserResize();
 }
 
 void frmMain::Timer1_Timer() {
-    const SharedValues& shared = program_.shared;
+    const CountdownState& shared = countdown_;
     const DateValue now = program_.now();
     Label1->setCaption(RemainingTimeText(shared.TargetDate, shared.TargetTime, now));
     Label1->centre();
@@ -186,15 +187,18 @@ void frmMain::Timer1_Timer() {
 
 void frmMain::Form_QueryUnload() {
     placement_.storePlaceIfMoved();
-    if (!program_.shared.Updating) {
+    if (!countdown_.Updating) {
         program_.forms->endProgram();
     }
 }
 
 void frmMain::hideAtEnd() {
     placement_.storePlaceIfMoved();
-    Timer1.stop();
     hide();
+}
+
+void frmMain::placeBeside(const QRect& source, const std::vector<QRect>& others) {
+    placement_.placeBeside(source, others);
 }
 
 void frmMain::Form_MouseDown(Qt::MouseButton button, QPoint globalPosition) {

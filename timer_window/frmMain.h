@@ -6,16 +6,17 @@
 #pragma once
 
 #include "FontSpec.h"
-#include "SecondTicker.h"
 #include "TimerWindowInput.h"
 #include "TimerWindowPlacement.h"
 
 #include <QWidget>
 
 #include <cstdint>
+#include <vector>
 
 namespace tavrio {
 
+struct CountdownState;
 struct Program;
 struct StoredLook;
 class DisplayLabel;
@@ -24,12 +25,13 @@ class frmMain : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmMain(Program& program);
+    // The timer window of the countdown.
+    frmMain(Program& program, CountdownState& countdown);
 
     // Shows the window as a form is shown: the activation runs first, and on the first one the
     // topmost placement shows the window.
     void showForm();
-    // The display shows the time left now, as it does every second.
+    // The display shows the time left now; the forms engine's tick asks for it every second.
     void refreshNow();
     // The caption for the title the user typed: "Tavrio To " and the title.
     void setTitle(const QString& title);
@@ -59,6 +61,9 @@ public:
     QRect outerGeometry() const;
     // The window manager has framed the window and the window has been placed in its frame.
     bool placementSettled() const { return placement_.settled(); }
+    // A new countdown's window: beside the window of the countdown it was made from (`source`,
+    // with its frame), clear of the corners of the others, as if the user had put it there.
+    void placeBeside(const QRect& source, const std::vector<QRect>& others);
 
 signals:
     // After each refresh of the display, with the text shown.
@@ -94,11 +99,11 @@ private:
     void placeTopmost();
 
     Program& program_;
+    CountdownState& countdown_;
     DisplayLabel* const Label1;
     TimerWindowPlacement placement_;
     TimerWindowInput input_;
     int borderStyle_ = 5;
-    SecondTicker Timer1;
 };
 
 } // namespace tavrio

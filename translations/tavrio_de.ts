@@ -53,6 +53,51 @@
         <extracomment>tavrio --help: what --exit does: the running Tavrio stores what is due and ends, as with Exit in its menu; this start waits for that.</extracomment>
         <translation>Beendet das Tavrio, das auf diesem Bildschirm läuft, wie sein „Beenden“ es tut, und wartet darauf.</translation>
     </message>
+    <message>
+        <source>With --print: a line for each countdown, its title, a TAB and its countdown, in their order.</source>
+        <extracomment>tavrio --help: what --all does; --print is the option&apos;s name, never translated; TAB is the tab character.</extracomment>
+        <translation>Mit --print: eine Zeile für jeden Countdown, mit seinem Titel, einem TAB und seinem Countdown, in ihrer Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>--all goes with --print.</source>
+        <extracomment>An error on the command line: --all without --print. Option names are never translated.</extracomment>
+        <translation>--all gehört zu --print.</translation>
+    </message>
+    <message>
+        <source>Counts down to the moment a phrase names, as the date box reads it (&quot;friday 17:00&quot;, &quot;in 25 min&quot;, &quot;24 dec&quot;), and prints that moment.</source>
+        <extracomment>tavrio --help: what --target does; the examples are phrases as the date box reads them, in the language of the translation.</extracomment>
+        <translation>Zählt bis zu dem Zeitpunkt herunter, den eine Angabe nennt, wie das Datumsfeld sie liest („freitag 17:00“, „in 25 min“, „24. dez“), und gibt diesen Zeitpunkt aus.</translation>
+    </message>
+    <message>
+        <source>phrase</source>
+        <extracomment>tavrio --help: the value of --target, as in &quot;--target &lt;phrase&gt;&quot;.</extracomment>
+        <translation>Angabe</translation>
+    </message>
+    <message>
+        <source>With --target: the title of what is awaited.</source>
+        <extracomment>tavrio --help: what --title does; --target is the option&apos;s name, never translated.</extracomment>
+        <translation>Mit --target: der Titel dessen, worauf gewartet wird.</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <extracomment>tavrio --help: the value of --title, as in &quot;--title &lt;title&gt;&quot;.</extracomment>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>--title goes with --target.</source>
+        <extracomment>An error on the command line: --title without --target. Option names are never translated.</extracomment>
+        <translation>--title geht nur zusammen mit --target.</translation>
+    </message>
+    <message>
+        <source>--target does not go with --print.</source>
+        <extracomment>An error on the command line: --target with --print. Option names are never translated.</extracomment>
+        <translation>--target geht nicht zusammen mit --print.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no target. Understood are: a date as the date box takes it (12/24/2026, 2026-12-24); a duration (in 25 min, 1h30, +3d, in 2 weeks); today, tomorrow, friday, next friday, 24 dec or december 24 2027, each with a time or not (17:00, 5pm, at 9, noon, midnight).</source>
+        <extracomment>An error on the command line: the text given to --target (%1) is no target. The forms that are understood follow, with examples in the language of the translation; English ones are always understood too.</extracomment>
+        <translation>„%1“ nennt kein Ziel. Verstanden werden: ein Datum, wie es das Datumsfeld nimmt (24.12.2026, 2026-12-24); eine Dauer (in 25 min, 1h30, +3d, in 2 wochen); heute, morgen, übermorgen, freitag, nächsten freitag, 24. dez oder 24. dezember 2027, jeweils mit oder ohne Uhrzeit (17:00, 17 uhr, um 9, mittag, mitternacht).</translation>
+    </message>
 </context>
 <context>
     <name>QSettingsStore</name>
@@ -210,6 +255,16 @@ Die Änderung gilt, bis Tavrio beendet wird.</translation>
         <extracomment>On standard error when the program had to end before the disk took every change. %1 names the settings with their keys in the settings file (&quot;the title (&quot;What&quot;)&quot;); %2 is a time (&quot;3 s&quot;).</extracomment>
         <translation>Tavrio konnte %1 vor dem Beenden nicht speichern: Der Datenträger hat nicht innerhalb von %2 geantwortet. Die Einstellungsdatei behält die zuvor gespeicherten Werte.</translation>
     </message>
+    <message>
+        <source>the choices for when the time comes</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;: the sound, count up and repeat chosen for when the countdown reaches its target.</extracomment>
+        <translation>die Einstellungen für den Moment, wenn es so weit ist</translation>
+    </message>
+    <message>
+        <source>the list of countdowns</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>die Liste der Countdowns</translation>
+    </message>
 </context>
 <context>
     <name>SpokenCountdown</name>
@@ -254,6 +309,94 @@ Die Änderung gilt, bis Tavrio beendet wird.</translation>
         <source>%1 left</source>
         <extracomment>The time left until the awaited event, as a screen reader says it; %1 is its parts, such as &quot;3 days, 1 hour, 23 minutes, 45 seconds&quot;</extracomment>
         <translation>noch %1</translation>
+    </message>
+    <message>
+        <source>%1 since</source>
+        <extracomment>The time since the awaited event came, as a screen reader says it where the timer window counts up after it (&quot;+0:00:05:12&quot;); %1 is its parts, such as &quot;5 minutes, 12 seconds&quot;</extracomment>
+        <translation>vergangen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TargetPhrase</name>
+    <message>
+        <source>in</source>
+        <extracomment>A target phrase, as typed in the date box or given to --target: the word before a duration, as in &quot;in 25 min&quot;. Give every variant people use, separated by &quot;|&quot;; a variant may be several words. The English words are always understood as well; letter case and the accents of Latin letters do not matter.</extracomment>
+        <translation>in|binnen</translation>
+    </message>
+    <message>
+        <source>later|from now</source>
+        <extracomment>A target phrase: the words after a duration, as in &quot;25 min later&quot; (Japanese 後). Variants separated by &quot;|&quot;.</extracomment>
+        <translation>später|ab jetzt</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <extracomment>A target phrase: the day of today. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>heute</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <extracomment>A target phrase: the day after today. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>morgen</translation>
+    </message>
+    <message>
+        <source>day after tomorrow</source>
+        <extracomment>A target phrase: the day two days after today. Variants separated by &quot;|&quot;; a variant may be several words.</extracomment>
+        <translation>übermorgen</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <extracomment>A target phrase: before or after a weekday, as in &quot;next friday&quot;, which is the first Friday after today, never today. Variants separated by &quot;|&quot; (all genders and cases). No word that means &quot;of next week&quot;: a Friday of next week may be eleven days away.</extracomment>
+        <translation>nächster|nächste|nächsten|nächstes|kommender|kommende|kommenden</translation>
+    </message>
+    <message>
+        <source>at</source>
+        <extracomment>A target phrase: the word before a time of day, as in &quot;tomorrow at 9&quot;, which lets a bare hour stand for the time. Variants separated by &quot;|&quot;. Where the language puts no such word before a time, repeat the English one.</extracomment>
+        <translation>um</translation>
+    </message>
+    <message>
+        <source>noon|midday</source>
+        <extracomment>A target phrase: 12:00 in the day. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>mittag|mittags</translation>
+    </message>
+    <message>
+        <source>midnight</source>
+        <extracomment>A target phrase: the midnight at the end of the day named: &quot;friday midnight&quot; is the night from Friday to Saturday. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>mitternacht</translation>
+    </message>
+    <message>
+        <source>m|min|mins|minute|minutes</source>
+        <extracomment>A target phrase: the unit after a number of minutes, as in &quot;in 25 min&quot; or &quot;25m&quot;, in every form the number may give it. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>m|min|minute|minuten</translation>
+    </message>
+    <message>
+        <source>h|hr|hrs|hour|hours</source>
+        <extracomment>A target phrase: the unit after a number of hours, as in &quot;in 2 hours&quot; or &quot;1h30&quot;, in every form. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>h|std|stunde|stunden</translation>
+    </message>
+    <message>
+        <source>d|day|days</source>
+        <extracomment>A target phrase: the unit after a number of days, as in &quot;in 2 days&quot; or &quot;+3d&quot;, in every form. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>d|t|tag|tage|tagen</translation>
+    </message>
+    <message>
+        <source>w|wk|wks|week|weeks</source>
+        <extracomment>A target phrase: the unit after a number of weeks, as in &quot;in 2 weeks&quot;, in every form. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>w|wo|woche|wochen</translation>
+    </message>
+    <message>
+        <source>o&apos;clock</source>
+        <extracomment>A target phrase: the word or mark after the hour of a time of day, maybe followed by the minutes: &quot;17 Uhr&quot;, &quot;17h30&quot;, &quot;9時&quot;. Variants separated by &quot;|&quot;. A mark that is also a unit of hours (&quot;h&quot; in French) makes &quot;2h&quot; alone unreadable, as it could be either.</extracomment>
+        <translation>uhr</translation>
+    </message>
+    <message>
+        <source>on|the|of|and|this</source>
+        <extracomment>A target phrase: small words that may stand between its parts and mean nothing by themselves, as in &quot;on friday&quot;, &quot;the 24th of december&quot;, &quot;24 de diciembre de 2027&quot;, or the marks of a year or day (年, 日). Variants separated by &quot;|&quot;.</extracomment>
+        <translation>am|den|der|dem|und|diesen|diesem|dieser</translation>
+    </message>
+    <message>
+        <source>monday;tuesday|tues;wednesday|weds;thursday|thur|thurs;friday;saturday;sunday</source>
+        <extracomment>A target phrase: forms of the weekday names besides those of the calendar, which are always understood: the form after a preposition (Russian &quot;в пятницу&quot;), colloquial or shortened ones. The seven days from Monday are separated by &quot;;&quot;, the variants of one day by &quot;|&quot;.</extracomment>
+        <translation>montag;dienstag;mittwoch;donnerstag;freitag;samstag|sonnabend;sonntag</translation>
     </message>
 </context>
 <context>
@@ -464,7 +607,7 @@ What a screen reader calls the font dialog&apos;s list of font families.</extrac
     </message>
     <message>
         <source>Show Timer Window</source>
-        <extracomment>Tray menu: brings the timer window back onto the screen, opaque, in front.</extracomment>
+        <extracomment>Tray menu: brings the timer windows back onto the screen, opaque, in front.</extracomment>
         <translation>Timer-Fenster anzeigen</translation>
     </message>
     <message>
@@ -481,6 +624,11 @@ What a screen reader calls the font dialog&apos;s list of font families.</extrac
         <source>Exit</source>
         <extracomment>Tray menu: ends the program.</extracomment>
         <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>New Countdown</source>
+        <extracomment>Tray menu: makes another countdown, with a timer window of its own.</extracomment>
+        <translation>Neuer Countdown</translation>
     </message>
 </context>
 <context>
@@ -609,6 +757,25 @@ What a screen reader calls the font dialog&apos;s list of font families.</extrac
         <source>Target date</source>
         <extracomment>The calendar&apos;s grid of days, where the user picks the day of the awaited event</extracomment>
         <translation>Zieldatum</translation>
+    </message>
+    <message>
+        <source>&amp;New Countdown</source>
+        <extracomment>Pop-up menu of the timer window: makes another countdown, with a timer window of its own.</extracomment>
+        <translation>&amp;Neuer Countdown</translation>
+    </message>
+    <message>
+        <source>&amp;Remove This Countdown</source>
+        <extracomment>Pop-up menu of a timer window other than the first: removes its countdown for good, after asking.</extracomment>
+        <translation>Diesen Countdown ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>Remove this countdown?</source>
+        <extracomment>Asked before a countdown without a title is removed.</extracomment>
+        <translation>Diesen Countdown entfernen?</translation>
+    </message>
+    <message>
+        <source>Remove the countdown to %1?</source>
+        <translation>Den Countdown bis %1 entfernen?</translation>
     </message>
 </context>
 </TS>

@@ -53,6 +53,51 @@
         <extracomment>tavrio --help: what --exit does: the running Tavrio stores what is due and ends, as with Exit in its menu; this start waits for that.</extracomment>
         <translation>Cierra el Tavrio que funciona en esta pantalla, como lo hace su «Salir», y espera a que termine.</translation>
     </message>
+    <message>
+        <source>With --print: a line for each countdown, its title, a TAB and its countdown, in their order.</source>
+        <extracomment>tavrio --help: what --all does; --print is the option&apos;s name, never translated; TAB is the tab character.</extracomment>
+        <translation>Con --print: una línea por cada cuenta atrás, con su título, un TAB y su cuenta atrás, en su orden.</translation>
+    </message>
+    <message>
+        <source>--all goes with --print.</source>
+        <extracomment>An error on the command line: --all without --print. Option names are never translated.</extracomment>
+        <translation>--all va con --print.</translation>
+    </message>
+    <message>
+        <source>Counts down to the moment a phrase names, as the date box reads it (&quot;friday 17:00&quot;, &quot;in 25 min&quot;, &quot;24 dec&quot;), and prints that moment.</source>
+        <extracomment>tavrio --help: what --target does; the examples are phrases as the date box reads them, in the language of the translation.</extracomment>
+        <translation>Cuenta atrás hasta el momento que indica una expresión, leída como en la casilla de la fecha («viernes 17:00», «en 25 min», «24 dic»), y muestra ese momento.</translation>
+    </message>
+    <message>
+        <source>phrase</source>
+        <extracomment>tavrio --help: the value of --target, as in &quot;--target &lt;phrase&gt;&quot;.</extracomment>
+        <translation>expresión</translation>
+    </message>
+    <message>
+        <source>With --target: the title of what is awaited.</source>
+        <extracomment>tavrio --help: what --title does; --target is the option&apos;s name, never translated.</extracomment>
+        <translation>Con --target: el título de lo que se espera.</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <extracomment>tavrio --help: the value of --title, as in &quot;--title &lt;title&gt;&quot;.</extracomment>
+        <translation>título</translation>
+    </message>
+    <message>
+        <source>--title goes with --target.</source>
+        <extracomment>An error on the command line: --title without --target. Option names are never translated.</extracomment>
+        <translation>--title se usa junto con --target.</translation>
+    </message>
+    <message>
+        <source>--target does not go with --print.</source>
+        <extracomment>An error on the command line: --target with --print. Option names are never translated.</extracomment>
+        <translation>--target no se usa junto con --print.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no target. Understood are: a date as the date box takes it (12/24/2026, 2026-12-24); a duration (in 25 min, 1h30, +3d, in 2 weeks); today, tomorrow, friday, next friday, 24 dec or december 24 2027, each with a time or not (17:00, 5pm, at 9, noon, midnight).</source>
+        <extracomment>An error on the command line: the text given to --target (%1) is no target. The forms that are understood follow, with examples in the language of the translation; English ones are always understood too.</extracomment>
+        <translation>«%1» no indica ninguna fecha. Se entiende: una fecha como la toma la casilla de la fecha (24/12/2026, 2026-12-24); una duración (en 25 min, en 1h30, +3d, en 2 semanas); hoy, mañana, pasado mañana, viernes, el próximo viernes, 24 dic o 24 de diciembre de 2027, con o sin hora (17:00, a las 9, mediodía, medianoche).</translation>
+    </message>
 </context>
 <context>
     <name>QSettingsStore</name>
@@ -210,6 +255,16 @@ El cambio sigue vigente hasta que Tavrio se cierre.</translation>
         <extracomment>On standard error when the program had to end before the disk took every change. %1 names the settings with their keys in the settings file (&quot;the title (&quot;What&quot;)&quot;); %2 is a time (&quot;3 s&quot;).</extracomment>
         <translation>Tavrio no pudo guardar %1 antes de cerrarse: el disco no respondió en %2. El archivo de configuración conserva los valores guardados antes.</translation>
     </message>
+    <message>
+        <source>the choices for when the time comes</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;: the sound, count up and repeat chosen for when the countdown reaches its target.</extracomment>
+        <translation>los ajustes para cuando llegue el momento</translation>
+    </message>
+    <message>
+        <source>the list of countdowns</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>la lista de cuentas atrás</translation>
+    </message>
 </context>
 <context>
     <name>SpokenCountdown</name>
@@ -254,6 +309,94 @@ El cambio sigue vigente hasta que Tavrio se cierre.</translation>
         <source>%1 left</source>
         <extracomment>The time left until the awaited event, as a screen reader says it; %1 is its parts, such as &quot;3 days, 1 hour, 23 minutes, 45 seconds&quot;</extracomment>
         <translation>tiempo restante: %1</translation>
+    </message>
+    <message>
+        <source>%1 since</source>
+        <extracomment>The time since the awaited event came, as a screen reader says it where the timer window counts up after it (&quot;+0:00:05:12&quot;); %1 is its parts, such as &quot;5 minutes, 12 seconds&quot;</extracomment>
+        <translation>tiempo transcurrido: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TargetPhrase</name>
+    <message>
+        <source>in</source>
+        <extracomment>A target phrase, as typed in the date box or given to --target: the word before a duration, as in &quot;in 25 min&quot;. Give every variant people use, separated by &quot;|&quot;; a variant may be several words. The English words are always understood as well; letter case and the accents of Latin letters do not matter.</extracomment>
+        <translation>en|dentro de</translation>
+    </message>
+    <message>
+        <source>later|from now</source>
+        <extracomment>A target phrase: the words after a duration, as in &quot;25 min later&quot; (Japanese 後). Variants separated by &quot;|&quot;.</extracomment>
+        <translation>después|más tarde</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <extracomment>A target phrase: the day of today. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>hoy</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <extracomment>A target phrase: the day after today. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>mañana</translation>
+    </message>
+    <message>
+        <source>day after tomorrow</source>
+        <extracomment>A target phrase: the day two days after today. Variants separated by &quot;|&quot;; a variant may be several words.</extracomment>
+        <translation>pasado mañana</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <extracomment>A target phrase: before or after a weekday, as in &quot;next friday&quot;, which is the first Friday after today, never today. Variants separated by &quot;|&quot; (all genders and cases). No word that means &quot;of next week&quot;: a Friday of next week may be eleven days away.</extracomment>
+        <translation>próximo|próxima|que viene</translation>
+    </message>
+    <message>
+        <source>at</source>
+        <extracomment>A target phrase: the word before a time of day, as in &quot;tomorrow at 9&quot;, which lets a bare hour stand for the time. Variants separated by &quot;|&quot;. Where the language puts no such word before a time, repeat the English one.</extracomment>
+        <translation>a las|a la|a</translation>
+    </message>
+    <message>
+        <source>noon|midday</source>
+        <extracomment>A target phrase: 12:00 in the day. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>mediodía</translation>
+    </message>
+    <message>
+        <source>midnight</source>
+        <extracomment>A target phrase: the midnight at the end of the day named: &quot;friday midnight&quot; is the night from Friday to Saturday. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>medianoche</translation>
+    </message>
+    <message>
+        <source>m|min|mins|minute|minutes</source>
+        <extracomment>A target phrase: the unit after a number of minutes, as in &quot;in 25 min&quot; or &quot;25m&quot;, in every form the number may give it. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>m|min|minuto|minutos</translation>
+    </message>
+    <message>
+        <source>h|hr|hrs|hour|hours</source>
+        <extracomment>A target phrase: the unit after a number of hours, as in &quot;in 2 hours&quot; or &quot;1h30&quot;, in every form. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>h|hora|horas</translation>
+    </message>
+    <message>
+        <source>d|day|days</source>
+        <extracomment>A target phrase: the unit after a number of days, as in &quot;in 2 days&quot; or &quot;+3d&quot;, in every form. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>d|día|días</translation>
+    </message>
+    <message>
+        <source>w|wk|wks|week|weeks</source>
+        <extracomment>A target phrase: the unit after a number of weeks, as in &quot;in 2 weeks&quot;, in every form. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>sem|semana|semanas</translation>
+    </message>
+    <message>
+        <source>o&apos;clock</source>
+        <extracomment>A target phrase: the word or mark after the hour of a time of day, maybe followed by the minutes: &quot;17 Uhr&quot;, &quot;17h30&quot;, &quot;9時&quot;. Variants separated by &quot;|&quot;. A mark that is also a unit of hours (&quot;h&quot; in French) makes &quot;2h&quot; alone unreadable, as it could be either.</extracomment>
+        <translation>h|en punto</translation>
+    </message>
+    <message>
+        <source>on|the|of|and|this</source>
+        <extracomment>A target phrase: small words that may stand between its parts and mean nothing by themselves, as in &quot;on friday&quot;, &quot;the 24th of december&quot;, &quot;24 de diciembre de 2027&quot;, or the marks of a year or day (年, 日). Variants separated by &quot;|&quot;.</extracomment>
+        <translation>el|la|los|de|del|y|este|esta</translation>
+    </message>
+    <message>
+        <source>monday;tuesday|tues;wednesday|weds;thursday|thur|thurs;friday;saturday;sunday</source>
+        <extracomment>A target phrase: forms of the weekday names besides those of the calendar, which are always understood: the form after a preposition (Russian &quot;в пятницу&quot;), colloquial or shortened ones. The seven days from Monday are separated by &quot;;&quot;, the variants of one day by &quot;|&quot;.</extracomment>
+        <translation>lunes;martes;miércoles;jueves;viernes;sábado;domingo</translation>
     </message>
 </context>
 <context>
@@ -464,7 +607,7 @@ What a screen reader calls the font dialog&apos;s list of font families.</extrac
     </message>
     <message>
         <source>Show Timer Window</source>
-        <extracomment>Tray menu: brings the timer window back onto the screen, opaque, in front.</extracomment>
+        <extracomment>Tray menu: brings the timer windows back onto the screen, opaque, in front.</extracomment>
         <translation>Mostrar la ventana del temporizador</translation>
     </message>
     <message>
@@ -481,6 +624,11 @@ What a screen reader calls the font dialog&apos;s list of font families.</extrac
         <source>Exit</source>
         <extracomment>Tray menu: ends the program.</extracomment>
         <translation>Salir</translation>
+    </message>
+    <message>
+        <source>New Countdown</source>
+        <extracomment>Tray menu: makes another countdown, with a timer window of its own.</extracomment>
+        <translation>Nueva cuenta atrás</translation>
     </message>
 </context>
 <context>
@@ -609,6 +757,25 @@ What a screen reader calls the font dialog&apos;s list of font families.</extrac
         <source>Target date</source>
         <extracomment>The calendar&apos;s grid of days, where the user picks the day of the awaited event</extracomment>
         <translation>Fecha objetivo</translation>
+    </message>
+    <message>
+        <source>&amp;New Countdown</source>
+        <extracomment>Pop-up menu of the timer window: makes another countdown, with a timer window of its own.</extracomment>
+        <translation>&amp;Nueva cuenta atrás</translation>
+    </message>
+    <message>
+        <source>&amp;Remove This Countdown</source>
+        <extracomment>Pop-up menu of a timer window other than the first: removes its countdown for good, after asking.</extracomment>
+        <translation>&amp;Eliminar esta cuenta atrás</translation>
+    </message>
+    <message>
+        <source>Remove this countdown?</source>
+        <extracomment>Asked before a countdown without a title is removed.</extracomment>
+        <translation>¿Eliminar esta cuenta atrás?</translation>
+    </message>
+    <message>
+        <source>Remove the countdown to %1?</source>
+        <translation>¿Eliminar la cuenta atrás para %1?</translation>
     </message>
 </context>
 </TS>

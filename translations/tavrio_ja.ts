@@ -53,6 +53,51 @@
         <extracomment>tavrio --help: what --exit does: the running Tavrio stores what is due and ends, as with Exit in its menu; this start waits for that.</extracomment>
         <translation>この画面で実行中の Tavrio を、メニューの「終了」と同じように終了させ、終わるまで待ちます。</translation>
     </message>
+    <message>
+        <source>With --print: a line for each countdown, its title, a TAB and its countdown, in their order.</source>
+        <extracomment>tavrio --help: what --all does; --print is the option&apos;s name, never translated; TAB is the tab character.</extracomment>
+        <translation>--print と共に: カウントダウンごとに 1 行、タイトル、TAB、カウントダウンの順に表示します。</translation>
+    </message>
+    <message>
+        <source>--all goes with --print.</source>
+        <extracomment>An error on the command line: --all without --print. Option names are never translated.</extracomment>
+        <translation>--all は --print と共に使います。</translation>
+    </message>
+    <message>
+        <source>Counts down to the moment a phrase names, as the date box reads it (&quot;friday 17:00&quot;, &quot;in 25 min&quot;, &quot;24 dec&quot;), and prints that moment.</source>
+        <extracomment>tavrio --help: what --target does; the examples are phrases as the date box reads them, in the language of the translation.</extracomment>
+        <translation>日付欄と同じように読んだ語句(「金曜日 17:00」「25分後」「12月24日」)が示す時刻までカウントダウンし、その時刻を表示します。</translation>
+    </message>
+    <message>
+        <source>phrase</source>
+        <extracomment>tavrio --help: the value of --target, as in &quot;--target &lt;phrase&gt;&quot;.</extracomment>
+        <translation>語句</translation>
+    </message>
+    <message>
+        <source>With --target: the title of what is awaited.</source>
+        <extracomment>tavrio --help: what --title does; --target is the option&apos;s name, never translated.</extracomment>
+        <translation>--target と共に: 待っているものの題名。</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <extracomment>tavrio --help: the value of --title, as in &quot;--title &lt;title&gt;&quot;.</extracomment>
+        <translation>題名</translation>
+    </message>
+    <message>
+        <source>--title goes with --target.</source>
+        <extracomment>An error on the command line: --title without --target. Option names are never translated.</extracomment>
+        <translation>--title は --target と共に使用します。</translation>
+    </message>
+    <message>
+        <source>--target does not go with --print.</source>
+        <extracomment>An error on the command line: --target with --print. Option names are never translated.</extracomment>
+        <translation>--target は --print と共には使用できません。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no target. Understood are: a date as the date box takes it (12/24/2026, 2026-12-24); a duration (in 25 min, 1h30, +3d, in 2 weeks); today, tomorrow, friday, next friday, 24 dec or december 24 2027, each with a time or not (17:00, 5pm, at 9, noon, midnight).</source>
+        <extracomment>An error on the command line: the text given to --target (%1) is no target. The forms that are understood follow, with examples in the language of the translation; English ones are always understood too.</extracomment>
+        <translation>「%1」は目標の日時を表していません。分かるのは次の形です: 日付欄と同じ日付(2026/12/24、2026-12-24)、期間(25分後、あと1時間30分、+3日)、今日、明日、明後日、金曜日、次の金曜日、12月24日、2027年12月24日(時刻は付けても付けなくても可: 17:00、午後5時、正午、真夜中)。</translation>
+    </message>
 </context>
 <context>
     <name>QSettingsStore</name>
@@ -210,6 +255,16 @@ The change stays in effect until Tavrio ends.</source>
         <extracomment>On standard error when the program had to end before the disk took every change. %1 names the settings with their keys in the settings file (&quot;the title (&quot;What&quot;)&quot;); %2 is a time (&quot;3 s&quot;).</extracomment>
         <translation>Tavrio は終了前に%1を保存できませんでした: ディスクが %2 以内に応答しませんでした。設定ファイルには以前に保存された値が残ります。</translation>
     </message>
+    <message>
+        <source>the choices for when the time comes</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;: the sound, count up and repeat chosen for when the countdown reaches its target.</extracomment>
+        <translation>その時が来たときの設定</translation>
+    </message>
+    <message>
+        <source>the list of countdowns</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>カウントダウンの一覧</translation>
+    </message>
 </context>
 <context>
     <name>SpokenCountdown</name>
@@ -250,6 +305,94 @@ The change stays in effect until Tavrio ends.</source>
         <source>%1 left</source>
         <extracomment>The time left until the awaited event, as a screen reader says it; %1 is its parts, such as &quot;3 days, 1 hour, 23 minutes, 45 seconds&quot;</extracomment>
         <translation>残り%1</translation>
+    </message>
+    <message>
+        <source>%1 since</source>
+        <extracomment>The time since the awaited event came, as a screen reader says it where the timer window counts up after it (&quot;+0:00:05:12&quot;); %1 is its parts, such as &quot;5 minutes, 12 seconds&quot;</extracomment>
+        <translation>%1経過</translation>
+    </message>
+</context>
+<context>
+    <name>TargetPhrase</name>
+    <message>
+        <source>in</source>
+        <extracomment>A target phrase, as typed in the date box or given to --target: the word before a duration, as in &quot;in 25 min&quot;. Give every variant people use, separated by &quot;|&quot;; a variant may be several words. The English words are always understood as well; letter case and the accents of Latin letters do not matter.</extracomment>
+        <translation>あと</translation>
+    </message>
+    <message>
+        <source>later|from now</source>
+        <extracomment>A target phrase: the words after a duration, as in &quot;25 min later&quot; (Japanese 後). Variants separated by &quot;|&quot;.</extracomment>
+        <translation>後|あと|後に</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <extracomment>A target phrase: the day of today. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>今日|きょう|本日</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <extracomment>A target phrase: the day after today. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>明日|あした|あす</translation>
+    </message>
+    <message>
+        <source>day after tomorrow</source>
+        <extracomment>A target phrase: the day two days after today. Variants separated by &quot;|&quot;; a variant may be several words.</extracomment>
+        <translation>明後日|あさって</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <extracomment>A target phrase: before or after a weekday, as in &quot;next friday&quot;, which is the first Friday after today, never today. Variants separated by &quot;|&quot; (all genders and cases). No word that means &quot;of next week&quot;: a Friday of next week may be eleven days away.</extracomment>
+        <translation>次の|次|今度の</translation>
+    </message>
+    <message>
+        <source>at</source>
+        <extracomment>A target phrase: the word before a time of day, as in &quot;tomorrow at 9&quot;, which lets a bare hour stand for the time. Variants separated by &quot;|&quot;. Where the language puts no such word before a time, repeat the English one.</extracomment>
+        <translation>at</translation>
+    </message>
+    <message>
+        <source>noon|midday</source>
+        <extracomment>A target phrase: 12:00 in the day. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>正午</translation>
+    </message>
+    <message>
+        <source>midnight</source>
+        <extracomment>A target phrase: the midnight at the end of the day named: &quot;friday midnight&quot; is the night from Friday to Saturday. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>真夜中|夜中</translation>
+    </message>
+    <message>
+        <source>m|min|mins|minute|minutes</source>
+        <extracomment>A target phrase: the unit after a number of minutes, as in &quot;in 25 min&quot; or &quot;25m&quot;, in every form the number may give it. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>分|分間</translation>
+    </message>
+    <message>
+        <source>h|hr|hrs|hour|hours</source>
+        <extracomment>A target phrase: the unit after a number of hours, as in &quot;in 2 hours&quot; or &quot;1h30&quot;, in every form. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>d|day|days</source>
+        <extracomment>A target phrase: the unit after a number of days, as in &quot;in 2 days&quot; or &quot;+3d&quot;, in every form. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>日|日間</translation>
+    </message>
+    <message>
+        <source>w|wk|wks|week|weeks</source>
+        <extracomment>A target phrase: the unit after a number of weeks, as in &quot;in 2 weeks&quot;, in every form. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>週|週間</translation>
+    </message>
+    <message>
+        <source>o&apos;clock</source>
+        <extracomment>A target phrase: the word or mark after the hour of a time of day, maybe followed by the minutes: &quot;17 Uhr&quot;, &quot;17h30&quot;, &quot;9時&quot;. Variants separated by &quot;|&quot;. A mark that is also a unit of hours (&quot;h&quot; in French) makes &quot;2h&quot; alone unreadable, as it could be either.</extracomment>
+        <translation>時</translation>
+    </message>
+    <message>
+        <source>on|the|of|and|this</source>
+        <extracomment>A target phrase: small words that may stand between its parts and mean nothing by themselves, as in &quot;on friday&quot;, &quot;the 24th of december&quot;, &quot;24 de diciembre de 2027&quot;, or the marks of a year or day (年, 日). Variants separated by &quot;|&quot;.</extracomment>
+        <translation>の|に|年|日|、</translation>
+    </message>
+    <message>
+        <source>monday;tuesday|tues;wednesday|weds;thursday|thur|thurs;friday;saturday;sunday</source>
+        <extracomment>A target phrase: forms of the weekday names besides those of the calendar, which are always understood: the form after a preposition (Russian &quot;в пятницу&quot;), colloquial or shortened ones. The seven days from Monday are separated by &quot;;&quot;, the variants of one day by &quot;|&quot;.</extracomment>
+        <translation>月曜|月曜日;火曜|火曜日;水曜|水曜日;木曜|木曜日;金曜|金曜日;土曜|土曜日;日曜|日曜日</translation>
     </message>
 </context>
 <context>
@@ -460,7 +603,7 @@ What a screen reader calls the font dialog&apos;s list of font families.</extrac
     </message>
     <message>
         <source>Show Timer Window</source>
-        <extracomment>Tray menu: brings the timer window back onto the screen, opaque, in front.</extracomment>
+        <extracomment>Tray menu: brings the timer windows back onto the screen, opaque, in front.</extracomment>
         <translation>タイマー ウィンドウを表示</translation>
     </message>
     <message>
@@ -477,6 +620,11 @@ What a screen reader calls the font dialog&apos;s list of font families.</extrac
         <source>Exit</source>
         <extracomment>Tray menu: ends the program.</extracomment>
         <translation>終了</translation>
+    </message>
+    <message>
+        <source>New Countdown</source>
+        <extracomment>Tray menu: makes another countdown, with a timer window of its own.</extracomment>
+        <translation>新しいカウントダウン</translation>
     </message>
 </context>
 <context>
@@ -605,6 +753,25 @@ What a screen reader calls the font dialog&apos;s list of font families.</extrac
         <source>Target date</source>
         <extracomment>The calendar&apos;s grid of days, where the user picks the day of the awaited event</extracomment>
         <translation>目標日</translation>
+    </message>
+    <message>
+        <source>&amp;New Countdown</source>
+        <extracomment>Pop-up menu of the timer window: makes another countdown, with a timer window of its own.</extracomment>
+        <translation>新しいカウントダウン(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove This Countdown</source>
+        <extracomment>Pop-up menu of a timer window other than the first: removes its countdown for good, after asking.</extracomment>
+        <translation>このカウントダウンを削除(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Remove this countdown?</source>
+        <extracomment>Asked before a countdown without a title is removed.</extracomment>
+        <translation>このカウントダウンを削除しますか?</translation>
+    </message>
+    <message>
+        <source>Remove the countdown to %1?</source>
+        <translation>%1 までのカウントダウンを削除しますか?</translation>
     </message>
 </context>
 </TS>

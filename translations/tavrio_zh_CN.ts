@@ -53,6 +53,51 @@
         <extracomment>tavrio --help: what --exit does: the running Tavrio stores what is due and ends, as with Exit in its menu; this start waits for that.</extracomment>
         <translation>像其菜单中的“退出”一样结束在此显示器上运行的 Tavrio，并等待其结束。</translation>
     </message>
+    <message>
+        <source>With --print: a line for each countdown, its title, a TAB and its countdown, in their order.</source>
+        <extracomment>tavrio --help: what --all does; --print is the option&apos;s name, never translated; TAB is the tab character.</extracomment>
+        <translation>与 --print 一起使用：每个倒计时一行，依次为标题、TAB 和倒计时。</translation>
+    </message>
+    <message>
+        <source>--all goes with --print.</source>
+        <extracomment>An error on the command line: --all without --print. Option names are never translated.</extracomment>
+        <translation>--all 需与 --print 一起使用。</translation>
+    </message>
+    <message>
+        <source>Counts down to the moment a phrase names, as the date box reads it (&quot;friday 17:00&quot;, &quot;in 25 min&quot;, &quot;24 dec&quot;), and prints that moment.</source>
+        <extracomment>tavrio --help: what --target does; the examples are phrases as the date box reads them, in the language of the translation.</extracomment>
+        <translation>倒计时到一个短语所指的时刻(与日期框的读法相同,如“星期五 17:00”“25分钟后”“12月24日”),并输出该时刻。</translation>
+    </message>
+    <message>
+        <source>phrase</source>
+        <extracomment>tavrio --help: the value of --target, as in &quot;--target &lt;phrase&gt;&quot;.</extracomment>
+        <translation>短语</translation>
+    </message>
+    <message>
+        <source>With --target: the title of what is awaited.</source>
+        <extracomment>tavrio --help: what --title does; --target is the option&apos;s name, never translated.</extracomment>
+        <translation>与 --target 一起使用:所等待之事的标题。</translation>
+    </message>
+    <message>
+        <source>title</source>
+        <extracomment>tavrio --help: the value of --title, as in &quot;--title &lt;title&gt;&quot;.</extracomment>
+        <translation>标题</translation>
+    </message>
+    <message>
+        <source>--title goes with --target.</source>
+        <extracomment>An error on the command line: --title without --target. Option names are never translated.</extracomment>
+        <translation>--title 须与 --target 一起使用。</translation>
+    </message>
+    <message>
+        <source>--target does not go with --print.</source>
+        <extracomment>An error on the command line: --target with --print. Option names are never translated.</extracomment>
+        <translation>--target 不能与 --print 一起使用。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no target. Understood are: a date as the date box takes it (12/24/2026, 2026-12-24); a duration (in 25 min, 1h30, +3d, in 2 weeks); today, tomorrow, friday, next friday, 24 dec or december 24 2027, each with a time or not (17:00, 5pm, at 9, noon, midnight).</source>
+        <extracomment>An error on the command line: the text given to --target (%1) is no target. The forms that are understood follow, with examples in the language of the translation; English ones are always understood too.</extracomment>
+        <translation>“%1”没有指明目标。可以理解的形式有:日期框所接受的日期(2026/12/24、2026-12-24);时长(25分钟后、再过1小时30分钟、+3天);今天、明天、后天、星期五、下一个星期五、12月24日、2027年12月24日,可带或不带时间(17:00、下午5点、中午、午夜)。</translation>
+    </message>
 </context>
 <context>
     <name>QSettingsStore</name>
@@ -210,6 +255,16 @@ The change stays in effect until Tavrio ends.</source>
         <extracomment>On standard error when the program had to end before the disk took every change. %1 names the settings with their keys in the settings file (&quot;the title (&quot;What&quot;)&quot;); %2 is a time (&quot;3 s&quot;).</extracomment>
         <translation>Tavrio 无法在退出前保存%1：磁盘在 %2 内未响应。设置文件保留之前保存的值。</translation>
     </message>
+    <message>
+        <source>the choices for when the time comes</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;: the sound, count up and repeat chosen for when the countdown reaches its target.</extracomment>
+        <translation>时候到了时的设置</translation>
+    </message>
+    <message>
+        <source>the list of countdowns</source>
+        <extracomment>Completes &quot;Tavrio could not save %1&quot;.</extracomment>
+        <translation>倒计时列表</translation>
+    </message>
 </context>
 <context>
     <name>SpokenCountdown</name>
@@ -250,6 +305,94 @@ The change stays in effect until Tavrio ends.</source>
         <source>%1 left</source>
         <extracomment>The time left until the awaited event, as a screen reader says it; %1 is its parts, such as &quot;3 days, 1 hour, 23 minutes, 45 seconds&quot;</extracomment>
         <translation>还剩 %1</translation>
+    </message>
+    <message>
+        <source>%1 since</source>
+        <extracomment>The time since the awaited event came, as a screen reader says it where the timer window counts up after it (&quot;+0:00:05:12&quot;); %1 is its parts, such as &quot;5 minutes, 12 seconds&quot;</extracomment>
+        <translation>已过 %1</translation>
+    </message>
+</context>
+<context>
+    <name>TargetPhrase</name>
+    <message>
+        <source>in</source>
+        <extracomment>A target phrase, as typed in the date box or given to --target: the word before a duration, as in &quot;in 25 min&quot;. Give every variant people use, separated by &quot;|&quot;; a variant may be several words. The English words are always understood as well; letter case and the accents of Latin letters do not matter.</extracomment>
+        <translation>再过|过</translation>
+    </message>
+    <message>
+        <source>later|from now</source>
+        <extracomment>A target phrase: the words after a duration, as in &quot;25 min later&quot; (Japanese 後). Variants separated by &quot;|&quot;.</extracomment>
+        <translation>后|以后|之后</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <extracomment>A target phrase: the day of today. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>今天|今日</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <extracomment>A target phrase: the day after today. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>明天|明日</translation>
+    </message>
+    <message>
+        <source>day after tomorrow</source>
+        <extracomment>A target phrase: the day two days after today. Variants separated by &quot;|&quot;; a variant may be several words.</extracomment>
+        <translation>后天</translation>
+    </message>
+    <message>
+        <source>next</source>
+        <extracomment>A target phrase: before or after a weekday, as in &quot;next friday&quot;, which is the first Friday after today, never today. Variants separated by &quot;|&quot; (all genders and cases). No word that means &quot;of next week&quot;: a Friday of next week may be eleven days away.</extracomment>
+        <translation>下一个</translation>
+    </message>
+    <message>
+        <source>at</source>
+        <extracomment>A target phrase: the word before a time of day, as in &quot;tomorrow at 9&quot;, which lets a bare hour stand for the time. Variants separated by &quot;|&quot;. Where the language puts no such word before a time, repeat the English one.</extracomment>
+        <translation>在</translation>
+    </message>
+    <message>
+        <source>noon|midday</source>
+        <extracomment>A target phrase: 12:00 in the day. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>中午|正午</translation>
+    </message>
+    <message>
+        <source>midnight</source>
+        <extracomment>A target phrase: the midnight at the end of the day named: &quot;friday midnight&quot; is the night from Friday to Saturday. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>午夜|半夜</translation>
+    </message>
+    <message>
+        <source>m|min|mins|minute|minutes</source>
+        <extracomment>A target phrase: the unit after a number of minutes, as in &quot;in 25 min&quot; or &quot;25m&quot;, in every form the number may give it. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>分|分钟</translation>
+    </message>
+    <message>
+        <source>h|hr|hrs|hour|hours</source>
+        <extracomment>A target phrase: the unit after a number of hours, as in &quot;in 2 hours&quot; or &quot;1h30&quot;, in every form. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>小时|个小时|钟头|个钟头</translation>
+    </message>
+    <message>
+        <source>d|day|days</source>
+        <extracomment>A target phrase: the unit after a number of days, as in &quot;in 2 days&quot; or &quot;+3d&quot;, in every form. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>天|日</translation>
+    </message>
+    <message>
+        <source>w|wk|wks|week|weeks</source>
+        <extracomment>A target phrase: the unit after a number of weeks, as in &quot;in 2 weeks&quot;, in every form. Variants separated by &quot;|&quot;.</extracomment>
+        <translation>周|星期|个星期|礼拜|个礼拜</translation>
+    </message>
+    <message>
+        <source>o&apos;clock</source>
+        <extracomment>A target phrase: the word or mark after the hour of a time of day, maybe followed by the minutes: &quot;17 Uhr&quot;, &quot;17h30&quot;, &quot;9時&quot;. Variants separated by &quot;|&quot;. A mark that is also a unit of hours (&quot;h&quot; in French) makes &quot;2h&quot; alone unreadable, as it could be either.</extracomment>
+        <translation>点|点钟|时</translation>
+    </message>
+    <message>
+        <source>on|the|of|and|this</source>
+        <extracomment>A target phrase: small words that may stand between its parts and mean nothing by themselves, as in &quot;on friday&quot;, &quot;the 24th of december&quot;, &quot;24 de diciembre de 2027&quot;, or the marks of a year or day (年, 日). Variants separated by &quot;|&quot;.</extracomment>
+        <translation>的|号|日|年|个</translation>
+    </message>
+    <message>
+        <source>monday;tuesday|tues;wednesday|weds;thursday|thur|thurs;friday;saturday;sunday</source>
+        <extracomment>A target phrase: forms of the weekday names besides those of the calendar, which are always understood: the form after a preposition (Russian &quot;в пятницу&quot;), colloquial or shortened ones. The seven days from Monday are separated by &quot;;&quot;, the variants of one day by &quot;|&quot;.</extracomment>
+        <translation>星期一|周一|礼拜一;星期二|周二|礼拜二;星期三|周三|礼拜三;星期四|周四|礼拜四;星期五|周五|礼拜五;星期六|周六|礼拜六;星期日|星期天|周日|礼拜天|礼拜日</translation>
     </message>
 </context>
 <context>
@@ -460,7 +603,7 @@ What a screen reader calls the font dialog&apos;s list of font families.</extrac
     </message>
     <message>
         <source>Show Timer Window</source>
-        <extracomment>Tray menu: brings the timer window back onto the screen, opaque, in front.</extracomment>
+        <extracomment>Tray menu: brings the timer windows back onto the screen, opaque, in front.</extracomment>
         <translation>显示计时窗口</translation>
     </message>
     <message>
@@ -477,6 +620,11 @@ What a screen reader calls the font dialog&apos;s list of font families.</extrac
         <source>Exit</source>
         <extracomment>Tray menu: ends the program.</extracomment>
         <translation>退出</translation>
+    </message>
+    <message>
+        <source>New Countdown</source>
+        <extracomment>Tray menu: makes another countdown, with a timer window of its own.</extracomment>
+        <translation>新建倒计时</translation>
     </message>
 </context>
 <context>
@@ -605,6 +753,25 @@ What a screen reader calls the font dialog&apos;s list of font families.</extrac
         <source>Target date</source>
         <extracomment>The calendar&apos;s grid of days, where the user picks the day of the awaited event</extracomment>
         <translation>目标日期</translation>
+    </message>
+    <message>
+        <source>&amp;New Countdown</source>
+        <extracomment>Pop-up menu of the timer window: makes another countdown, with a timer window of its own.</extracomment>
+        <translation>新建倒计时(&amp;N)</translation>
+    </message>
+    <message>
+        <source>&amp;Remove This Countdown</source>
+        <extracomment>Pop-up menu of a timer window other than the first: removes its countdown for good, after asking.</extracomment>
+        <translation>删除此倒计时(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Remove this countdown?</source>
+        <extracomment>Asked before a countdown without a title is removed.</extracomment>
+        <translation>删除此倒计时？</translation>
+    </message>
+    <message>
+        <source>Remove the countdown to %1?</source>
+        <translation>删除到 %1 的倒计时？</translation>
     </message>
 </context>
 </TS>

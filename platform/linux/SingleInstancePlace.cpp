@@ -54,11 +54,4 @@ QString singleInstanceEndpoint(const QString& display) {
     return QDir(folderOfTheUser()).filePath(QStringLiteral("tavrio-") + fileNameOf(display));
 }
 
-QString singleInstanceLockPath(const QString& endpoint) {
-    return endpoint + QStringLiteral(".lock");
-}
-
-// X11 and Wayland leave it to the running one to ask for the activation.
-void letTheRunningInstanceComeForward() {}
-
 } // namespace tavrio

@@ -1,6 +1,6 @@
 #include "SingleInstancePlace.h"
 
-#include <QDir>
+#include <QString>
 
 #include <windows.h>
 
@@ -12,16 +12,6 @@ QString singleInstanceEndpoint(const QString&) {
     DWORD session = 0;
     ProcessIdToSessionId(GetCurrentProcessId(), &session);
     return QStringLiteral("tavrio-%1-%2").arg(qEnvironmentVariable("USERNAME")).arg(session);
-}
-
-QString singleInstanceLockPath(const QString& endpoint) {
-    return QDir::temp().filePath(endpoint + QStringLiteral(".lock"));
-}
-
-// The running one may then take the foreground, which Windows otherwise keeps for the program
-// the user last worked with: this start.
-void letTheRunningInstanceComeForward() {
-    AllowSetForegroundWindow(ASFW_ANY);
 }
 
 } // namespace tavrio

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,13 @@ struct Case {
     bool watch = false;
     bool openSettings = false;
     const char* outputContains = "";
+    const char* target = nullptr; // none: not given
+    const char* title = nullptr;
 };
+
+std::optional<QString> given(const char* text) {
+    return text != nullptr ? std::optional{QString::fromUtf8(text)} : std::nullopt;
+}
 
 class ParseCommandLine : public ::testing::TestWithParam<Case> {};
 
@@ -36,6 +43,8 @@ TEST_P(ParseCommandLine, GivesTheActionAndTheExitCode) {
     EXPECT_EQ(result.openSettings, c.openSettings);
     EXPECT_TRUE(result.output.contains(QString::fromUtf8(c.outputContains)))
         << result.output.toStdString();
+    EXPECT_EQ(result.target, given(c.target));
+    EXPECT_EQ(result.title, given(c.title));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -63,7 +72,14 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"StrayArgument", {"tomorrow"}, Action::Fail, 2, false, false, "tomorrow"},
         // Qt's own options reach Qt; the program neither refuses nor acts on them.
         Case{"QtDisplayOption", {"-display", ":3"}, Action::Run},
-        Case{"QtTitleOption", {"-title", "Other", "--settings"}, Action::Run, 0, false, true},
+        Case{"QtCaption", {"-qwindowtitle", "Tea", "--settings"}, Action::Run, 0, false, true},
+        Case{.name = "TargetAndTitle",
+             .arguments = {"--target", "friday 17:00", "-title", ""},
+             .action = Action::Run,
+             .target = "friday 17:00",
+             .title = ""},
+        Case{"TitleAloneIsAnError", {"--title", "Tea"}, Action::Fail, 2, false, false, "--target"},
+        Case{"TargetPrint", {"--print", "--target", "x"}, Action::Fail, 2, false, false, "--print"},
         Case{"QtFlag", {"-reverse"}, Action::Run},
         Case{"QtOptionWithPrint", {"-platform", "offscreen", "--print"}, Action::Print}),
     [](const ::testing::TestParamInfo<Case>& info) { return info.param.name; });

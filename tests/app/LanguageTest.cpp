@@ -133,7 +133,6 @@ void LanguageTest::initTestCase() {
     RunningProgram program;
     {
         test::LoadedSettingsWindow window(program.test);
-        program.test.forms.settings = {};
         shown_[QStringLiteral("settings window caption")] = window->windowTitle();
         for (const auto& [shown, label] : {std::pair{"title label", "Label4"},
                                            {"date label", "Label2"},
@@ -165,8 +164,8 @@ void LanguageTest::initTestCase() {
         const auto window = test::startTimerWindow(timer);
         shown_[QStringLiteral("timer window caption")] = window->windowTitle();
         shown_[QStringLiteral("timer window, no target")] = window.Label1->text();
-        timer.program.shared.TargetDate = test::at(2007, 2, 10);
-        timer.program.shared.TargetTime = test::at(1899, 12, 30, 19, 23, 45);
+        timer.countdown.TargetDate = test::at(2007, 2, 10);
+        timer.countdown.TargetTime = test::at(1899, 12, 30, 19, 23, 45);
         window->refreshNow();
         shown_[QStringLiteral("timer window, running")] = window.Label1->text();
         timer.clock = test::at(2007, 2, 10, 19, 23, 46);
@@ -174,7 +173,7 @@ void LanguageTest::initTestCase() {
         shown_[QStringLiteral("timer window, target passed")] = window.Label1->text();
     }
     timer.store.preset(Key::What, "Party");
-    timer.program.shared.SettingsLoaded = false;
+    timer.countdown.SettingsLoaded = false;
     {
         const auto window = test::startTimerWindow(timer);
         shown_[QStringLiteral("timer window caption with a title")] = window->windowTitle();

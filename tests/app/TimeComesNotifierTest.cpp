@@ -33,8 +33,8 @@ protected:
     }
 
     void setTarget(DateValue date, DateValue time) {
-        test.program.shared.TargetDate = date;
-        test.program.shared.TargetTime = time;
+        test.countdown.TargetDate = date;
+        test.countdown.TargetTime = time;
     }
 
     TimeComesNotifier notifier() {
@@ -46,7 +46,7 @@ protected:
     // One tick of the display every second from the clock's reading, ending at the last one.
     void tick(TimeComesNotifier& notifier, int seconds) {
         for (int i = 0; i < seconds; ++i) {
-            notifier.check();
+            notifier.check(test.countdown);
             test.clock = test.clock + 1.0 / 86400.0;
         }
     }

@@ -61,17 +61,17 @@ private slots:
     void theMenuListsItsItemsInOrder() {
         RunningProgram program;
         QCOMPARE(itemTexts(*program.tray.menu()),
-                 QStringList({"Settings", "Show Timer Window", "-", "Notify When Time Comes",
-                              "Start With Session", "-", "Exit"}));
+                 QStringList({"Settings", "Show Timer Window", "New Countdown", "-",
+                              "Notify When Time Comes", "Start With Session", "-", "Exit"}));
     }
 
     void settingsOpensTheSettingsWindow() {
         RunningProgram program;
-        program.forms.showTimerWindow();
-        QVERIFY(!program.forms.settingsWindowLoaded());
+        program.forms.showTimerWindow(program.forms.firstCountdown());
+        QVERIFY(!program.forms.settingsWindowLoaded(program.forms.firstCountdown()));
         program.tray.settingsAction->trigger();
-        QVERIFY(program.forms.settingsWindowLoaded());
-        QVERIFY(program.forms.settingsWindow().isVisible());
+        QVERIFY(program.forms.settingsWindowLoaded(program.forms.firstCountdown()));
+        QVERIFY(program.forms.settingsWindow(program.forms.firstCountdown()).isVisible());
     }
 
     // A window made invisible and click-through by the user comes back opaque, on screen and in
@@ -80,8 +80,8 @@ private slots:
         RunningProgram program;
         program.test.store.preset(Key::tvTrans, "0");
         program.test.store.preset(Key::Left, "-150000");
-        program.forms.showTimerWindow();
-        frmMain* window = program.forms.timerWindow();
+        program.forms.showTimerWindow(program.forms.firstCountdown());
+        frmMain* window = program.forms.timerWindow(program.forms.firstCountdown());
         QVERIFY(window != nullptr);
         QCOMPARE(window->windowOpacity(), 0.0);
         window->move(-5000, -5000);
@@ -89,7 +89,7 @@ private slots:
 
         program.tray.showTimerAction->trigger();
 
-        QCOMPARE(int{program.test.program.shared.Opacity}, 255);
+        QCOMPARE(int{program.forms.firstCountdown().Opacity}, 255);
         QCOMPARE(window->windowOpacity(), 1.0);
         QVERIFY(window->isVisible());
         QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
@@ -102,8 +102,8 @@ private slots:
     // icon, checked end to end with a real tray).
     void showTimerWindowBringsBackAMinimisedWindow() {
         RunningProgram program;
-        program.forms.showTimerWindow();
-        frmMain* window = program.forms.timerWindow();
+        program.forms.showTimerWindow(program.forms.firstCountdown());
+        frmMain* window = program.forms.timerWindow(program.forms.firstCountdown());
         QVERIFY(QTest::qWaitForWindowExposed(window));
         window->showMinimized();
         QTRY_VERIFY(window->isMinimized());
@@ -181,9 +181,9 @@ private slots:
 
     void exitEndsTheProgramKeepingWhatTheSettingsWindowHolds() {
         RunningProgram program;
-        program.forms.showTimerWindow();
-        program.forms.showSettingsWindow();
-        test::SettingsControls(program.forms.settingsWindow())
+        program.forms.showTimerWindow(program.forms.firstCountdown());
+        program.forms.showSettingsWindow(program.forms.firstCountdown());
+        test::SettingsControls(program.forms.settingsWindow(program.forms.firstCountdown()))
             .txtDate->setText(QStringLiteral("1/2/2030"));
         program.test.store.forget();
 
@@ -199,8 +199,8 @@ private slots:
     void showTimerWindowThenExitStoresNothing() {
         RunningProgram program;
         program.test.store.preset(Key::tvTrans, "0");
-        program.forms.showTimerWindow();
-        (void)program.forms.settingsWindow();
+        program.forms.showTimerWindow(program.forms.firstCountdown());
+        (void)program.forms.settingsWindow(program.forms.firstCountdown());
         program.test.store.forget();
 
         program.tray.showTimerAction->trigger();
@@ -214,8 +214,8 @@ private slots:
     // As closing does, and as every way out does.
     void exitKeepsThePlaceTheWindowWasMovedTo() {
         RunningProgram program;
-        program.forms.showTimerWindow();
-        frmMain* window = program.forms.timerWindow();
+        program.forms.showTimerWindow(program.forms.firstCountdown());
+        frmMain* window = program.forms.timerWindow(program.forms.firstCountdown());
         QVERIFY(QTest::qWaitForWindowExposed(window));
         QTRY_VERIFY(window->placementSettled());
         window->move(100, 80);
@@ -227,10 +227,14 @@ private slots:
         QCOMPARE(program.test.store.writesText(), QStringLiteral("Left=1500, Top=1200"));
     }
 
-    void theToolTipShowsTheTitleAndTheCountdown() {
+    void theToolTipShowsEachCountdownsTitleAndTimeLeft() {
         RunningProgram program;
-        program.tray.setDisplay(QStringLiteral("Tavrio To Launch"), QStringLiteral("3:01:23:45"));
+        program.tray.setDisplay({{"Tavrio To Launch", "3:01:23:45"}});
         QCOMPARE(program.tray.toolTip(), QStringLiteral("Tavrio To Launch\n3:01:23:45"));
+        program.tray.setDisplay(
+            {{"Tavrio To Launch", "3:01:23:45"}, {"Tavrio To Exam", "Congrats!!!"}});
+        QCOMPARE(program.tray.toolTip(),
+                 QStringLiteral("Tavrio To Launch\t3:01:23:45\nTavrio To Exam\tCongrats!!!"));
     }
 };
 

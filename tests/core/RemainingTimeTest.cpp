@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <optional>
 #include <ostream>
 
 namespace tavrio {
 
 void PrintTo(const RemainingTime& remaining, std::ostream* out) {
-    static constexpr const char* kStates[] = {"no target", "running", "passed"};
+    static constexpr const char* kStates[] = {"no target", "running", "passed", "counting up"};
     *out << kStates[static_cast<int>(remaining.state)] << " \"" << remaining.left << '"';
 }
 
@@ -109,6 +110,53 @@ TEST(RemainingTime, PassedIsNotLatched) {
     // The clock set back, or the target moved ahead, counts again.
     EXPECT_EQ(remainingTime(date, time, at(2007, 2, 10, 11, 0, 0)), running("0:01:00:00"));
 }
+
+RemainingTime countingUp(const char* since) {
+    return {Countdown::State::CountingUp, since};
+}
+
+// A target on Friday 2027-01-29 at 09:00, with the choices of each row.
+struct ChoiceCase {
+    const char* name;
+    AfterTarget after;
+    Repeat repeat;
+    DateValue now;
+    RemainingTime expected;
+    // The day the stored target moves to, if it does.
+    std::optional<DateValue> movedTo;
+};
+
+class WithChoices : public ::testing::TestWithParam<ChoiceCase> {};
+
+TEST_P(WithChoices, MarksTheMomentThenCountsUpOrOn) {
+    const ChoiceCase& c = GetParam();
+    const Target target{at(2027, 1, 29), timeOfDay(9, 0, 0), c.after, c.repeat};
+    EXPECT_EQ(remainingTime(target, c.now), c.expected);
+    EXPECT_EQ(movedTargetDate(target, c.now), c.movedTo);
+}
+
+using enum AfterTarget;
+using enum Repeat;
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, WithChoices,
+    ::testing::Values(ChoiceCase{"CountUpStillRunsToTheTarget", CountUp, Never, at(2027, 1, 29, 9),
+                                 running("0:00:00:00"), std::nullopt},
+                      ChoiceCase{"CountUpMarksTheFirstMinute", CountUp, Never,
+                                 at(2027, 1, 29, 9, 0, 59), kPassed, std::nullopt},
+                      ChoiceCase{"CountUpAfterAMinute", CountUp, Never, at(2027, 1, 29, 9, 1, 0),
+                                 countingUp("+0:00:01:00"), std::nullopt},
+                      ChoiceCase{"ARepeatMarksItsFirstMinute", Congrats, EveryDay,
+                                 at(2027, 1, 29, 9, 0, 30), kPassed, std::nullopt},
+                      ChoiceCase{"ARepeatThenCountsToTheNext", Congrats, EveryDay,
+                                 at(2027, 1, 29, 9, 1, 0), running("0:23:59:00"), at(2027, 1, 30)},
+                      ChoiceCase{"ARepeatDoesNotCountUp", CountUp, EveryWeekday,
+                                 at(2027, 1, 29, 9, 1, 0), running("2:23:59:00"), at(2027, 2, 1)},
+                      ChoiceCase{"AMissedOccurrenceJustReachedIsMarked", Congrats, EveryDay,
+                                 at(2027, 2, 2, 9, 0, 10), kPassed, std::nullopt},
+                      ChoiceCase{"MissedOccurrencesMoveToTheNextAhead", Congrats, EveryWeek,
+                                 at(2027, 2, 20, 12), running("5:21:00:00"), at(2027, 2, 26)}),
+    [](const ::testing::TestParamInfo<ChoiceCase>& info) { return info.param.name; });
 
 } // namespace
 } // namespace tavrio

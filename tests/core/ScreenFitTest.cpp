@@ -60,6 +60,12 @@ INSTANTIATE_TEST_SUITE_P(
                  {2000, 1400, 312, 94},
                  {kLaptop, kRightMonitor},
                  {2000, 956, 312, 94}},
+        // Off every screen, by its centre (1400, 1500): 421 below the left screen, 520 beside
+        // the taller right one.
+        KeepCase{"OffEveryScreenGoesToTheNearestByItsCentre",
+                 {900, 1450, 1000, 100},
+                 {{0, 0, 1920, 1080}, {1920, 0, 1920, 1440}},
+                 {900, 980, 1000, 100}},
         KeepCase{"LargerThanTheScreenIsShrunkToIt",
                  {3000, 2000, 2000, 1000},
                  {kLaptop},
@@ -124,6 +130,36 @@ INSTANTIATE_TEST_SUITE_P(Table, BesideRatherThanUnder,
                          [](const ::testing::TestParamInfo<BesideCase>& info) {
                              return info.param.name;
                          });
+
+// A new countdown's window: beside the one it came from, whole on the screen, never with its
+// corner on another's.
+TEST(PlaceForNewWindow, BesideTheSourceOnTheScreenAndOffEveryCorner) {
+    struct Case {
+        const char* what;
+        Rect source;
+        std::vector<Rect> others;
+        Rect expected;
+    };
+    const Case cases[] = {
+        {"to the right of the source",
+         {100, 100, 312, 94},
+         {{100, 100, 312, 94}},
+         {420, 100, 312, 94}},
+        {"to its left at the screen's right edge", {1600, 100, 312, 94}, {}, {1280, 100, 312, 94}},
+        {"off a corner already taken",
+         {100, 100, 312, 94},
+         {{420, 100, 312, 94}},
+         {428, 108, 312, 94}},
+        {"a step down and right where no side has room",
+         {0, 0, 1920, 1080},
+         {{0, 0, 1920, 1080}},
+         {8, 8, 312, 94}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(placeForNewWindow(c.source, 312, 94, kScreen, c.others, kGap), c.expected);
+    }
+}
 
 } // namespace
 } // namespace tavrio

@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tavrio {
 namespace {
@@ -39,16 +40,20 @@ TEST(SaveSetting, ReplacesTheEarlierValueOnly) {
     EXPECT_EQ(GetSetting(store, "Tavrio", "Settings", "Top", ""), "20");
 }
 
-TEST(ReadSetting, UsesTavriosSectionAndTheDeclaredDefault) {
+TEST(ReadSetting, UsesTheGroupGivenAndTheDeclaredDefault) {
     MemorySettingsStore store;
-    EXPECT_EQ(readSetting(store, Key::BS), "5");
-    EXPECT_EQ(readSetting(store, Key::What), "??");
-    EXPECT_EQ(readSetting(store, Key::FontName), "");
-    EXPECT_EQ(readSetting(store, Key::What, kWhatDefaultForTitleBox), "");
+    EXPECT_EQ(readSetting(store, kSection, Key::BS), "5");
+    EXPECT_EQ(readSetting(store, kSection, Key::What), "??");
+    EXPECT_EQ(readSetting(store, kSection, Key::FontName), "");
+    EXPECT_EQ(readSetting(store, kSection, Key::What, kWhatDefaultForTitleBox), "");
 
     ASSERT_TRUE(store.write("Tavrio", "Settings", "FontColor", "255").ok());
-    EXPECT_EQ(readSetting(store, Key::FontColor), "255");
-    EXPECT_EQ(readSetting(store, Key::FontColor, "0"), "255");
+    EXPECT_EQ(readSetting(store, kSection, Key::FontColor), "255");
+    EXPECT_EQ(readSetting(store, kSection, Key::FontColor, "0"), "255");
+
+    ASSERT_TRUE(store.write("Tavrio", "Countdown2", "What", "Exam").ok());
+    EXPECT_EQ(readSetting(store, "Countdown2", Key::What), "Exam");
+    EXPECT_EQ(readSetting(store, kSection, Key::What), "??");
 }
 
 // The names and defaults are what existing settings files contain and what a fresh install
@@ -89,14 +94,20 @@ TEST(KeyTable, ListsTheKeysInReadOrder) {
         EXPECT_TRUE(seen.insert(kKeys[i].name).second) << "named twice";
     }
     // Our own keys follow the fifteen: each found under its own key, none named like another.
-    for (const KeyInfo& info : kNotificationKeys) {
+    std::vector<KeyInfo> ours(kNotificationKeys.begin(), kNotificationKeys.end());
+    ours.insert(ours.end(), kMomentKeys.begin(), kMomentKeys.end());
+    for (const KeyInfo& info : ours) {
         SCOPED_TRACE(std::string{info.name});
-        EXPECT_EQ(&keyInfo(info.key), &info);
+        EXPECT_EQ(keyInfo(info.key).name, info.name);
         EXPECT_EQ(keyNamed(info.name), info.key);
         EXPECT_TRUE(seen.insert(info.name).second) << "named twice";
     }
     EXPECT_EQ(keyNamed("what"), std::nullopt);
     EXPECT_EQ(keyInfo(Key::tvNotify).defaultText, "True");
+    // Absent, the moment's keys mean what the program did before them.
+    EXPECT_EQ(keyInfo(Key::tvSound).defaultText, "False");
+    EXPECT_EQ(keyInfo(Key::tvAfter).defaultText, "0");
+    EXPECT_EQ(keyInfo(Key::tvRepeat).defaultText, "0");
     EXPECT_EQ(kAppName, "Tavrio");
     EXPECT_EQ(kSection, "Settings");
 }

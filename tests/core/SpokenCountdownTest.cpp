@@ -93,7 +93,13 @@ INSTANTIATE_TEST_SUITE_P(
                               SpokenMoment{Countdown{State::Passed, kTarget, 0}, kTarget + 1},
                               Countdown{State::Passed, kTarget, 0}, kTarget + 3600, false},
                       DueCase{"NoTargetForLong", SpokenMoment{Countdown{}, kThen}, Countdown{},
-                              kThen + 3600, false}),
+                              kThen + 3600, false},
+                      DueCase{"CountingUpTheNextSecond",
+                              SpokenMoment{Countdown{State::CountingUp, kTarget, 0, 60}, kThen},
+                              Countdown{State::CountingUp, kTarget, 0, 61}, kThen + 1, false},
+                      DueCase{"CountingUpAMinuteLater",
+                              SpokenMoment{Countdown{State::CountingUp, kTarget, 0, 60}, kThen},
+                              Countdown{State::CountingUp, kTarget, 0, 120}, kThen + 60, true}),
     [](const ::testing::TestParamInfo<DueCase>& info) { return info.param.name; });
 
 TEST(CountdownAt, TellsTheStateTheTargetAndTheSecondsLeft) {

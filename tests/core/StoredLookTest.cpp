@@ -30,12 +30,12 @@ StoredLook lookOf(const std::vector<std::pair<Key, const char*>>& stored) {
     for (const auto& [key, text] : stored) {
         EXPECT_TRUE(store.write(kAppName, kSection, keyName(key), text).ok());
     }
-    return readStoredLook(store, kUs, "Arial");
+    return readStoredLook(store, kSection, kUs, "Arial");
 }
 
 TEST(StoredLook, ReadsTheFifteenKeysOnceEachInTheirOrder) {
     RecordingStore store;
-    (void)readStoredLook(store, kUs, "Arial");
+    (void)readStoredLook(store, kSection, kUs, "Arial");
     std::vector<std::string> expected;
     for (const char* key :
          {"BS", "What", "tvDate", "tvTime", "tvTrans", "tvHide", "FontSize", "FontName",
@@ -52,7 +52,7 @@ TEST(StoredLook, AnEmptyStoreGivesEachKeysDefault) {
          {RegionalSettings::usEnglish(), RegionalSettings::ukEnglish(),
           RegionalSettings::german()}) {
         MemorySettingsStore empty;
-        const StoredLook look = readStoredLook(empty, regional, "Arial");
+        const StoredLook look = readStoredLook(empty, kSection, regional, "Arial");
         EXPECT_EQ(look.borderStyle, std::int16_t{5});
         EXPECT_EQ(look.title, "??");
         EXPECT_EQ(look.targetDate, std::nullopt);
@@ -80,8 +80,8 @@ TEST(StoredLook, TheBorderStyleIsOneOfTheSix) {
           Case{"-1", std::nullopt}, Case{"40000", std::nullopt}, Case{"tool", std::nullopt}}) {
         MemorySettingsStore store;
         ASSERT_TRUE(store.write(kAppName, kSection, "BS", c.stored).ok());
-        EXPECT_EQ(readStoredLook(store, kUs, "Arial").borderStyle, c.style) << c.stored;
-        EXPECT_EQ(readBorderStyle(store, kUs), c.style) << c.stored;
+        EXPECT_EQ(readStoredLook(store, kSection, kUs, "Arial").borderStyle, c.style) << c.stored;
+        EXPECT_EQ(readBorderStyle(store, kSection, kUs), c.style) << c.stored;
     }
 }
 

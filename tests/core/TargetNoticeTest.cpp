@@ -56,7 +56,11 @@ INSTANTIATE_TEST_SUITE_P(
                            Notice::MarkDone},
                       Case{"NotificationsOff",
                            {kTarget, kTarget + 1, false, kTarget, std::nullopt, false},
-                           Notice::MarkDone}),
+                           Notice::MarkDone},
+                      Case{"OnlyTheSoundWanted",
+                           {kTarget, kTarget + 1, false, kTarget, std::nullopt, false, true},
+                           Notice::Announce}),
+
     [](const ::testing::TestParamInfo<Case>& info) { return info.param.name; });
 
 } // namespace

@@ -10,9 +10,9 @@ message=$(env -u DISPLAY "$TAVRIO" --no-such-option 2>&1 >/dev/null) || status=$
 check_eq "an unknown option ends with status 2" "$status" 2
 check "and names the option ($message)" grep -q -- "no-such-option" <<<"$message"
 
-note "--settings, with Qt's -title"
+note "--settings, with Qt's -qwindowtitle"
 start_display
-start_tavrio -title Elsewhere --settings
+start_tavrio -qwindowtitle Elsewhere --settings
 check_eq "the caption still names the event" "$(window_property "$TAVRIO_WINDOW" _NET_WM_NAME)" \
     '"Tavrio To ??"'
 settings_shown() {

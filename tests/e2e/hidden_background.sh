@@ -24,6 +24,7 @@ CASES=(
     "picom, opacity 0|yes|-|0|none|yes"
     "picom started while Tavrio runs|no|start|255|blended|no"
     "picom stopped while Tavrio runs|yes|stop|255|clean|no"
+    "no compositor, grown a pixel twice|no|grow|255|clean|no"
 )
 
 start_display
@@ -69,11 +70,24 @@ run_case() {
     note "$name"
     [[ $compositor == yes ]] && start_compositor
     start_window_below 800 400 200 150
-    write_settings "${LOOK[@]}" "tvTrans=$opacity"
+    local look=("${LOOK[@]}") # a target long past, "Congrats!!!", for a text that does not change
+    [[ $change == grow ]] && look[1]="tvDate=2000-01-01"
+    write_settings "${look[@]}" "tvTrans=$opacity"
     start_tavrio
     case $change in
     start) start_compositor ;;
     stop) stop_compositor ;;
+    grow)
+        # One of the two leaves the centred text where it was.
+        local step width height
+        for step in 1 2; do
+            read -r _ _ width height < <(client_rect)
+            xdotool windowsize "$TAVRIO_WINDOW" $((width + 1)) "$height"
+            grown() { [[ $(client_rect | cut -d' ' -f3) == $((width + 1)) ]]; }
+            wait_until 10 "the window to grow by a pixel" grown
+            check_soon "$name: grown by $step, the edges are clean" edges_are clean FFFFFF
+        done
+        ;;
     esac
     for behind in white black; do
         if [[ $behind == black ]]; then

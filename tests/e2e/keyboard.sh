@@ -2,8 +2,9 @@
 # Everything from the keyboard, as a user without a mouse (or without a tray) reaches it: the
 # timer window takes the focus, Shift+F10 and the Menu key open its menu, Return opens the
 # settings window, the arrow keys move it (stored as a drag is); in the settings window a new
-# border style and the font dialog leave the settings window active with the focus where it was,
-# and Escape closes it, storing what closing stores.
+# border style (ten in a row) and the font dialog (opened beside the timer window) leave the
+# settings window active and on top with the focus where it was, and Escape closes it, storing
+# what closing stores.
 source "$(dirname "$0")/lib.sh" "$@"
 
 readonly TWIPS_PER_PIXEL=15
@@ -82,6 +83,14 @@ press Down
 wait_until 10 "a second Down to store the next style" style_is 4
 pass_check "with the focus still on the list"
 wait_until 10 "the timer window to be re-created again" renewed
+settings_on_top() { settings_window_active && [[ $(topmost_client) == "$(settings_window)" ]]; }
+for key in Down Up Up Up Up Down Down Down; do # from style 4 through 5, 1 and back to 4
+    old_window=$TAVRIO_WINDOW
+    press "$key"
+    wait_until 10 "$key to re-create the timer window" renewed
+    wait_until 10 "the settings window to be active and on top after $key" settings_on_top
+done
+pass_check "after ten new styles the settings window is active, on top, with the focus on the list"
 
 note "the font dialog gives the settings window back"
 font_dialog() {
@@ -89,7 +98,7 @@ font_dialog() {
     for window in $(xdotool search --all --onlyvisible --pid "$TAVRIO_PID" 2>/dev/null); do
         [[ $(window_property "$window" _NET_WM_NAME) == '"Tavrio Settings'* ]] && continue
         [[ $window == "$TAVRIO_WINDOW" ]] && continue
-        xprop -id "$window" WM_STATE 2>/dev/null | grep -q 'window state' && return 0
+        xprop -id "$window" WM_STATE 2>/dev/null | grep -q 'window state' && FONT=$window && return 0
     done
     return 1
 }
@@ -97,6 +106,14 @@ dialog_active() { font_dialog && ! settings_window_active && [[ $(active_client)
 # Two tabs from the list to the font button.
 press Tab Tab space
 wait_until 10 "the font dialog to open" dialog_active
+# Centred over the settings window it would cover the timer window: it opens at its right, and
+# stays there once framed.
+E2E_LAST_GEOMETRY= E2E_STEADY_POLLS=0
+framed_and_still() { TAVRIO_WINDOW=$FONT tavrio_window_settled; }
+wait_until 10 "the font dialog to be framed and settled" framed_and_still
+read -r tx ty tw _ < <(outer_geometry "$TAVRIO_WINDOW")
+check_eq "the font dialog opens beside the timer window" \
+    "$(outer_geometry "$FONT" | cut -d' ' -f1-2)" "$((tx + tw + 8)) $ty"
 press Escape
 wait_until 10 "the settings window to be active after Escape in the font dialog" settings_window_active
 pass_check "after the font dialog the settings window is active"

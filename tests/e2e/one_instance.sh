@@ -2,7 +2,8 @@
 # One Tavrio per user and display: a second start hands its request to the one running and ends
 # with success (plain: the timer window back; --settings: the settings window opened and made
 # active, also while the user works in another window); --print and --version never do; a Tavrio
-# killed outright never blocks the next start; two starts at the same moment make one Tavrio.
+# killed outright never blocks the next start; two starts at the same moment make one Tavrio; and
+# the channel between them costs no network library.
 source "$(dirname "$0")/lib.sh" "$@"
 
 start_display
@@ -25,6 +26,8 @@ second_start() {
 
 note "a second start with --settings while the user works in another window"
 start_tavrio
+without_network_library() { ! grep -Eq 'libQt6Network|libgssapi' "/proc/$TAVRIO_PID/maps"; }
+check "the running Tavrio has no Qt Network or Kerberos library loaded" without_network_library
 start_window_below 300 200 950 550
 click 1100 650
 below_active() { [[ $(active_client) == "$BELOW_WINDOW" ]]; }

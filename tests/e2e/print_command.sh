@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # tavrio --print: the countdown for the stored target as a line of text, with no display, for a
-# target the user typed into the settings window; --watch a line every second; a settings file
-# that cannot be read is an error, not a countdown.
+# target the user typed into the settings window; --watch a line every second; the time since the
+# target or to a repeating target's next occurrence where the user chose so; a settings file that
+# cannot be read is an error, not a countdown.
 source "$(dirname "$0")/lib.sh" "$@"
 
 readonly TWIPS_PER_PIXEL=15
@@ -60,6 +61,25 @@ check "each line a different second" test "$(sort -u <<<"$lines" | wc -l)" -ge "
 note "a target that has passed"
 write_settings "tvDate=2001-09-10" "tvTime=6:00:00 PM"
 check_eq "it prints what the window shows when the time has come" "$(print_text)" "Congrats!!!"
+
+note "counting up, a repeating target, and choices that do not read"
+# target_ago SECONDS: the stored target that many seconds ago, on that moment's own date.
+target_ago() {
+    local at=$(($(date +%s) - $1))
+    echo "tvDate=$(date +%F -d "@$at")" "tvTime=$(date +%T -d "@$at")"
+}
+read -ra TARGET < <(target_ago $((2 * 3600 + 120)))
+write_settings "${TARGET[@]}" "tvAfter=1"
+text=$(print_text)
+check "count up prints the time since the target ($text)" grep -qxE '\+0:02:0[23]:[0-5][0-9]' <<<"$text"
+write_settings "${TARGET[@]}" "tvRepeat=1" "tvAfter=1"
+before=$(cat "$SETTINGS_FILE")
+text=$(print_text)
+check "a daily target prints the time to its next occurrence ($text)" \
+    grep -qxE '0:21:5[78]:[0-5][0-9]' <<<"$text"
+check_eq "and moves nothing in the file" "$(cat "$SETTINGS_FILE")" "$before"
+write_settings "${TARGET[@]}" "tvRepeat=9" "tvAfter=up"
+check_eq "choices that do not read are the defaults" "$(print_text)" "Congrats!!!"
 
 note "a settings file that cannot be read"
 rm -f "$SETTINGS_FILE"

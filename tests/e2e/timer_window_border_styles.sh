@@ -7,12 +7,13 @@ source "$(dirname "$0")/lib.sh" "$@"
 start_display
 
 # style: frame (yes/no), size (fixed/sizable/any), the first standard window type announced
-# (Qt puts a KDE-only type before it for frameless windows).
+# (Qt puts a KDE-only type before it for frameless windows). The fixed dialog is announced as a
+# normal window: mutter lists a dialog that belongs to no window in the taskbar and the switcher.
 readonly STYLES=(
     "0 no any NORMAL"
     "1 yes fixed NORMAL"
     "2 yes sizable NORMAL"
-    "3 yes fixed DIALOG"
+    "3 yes fixed NORMAL"
     "4 yes fixed UTILITY"
     "5 yes sizable UTILITY"
 )

@@ -3,7 +3,7 @@
 # fdatasync made 30 ms longer): the caption follows the keys, a kill -9 while typing leaves a
 # whole settings file whose title is the start of what was typed, and Exit right after typing
 # leaves the whole title stored. On a disk that takes longer than the program waits at its end,
-# Exit says what it could not save and ends with failure.
+# Exit says what it could not save and ends with failure; so it does after a write that failed.
 #   title_on_a_slow_disk.sh TAVRIO PROBE SLOW_SYNC_LIBRARY
 source "$(dirname "$0")/lib.sh" "$@"
 
@@ -105,5 +105,21 @@ exit_by_menu_status
 check_eq "Exit ends the program with failure" "$STATUS" 1
 check "and says what it could not save" grep -q 'could not save the title ("What")' \
     "$E2E_DIR/tavrio.log"
+
+note "Exit after a write that failed"
+# A file where the settings' folder would be: every write fails.
+rm -rf "$XDG_CONFIG_HOME/Tavrio" && : >"$XDG_CONFIG_HOME/Tavrio"
+start_tavrio
+read -r x y _ _ < <(client_geometry "$TAVRIO_WINDOW")
+xdotool mousemove $((x + 10)) $((y + 10)) click --repeat 2 --delay 80 1
+wait_until 10 "the settings window to open" settings_window_active
+xdotool type "P"
+message() { xdotool search --all --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio$' 2>/dev/null; }
+wait_until 10 "the message that the title could not be saved" message
+xdotool key Return
+gone() { [[ -z $(message) ]]; }
+wait_until 10 "the message to close" gone
+exit_by_menu_status
+check_eq "Exit ends the program with failure" "$STATUS" 1
 
 finish

@@ -47,7 +47,7 @@ choose() {
     for ((i = 0; i < $1; i++)); do keys+=(Down); done
     xdotool key "${keys[@]}" Return
 }
-readonly SETTINGS=1 SHOW_TIMER=2 NOTIFY=3 START_WITH_SESSION=4 EXIT=5
+readonly SETTINGS=1 SHOW_TIMER=2 NOTIFY=4 START_WITH_SESSION=5 EXIT=6
 
 note "an invisible timer window"
 write_settings "tvTrans=0"

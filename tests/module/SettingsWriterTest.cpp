@@ -71,7 +71,7 @@ void SettingsWriterTest::aFailureIsToldOnceAndAgainAfterASuccess() {
 
     disk.failWrites(Key::What, "the disk is full");
     for (const char* title : {"P", "Pa", "Par"}) {
-        writer.save(Key::What, title);
+        writer.save(kSection, Key::What, title);
     }
     QVERIFY(writer.finishWrites(test::kPatience).empty());
     QVERIFY(!writer.allSaved());
@@ -80,13 +80,13 @@ void SettingsWriterTest::aFailureIsToldOnceAndAgainAfterASuccess() {
     QVERIFY2(mentions(told.messages[0], "the disk is full"), told.messages[0].c_str());
 
     disk.allowWrites(Key::What);
-    writer.save(Key::What, "Part");
+    writer.save(kSection, Key::What, "Part");
     QVERIFY(writer.finishWrites(test::kPatience).empty());
     QVERIFY(writer.allSaved());
     QCOMPARE(told.messages.size(), std::size_t{1});
 
     disk.failWrites(Key::What, "the file is read-only");
-    writer.save(Key::What, "Party");
+    writer.save(kSection, Key::What, "Party");
     QVERIFY(writer.finishWrites(test::kPatience).empty());
     QCOMPARE(told.messages.size(), std::size_t{2});
     QVERIFY2(mentions(told.messages[1], "the file is read-only"), told.messages[1].c_str());
@@ -100,7 +100,7 @@ void SettingsWriterTest::aBackgroundOutcomeIsToldOnTheWindowThreadWithoutAnother
     Told told;
     SettingsWriter writer(store, recordInto(told));
 
-    QVERIFY(writer.save(Key::tvHide, "1"));
+    QVERIFY(writer.save(kSection, Key::tvHide, "1"));
     disk.openForGood();
     QVERIFY(store.flush(test::kPatience).empty());
     QVERIFY(told.messages.empty());
@@ -110,7 +110,7 @@ void SettingsWriterTest::aBackgroundOutcomeIsToldOnTheWindowThreadWithoutAnother
     QVERIFY2(mentions(told.messages[0], "the background hiding (\"tvHide\")"),
              told.messages[0].c_str());
     QCOMPARE(told.threads[0], QCoreApplication::instance()->thread());
-    QVERIFY(!writer.save(Key::tvHide, "0"));
+    QVERIFY(!writer.save(kSection, Key::tvHide, "0"));
 }
 
 void SettingsWriterTest::finishingNamesTheSettingsTheDiskDidNotTake() {
@@ -118,10 +118,10 @@ void SettingsWriterTest::finishingNamesTheSettingsTheDiskDidNotTake() {
     WriteBehindStore store(disk);
     Told told;
     SettingsWriter writer(store, recordInto(told));
-    writer.save(Key::What, "Party");
+    writer.save(kSection, Key::What, "Party");
     QVERIFY(disk.awaitArrivals(1));
-    writer.save(Key::FontName, "Noto Sans");
-    writer.save(Key::FontSize, "24");
+    writer.save(kSection, Key::FontName, "Noto Sans");
+    writer.save(kSection, Key::FontSize, "24");
 
     const std::vector<Key> waiting = writer.finishWrites(0ms);
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <ctime>
 
 namespace tavrio {
 namespace {
@@ -33,6 +34,22 @@ TEST(LocalClock, DropsTheFractionOfTheSecond) {
             << c.time.toString(QStringLiteral("HH:mm:ss.zzz")).toStdString();
     }
 }
+
+// Helsinki's clock goes from 03:00 to 04:00 at 01:00 UTC on 29 March 2026. Each test runs in a
+// process of its own, so the zone set here is the one Qt meets first. Windows takes the local
+// zone from its own settings, not from TZ.
+#ifndef _WIN32
+TEST(LocalPhraseClock, GivesTheReaderTheZonesOffsetsFromUtc) {
+    qputenv("TZ", "Europe/Helsinki");
+    tzset();
+    const PhraseClock clock = localPhraseClock(at(2026, 3, 29, 2, 30, 0));
+    const std::int64_t change = linearSeconds(at(2026, 3, 29, 1, 0, 0));
+    EXPECT_EQ(clock.now, at(2026, 3, 29, 2, 30, 0));
+    EXPECT_EQ(clock.utcOffsetNow, 7200);
+    EXPECT_EQ(clock.utcOffsetAt(change - 1), 7200);
+    EXPECT_EQ(clock.utcOffsetAt(change), 10800);
+}
+#endif
 
 } // namespace
 } // namespace tavrio

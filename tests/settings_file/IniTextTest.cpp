@@ -159,6 +159,34 @@ TEST_F(IniTextTest, OnlyTheValuesLineChanges) {
     }
 }
 
+// A removed countdown's section goes with its lines, every other byte stays.
+TEST_F(IniTextTest, ASectionIsRemovedWholeAndNothingElse) {
+    struct Case {
+        const char* what;
+        QByteArray file;
+        QByteArray expected;
+    };
+    const Case cases[] = {
+        {"the last section, with the blank line before it",
+         "[Settings]~What=a~Countdowns=Countdown2~~[Countdown2]~What=b~",
+         "[Settings]~What=a~Countdowns=Countdown2~"},
+        {"a section between two others, its comments with it",
+         "; mine\n[Countdown2]\n; note\nWhat=b\n\n[Settings]\nWhat=a\n",
+         "; mine\n[Settings]\nWhat=a\n"},
+        {"each of its parts", "[Countdown2]\nWhat=b\n[Settings]\nBS=2\n[Countdown2]\nTop=1\n",
+         "[Settings]\nBS=2\n"},
+        {"no such section", "[Settings]\nWhat=[Countdown2]\n", "[Settings]\nWhat=[Countdown2]\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QByteArray file = withWrittenLineEnds(c.file);
+        const auto removed = iniTextWithoutSection(file, QStringLiteral("Countdown2"));
+        EXPECT_EQ(removed, withWrittenLineEnds(c.expected));
+        ASSERT_TRUE(removed && parsed(*removed));
+        EXPECT_FALSE(parsed(*removed)->contains(QStringLiteral("Countdown2/What")));
+    }
+}
+
 TEST_F(IniTextTest, LeavesTheSectionsQtNamesItselfToQt) {
     for (const QString& section :
          {QString(), QStringLiteral("General"), QStringLiteral("general")}) {

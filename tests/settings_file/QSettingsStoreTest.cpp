@@ -146,6 +146,17 @@ TEST_F(SettingsFile, AWriteKeepsWhatTheUserWroteAroundTheValue) {
     EXPECT_EQ(contentsOf(path), "; my countdown\n[Settings]\nWhat=new\nBS=2 ; framed\n");
 }
 
+TEST_F(SettingsFile, ARemovedSectionTakesItsLinesAndLeavesTheRest) {
+    const QString path = pathOf(QStringLiteral("Tavrio.conf"));
+    ASSERT_TRUE(putFile(path, "; mine\n[Settings]\nWhat=a ; kept\n\n[Countdown2]\nWhat=b\n"));
+    QSettingsStore store(path);
+
+    ASSERT_TRUE(store.removeSection("Tavrio", "Countdown2").ok());
+
+    EXPECT_EQ(contentsOf(path), "; mine\n[Settings]\nWhat=a ; kept\n");
+    EXPECT_EQ(store.read("Tavrio", "Countdown2", "What"), std::nullopt);
+}
+
 // Qt takes a file whose size and time stamp are those it parsed for unchanged, and serves what
 // it parsed. A new file of the same size must therefore never carry the old one's stamp, also
 // when that stamp lies ahead of the clock (a clock set back, a file copied from elsewhere).

@@ -94,6 +94,28 @@ TEST(WriteBehindStore, ReadsGiveTheLastValueWrittenWhetherOrNotItIsOnTheStoreYet
     EXPECT_EQ(get(disk, "BS"), "2");
 }
 
+TEST(WriteBehindStore, ASectionRemovedReadsEmptyAtOnceAndGoesAfterWhatWasWrittenBefore) {
+    GatedStore disk;
+    disk.let(1);
+    put(disk, "Top", "7");
+    WriteBehindStore store(disk);
+
+    put(store, "Left", "under way");
+    ASSERT_TRUE(disk.awaitArrivals(2));
+    put(store, "What", "dropped");
+    ASSERT_TRUE(store.removeSection("Tavrio", "Settings").ok());
+    EXPECT_EQ(get(store, "Top"), std::nullopt);
+    EXPECT_EQ(get(store, "What"), std::nullopt);
+    put(store, "BS", "2");
+    EXPECT_EQ(get(store, "BS"), "2");
+
+    disk.openForGood();
+    ASSERT_EQ(store.flush(kPatience), Writes{});
+    EXPECT_EQ(disk.writes(), (Writes{"Top=7", "Left=under way", "-Settings", "BS=2"}));
+    EXPECT_EQ(get(store, "Left"), std::nullopt);
+    EXPECT_EQ(get(store, "BS"), "2");
+}
+
 TEST(WriteBehindStore, AFailedValueIsReadFromTheStoreBehindOnceItHasFailed) {
     GatedStore disk;
     disk.let(1);

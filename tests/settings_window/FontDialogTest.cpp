@@ -117,6 +117,7 @@ private slots:
     void takesSizesFrom10To72Only();
     void theSizeListStaysWithinTheLimits();
     void aStartingSizeOutsideTheLimitsStartsAtTheNearest();
+    void okTakesOnlyAWholeChoice();
     void theStandardColours_data();
     void theStandardColours();
     void aCustomColour();
@@ -324,6 +325,15 @@ void FontDialogTest::aStartingSizeOutsideTheLimitsStartsAtTheNearest() {
         FontDialog dialog(spec(families_.first(), static_cast<std::int16_t>(size)), nullptr);
         QCOMPARE(dialog.sizeEdit->text(), QString::number(shown));
         QVERIFY(dialog.okButton()->isEnabled());
+    }
+}
+
+// A size alone is no choice: with no face or no style chosen, OK would do nothing.
+void FontDialogTest::okTakesOnlyAWholeChoice() {
+    for (QListWidget* const FontDialog::*list : {&FontDialog::faceList, &FontDialog::styleList}) {
+        FontDialog dialog(spec(families_.first(), 24), nullptr);
+        (dialog.*list)->setCurrentRow(-1);
+        QVERIFY(!dialog.okButton()->isEnabled());
     }
 }
 

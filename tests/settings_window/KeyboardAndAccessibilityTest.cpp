@@ -62,7 +62,7 @@ private slots:
 
 void KeyboardAndAccessibilityTest::escapeClosesTheWindowAsItsCloseButtonDoes() {
     test::TestProgram test;
-    test.program.shared.Opacity = 255;
+    test.countdown.Opacity = 255;
     test::LoadedSettingsWindow window(test);
     window.show();
     QTest::keyClick(window.sldTrans, Qt::Key_PageDown);
@@ -97,20 +97,20 @@ void KeyboardAndAccessibilityTest::aBorderStyleChangeGivesTheActivationBackToThe
     test.store.preset(Key::FontSize, "24");
     FormsEngine forms(test.program, [] {});
     test.program.forms = &forms;
-    forms.showTimerWindow();
-    QVERIFY(QTest::qWaitForWindowExposed(forms.timerWindow()));
-    forms.showSettingsWindow();
-    frmSettings& settings = forms.settingsWindow();
+    forms.showTimerWindow(forms.firstCountdown());
+    QVERIFY(QTest::qWaitForWindowExposed(forms.timerWindow(forms.firstCountdown())));
+    forms.showSettingsWindow(forms.firstCountdown());
+    frmSettings& settings = forms.settingsWindow(forms.firstCountdown());
     QVERIFY(QTest::qWaitForWindowActive(&settings));
     QComboBox* const list = test::SettingsControls(settings).Combo1;
     list->setFocus();
-    const QPointer<frmMain> old = forms.timerWindow();
+    const QPointer<frmMain> old = forms.timerWindow(forms.firstCountdown());
 
     QTest::keyClick(list, Qt::Key_Up);
 
     QCOMPARE(test.store.stored(Key::BS), std::optional<std::string>("4"));
     QVERIFY(old.isNull());
-    QVERIFY(QTest::qWaitForWindowExposed(forms.timerWindow()));
+    QVERIFY(QTest::qWaitForWindowExposed(forms.timerWindow(forms.firstCountdown())));
     // Whatever the new window's showing did to the activation.
     QVERIFY(QTest::qWaitFor([&] { return QApplication::activeWindow() == &settings; }));
     QCOMPARE(QApplication::focusWidget(), list);
@@ -169,21 +169,26 @@ void KeyboardAndAccessibilityTest::theCalendarsPartsAreNamed() {
     QCOMPARE(accessibleChild(calendar, "qt_calendar_calendarview")->role(), QAccessible::Table);
 }
 
-// Every day of the six weeks shown reads as its date, those of the months before and after too:
-// the days follow one another, and the month shown starts in the first week.
+// A table of six weeks headed by the day names; every day reads as its date, those of the months
+// before and after too: the days follow one another, and the month shown starts in the first week.
 void KeyboardAndAccessibilityTest::theDaysReadAsFullDates() {
     test::TestProgram test;
-    test.program.shared.TargetDate = at(2007, 2, 10);
+    test.countdown.TargetDate = at(2007, 2, 10);
     test::LoadedSettingsWindow window(test);
     QAccessibleInterface* grid = accessibleChild(*window.Calendar1, "qt_calendar_calendarview");
     QVERIFY(grid != nullptr);
 
     const QLocale locale;
+    QAccessibleTableInterface* table = grid->tableInterface();
+    QVERIFY(table != nullptr);
+    QCOMPARE(std::pair(table->rowCount(), table->columnCount()), std::pair(6, 7));
+    QCOMPARE(table->columnDescription(0), locale.dayName(locale.firstDayOfWeek()));
     QList<QDate> days;
     for (int index = 0; index < grid->childCount(); ++index) {
         QAccessibleInterface* cell = grid->child(index);
         QVERIFY(cell != nullptr);
-        if (cell->role() == QAccessible::ColumnHeader) {
+        // The day names, and the places the view keeps for its hidden headers.
+        if (cell->role() == QAccessible::ColumnHeader || cell->state().invisible) {
             continue;
         }
         QCOMPARE(cell->role(), QAccessible::Cell);
@@ -204,7 +209,7 @@ void KeyboardAndAccessibilityTest::theDaysReadAsFullDates() {
 
 void KeyboardAndAccessibilityTest::theFocusedDayIsTheSelectedOne() {
     test::TestProgram test;
-    test.program.shared.TargetDate = at(2007, 2, 10);
+    test.countdown.TargetDate = at(2007, 2, 10);
     test::LoadedSettingsWindow window(test);
     window.show();
     window.Calendar1->setFocus();

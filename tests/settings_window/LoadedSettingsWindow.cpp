@@ -19,18 +19,15 @@ SettingsControls::SettingsControls(const frmSettings& window)
     , Picture1(control<DonationPicture>(window, "Picture1"))
     , mnuFile(control<QMenu>(window, "mnuFile"))
     , mnuSettings(control<QAction>(window, "mnuSettings"))
+    , mnuNew(control<QAction>(window, "mnuNew"))
     , mnuExit(control<QAction>(window, "mnuExit")) {}
 
 LoadedSettingsWindow::LoadedSettingsWindow(TestProgram& test)
-    : LoadedSettingsWindow(test, new frmSettings(test.program)) {}
+    : LoadedSettingsWindow(new frmSettings(test.program, test.countdown)) {}
 
-LoadedSettingsWindow::LoadedSettingsWindow(TestProgram& test, frmSettings* window)
+LoadedSettingsWindow::LoadedSettingsWindow(frmSettings* window)
     : SettingsControls(*window)
-    , window_(window) {
-    test.forms.settings = [this]() -> frmSettings& {
-        return *window_;
-    };
-}
+    , window_(window) {}
 
 LoadedSettingsWindow::~LoadedSettingsWindow() {
     delete window_.data();

@@ -1,5 +1,5 @@
-// Loading the settings window in a test as its first reference loads it, handed out by the fake
-// forms from then on, and owning it the way the forms engine does: closing it destroys it.
+// Loading the settings window in a test as its first reference loads it, and owning it the way the
+// forms engine does: closing it destroys it.
 #pragma once
 
 #include "BorderStyleList.h"
@@ -33,6 +33,7 @@ struct SettingsControls {
     DonationPicture* Picture1;
     QMenu* mnuFile;
     QAction* mnuSettings;
+    QAction* mnuNew;
     QAction* mnuExit;
 };
 
@@ -54,7 +55,7 @@ public:
     void show();
 
 private:
-    LoadedSettingsWindow(TestProgram& test, frmSettings* window);
+    explicit LoadedSettingsWindow(frmSettings* window);
 
     QPointer<frmSettings> window_;
 };

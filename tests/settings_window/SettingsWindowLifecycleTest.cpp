@@ -95,7 +95,7 @@ void SettingsWindowLifecycleTest::loadFillsTheTargetAndOpacity() {
     QFETCH(DateValue, targetTimeAfter);
 
     test::TestProgram test;
-    SharedValues& shared = test.program.shared;
+    CountdownState& shared = test.countdown;
     shared.TargetDate = targetDate;
     shared.TargetTime = targetTime;
     shared.Opacity = static_cast<std::uint8_t>(opacity);
@@ -173,18 +173,17 @@ void SettingsWindowLifecycleTest::loadSelectsTheStoredBorderStyleWithoutActing()
     if (stored) {
         test.store.preset(Key::BS, *stored);
     }
-    test.program.shared.HideBackground = true;
-    test.program.shared.SettingsLoaded = true;
+    test.countdown.HideBackground = true;
+    test.countdown.SettingsLoaded = true;
 
     test::LoadedSettingsWindow window(test);
 
     QCOMPARE(window.Combo1->currentIndex(), selected);
     QVERIFY(window.chkHide->isChecked());
-    QCOMPARE(test.forms.unloadTimerWindowCalls, 0);
-    QCOMPARE(test.forms.showTimerWindowCalls, 0);
+    QVERIFY(test.forms.borderStyleChanges.isEmpty());
     QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
-    QVERIFY(test.program.shared.SettingsLoaded);
-    QVERIFY(!test.program.shared.Updating);
+    QVERIFY(test.countdown.SettingsLoaded);
+    QVERIFY(!test.countdown.Updating);
 }
 
 void SettingsWindowLifecycleTest::loadLeavesTheTimerWindowsLookAlone() {
@@ -193,8 +192,8 @@ void SettingsWindowLifecycleTest::loadLeavesTheTimerWindowsLookAlone() {
     const QColor background = timer->palette().color(QPalette::Window);
     const qreal opacity = timer->windowOpacity();
     // Values the timer window does not show yet: ticking the box must not apply them.
-    test.program.shared.HideBackground = true;
-    test.program.shared.Opacity = 40;
+    test.countdown.HideBackground = true;
+    test.countdown.Opacity = 40;
 
     test::LoadedSettingsWindow window(test);
 
@@ -202,7 +201,7 @@ void SettingsWindowLifecycleTest::loadLeavesTheTimerWindowsLookAlone() {
     QCOMPARE(window.sldTrans->value(), 40);
     QCOMPARE(timer->palette().color(QPalette::Window), background);
     QCOMPARE(timer->windowOpacity(), opacity);
-    QVERIFY(test.program.shared.HideBackground);
+    QVERIFY(test.countdown.HideBackground);
 }
 
 void SettingsWindowLifecycleTest::closingStoresOnlyWhatTheUserChanged_data() {
@@ -274,13 +273,13 @@ void SettingsWindowLifecycleTest::closingStoresOnlyWhatTheUserChanged() {
 // Through the forms engine, as the timer window's double-click and the menu open the window.
 void SettingsWindowLifecycleTest::showingAgainKeepsTheWindowAndClosingMakesTheNextShowLoadAfresh() {
     test::TestProgram test;
-    test.program.shared.TargetDate = at(2007, 2, 10);
     int ends = 0;
     FormsEngine forms(test.program, [&ends] { ++ends; });
     test.program.forms = &forms;
+    forms.firstCountdown().TargetDate = at(2007, 2, 10);
 
-    forms.showSettingsWindow();
-    QPointer<frmSettings> first = &forms.settingsWindow();
+    forms.showSettingsWindow(forms.firstCountdown());
+    QPointer<frmSettings> first = &forms.settingsWindow(forms.firstCountdown());
     QVERIFY(QTest::qWaitForWindowExposed(first.data()));
     QCOMPARE(first->windowTitle(), kLoadedCaption);
     // Typed in the calendar-pick form, which a load never writes: a reload would show 03/01/2008.
@@ -288,8 +287,8 @@ void SettingsWindowLifecycleTest::showingAgainKeepsTheWindowAndClosingMakesTheNe
     dateBox->setText(QStringLiteral("3/1/2008"));
 
     first->hide();
-    forms.showSettingsWindow();
-    QCOMPARE(&forms.settingsWindow(), first.data());
+    forms.showSettingsWindow(forms.firstCountdown());
+    QCOMPARE(&forms.settingsWindow(forms.firstCountdown()), first.data());
     QVERIFY(first->isVisible());
     QCOMPARE(first->windowTitle(), kLoadedCaption);
     QCOMPARE(dateBox->text(), QStringLiteral("3/1/2008"));
@@ -297,10 +296,10 @@ void SettingsWindowLifecycleTest::showingAgainKeepsTheWindowAndClosingMakesTheNe
     QVERIFY(first->close());
     test::processPendingEvents();
     QVERIFY2(first.isNull(), "closing must destroy the window");
-    QVERIFY(!forms.settingsWindowLoaded());
+    QVERIFY(!forms.settingsWindowLoaded(forms.firstCountdown()));
 
-    forms.showSettingsWindow();
-    frmSettings& second = forms.settingsWindow();
+    forms.showSettingsWindow(forms.firstCountdown());
+    frmSettings& second = forms.settingsWindow(forms.firstCountdown());
     QVERIFY(QTest::qWaitForWindowExposed(&second));
     QCOMPARE(second.windowTitle(), kLoadedCaption);
     QCOMPARE(test::SettingsControls(second).txtDate->text(), QStringLiteral("03/01/2008"));
@@ -312,16 +311,20 @@ void SettingsWindowLifecycleTest::theHiddenMenuHoldsSettingsThenExit() {
     test::LoadedSettingsWindow window(test);
     window.show();
 
-    const QList<QAction*> items = window.mnuFile->actions();
-    QCOMPARE(items.size(), 2);
-    QCOMPARE(items[0], window.mnuSettings);
-    QCOMPARE(items[1], window.mnuExit);
-    QCOMPARE(window.mnuSettings->text(), QStringLiteral("&Settings"));
-    QCOMPARE(window.mnuExit->text(), QStringLiteral("E&xit"));
+    QStringList shown;
+    for (const QAction* item : window.mnuFile->actions()) {
+        if (item->isVisible()) {
+            shown << item->text();
+        }
+    }
+    // The first countdown is the program's own: it cannot be removed.
+    QCOMPARE(shown, QStringList({"&Settings", "&New Countdown", "E&xit"}));
     QVERIFY(!window.mnuFile->isVisible());
 
     window.mnuSettings->trigger();
     QCOMPARE(test.forms.showSettingsWindowCalls, 1);
+    window.mnuNew->trigger();
+    QCOMPARE(test.forms.newCountdownCalls, 1);
     QCOMPARE(test.forms.endProgramCalls, 0);
     window.mnuExit->trigger();
     QCOMPARE(test.forms.endProgramCalls, 1);

@@ -3,6 +3,7 @@
 // before it was begun and marks the box, a pick in the calendar fills the boxes, and the calendar
 // and the date box follow each other without setting each other off.
 #include "LoadedSettingsWindow.h"
+#include "QtDates.h"
 #include "StartedTimerWindow.h"
 #include "TestProgram.h"
 #include "WidgetTestMain.h"
@@ -79,6 +80,8 @@ private slots:
     void theFirstPickWithNoTargetFillsBothBoxes();
     void aDateSetByTheProgramRaisesNoPick();
     void theZeroDateShowsTheCurrentMonth();
+    void aPhraseInTheDateBoxSetsTheTimeToo_data();
+    void aPhraseInTheDateBoxSetsTheTimeToo();
 };
 
 // The clock reads 7 February 2007, 18:00:00. Which texts read and what a text that does not read
@@ -94,22 +97,22 @@ void TargetEntryTest::eachKeystrokeTakesEffectAtOnce() {
     test.store.forget();
 
     QTest::keyClicks(window.txtDate, QStringLiteral("12/25/2007"));
-    QCOMPARE(test.program.shared.TargetDate, at(2007, 12, 25));
+    QCOMPARE(test.countdown.TargetDate, at(2007, 12, 25));
     QCOMPARE(window.Calendar1->selectedDate(), QDate(2007, 12, 25));
     QVERIFY(!window.txtDate->unreadable());
     timer->refreshNow();
     QCOMPARE(timer.Label1->text(), QStringLiteral("321:01:23:45"));
 
     QTest::keyClick(window.txtDate, 'x');
-    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
+    QCOMPARE(test.countdown.TargetDate, at(2007, 2, 10));
     QCOMPARE(window.Calendar1->selectedDate(), QDate(2007, 2, 10));
     QVERIFY(window.txtDate->unreadable());
 
     window.txtTime->clear();
     QTest::keyClicks(window.txtTime, QStringLiteral("7:05 PM"));
-    QCOMPARE(test.program.shared.TargetTime, timeOfDay(19, 5));
+    QCOMPARE(test.countdown.TargetTime, timeOfDay(19, 5));
     // The time box leaves the day and the calendar alone.
-    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
+    QCOMPARE(test.countdown.TargetDate, at(2007, 2, 10));
     QCOMPARE(window.Calendar1->selectedDate(), QDate(2007, 2, 10));
     QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
 }
@@ -135,8 +138,8 @@ void TargetEntryTest::aTextThatDoesNotReadIsMarkedUntilOneDoes() {
     QFETCH(QString, described);
 
     test::TestProgram test;
-    test.program.shared.TargetDate = at(2007, 2, 10);
-    test.program.shared.TargetTime = timeOfDay(19, 23);
+    test.countdown.TargetDate = at(2007, 2, 10);
+    test.countdown.TargetTime = timeOfDay(19, 23);
     test::LoadedSettingsWindow window(test);
     window.show();
     QLineEdit* const box = dateBox ? window.txtDate : window.txtTime;
@@ -147,8 +150,8 @@ void TargetEntryTest::aTextThatDoesNotReadIsMarkedUntilOneDoes() {
     QVERIFY2(accessibleDescription(box).startsWith(described),
              qPrintable(accessibleDescription(box)));
     QCOMPARE(box->toolTip(), accessibleDescription(box));
-    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
-    QCOMPARE(test.program.shared.TargetTime, timeOfDay(19, 23));
+    QCOMPARE(test.countdown.TargetDate, at(2007, 2, 10));
+    QCOMPARE(test.countdown.TargetTime, timeOfDay(19, 23));
 
     box->setText(readable);
     QCOMPARE(unreadableMarks(box), 0);
@@ -164,7 +167,7 @@ void TargetEntryTest::aTextThatDoesNotReadIsMarkedUntilOneDoes() {
 // to it rather than to what was in force before the first text.
 void TargetEntryTest::aTextBegunAfterLeavingTheBoxFallsBackToWhatItLeft() {
     test::TestProgram test;
-    test.program.shared.TargetDate = at(2007, 2, 10);
+    test.countdown.TargetDate = at(2007, 2, 10);
     test::LoadedSettingsWindow window(test);
     window.show();
     const auto typeInto = [](QLineEdit* box, const char* text) {
@@ -175,17 +178,17 @@ void TargetEntryTest::aTextBegunAfterLeavingTheBoxFallsBackToWhatItLeft() {
     };
 
     typeInto(window.txtDate, "\b\b\b\b2008");
-    QCOMPARE(test.program.shared.TargetDate, at(2008, 2, 10));
+    QCOMPARE(test.countdown.TargetDate, at(2008, 2, 10));
     typeInto(window.txtTime, "x");
     typeInto(window.txtDate, "x");
-    QCOMPARE(test.program.shared.TargetDate, at(2008, 2, 10));
+    QCOMPARE(test.countdown.TargetDate, at(2008, 2, 10));
     QCOMPARE(window.Calendar1->selectedDate(), QDate(2008, 2, 10));
 
     QTest::keyClicks(window.txtDate, QStringLiteral("\b\b\b\b\b2009"));
-    QCOMPARE(test.program.shared.TargetDate, at(2009, 2, 10));
+    QCOMPARE(test.countdown.TargetDate, at(2009, 2, 10));
     QTest::keyClick(window.txtDate, Qt::Key_Return);
     QTest::keyClicks(window.txtDate, QStringLiteral(" 25:00"));
-    QCOMPARE(test.program.shared.TargetDate, at(2009, 2, 10));
+    QCOMPARE(test.countdown.TargetDate, at(2009, 2, 10));
     QVERIFY(window.txtDate->unreadable());
 }
 
@@ -214,11 +217,11 @@ void TargetEntryTest::textSetByTheProgramRunsTheHandlerAtOnce() {
 
     if (box == QLatin1String("txtDate")) {
         window.txtDate->setText(text);
-        QCOMPARE(test.program.shared.TargetDate, at(2008, 12, 25));
+        QCOMPARE(test.countdown.TargetDate, at(2008, 12, 25));
         QCOMPARE(window.Calendar1->selectedDate(), QDate(2008, 12, 25));
     } else if (box == QLatin1String("txtTime")) {
         window.txtTime->setText(text);
-        QCOMPARE(test.program.shared.TargetTime, timeOfDay(16, 15));
+        QCOMPARE(test.countdown.TargetTime, timeOfDay(16, 15));
     } else {
         window.txtWhat->setText(text);
         QCOMPARE(timer->windowTitle(), captionFor(text));
@@ -286,7 +289,7 @@ void TargetEntryTest::aPickInTheCalendar() {
     const auto timer = test::startTimerWindow(test);
     test::LoadedSettingsWindow window(test);
     window.txtTime->setText(timeBox);
-    test.program.shared.TargetTime = targetTime;
+    test.countdown.TargetTime = targetTime;
     window.Calendar1->setValue(at(2007, 2, 9));
     test.store.forget();
     QSignalSpy picks(window.Calendar1, &MonthCalendar::AfterUpdate);
@@ -295,10 +298,10 @@ void TargetEntryTest::aPickInTheCalendar() {
 
     QCOMPARE(picks.count(), 1);
     QCOMPARE(window.txtDate->text(), QStringLiteral("2/10/2007"));
-    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
+    QCOMPARE(test.countdown.TargetDate, at(2007, 2, 10));
     QCOMPARE(window.Calendar1->selectedDate(), QDate(2007, 2, 10));
     QCOMPARE(window.txtTime->text(), timeBoxAfter);
-    QCOMPARE(test.program.shared.TargetTime, targetTimeAfter);
+    QCOMPARE(test.countdown.TargetTime, targetTimeAfter);
     QVERIFY2(test.store.writes().isEmpty(), qPrintable(test.store.writesText()));
     if (targetTimeAfter == 0.0) {
         timer->refreshNow();
@@ -308,7 +311,7 @@ void TargetEntryTest::aPickInTheCalendar() {
 
 void TargetEntryTest::aClickOnADayPicksIt() {
     test::TestProgram test;
-    test.program.shared.TargetDate = at(2007, 2, 9);
+    test.countdown.TargetDate = at(2007, 2, 9);
     test::LoadedSettingsWindow window(test);
     window.show();
     QAbstractItemView& grid = dayGrid(*window.Calendar1);
@@ -329,7 +332,7 @@ void TargetEntryTest::aClickOnADayPicksIt() {
     QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, grid.visualRect(*tenth).center());
 
     QCOMPARE(window.txtDate->text(), QStringLiteral("2/10/2007"));
-    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
+    QCOMPARE(test.countdown.TargetDate, at(2007, 2, 10));
 }
 
 void TargetEntryTest::theFirstPickWithNoTargetFillsBothBoxes() {
@@ -343,8 +346,8 @@ void TargetEntryTest::theFirstPickWithNoTargetFillsBothBoxes() {
 
     QCOMPARE(window.txtDate->text(), QStringLiteral("2/10/2007"));
     QCOMPARE(window.txtTime->text(), QStringLiteral("12:00 AM"));
-    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
-    QCOMPARE(test.program.shared.TargetTime, 0.0);
+    QCOMPARE(test.countdown.TargetDate, at(2007, 2, 10));
+    QCOMPARE(test.countdown.TargetTime, 0.0);
     // The pick is the user's; the time the program filled in beside it is not.
     QVERIFY(window->close());
     QCOMPARE(test.store.writes(), (QList<test::KeyText>{{"tvDate", "2007-02-10"}}));
@@ -352,7 +355,7 @@ void TargetEntryTest::theFirstPickWithNoTargetFillsBothBoxes() {
 
 void TargetEntryTest::aDateSetByTheProgramRaisesNoPick() {
     test::TestProgram test;
-    test.program.shared.TargetDate = at(2007, 2, 10);
+    test.countdown.TargetDate = at(2007, 2, 10);
     test::LoadedSettingsWindow window(test);
     QSignalSpy picks(window.Calendar1, &MonthCalendar::AfterUpdate);
 
@@ -361,12 +364,12 @@ void TargetEntryTest::aDateSetByTheProgramRaisesNoPick() {
     QCOMPARE(picks.count(), 0);
     QCOMPARE(window.Calendar1->selectedDate(), QDate(2008, 3, 1));
     QCOMPARE(window.txtDate->text(), QStringLiteral("02/10/2007"));
-    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
+    QCOMPARE(test.countdown.TargetDate, at(2007, 2, 10));
 }
 
 void TargetEntryTest::theZeroDateShowsTheCurrentMonth() {
     test::TestProgram test;
-    test.program.shared.TargetDate = at(2007, 2, 10);
+    test.countdown.TargetDate = at(2007, 2, 10);
     test::LoadedSettingsWindow window(test);
     window.txtDate->clear();
     QSignalSpy picks(window.Calendar1, &MonthCalendar::AfterUpdate);
@@ -378,7 +381,54 @@ void TargetEntryTest::theZeroDateShowsTheCurrentMonth() {
     QCOMPARE(window.Calendar1->monthShown(), today.month());
     QCOMPARE(picks.count(), 0);
     QCOMPARE(window.txtDate->text(), QString());
-    QCOMPARE(test.program.shared.TargetDate, at(2007, 2, 10));
+    QCOMPARE(test.countdown.TargetDate, at(2007, 2, 10));
+}
+
+void TargetEntryTest::aPhraseInTheDateBoxSetsTheTimeToo_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<DateValue>("date");
+    QTest::addColumn<DateValue>("time");
+    QTest::addColumn<QString>("timeBox");
+    QTest::addColumn<QList<test::KeyText>>("stored");
+
+    const QList<test::KeyText> nothing;
+    QTest::newRow("a weekday and a time")
+        << "friday 5pm" << at(2007, 2, 9) << timeOfDay(17, 0) << "05:00 PM"
+        << QList<test::KeyText>{{"tvDate", "2007-02-09"}, {"tvTime", "17:00:00"}};
+    QTest::newRow("a duration, to the second")
+        << "in 25 min" << at(2007, 2, 7) << timeOfDay(18, 25, 30) << "06:25:30 PM"
+        << QList<test::KeyText>{{"tvDate", "2007-02-07"}, {"tvTime", "18:25:30"}};
+    QTest::newRow("spoilt after it read: the time box comes back too")
+        << "friday 5pmx" << at(2007, 2, 10) << timeOfDay(19, 23) << "07:23 PM" << nothing;
+    QTest::newRow("a partial phrase")
+        << "in 2" << at(2007, 2, 10) << timeOfDay(19, 23) << "07:23 PM" << nothing;
+}
+
+// The clock reads Wednesday 7 February 2007, 18:00:30; the target is 10 February, 19:23. The
+// phrase is typed key by key, through every reading on the way.
+void TargetEntryTest::aPhraseInTheDateBoxSetsTheTimeToo() {
+    QFETCH(QString, typed);
+    QFETCH(DateValue, date);
+    QFETCH(DateValue, time);
+    QFETCH(QString, timeBox);
+    QFETCH(QList<test::KeyText>, stored);
+
+    test::TestProgram test;
+    test.clock = at(2007, 2, 7, 18, 0, 30);
+    test.countdown.TargetDate = at(2007, 2, 10);
+    test.countdown.TargetTime = timeOfDay(19, 23);
+    test::LoadedSettingsWindow window(test);
+    window.txtDate->clear();
+
+    QTest::keyClicks(window.txtDate, typed);
+
+    QCOMPARE(test.countdown.TargetDate, date);
+    QCOMPARE(test.countdown.TargetTime, time);
+    QCOMPARE(window.Calendar1->selectedDate(), qDateOf(date));
+    QCOMPARE(window.txtTime->text(), timeBox);
+    QCOMPARE(window.txtDate->unreadable(), stored.isEmpty());
+    QVERIFY(window->close());
+    QCOMPARE(test.store.writes(), stored);
 }
 
 } // namespace tavrio

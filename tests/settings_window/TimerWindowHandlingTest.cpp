@@ -200,7 +200,7 @@ void TimerWindowHandlingTest::closingStoresThePlaceAndEndsUnlessUpdating() {
     const auto window = test::startTimerWindow(test);
     window->move(100, 80);
     test.store.forget();
-    test.program.shared.Updating = updating;
+    test.countdown.Updating = updating;
 
     QVERIFY(window->close());
 
@@ -250,30 +250,31 @@ void TimerWindowHandlingTest::endingKeepsTheTargetOfAnOpenSettingsWindow() {
     int ends = 0;
     FormsEngine forms(test.program, [&ends] { ++ends; });
     test.program.forms = &forms;
-    forms.showTimerWindow();
-    frmMain* const timer = forms.timerWindow();
+    forms.showTimerWindow(forms.firstCountdown());
+    frmMain* const timer = forms.timerWindow(forms.firstCountdown());
     QVERIFY(QTest::qWaitForWindowExposed(timer));
     QTRY_VERIFY(timer->placementSettled());
     if (moved) {
         timer->move(100, 80);
     }
     if (settingsWindow == QLatin1String("loaded")) {
-        (void)forms.settingsWindow();
+        (void)forms.settingsWindow(forms.firstCountdown());
     } else if (!settingsWindow.isEmpty()) {
-        forms.showSettingsWindow();
+        forms.showSettingsWindow(forms.firstCountdown());
     }
     if (settingsWindow == QLatin1String("changed")) {
-        const test::SettingsControls settings(forms.settingsWindow());
+        const test::SettingsControls settings(forms.settingsWindow(forms.firstCountdown()));
         settings.txtDate->setText(QStringLiteral("12/25/2026"));
         settings.txtTime->setText(QStringLiteral("7:30 PM"));
         QTest::keyClick(settings.sldTrans, Qt::Key_PageDown);
     } else if (settingsWindow == QLatin1String("time")) {
-        test::SettingsControls(forms.settingsWindow()).txtTime->setText(QStringLiteral("7:30 PM"));
+        test::SettingsControls(forms.settingsWindow(forms.firstCountdown()))
+            .txtTime->setText(QStringLiteral("7:30 PM"));
     }
     test.store.forget();
 
     if (byExit) {
-        test::SettingsControls(forms.settingsWindow()).mnuExit->trigger();
+        test::SettingsControls(forms.settingsWindow(forms.firstCountdown())).mnuExit->trigger();
     } else {
         QVERIFY(timer->close());
     }
@@ -281,8 +282,8 @@ void TimerWindowHandlingTest::endingKeepsTheTargetOfAnOpenSettingsWindow() {
     QCOMPARE(test.store.writes(), writes);
     QCOMPARE(ends, 1);
     QVERIFY(!timer->isVisible());
-    if (forms.settingsWindowLoaded()) {
-        QVERIFY(!forms.settingsWindow().isVisible());
+    if (forms.settingsWindowLoaded(forms.firstCountdown())) {
+        QVERIFY(!forms.settingsWindow(forms.firstCountdown()).isVisible());
     }
     if (writes.isEmpty()) {
         QCOMPARE(test.store.stored(Key::tvDate), std::optional<std::string>{"25.12.2026"});
@@ -315,16 +316,16 @@ void TimerWindowHandlingTest::theSettingsWindowOpensBesideTheTimerWindowRatherTh
     test.store.preset(Key::Height, "1500");
     FormsEngine forms(test.program, [] {});
     test.program.forms = &forms;
-    forms.showTimerWindow();
-    frmMain* const timer = forms.timerWindow();
+    forms.showTimerWindow(forms.firstCountdown());
+    frmMain* const timer = forms.timerWindow(forms.firstCountdown());
     QVERIFY(QTest::qWaitForWindowExposed(timer));
     QTRY_VERIFY(timer->placementSettled());
     const QRect keptClear = timer->outerGeometry();
-    const QPoint centredCorner = forms.settingsWindow().pos();
+    const QPoint centredCorner = forms.settingsWindow(forms.firstCountdown()).pos();
 
-    forms.showSettingsWindow();
+    forms.showSettingsWindow(forms.firstCountdown());
 
-    frmSettings& settings = forms.settingsWindow();
+    frmSettings& settings = forms.settingsWindow(forms.firstCountdown());
     QVERIFY(QTest::qWaitForWindowExposed(&settings));
     const QRect opened = settings.frameGeometry();
     QCOMPARE(opened.intersects(keptClear), false);
@@ -355,8 +356,8 @@ void TimerWindowHandlingTest::thePopupMenuLoadsTheSettingsWindowHiddenAndRunsThe
     int ended = 0;
     FormsEngine forms(test.program, [&ended] { ++ended; });
     test.program.forms = &forms;
-    forms.showTimerWindow();
-    frmMain* const timer = forms.timerWindow();
+    forms.showTimerWindow(forms.firstCountdown());
+    frmMain* const timer = forms.timerWindow(forms.firstCountdown());
     QVERIFY(QTest::qWaitForWindowExposed(timer));
     DisplayLabel* const label = test::labelOf(*timer);
     const QPoint pointer = label->mapToGlobal(label->rect().center());
@@ -370,7 +371,7 @@ void TimerWindowHandlingTest::thePopupMenuLoadsTheSettingsWindowHiddenAndRunsThe
         if (menu == nullptr) {
             return;
         }
-        loadedByMenu = &forms.settingsWindow();
+        loadedByMenu = &forms.settingsWindow(forms.firstCountdown());
         hiddenWhileOpen = !loadedByMenu->isVisible();
         menuPlace = menu->pos();
         QTest::keyClick(menu, static_cast<Qt::Key>(mnemonic));
@@ -380,7 +381,7 @@ void TimerWindowHandlingTest::thePopupMenuLoadsTheSettingsWindowHiddenAndRunsThe
     QVERIFY2(!loadedByMenu.isNull(), "the pop-up menu did not open");
     QVERIFY(hiddenWhileOpen);
     QCOMPARE(menuPlace, pointer);
-    QCOMPARE(&forms.settingsWindow(), loadedByMenu.data());
+    QCOMPARE(&forms.settingsWindow(forms.firstCountdown()), loadedByMenu.data());
     QCOMPARE(loadedByMenu->isVisible(), shown);
     QCOMPARE(ended, ends);
 }

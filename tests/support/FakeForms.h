@@ -1,6 +1,6 @@
 // The windows' view of each other for tests: no window is created or destroyed behind the
 // test's back. Each call is counted; the timer window and the settings window are whatever the
-// test hands over.
+// test hands over, for whichever countdown asks.
 #pragma once
 
 #include "Forms.h"
@@ -8,41 +8,37 @@
 #include <QList>
 #include <QPoint>
 
-#include <functional>
-
 namespace tavrio::test {
 
 class FakeForms : public Forms {
 public:
     // What timerWindow() returns; none until the test sets it.
     frmMain* timer = nullptr;
-    // What settingsWindow() returns. A test that reaches settingsWindow() without setting it
-    // stops with a fatal message rather than getting a window nobody made.
-    std::function<frmSettings&()> settings;
 
-    int unloadTimerWindowCalls = 0;
-    int showTimerWindowCalls = 0;
+    // The border styles asked for, in order.
+    QList<int> borderStyleChanges;
     int showSettingsWindowCalls = 0;
     int endProgramCalls = 0;
     QList<QPoint> popupMenuPositions;
 
-    frmMain* timerWindow() override { return timer; }
-    void unloadTimerWindow() override { ++unloadTimerWindowCalls; }
-    void showTimerWindow() override { ++showTimerWindowCalls; }
+    frmMain* timerWindow(CountdownState&) override { return timer; }
+    void changeBorderStyle(CountdownState&, int style) override {
+        borderStyleChanges.append(style);
+    }
 
-    frmSettings& settingsWindow() override;
-    // True once settingsWindow() has been reached.
-    bool settingsWindowLoaded() const override { return settingsReached_; }
-    void showSettingsWindow() override { ++showSettingsWindowCalls; }
+    void showSettingsWindow(CountdownState&) override { ++showSettingsWindowCalls; }
 
-    void showPopupMenu(QPoint globalPosition, bool) override {
+    void showPopupMenu(CountdownState&, QPoint globalPosition, bool) override {
         popupMenuPositions.append(globalPosition);
     }
 
-    void endProgram() override { ++endProgramCalls; }
+    // The countdowns asked for, from which, and removed.
+    int newCountdownCalls = 0;
+    int removeCountdownCalls = 0;
+    void newCountdown(CountdownState&) override { ++newCountdownCalls; }
+    void removeCountdown(CountdownState&) override { ++removeCountdownCalls; }
 
-private:
-    bool settingsReached_ = false;
+    void endProgram() override { ++endProgramCalls; }
 };
 
 } // namespace tavrio::test

@@ -42,6 +42,16 @@ public:
         return values_.write(appName, section, key, text);
     }
 
+    // At the gate as a write is, recorded as "-section".
+    WriteResult removeSection(std::string_view appName, std::string_view section) override {
+        std::unique_lock lock(mutex_);
+        const std::size_t arrival = arrived_++;
+        changed_.notify_all();
+        changed_.wait(lock, [&] { return arrival < letThrough_; });
+        writes_.push_back("-" + std::string{section});
+        return values_.removeSection(appName, section);
+    }
+
     // Lets that many more writes through the gate.
     void let(std::size_t count) {
         const std::lock_guard lock(mutex_);

@@ -3,11 +3,19 @@
 namespace tavrio::test {
 
 void RecordingSettingsStore::preset(Key key, std::string_view text) {
-    (void)values_.write(kAppName, kSection, keyName(key), text);
+    preset(kSection, key, text);
+}
+
+void RecordingSettingsStore::preset(std::string_view section, Key key, std::string_view text) {
+    (void)values_.write(kAppName, section, keyName(key), text);
 }
 
 std::optional<std::string> RecordingSettingsStore::stored(Key key) {
-    return values_.read(kAppName, kSection, keyName(key));
+    return stored(kSection, key);
+}
+
+std::optional<std::string> RecordingSettingsStore::stored(std::string_view section, Key key) {
+    return values_.read(kAppName, section, keyName(key));
 }
 
 void RecordingSettingsStore::failWrites(Key key, std::string reason) {
@@ -47,6 +55,20 @@ QString RecordingSettingsStore::writesText() const {
     return texts.join(QStringLiteral(", "));
 }
 
+QStringList RecordingSettingsStore::changes() const {
+    QStringList changed;
+    for (const StoreAccess& access : accesses_) {
+        const QString section = QString::fromStdString(access.section);
+        if (access.kind == StoreAccess::Kind::Write) {
+            changed << section + u'/' + QString::fromStdString(access.key) + u'=' +
+                           QString::fromStdString(access.text.value_or(std::string{}));
+        } else if (access.kind == StoreAccess::Kind::RemoveSection) {
+            changed << u'-' + section;
+        }
+    }
+    return changed;
+}
+
 std::optional<std::string> RecordingSettingsStore::read(std::string_view appName,
                                                         std::string_view section,
                                                         std::string_view key) {
@@ -69,6 +91,13 @@ WriteResult RecordingSettingsStore::write(std::string_view appName, std::string_
         return WriteResult::failure(failing->second);
     }
     return values_.write(appName, section, key, text);
+}
+
+WriteResult RecordingSettingsStore::removeSection(std::string_view appName,
+                                                  std::string_view section) {
+    accesses_.push_back({StoreAccess::Kind::RemoveSection, std::string{appName},
+                         std::string{section}, std::string{}, std::nullopt});
+    return values_.removeSection(appName, section);
 }
 
 } // namespace tavrio::test

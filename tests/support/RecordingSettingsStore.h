@@ -23,7 +23,7 @@ namespace tavrio::test {
 
 // One call of the store, as the program made it.
 struct StoreAccess {
-    enum class Kind { Read, Write };
+    enum class Kind { Read, Write, RemoveSection };
 
     Kind kind;
     std::string appName;
@@ -43,8 +43,10 @@ public:
     // Puts a value under "Tavrio" / "Settings" as an earlier run would have left it, without
     // recording anything.
     void preset(Key key, std::string_view text);
+    void preset(std::string_view section, Key key, std::string_view text);
     // The value stored under "Tavrio" / "Settings", without recording a read; none when absent.
     std::optional<std::string> stored(Key key);
+    std::optional<std::string> stored(std::string_view section, Key key);
 
     // Every later write of the key fails with the reason and leaves the stored value as it was,
     // until allowWrites is called for it.
@@ -59,6 +61,9 @@ public:
     QList<KeyText> writes() const;
     // The same as one line of text (Width=6000, Height=2250), for failure messages.
     QString writesText() const;
+    // Every change in order with its section: "Countdown2/What=Exam", "-Countdown2" for a section
+    // removed.
+    QStringList changes() const;
     // Starts a new record; the values stay.
     void forget() { accesses_.clear(); }
 
@@ -70,6 +75,7 @@ public:
                                     std::string_view key) override;
     WriteResult write(std::string_view appName, std::string_view section, std::string_view key,
                       std::string_view text) override;
+    WriteResult removeSection(std::string_view appName, std::string_view section) override;
 
 private:
     MemorySettingsStore values_;

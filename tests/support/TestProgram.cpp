@@ -32,9 +32,10 @@ TestProgram::TestProgram()
               .now = [this] { return clock; },
               .forms = &forms,
               .chooseFont =
-                  [this](QWidget& owner, const FontSpec& spec) {
+                  [this](QWidget& owner, const FontSpec& spec, std::optional<QRect> keptClear) {
                       fontDialogOffers.push_back(spec);
                       fontDialogOwners.push_back(&owner);
+                      fontDialogKeptClear.push_back(keptClear);
                       if (onFontDialog) {
                           onFontDialog();
                       }

@@ -1,8 +1,10 @@
 // The program context for window tests: a recording store in memory, fixed US regional
-// settings, a clock that stands still until the test moves it, and fake forms. Nothing reaches
+// settings, a clock that stands still until the test moves it, fake forms, and the first
+// countdown, whose windows the test makes. Nothing reaches
 // the user's real settings, clock or windows.
 #pragma once
 
+#include "CountdownState.h"
 #include "DateValue.h"
 #include "FakeForms.h"
 #include "FontSpec.h"
@@ -35,17 +37,21 @@ public:
     // The messages the program would have shown the user about writes that failed, in order.
     std::vector<std::string> writeFailureReports;
 
-    // The font dialog: each font it was started from and the window it was shown over, in
-    // order. It answers with fontDialogAnswer (none: the user cancelled), after calling
-    // onFontDialog, so a test can look at the program while the dialog is open.
+    // The font dialog: each font it was started from, the window it was shown over and the
+    // timer window it kept clear of, in order. It answers with fontDialogAnswer (none: the user
+    // cancelled), after calling onFontDialog, so a test can look at the program while the dialog is
+    // open.
     std::vector<FontSpec> fontDialogOffers;
     std::vector<const QWidget*> fontDialogOwners;
+    std::vector<std::optional<QRect>> fontDialogKeptClear;
     std::optional<FontSpec> fontDialogAnswer;
     std::function<void()> onFontDialog;
     // Every address handed to the browser, in order.
     std::vector<std::string> openedAddresses;
 
     Program program;
+    // The first countdown, stored in "Settings".
+    CountdownState countdown{std::string(kSection)};
 };
 
 } // namespace tavrio::test

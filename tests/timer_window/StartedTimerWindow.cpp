@@ -13,7 +13,7 @@ DisplayLabel* labelOf(const frmMain& window) {
 }
 
 StartedTimerWindow startTimerWindow(TestProgram& test) {
-    auto window = std::make_unique<frmMain>(test.program);
+    auto window = std::make_unique<frmMain>(test.program, test.countdown);
     test.forms.timer = window.get();
     window->showForm();
     if (!QTest::qWaitForWindowExposed(window.get())) {

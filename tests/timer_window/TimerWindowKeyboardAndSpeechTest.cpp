@@ -148,8 +148,8 @@ void TimerWindowKeyboardAndSpeechTest::theSpokenNameFollowsTheCountdown() {
     QCOMPARE(spokenName(*window), QStringLiteral("Double Click Me"));
 
     // 2007-02-10 19:23:45, from 2007-02-07 18:00:00.
-    test.program.shared.TargetDate = at(2007, 2, 10);
-    test.program.shared.TargetTime = at(1899, 12, 30, 19, 23, 45);
+    test.countdown.TargetDate = at(2007, 2, 10);
+    test.countdown.TargetTime = at(1899, 12, 30, 19, 23, 45);
     window->refreshNow();
     QCOMPARE(spokenName(*window), QStringLiteral("3 days, 1 hour, 23 minutes, 45 seconds left"));
     QCOMPARE(window.Label1->text(), QStringLiteral("3:01:23:45"));

@@ -25,7 +25,7 @@ using test::at;
 const QColor kButtonFace{200, 210, 220};
 
 // What each key sets, as a test sees it. Places and sizes are the window's outer ones in twips.
-QVariant observe(Key key, const frmMain& window, const SharedValues& shared) {
+QVariant observe(Key key, const frmMain& window, const CountdownState& shared) {
     const DisplayLabel& label = *test::labelOf(window);
     switch (key) {
     case Key::BS:
@@ -100,7 +100,7 @@ void presetEverythingChanged(test::TestProgram& test) {
 
 // Shared values as an earlier activation may have left them, so that a value kept can be told
 // from one reset.
-void presetSharedValues(SharedValues& shared) {
+void presetSharedValues(CountdownState& shared) {
     shared.TargetDate = at(2001, 1, 1);
     shared.TargetTime = at(1899, 12, 30, 6);
     shared.Opacity = 77;
@@ -139,14 +139,14 @@ void TimerWindowStartupTest::initTestCase() {
 void TimerWindowStartupTest::appliesEveryStoredValue() {
     test::TestProgram test;
     presetEverythingChanged(test);
-    presetSharedValues(test.program.shared);
+    presetSharedValues(test.countdown);
 
     const auto window = test::startTimerWindow(test);
 
     for (const StoredSetting& setting : everythingChanged()) {
-        QCOMPARE(observe(setting.key, *window, test.program.shared), setting.applied);
+        QCOMPARE(observe(setting.key, *window, test.countdown), setting.applied);
     }
-    QVERIFY(test.program.shared.SettingsLoaded);
+    QVERIFY(test.countdown.SettingsLoaded);
 }
 
 void TimerWindowStartupTest::aValueThatIsNotAppliedLeavesWhatWasThere_data() {
@@ -193,9 +193,9 @@ void TimerWindowStartupTest::aValueThatIsNotAppliedLeavesWhatWasThere() {
     test::TestProgram test;
     presetEverythingChanged(test);
     test.store.preset(notApplied, text.toStdString());
-    presetSharedValues(test.program.shared);
-    const SharedValues before = test.program.shared;
-    frmMain window(test.program);
+    presetSharedValues(test.countdown);
+    const CountdownState before = test.countdown;
+    frmMain window(test.program, test.countdown);
     test.forms.timer = &window;
 
     window.showForm();
@@ -226,10 +226,10 @@ void TimerWindowStartupTest::aValueThatIsNotAppliedLeavesWhatWasThere() {
     };
     for (const StoredSetting& setting : everythingChanged()) {
         const QVariant expected = setting.key == notApplied ? kept.at(notApplied) : setting.applied;
-        QVERIFY2(observe(setting.key, window, test.program.shared) == expected,
+        QVERIFY2(observe(setting.key, window, test.countdown) == expected,
                  qPrintable(QStringLiteral("%1 is %2, expected %3")
                                 .arg(nameOf(setting.key),
-                                     observe(setting.key, window, test.program.shared).toString(),
+                                     observe(setting.key, window, test.countdown).toString(),
                                      expected.toString())));
     }
 }
@@ -251,7 +251,7 @@ void TimerWindowStartupTest::opacityFromTheStore() {
 
     const auto window = test::startTimerWindow(test);
 
-    QCOMPARE(int{test.program.shared.Opacity}, opacity);
+    QCOMPARE(int{test.countdown.Opacity}, opacity);
     QCOMPARE(window->windowOpacity(), opacity / 255.0);
     QCOMPARE(window->windowHandle()->flags().testFlag(Qt::WindowTransparentForInput), opacity == 0);
 }
@@ -273,7 +273,7 @@ void TimerWindowStartupTest::backgroundHidingFromTheStore() {
 
     const auto window = test::startTimerWindow(test);
 
-    QCOMPARE(test.program.shared.HideBackground, hidden);
+    QCOMPARE(test.countdown.HideBackground, hidden);
     QCOMPARE(window->palette().color(QPalette::Window), hidden ? QColor(0, 0, 1) : kButtonFace);
     QCOMPARE(window->mask().isEmpty(), !hidden);
     if (hidden) {
@@ -301,8 +301,8 @@ void TimerWindowStartupTest::aFirstStartShowsTheWholeText() {
     QVERIFY(!window.Label1->FontItalic());
     QCOMPARE(window.Label1->ForeColor(), 0);
 
-    QCOMPARE(int{test.program.shared.Opacity}, 255);
-    QVERIFY(!test.program.shared.HideBackground);
+    QCOMPARE(int{test.countdown.Opacity}, 255);
+    QVERIFY(!test.countdown.HideBackground);
     QCOMPARE(window->windowOpacity(), 1.0);
     QCOMPARE(window->palette().color(QPalette::Window), kButtonFace);
     QVERIFY(window->autoFillBackground());
@@ -330,7 +330,7 @@ void TimerWindowStartupTest::aLaterActivationOnlyRefreshesTheDisplay() {
     test.store.forget();
     const qreal opacity = window->windowOpacity();
     const QString title = window->windowTitle();
-    SharedValues& shared = test.program.shared;
+    CountdownState& shared = test.countdown;
     shared.TargetDate = at(2007, 2, 10);
     shared.TargetTime = at(1899, 12, 30, 19, 23, 45);
     shared.Opacity = 10;

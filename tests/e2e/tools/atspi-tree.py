@@ -10,6 +10,9 @@ AT-SPI bus of the session in $DBUS_SESSION_BUS_ADDRESS.
                                     how many times the name of the first object of that role
                                     whose name starts with the prefix changed in that time
   atspi-tree.py press PID ROLE NAME performs the press action of the object of that role and name
+  atspi-tree.py focus|extents PID ROLE NAME
+                                    gives that object the keyboard | tells its x, y, width, height
+  atspi-tree.py focuses PID SECONDS after "listening", the name of each object taking the focus
 """
 import sys
 
@@ -44,9 +47,10 @@ def walk(obj, depth=0):
         yield from walk(child, depth + 1)
 
 
-def find(pid, role, prefix):
+def find(pid, role, prefix, whole=False):
     for _, obj in walk(application(pid)):
-        if obj.getRoleName() == role and obj.name.startswith(prefix):
+        named = obj.name == prefix if whole else obj.name.startswith(prefix)
+        if obj.getRoleName() == role and named:
             return obj
     sys.exit(f"atspi-tree: no {role} named {prefix!r}")
 
@@ -95,6 +99,17 @@ def press(pid, role, name):
     sys.exit(f"atspi-tree: {role} {name!r} has no press action")
 
 
+def focuses(pid, seconds):
+    def focused(event):
+        if event.detail1 == 1 and event.source.get_process_id() == pid:
+            print(event.source.name, flush=True)
+
+    pyatspi.Registry.registerEventListener(focused, "object:state-changed:focused")
+    print("listening", flush=True)
+    GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
+    pyatspi.Registry.start()
+
+
 def main():
     command, pid = sys.argv[1], int(sys.argv[2])
     if command == "dump":
@@ -105,6 +120,14 @@ def main():
         name_changes(pid, sys.argv[3], sys.argv[4], float(sys.argv[5]))
     elif command == "press":
         press(pid, sys.argv[3], sys.argv[4])
+    elif command in ("focus", "extents"):
+        place = find(pid, sys.argv[3], sys.argv[4], whole=True).queryComponent()
+        if command == "focus":
+            place.grabFocus()
+        else:
+            print(*place.getExtents(pyatspi.DESKTOP_COORDS))
+    elif command == "focuses":
+        focuses(pid, float(sys.argv[3]))
     else:
         sys.exit(__doc__)
 

@@ -1,0 +1,153 @@
+// Several countdowns on the real forms engine: each its own windows and group, made beside the one
+// it came from, recorded before its group holds anything, removed with its group, all ticking
+// from one timer.
+#include "FormsEngine.h"
+#include "LoadedSettingsWindow.h"
+#include "StartedTimerWindow.h"
+#include "TestProgram.h"
+#include "Version.h"
+#include "WidgetTestMain.h"
+#include "frmMain.h"
+#include "frmSettings.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+
+#include <optional>
+#include <set>
+#include <string>
+
+namespace tavrio {
+
+namespace {
+
+using test::at;
+
+void presetThreeCountdowns(test::RecordingSettingsStore& store) {
+    store.preset(Key::What, "Holiday");
+    store.preset(Key::Countdowns, "Countdown2 Countdown1 Countdown3 Countdown2 Exam");
+    store.preset("Countdown2", Key::What, "Exam");
+    store.preset("Countdown2", Key::tvDate, "2007-02-10");
+    store.preset("Countdown3", Key::What, "Release");
+    store.preset("Countdown1", Key::What, "not a countdown's group");
+}
+
+// The program's windows on a store as an earlier run left it, shown as at start.
+struct RunningCountdowns {
+    test::TestProgram test;
+    std::optional<FormsEngine> forms;
+
+    explicit RunningCountdowns(void (*preset)(test::RecordingSettingsStore&) = nullptr) {
+        if (preset != nullptr) {
+            preset(test.store);
+        }
+        forms.emplace(test.program, [] {});
+        test.program.forms = &*forms;
+        forms->showAtStart(false);
+        test.store.forget();
+    }
+
+    CountdownState& countdown(std::size_t index) { return *forms->countdowns().at(index); }
+    frmMain& timer(std::size_t index) { return *forms->timerWindow(countdown(index)); }
+};
+
+} // namespace
+
+class CountdownsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyListedCountdownStartsWithItsOwnValues() {
+        RunningCountdowns program(presetThreeCountdowns);
+
+        QStringList captions;
+        for (std::size_t index = 0; index < program.forms->countdowns().size(); ++index) {
+            captions << program.timer(index).windowTitle();
+        }
+        QCOMPARE(captions,
+                 QStringList({"Tavrio To Holiday", "Tavrio To Exam", "Tavrio To Release"}));
+        QCOMPARE(program.countdown(1).TargetDate, at(2007, 2, 10));
+        QCOMPARE(program.countdown(2).TargetDate, 0.0);
+        QVERIFY2(program.test.store.changes().isEmpty(),
+                 qPrintable(program.test.store.changes().join(u' ')));
+    }
+
+    // The list first: a crash before the group holds anything brings the countdown back empty,
+    // never loses it; a group that still holds values of another is not taken. The new one looks
+    // like the one it came from.
+    void aNewCountdownIsListedBeforeItsGroupHoldsAnything() {
+        RunningCountdowns program([](test::RecordingSettingsStore& store) {
+            store.preset(Key::FontSize, "24");
+            store.preset("Countdown2", Key::What, "left by a countdown removed");
+        });
+        QVERIFY(QTest::qWaitForWindowExposed(&program.timer(0)));
+
+        program.forms->newCountdown(program.countdown(0));
+
+        QCOMPARE(program.countdown(1).group, std::string("Countdown3"));
+        const QStringList changes = program.test.store.changes();
+        QVERIFY2(changes.size() == 4 && changes[0] == "Settings/Countdowns=Countdown3" &&
+                     changes[1] == "Countdown3/FontSize=24" &&
+                     changes[2].startsWith("Countdown3/Left=") &&
+                     changes[3].startsWith("Countdown3/Top="),
+                 qPrintable(changes.join(u' ')));
+        QVERIFY(!program.timer(1).outerGeometry().intersects(program.timer(0).outerGeometry()));
+        frmSettings& settings = program.forms->settingsWindow(program.countdown(1));
+        QVERIFY(QTest::qWaitForWindowActive(&settings));
+        QCOMPARE(QApplication::focusWidget(), test::SettingsControls(settings).txtWhat);
+        QVERIFY(settings.windowTitle().endsWith(QString::fromUtf8(" \u2014 ??")));
+    }
+
+    // Each settings window edits its own countdown alone, and names it.
+    void aSettingsWindowEditsItsOwnCountdown() {
+        RunningCountdowns program(presetThreeCountdowns);
+        CountdownState& exam = program.countdown(1);
+        program.forms->showSettingsWindow(exam);
+        const QString caption =
+            QStringLiteral("Tavrio Settings v%1 \u2014 ").arg(QString::fromLatin1(kVersionText));
+        QCOMPARE(program.forms->settingsWindow(exam).windowTitle(), caption + "Exam");
+        program.test.store.forget();
+
+        test::SettingsControls(program.forms->settingsWindow(exam)).txtWhat->setText("Final exam");
+
+        QCOMPARE(program.test.store.changes(), QStringList({"Countdown2/What=Final exam"}));
+        QCOMPARE(program.timer(1).windowTitle(), QStringLiteral("Tavrio To Final exam"));
+        QCOMPARE(program.timer(0).windowTitle(), QStringLiteral("Tavrio To Holiday"));
+        QCOMPARE(program.forms->settingsWindow(exam).windowTitle(), caption + "Final exam");
+    }
+
+    // The list first, then the group: a crash between the two leaves values no countdown shows.
+    // The first countdown is the program's own and stays.
+    void aRemovedCountdownLeavesTheListThenTakesItsGroup() {
+        RunningCountdowns program(presetThreeCountdowns);
+        const QPointer<frmMain> examWindow = &program.timer(1);
+
+        program.forms->removeCountdown(program.countdown(0));
+        program.forms->removeCountdown(program.countdown(1));
+        test::processPendingEvents();
+
+        QCOMPARE(program.test.store.changes(),
+                 QStringList({"Settings/Countdowns=Countdown3", "-Countdown2"}));
+        QCOMPARE(program.forms->countdowns().size(), std::size_t{2});
+        QVERIFY(examWindow.isNull());
+    }
+
+    // One timer for every window: with several countdowns the program wakes once a second.
+    void oneTickRefreshesEveryTimerWindow() {
+        RunningCountdowns program(presetThreeCountdowns);
+        std::set<std::string> refreshed;
+        connect(
+            &*program.forms, &FormsEngine::displayed, this,
+            [&refreshed](const CountdownState& countdown) { refreshed.insert(countdown.group); });
+
+        QTRY_COMPARE_WITH_TIMEOUT(refreshed.size(), std::size_t{3}, 1500);
+    }
+};
+
+} // namespace tavrio
+
+TAVRIO_WIDGET_TEST_MAIN(tavrio::CountdownsTest)
+
+#include "CountdownsTest.moc"
