@@ -1,5 +1,6 @@
 #include "Application.h"
 
+#include "ConsoleText.h"
 #include "DesktopNotifications.h"
 #include "LocalClock.h"
 #include "ProgramIcon.h"
@@ -71,11 +72,9 @@ int printAnswer(const SingleInstance::Answer& answer) {
         return answer.status;
     }
     if (answer.status == 0) {
-        std::printf("%s\n", qPrintable(answer.text));
-        // A first start goes on running: the line is for the script waiting on it now.
-        std::fflush(stdout);
+        writeLine(ConsoleStream::Output, answer.text);
     } else {
-        std::fprintf(stderr, "tavrio: %s\n", qPrintable(answer.text));
+        writeLine(ConsoleStream::Error, QStringLiteral("tavrio: ") + answer.text);
     }
     return answer.status;
 }
@@ -94,7 +93,9 @@ int Application::run(int argc, char* argv[], const CommandLine& commandLine) {
     case SingleInstance::Start::Handed:
         return printAnswer(instance.answer());
     case SingleInstance::Start::Unanswered:
-        std::fprintf(stderr, "tavrio: Tavrio runs on this display already, but does not answer\n");
+        writeLine(
+            ConsoleStream::Error,
+            QStringLiteral("tavrio: Tavrio runs on this display already, but does not answer"));
         return 1;
     }
     std::unique_ptr<Application> application(new Application(argc, argv, commandLine, instance));
@@ -107,6 +108,32 @@ int Application::run(int argc, char* argv[], const CommandLine& commandLine) {
         std::_Exit(status);
     }
     return status;
+}
+
+int Application::endRunning(int argc, char* argv[], const CommandLine& commandLine) {
+    SingleInstance instance(SingleInstance::endpointFor(displayName(commandLine)));
+    // As long as a start waits: the running one may be starting still, or the disk be slow.
+    constexpr std::chrono::seconds patience(15);
+    switch (instance.start(handedArguments(argc, argv), patience)) {
+    case SingleInstance::Start::First:
+        return 0;
+    case SingleInstance::Start::Handed:
+        if (instance.answer().status != 0) {
+            // A Tavrio of a version without --exit.
+            return printAnswer(instance.answer());
+        }
+        if (instance.awaitEnd(patience)) {
+            return 0;
+        }
+        writeLine(ConsoleStream::Error, QStringLiteral("tavrio: the Tavrio on this display has "
+                                                       "not ended within 15 seconds"));
+        return 1;
+    case SingleInstance::Start::Unanswered:
+        break;
+    }
+    writeLine(ConsoleStream::Error,
+              QStringLiteral("tavrio: Tavrio runs on this display, but does not answer"));
+    return 1;
 }
 
 void Application::nameTheApplication() {
@@ -255,6 +282,10 @@ SingleInstance::Answer Application::answerLaterStart(const CommandLine& request)
         return {};
     case CommandLine::Action::Fail:
         return {request.exitCode, request.output};
+    case CommandLine::Action::EndRunning:
+        // After the answer is on its way: the later start then waits for the claim to go.
+        QTimer::singleShot(0, &forms_, [this] { forms_.endProgram(); });
+        return {};
     case CommandLine::Action::Print:
     case CommandLine::Action::Help:
     case CommandLine::Action::Version:

@@ -57,6 +57,7 @@ struct ProgramOptions {
     QCommandLineOption target;
     QCommandLineOption title;
     QCommandLineOption newCountdown;
+    QCommandLineOption exit;
 };
 
 ProgramOptions programOptions() {
@@ -115,6 +116,12 @@ ProgramOptions programOptions() {
                            QCoreApplication::translate(
                                "CommandLine", "With --target: the target and the title go to a new "
                                               "countdown with a window of its own.")),
+        //: tavrio --help: what --exit does: the running Tavrio stores what is due and ends, as
+        //: with Exit in its menu; this start waits for that.
+        QCommandLineOption(QStringLiteral("exit"),
+                           QCoreApplication::translate("CommandLine",
+                                                       "Ends the Tavrio that runs on this display, "
+                                                       "as its Exit does, and waits for it.")),
     };
 }
 
@@ -197,8 +204,12 @@ CommandLine chosen(const QCommandLineParser& parser, const ProgramOptions& optio
         //: translated.
         return failure(QCoreApplication::translate("CommandLine", "--all goes with --print."));
     }
-    result.action =
-        parser.isSet(options.print) ? CommandLine::Action::Print : CommandLine::Action::Run;
+    if (parser.isSet(options.exit)) {
+        result.action = CommandLine::Action::EndRunning;
+    } else {
+        result.action =
+            parser.isSet(options.print) ? CommandLine::Action::Print : CommandLine::Action::Run;
+    }
     result.watch = parser.isSet(options.watch);
     result.all = parser.isSet(options.all);
     result.openSettings = parser.isSet(options.settings);
@@ -217,7 +228,8 @@ CommandLine parseCommandLine(const QStringList& arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const ProgramOptions options = programOptions();
     parser.addOptions({options.help, options.version, options.print, options.watch, options.all,
-                       options.settings, options.target, options.title, options.newCountdown});
+                       options.settings, options.target, options.title, options.newCountdown,
+                       options.exit});
     addQtOptions(parser);
 
     if (!parser.parse(arguments)) {

@@ -1,6 +1,7 @@
 // What the command line asks for. Without arguments Tavrio starts as always; the options add a
-// way to read the countdown in a terminal or status bar, a way back to the settings window, and a
-// way to set the target (and title) from a launcher or a shortcut.
+// way to read the countdown in a terminal or status bar, a way back to the settings window, a way
+// to set the target (and title) from a launcher or a shortcut, and a way to end the Tavrio that
+// runs (for scripts and installers).
 #pragma once
 
 #include <QString>
@@ -12,7 +13,7 @@
 namespace tavrio {
 
 struct CommandLine {
-    enum class Action { Run, Print, Help, Version, Fail };
+    enum class Action { Run, Print, EndRunning, Help, Version, Fail };
 
     Action action = Action::Run;
     bool watch = false;            // --print --watch: a new line every second

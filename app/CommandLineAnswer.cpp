@@ -1,6 +1,7 @@
 #include "CommandLineAnswer.h"
 
 #include "Application.h"
+#include "ConsoleText.h"
 #include "Conversions.h"
 #include "PrintCommand.h"
 #include "ProgramLanguage.h"
@@ -12,8 +13,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-
-#include <cstdio>
 
 namespace tavrio {
 
@@ -31,9 +30,9 @@ int answerInTheUsersLanguage(const QStringList& arguments) {
     const ProgramLanguage language;
     const CommandLine worded = parseCommandLine(arguments);
     if (worded.action == CommandLine::Action::Help) {
-        std::printf("%s\n", qPrintable(worded.output));
+        writeLine(ConsoleStream::Output, worded.output);
     } else {
-        std::fprintf(stderr, "tavrio: %s\n", qPrintable(worded.output));
+        writeLine(ConsoleStream::Error, QStringLiteral("tavrio: ") + worded.output);
     }
     return worded.exitCode;
 }
@@ -53,7 +52,7 @@ int answerCommandLine(const CommandLine& commandLine, const QStringList& argumen
     switch (commandLine.action) {
     case CommandLine::Action::Version:
         // For scripts as much as for people: never translated.
-        std::printf("%s\n", qPrintable(commandLine.output));
+        writeLine(ConsoleStream::Output, commandLine.output);
         return 0;
     case CommandLine::Action::Help:
     case CommandLine::Action::Fail:
@@ -64,6 +63,8 @@ int answerCommandLine(const CommandLine& commandLine, const QStringList& argumen
         const ProgramLanguage language;
         return runPrintCommand(commandLine.watch, commandLine.all);
     }
+    case CommandLine::Action::EndRunning:
+        return Application::endRunning(argc, argv, commandLine);
     case CommandLine::Action::Run:
         break;
     }
@@ -82,7 +83,7 @@ std::optional<CommandLine> withTargetRead(const CommandLine& commandLine) {
     const auto target =
         readTargetArgument(text, commandLine.newCountdown ? 0.0 : storedTargetTime());
     if (!target) {
-        std::fprintf(stderr, "tavrio: %s\n", qPrintable(unreadableTargetMessage(text)));
+        writeLine(ConsoleStream::Error, QStringLiteral("tavrio: ") + unreadableTargetMessage(text));
         return std::nullopt;
     }
     CommandLine read = commandLine;

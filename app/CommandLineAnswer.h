@@ -1,6 +1,7 @@
-// What the command line asks for besides the windows: the version, the usage, an error, or the
-// countdown printed (--print), each answered without a display; and the target of --target read
-// where the command runs, before anything goes to the windows.
+// What the command line asks for besides the windows: the version, the usage, an error, the
+// countdown printed (--print), or the running Tavrio ended (--exit), each answered without a
+// display; and the target of --target read where the command runs, before anything goes to the
+// windows.
 #pragma once
 
 #include "CommandLine.h"

@@ -1,5 +1,6 @@
 #include "PrintCommand.h"
 
+#include "ConsoleText.h"
 #include "Conversions.h"
 #include "CountdownGroups.h"
 #include "LocalClock.h"
@@ -14,7 +15,6 @@
 #include <QStringList>
 
 #include <csignal>
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -59,21 +59,17 @@ QString currentText(QSettingsStore& store, const RegionalSettings& regional, boo
     return lines.join(u'\n');
 }
 
-// False once the reader has gone (a status bar restarted, a closed pipe).
-bool printLine(const QString& text) {
-    return std::printf("%s\n", qPrintable(text)) >= 0 && std::fflush(stdout) == 0;
-}
-
 } // namespace
 
 int runPrintCommand(bool watch, bool all) {
     QSettingsStore store;
     if (const auto problem = store.readProblem()) {
-        std::fprintf(stderr, "tavrio: %s\n", problem->c_str());
+        writeLine(ConsoleStream::Error,
+                  QStringLiteral("tavrio: ") + QString::fromStdString(*problem));
         return 1;
     }
     const RegionalSettings regional = regionalSettingsFrom(QLocale::system());
-    if (!printLine(currentText(store, regional, all)) || !watch) {
+    if (!writeLine(ConsoleStream::Output, currentText(store, regional, all)) || !watch) {
         return 0;
     }
 #ifdef SIGPIPE
@@ -84,7 +80,7 @@ int runPrintCommand(bool watch, bool all) {
 
     const SecondTicker ticker;
     QObject::connect(&ticker, &SecondTicker::tick, &ticker, [&] {
-        if (!printLine(currentText(store, regional, all))) {
+        if (!writeLine(ConsoleStream::Output, currentText(store, regional, all))) {
             QCoreApplication::exit(0);
         }
     });

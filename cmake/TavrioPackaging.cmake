@@ -31,29 +31,21 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
     "qt6-translations-l10n, libcanberra0, sound-theme-freedesktop")
 
-# Windows: an installer (Debian: nsis) with a Start-menu entry and an uninstaller, and a zip of the
-# same folder. Uninstalling removes the program and its Start With Session entry; the user's
-# settings stay unless the user asks to remove them too (a silent uninstall keeps them).
+# Windows: an installer (Debian: nsis) made from Tavrio's own script, data/windows/NSIS.template.in
+# (what it does is said there), and a zip of the same folder. Its licence page shows Tavrio's
+# licence and the notice of the libraries it ships (TavrioWindowsNotices).
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Tavrio")
-set(CPACK_PACKAGE_EXECUTABLES "Tavrio" "Tavrio")
 set(CPACK_NSIS_PACKAGE_NAME "Tavrio")
 set(CPACK_NSIS_DISPLAY_NAME "Tavrio")
-set(CPACK_NSIS_INSTALLED_ICON_NAME "Tavrio.exe")
 set(CPACK_NSIS_MUI_ICON "${PROJECT_SOURCE_DIR}/data/windows/tavrio.ico")
 set(CPACK_NSIS_MUI_UNIICON "${PROJECT_SOURCE_DIR}/data/windows/tavrio.ico")
 set(CPACK_NSIS_URL_INFO_ABOUT "${TAVRIO_HOMEPAGE}")
-set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 # A 64-bit installer for the 64-bit program: it installs into the 64-bit Program Files, and runs
 # under a Wine without 32-bit support too.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
-# CPack writes this into a CMake file as a quoted string: NSIS's own quotes are single ones and
-# each backslash is doubled to come through.
-set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS [=[
-DeleteRegValue HKCU 'Software\\Microsoft\\Windows\\CurrentVersion\\Run' 'Tavrio'
-MessageBox MB_YESNO|MB_ICONQUESTION|MB_DEFBUTTON2 'Also remove your Tavrio settings (the target, the title and the look of the timer window)?' /SD IDNO IDNO +2
-DeleteRegKey HKCU 'Software\\Tavrio'
-]=])
 if(WIN32)
+    set(CPACK_MODULE_PATH "${PROJECT_SOURCE_DIR}/data/windows" ${CMAKE_MODULE_PATH})
+    set(CPACK_RESOURCE_FILE_LICENSE "${CMAKE_BINARY_DIR}/installer-licence.txt")
     set(CPACK_PACKAGE_FILE_NAME "Tavrio-${PROJECT_VERSION}-win64")
 endif()
 

@@ -8,6 +8,7 @@
 #include <QMargins>
 #include <QPointer>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 #include <cmath>
@@ -39,9 +40,14 @@ QMargins likelyFrame(const QWidget& window, const QWidget* framedLike) {
             logical(frame->bottom)};
 }
 
-// The window at the size it would take, no larger than `most`.
+// The window at the size it would take, no larger than `most`. Cut short, its content scrolls:
+// the vertical scroll bar then takes room beside the content rather than off it, where there is.
 void fitWithin(QWidget& window, QSize most) {
-    const QSize size = window.sizeHint().boundedTo(most);
+    QSize size = window.sizeHint();
+    if (size.height() > most.height()) {
+        size.rwidth() += window.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &window);
+    }
+    size = size.boundedTo(most);
     if (window.minimumSize() == window.maximumSize()) {
         window.setFixedSize(size);
     } else {

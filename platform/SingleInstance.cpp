@@ -91,6 +91,17 @@ SingleInstance::Start SingleInstance::start(const QStringList& arguments,
     }
 }
 
+bool SingleInstance::awaitEnd(std::chrono::milliseconds patience) {
+    const auto deadline = std::chrono::steady_clock::now() + patience;
+    while (!channel_->claim()) {
+        if (std::chrono::steady_clock::now() >= deadline) {
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
 bool SingleInstance::listen(Handler handle) {
     return channel_->listen(
         [handle = std::move(handle)](const Texts& request) -> std::optional<Texts> {

@@ -55,6 +55,9 @@ public:
     Start start(const QStringList& arguments, std::chrono::milliseconds patience);
     // The running one's answer, once start() has handed the arguments over.
     const Answer& answer() const { return answer_; }
+    // After handing over what ends the running one: waits until it has ended and given up the
+    // claim, which this one then holds. False when it still runs after `patience`.
+    bool awaitEnd(std::chrono::milliseconds patience);
 
     // As the running one, once the application exists: answers later starts, running `handle` on
     // the event loop for each. A request that is not a list of texts in UTF-8 within the size

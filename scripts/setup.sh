@@ -27,9 +27,11 @@ test_packages=(
     lintian man-db libfaketime
 )
 # The Windows build: a cross compiler, Qt's source (fetched by apt), Wine to
-# run the tests and the program, and NSIS for the installer.
+# run the tests and the program, NSIS for the installer, and the locale sources
+# (locales) from which the test under Wine makes the German locale it runs in.
 windows_packages=(
-    mingw-w64 g++-mingw-w64-x86-64-posix ninja-build dpkg-dev wine wine64 nsis zip
+    mingw-w64 g++-mingw-w64-x86-64-posix ninja-build dpkg-dev wine wine64 nsis zip unzip
+    locales
 )
 
 profile=${1:-run}

@@ -49,6 +49,11 @@
         <translation>--watch geht nur zusammen mit --print.</translation>
     </message>
     <message>
+        <source>Ends the Tavrio that runs on this display, as its Exit does, and waits for it.</source>
+        <extracomment>tavrio --help: what --exit does: the running Tavrio stores what is due and ends, as with Exit in its menu; this start waits for that.</extracomment>
+        <translation>Beendet das Tavrio, das auf diesem Bildschirm läuft, wie sein „Beenden“ es tut, und wartet darauf.</translation>
+    </message>
+    <message>
         <source>With --print: a line for each countdown, its title, a TAB and its countdown, in their order.</source>
         <extracomment>tavrio --help: what --all does; --print is the option&apos;s name, never translated; TAB is the tab character.</extracomment>
         <translation>Mit --print: eine Zeile für jeden Countdown, mit seinem Titel, einem TAB und seinem Countdown, in ihrer Reihenfolge.</translation>

@@ -49,6 +49,11 @@
         <translation>--watch se usa junto con --print.</translation>
     </message>
     <message>
+        <source>Ends the Tavrio that runs on this display, as its Exit does, and waits for it.</source>
+        <extracomment>tavrio --help: what --exit does: the running Tavrio stores what is due and ends, as with Exit in its menu; this start waits for that.</extracomment>
+        <translation>Cierra el Tavrio que funciona en esta pantalla, como lo hace su «Salir», y espera a que termine.</translation>
+    </message>
+    <message>
         <source>With --print: a line for each countdown, its title, a TAB and its countdown, in their order.</source>
         <extracomment>tavrio --help: what --all does; --print is the option&apos;s name, never translated; TAB is the tab character.</extracomment>
         <translation>Con --print: una línea por cada cuenta atrás, con su título, un TAB y su cuenta atrás, en su orden.</translation>

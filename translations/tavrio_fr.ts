@@ -49,6 +49,11 @@
         <translation>--watch s’utilise avec --print.</translation>
     </message>
     <message>
+        <source>Ends the Tavrio that runs on this display, as its Exit does, and waits for it.</source>
+        <extracomment>tavrio --help: what --exit does: the running Tavrio stores what is due and ends, as with Exit in its menu; this start waits for that.</extracomment>
+        <translation>Arrête le Tavrio qui fonctionne sur cet écran, comme le fait son « Quitter », et attend qu’il ait fini.</translation>
+    </message>
+    <message>
         <source>With --print: a line for each countdown, its title, a TAB and its countdown, in their order.</source>
         <extracomment>tavrio --help: what --all does; --print is the option&apos;s name, never translated; TAB is the tab character.</extracomment>
         <translation>Avec --print : une ligne par compte à rebours, son titre, une TAB et son compte à rebours, dans leur ordre.</translation>

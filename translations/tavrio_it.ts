@@ -49,6 +49,11 @@
         <translation>--watch va usato con --print.</translation>
     </message>
     <message>
+        <source>Ends the Tavrio that runs on this display, as its Exit does, and waits for it.</source>
+        <extracomment>tavrio --help: what --exit does: the running Tavrio stores what is due and ends, as with Exit in its menu; this start waits for that.</extracomment>
+        <translation>Chiude il Tavrio in esecuzione su questo schermo, come fa il suo «Esci», e attende che finisca.</translation>
+    </message>
+    <message>
         <source>With --print: a line for each countdown, its title, a TAB and its countdown, in their order.</source>
         <extracomment>tavrio --help: what --all does; --print is the option&apos;s name, never translated; TAB is the tab character.</extracomment>
         <translation>Con --print: una riga per ogni conto alla rovescia, con il suo titolo, un TAB e il suo conto alla rovescia, nel loro ordine.</translation>

@@ -49,6 +49,11 @@
         <translation>--watch は --print と共に使用します。</translation>
     </message>
     <message>
+        <source>Ends the Tavrio that runs on this display, as its Exit does, and waits for it.</source>
+        <extracomment>tavrio --help: what --exit does: the running Tavrio stores what is due and ends, as with Exit in its menu; this start waits for that.</extracomment>
+        <translation>この画面で実行中の Tavrio を、メニューの「終了」と同じように終了させ、終わるまで待ちます。</translation>
+    </message>
+    <message>
         <source>With --print: a line for each countdown, its title, a TAB and its countdown, in their order.</source>
         <extracomment>tavrio --help: what --all does; --print is the option&apos;s name, never translated; TAB is the tab character.</extracomment>
         <translation>--print と共に: カウントダウンごとに 1 行、タイトル、TAB、カウントダウンの順に表示します。</translation>

@@ -49,6 +49,11 @@
         <translation>--watch deve ser usado com --print.</translation>
     </message>
     <message>
+        <source>Ends the Tavrio that runs on this display, as its Exit does, and waits for it.</source>
+        <extracomment>tavrio --help: what --exit does: the running Tavrio stores what is due and ends, as with Exit in its menu; this start waits for that.</extracomment>
+        <translation>Encerra o Tavrio em execução nesta tela, como o seu “Sair” faz, e espera que termine.</translation>
+    </message>
+    <message>
         <source>With --print: a line for each countdown, its title, a TAB and its countdown, in their order.</source>
         <extracomment>tavrio --help: what --all does; --print is the option&apos;s name, never translated; TAB is the tab character.</extracomment>
         <translation>Com --print: uma linha para cada contagem regressiva, com seu título, um TAB e sua contagem, na ordem delas.</translation>

@@ -49,6 +49,11 @@
         <translation>--watch используется вместе с --print.</translation>
     </message>
     <message>
+        <source>Ends the Tavrio that runs on this display, as its Exit does, and waits for it.</source>
+        <extracomment>tavrio --help: what --exit does: the running Tavrio stores what is due and ends, as with Exit in its menu; this start waits for that.</extracomment>
+        <translation>Завершает Tavrio, работающий на этом экране, как это делает его «Выход», и ждёт завершения.</translation>
+    </message>
+    <message>
         <source>With --print: a line for each countdown, its title, a TAB and its countdown, in their order.</source>
         <extracomment>tavrio --help: what --all does; --print is the option&apos;s name, never translated; TAB is the tab character.</extracomment>
         <translation>С --print: строка для каждого отсчёта — его название, TAB и отсчёт, по порядку.</translation>

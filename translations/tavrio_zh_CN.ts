@@ -49,6 +49,11 @@
         <translation>--watch 须与 --print 一起使用。</translation>
     </message>
     <message>
+        <source>Ends the Tavrio that runs on this display, as its Exit does, and waits for it.</source>
+        <extracomment>tavrio --help: what --exit does: the running Tavrio stores what is due and ends, as with Exit in its menu; this start waits for that.</extracomment>
+        <translation>像其菜单中的“退出”一样结束在此显示器上运行的 Tavrio，并等待其结束。</translation>
+    </message>
+    <message>
         <source>With --print: a line for each countdown, its title, a TAB and its countdown, in their order.</source>
         <extracomment>tavrio --help: what --all does; --print is the option&apos;s name, never translated; TAB is the tab character.</extracomment>
         <translation>与 --print 一起使用：每个倒计时一行，依次为标题、TAB 和倒计时。</translation>

@@ -44,9 +44,12 @@ public:
 
     // A layered window, as the window's opacity makes it, whose pixels of the key colour the
     // system leaves out and lets clicks through. Qt sets the opacity alone and drops the layered
-    // style at full opacity, so this comes after every change of the opacity.
+    // style at full opacity, so this comes after every change of the opacity. On a frameless
+    // window Qt drops it again at every repaint unless the opacity is below full: its native
+    // window is given one a hair below, which Windows rounds to full.
     bool setColourKey(QWidget& window, const std::optional<QColor>& key) override {
         const HWND handle = handleOf(window);
+        keepLayered(window, key.has_value());
         const LONG_PTR style = GetWindowLongPtrW(handle, GWL_EXSTYLE);
         const auto alpha = BYTE(qRound(window.windowOpacity() * 255));
         if (key) {
@@ -60,6 +63,16 @@ public:
     }
 
 private:
+    static constexpr qreal kJustBelowFull = 0.999;
+
+    static void keepLayered(QWidget& window, bool keyed) {
+        QWindow* const native = window.windowHandle();
+        if (native == nullptr || window.windowOpacity() < 1.0) {
+            return;
+        }
+        native->setOpacity(keyed ? kJustBelowFull : 1.0);
+    }
+
     // Never shown; the application takes its native window down when it ends.
     QWindow* owner() {
         if (owner_ == nullptr) {

@@ -2,7 +2,8 @@
 # The Windows build, tested under Wine: cross-compiles Tavrio for 64-bit Windows with warnings as
 # errors, against a Qt built once into a cache outside the repository (cross-qt.sh), runs the
 # tests under Wine in a private prefix (the core and widget tests, and end-to-end checks of
-# Tavrio.exe on a virtual display), and packs the installer and the zip into build/windows.
+# Tavrio.exe on a virtual display), packs the installer and the zip into build/windows, and checks
+# what the zip holds (tests/windows/package_contents.sh).
 # scripts/test.sh runs it after the Linux build; the packages come from scripts/setup.sh test.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -47,4 +48,5 @@ ln -sf /usr/share/fonts/truetype/liberation2/*.ttf /usr/share/fonts/truetype/wqy
 export QT_QPA_FONTDIR="Z:$root/$build/fonts"
 ctest --test-dir "$build" --output-on-failure -j "$jobs"
 (cd "$build" && cpack -G "NSIS;ZIP" >/dev/null)
+tests/windows/package_contents.sh "$build"/Tavrio-*-win64.zip .
 ls "$build"/Tavrio-*-win64.*

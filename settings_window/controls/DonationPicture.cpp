@@ -7,11 +7,22 @@
 
 namespace tavrio {
 
+namespace {
+
+// Twice as many pixels from a scale above 1 on (a picture shrunk looks sharper than one grown);
+// Qt gives the "@2x" picture its ratio, so that it takes the same room on the screen.
+QString pictureFor(qreal scale) {
+    return scale > 1 ? QStringLiteral(":/images/donate@2x.png")
+                     : QStringLiteral(":/images/donate.png");
+}
+
+} // namespace
+
 DonationPicture::DonationPicture(QWidget* parent)
     : QLabel(parent) {
-    const QPixmap image(QStringLiteral(":/images/donate.png"));
+    const QPixmap image(pictureFor(devicePixelRatioF()));
     setPixmap(image);
-    setFixedSize(image.size());
+    setFixedSize(image.deviceIndependentSize().toSize());
     setFrameShape(QFrame::NoFrame);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);

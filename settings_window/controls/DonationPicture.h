@@ -1,6 +1,7 @@
-// The donation picture: a borderless picture of a donation button, exactly as large as its image,
-// that reads as a link (pointing-hand cursor) and is clicked with the mouse or, once it has the
-// focus, with Space or Enter.
+// The donation picture: a borderless picture of a donation button, exactly as large as its image
+// (one with twice the pixels, in the same room, at a higher scale of the screen), that reads as a
+// link (pointing-hand cursor) and is clicked with the mouse or, once it has the focus, with Space
+// or Enter.
 #pragma once
 
 #include <QLabel>

@@ -58,6 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"PrintWatch", {"--print", "--watch"}, Action::Print, 0, true},
         Case{"WatchFirst", {"--watch", "--print"}, Action::Print, 0, true},
         Case{"WatchAloneIsAnError", {"--watch"}, Action::Fail, 2, false, false, "--print"},
+        Case{"Exit", {"--exit"}, Action::EndRunning},
         Case{"Version", {"--version"}, Action::Version, 0, false, false, "Tavrio 1.2.0"},
         Case{"ShortVersion", {"-v"}, Action::Version, 0, false, false, "Tavrio 1.2.0"},
         Case{"HelpNamesTheProgramAndTheOptions",

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every way out keeps the place the user moved the timer window to, as closing does: Exit on the
-# pop-up menu, SIGTERM (the end of a session, a service manager) and the display going away (the
-# X connection closing at log-out). A way out with the window where it was placed writes nothing.
+# pop-up menu, SIGTERM (the end of a session, a service manager), `tavrio --exit` (a script, an
+# installer) and the display going away (the X connection closing at log-out). A way out with the
+# window where it was placed writes nothing.
 source "$(dirname "$0")/lib.sh" "$@"
 
 readonly TWIPS_PER_PIXEL=15
@@ -64,6 +65,18 @@ expected=$(place_in_twips)
 terminate_tavrio
 check_eq "the moved place is stored" "$(stored_place)" "$expected"
 check_eq "and nothing else changed" "$(read_setting Width) $(read_setting Height)" "6000 2400"
+
+note "tavrio --exit after a drag"
+start_placed
+drag_by_mouse 80 -40
+expected=$(place_in_twips)
+check "tavrio --exit ends the running Tavrio and waits for it" "$TAVRIO" --exit
+# Ended, whether or not the shell has collected it yet.
+gone() { [[ ! -e /proc/$TAVRIO_PID ]] || grep -q '^State:.*Z' "/proc/$TAVRIO_PID/status"; }
+check "the running Tavrio has ended by then" gone
+check "with success" wait "$TAVRIO_PID"
+check_eq "the dragged place is stored" "$(stored_place)" "$expected"
+TAVRIO_PID=
 
 note "the display going away after a drag"
 start_placed

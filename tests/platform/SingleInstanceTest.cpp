@@ -1,7 +1,7 @@
 // One Tavrio per user and display, within one test process: the first start takes the claim, a
 // later one hands its arguments over and prints the running one's answer, a claim is free again
 // once its holder is gone, a socket left by a killed Tavrio stops nothing, and what is no Tavrio's
-// request is refused without harm.
+// request is refused without harm; a later start can await the running one's end.
 #include "SingleInstance.h"
 
 #include "InstanceMessage.h"
@@ -10,9 +10,11 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstring>
 #include <future>
+#include <memory>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -99,6 +101,8 @@ private slots:
     void aRequestOfNoTavrioIsRefused_data();
     void aRequestOfNoTavrioIsRefused();
     void aRunningOneThatDoesNotListenLeavesTheLaterStartUnanswered();
+    void aLaterStartAwaitsTheEndOfTheRunningOne_data();
+    void aLaterStartAwaitsTheEndOfTheRunningOne();
 
 private:
     std::unique_ptr<QTemporaryDir> runtime_;
@@ -237,6 +241,30 @@ void SingleInstanceTest::aRunningOneThatDoesNotListenLeavesTheLaterStartUnanswer
     SingleInstance running(endpoint);
     QCOMPARE(running.start({}, 1s), Start::First);
     QCOMPARE(laterStart(endpoint, {"--settings"}, 300ms).first, Start::Unanswered);
+}
+
+void SingleInstanceTest::aLaterStartAwaitsTheEndOfTheRunningOne_data() {
+    QTest::addColumn<bool>("ends");
+    QTest::newRow("it ends") << true;
+    QTest::newRow("it stays") << false;
+}
+
+void SingleInstanceTest::aLaterStartAwaitsTheEndOfTheRunningOne() {
+    QFETCH(bool, ends);
+    const QString endpoint = SingleInstance::endpointFor(QStringLiteral(":5"));
+    auto running = std::make_unique<SingleInstance>(endpoint);
+    QCOMPARE(running->start({}, 1s), Start::First);
+    QVERIFY(running->listen([&](const QStringList&) {
+        if (ends) {
+            QTimer::singleShot(100ms, [&running] { running.reset(); });
+        }
+        return Answer{};
+    }));
+    const bool ended = elsewhere([&] {
+        SingleInstance later(endpoint);
+        return later.start({"--exit"}, 10s) == Start::Handed && later.awaitEnd(ends ? 10s : 300ms);
+    });
+    QCOMPARE(ended, ends);
 }
 
 } // namespace tavrio

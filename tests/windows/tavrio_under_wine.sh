@@ -2,8 +2,10 @@
 # Tavrio.exe under Wine, run from the folder the installer and the zip hold, on a private X display
 # with openbox and in a private Wine prefix, checked from outside as a user would see it: the timer
 # window shows and stays above a window activated after it, --print counts down to a target stored
-# in the registry, a title typed into the settings window is stored there, and a second start
-# hands over to the first; dragged by any point, it follows the pointer.
+# in the registry, --help in German comes through a pipe as UTF-8, a title typed into the settings
+# window is stored there, a second start hands over to the first, --exit ends it (storing the place
+# it was dragged to), and the hidden background is cut out at border styles 5 and 0; dragged by
+# any point, it follows the pointer.
 #   tavrio_under_wine.sh DEPLOY_FOLDER
 set -euo pipefail
 
@@ -88,6 +90,16 @@ countdown=$(wine "$EXE" --print 2>"$DIR/print.log" | tr -d '\r')
 check "--print counts down to the stored target: '$countdown'" \
     grep -Eq '^2:[0-9]{2}:[0-9]{2}:[0-9]{2}$' <<<"$countdown"
 
+# Wine takes the user's language from the Unix locale: a German one, made here.
+localedef -i de_DE -f UTF-8 "$DIR/de_DE.UTF-8" 2>/dev/null || true
+german_help_is_utf8() {
+    LOCPATH=$DIR LC_ALL=de_DE.UTF-8 wine "$EXE" --help 2>/dev/null | python3 -c '
+import sys
+text = sys.stdin.buffer.read().decode("utf-8")
+sys.exit(0 if any(ord(c) > 127 for c in text) else 1)'
+}
+check "--help in German comes through a pipe as UTF-8" german_help_is_utf8
+
 wine "$EXE" >"$DIR/tavrio.log" 2>&1 &
 PIDS+=($!)
 wait_until 60 "the timer window" timer_window
@@ -140,9 +152,17 @@ stored_title() { [[ $(stored What) == Party ]]; }
 wait_until 20 "the typed title in the registry" stored_title
 check "a title typed into the settings window is stored in the registry" stored_title
 
-# The hidden background: Wine leaves the window's colour key out as Windows does (through an X
-# shape), over a window below that takes the whole screen.
-wineserver -k
+# As the installer does before it replaces the files: the place the window was dragged to is stored
+# on the way out.
+ended() { timeout 30 wine "$EXE" --exit >"$DIR/exit.log" 2>&1; }
+check "--exit ends the running Tavrio and waits for it" ended
+check "the place it was dragged to is stored by then" test -n "$(stored Left)"
+no_timer_window() { ! timer_window; }
+wait_until 10 "the timer window to go" no_timer_window
+
+# The hidden background: Wine leaves the window's colour key out as Windows does, through an X
+# shape, over a window below that takes the whole screen. The shape is read from the X server:
+# grabs of the screen's pixels (xwd -root) were seen to disagree with the screen under Wine.
 for setting in tvHide=True FontSize=36 FontBold=True FontColor=255; do
     wine reg add "$SETTINGS" /v "${setting%%=*}" /d "${setting#*=}" /f >/dev/null
 done
@@ -150,42 +170,70 @@ xev -geometry 1280x800+0+0 -name under >"$DIR/under.log" 2>&1 &
 PIDS+=($!)
 under_shown() { xdotool search --onlyvisible --name '^under$'; }
 wait_until 20 "the window under the timer window" under_shown
-wine "$EXE" >"$DIR/hidden.log" 2>&1 &
-PIDS+=($!)
-wait_until 60 "the timer window with its background hidden" timer_window
-TIMER=$(timer_window)
-# The timer window's middle row on the screen: its height "Y", then its pixels as "X RRGGBB".
-middle_row() {
+presses_under() { grep -c ButtonPress "$DIR/under.log" || true; }
+# The timer window's middle row as its shape cuts it: "Y WIDTH SHAPED ON BESIDE", the row's height
+# on the screen, the window's width, how many of the row's pixels are in the shape, and the
+# screen's X of the middle of the first stroke of the text and of the gap before it. A window
+# frame Wine draws itself (border style 5) is in the shape too, at the edges: a press there
+# resizes the window, so no stroke touching an edge counts.
+shaped_row() {
     local x y width height
     read -r x y width height < <(xwininfo -id "$TIMER" |
         awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 }
              /Width/ { w = $2 } /Height/ { h = $2 } END { print x, y, w, h }')
-    echo $((y + height / 2))
-    xwd -root -silent | python3 -c '
-import struct, sys
-data = sys.stdin.buffer.read()
-header = struct.unpack(">25I", data[:100])
-size, order, bpp, per_line, colours = header[0], header[7], header[11], header[12], header[19]
-start = size + 12 * colours
-x0, y, w = (int(a) for a in sys.argv[1:4])
-for x in range(x0, x0 + w):
-    at = start + y * per_line + x * bpp // 8
-    value = int.from_bytes(data[at:at + 4], "little" if order == 0 else "big")
-    print(x, "%06X" % (value & 0xFFFFFF))' "$x" $((y + height / 2)) "$width"
+    python3 - "$TIMER" "$x" "$y" "$width" "$height" <<'PYTHON'
+import ctypes, sys
+window, x, y, width, height = (int(a) for a in sys.argv[1:])
+class Rectangle(ctypes.Structure):
+    _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short),
+                ("width", ctypes.c_ushort), ("height", ctypes.c_ushort)]
+x11, xext = ctypes.CDLL("libX11.so.6"), ctypes.CDLL("libXext.so.6")
+x11.XOpenDisplay.restype = ctypes.c_void_p
+xext.XShapeGetRectangles.restype = ctypes.POINTER(Rectangle)
+xext.XShapeGetRectangles.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int,
+                                     ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_int)]
+count, ordering = ctypes.c_int(), ctypes.c_int()
+shape = xext.XShapeGetRectangles(x11.XOpenDisplay(None), window, 0, count, ordering)
+row = height // 2
+inside = sorted({column for r in shape[:count.value] if r.y <= row < r.y + r.height
+                 for column in range(max(r.x, 0), min(r.x + r.width, width))})
+runs = []
+for column in inside:
+    if runs and runs[-1][1] == column:
+        runs[-1][1] = column + 1
+    else:
+        runs.append([column, column + 1])
+strokes = [i for i, (start, end) in enumerate(runs) if start > 0 and end < width]
+if not strokes:
+    print(y + row, width, len(inside), -1, -1)
+else:
+    start, end = runs[strokes[0]]
+    gap_start = runs[strokes[0] - 1][1] if strokes[0] > 0 else 0
+    print(y + row, width, len(inside), x + (start + end) // 2, x + (gap_start + start) // 2)
+PYTHON
 }
-# first_of COLOUR: the first pixel of that colour in the middle row, as "X Y".
-first_of() { middle_row | awk -v colour="$1" 'NR == 1 { y = $1 } $2 == colour && !x { x = $1 } END { if (x) print x, y }'; }
-presses_under() { grep -c ButtonPress "$DIR/under.log" || true; }
-text_shown() { [[ -n $(first_of FF0000) ]]; }
-wait_until 20 "the countdown in red" text_shown
-check "no pixel of the key colour shows" test -z "$(first_of 000001)"
-read -r text_x row_y < <(first_of FF0000)
-presses=$(presses_under)
-# On the first digit, then just left of it, where the window under shows.
-xdotool mousemove --sync "$text_x" "$row_y" click 1 mousemove --sync $((text_x - 4)) "$row_y" click 1
-reached_under() { (($(presses_under) > presses)); }
-wait_until 20 "the click beside the text to reach the window under" reached_under
-check "a click beside the text reaches the window under, one on the text does not" \
-    test "$(presses_under)" -eq $((presses + 1))
+cut_out() {
+    local row_y width shaped on beside
+    read -r row_y width shaped on beside < <(shaped_row)
+    ((shaped > 0 && shaped < width / 2 && on >= 0))
+}
+for border in 5 0; do
+    wineserver -k || true
+    wine reg add "$SETTINGS" /v BS /d "$border" /f >/dev/null
+    wine "$EXE" >"$DIR/hidden-$border.log" 2>&1 &
+    PIDS+=($!)
+    wait_until 60 "the timer window at border style $border" timer_window
+    TIMER=$(timer_window)
+    wait_until 20 "the background cut out at border style $border" cut_out
+    check "border style $border: the shape holds the text and leaves the background out" cut_out
+    read -r row_y width shaped on beside < <(shaped_row)
+    presses=$(presses_under)
+    # On the first stroke of the text, then beside it, where the window under shows.
+    xdotool mousemove --sync "$on" "$row_y" click 1 mousemove --sync "$beside" "$row_y" click 1
+    reached_under() { (($(presses_under) > presses)); }
+    wait_until 20 "the click beside the text to reach the window under" reached_under
+    check "border style $border: a click beside the text reaches the window under, not one on it" \
+        test "$(presses_under)" -eq $((presses + 1))
+done
 
 ((FAILURES == 0)) || fail "$FAILURES checks failed"
