@@ -110,11 +110,11 @@ int Application::run(int argc, char* argv[], const CommandLine& commandLine) {
     return status;
 }
 
-int Application::endRunning(int argc, char* argv[], const CommandLine& commandLine) {
+int Application::endRunning(const CommandLine& commandLine) {
     SingleInstance instance(SingleInstance::endpointFor(displayName(commandLine)));
     // As long as a start waits: the running one may be starting still, or the disk be slow.
     constexpr std::chrono::seconds patience(15);
-    switch (instance.start(handedArguments(argc, argv), patience)) {
+    switch (instance.start(requestArguments(commandLine), patience)) {
     case SingleInstance::Start::First:
         return 0;
     case SingleInstance::Start::Handed:

@@ -37,7 +37,7 @@ public:
     // --exit: hands the command line to the Tavrio that runs on the display, which ends as its
     // Exit does, and waits until it has (0), or for 15 seconds at most (1). None running is
     // success too.
-    static int endRunning(int argc, char* argv[], const CommandLine& commandLine);
+    static int endRunning(const CommandLine& commandLine);
 
     // The names Qt gives the program, as every way of running it has them.
     static void nameTheApplication();

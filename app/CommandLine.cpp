@@ -60,6 +60,28 @@ struct ProgramOptions {
     QCommandLineOption exit;
 };
 
+QCommandLineOption targetOption() {
+    return QCommandLineOption(
+        QStringLiteral("target"),
+        //: tavrio --help: what --target does; the examples are phrases as the
+        //: date box reads them, in the language of the translation.
+        QCoreApplication::translate("CommandLine",
+                                    "Counts down to the moment a phrase names, as the date "
+                                    "box reads it (\"friday 17:00\", \"in 25 min\", \"24 dec\"), "
+                                    "and prints that moment."),
+        //: tavrio --help: the value of --target, as in "--target <phrase>".
+        QCoreApplication::translate("CommandLine", "phrase"));
+}
+
+QCommandLineOption titleOption() {
+    return QCommandLineOption(
+        QStringLiteral("title"),
+        //: tavrio --help: what --title does; --target is the option's name, never translated.
+        QCoreApplication::translate("CommandLine", "With --target: the title of what is awaited."),
+        //: tavrio --help: the value of --title, as in "--title <title>".
+        QCoreApplication::translate("CommandLine", "title"));
+}
+
 ProgramOptions programOptions() {
     return {
         QCommandLineOption(
@@ -92,23 +114,8 @@ ProgramOptions programOptions() {
                            QCoreApplication::translate("CommandLine",
                                                        "Opens the settings window as well, for a "
                                                        "timer window out of reach.")),
-        QCommandLineOption(QStringLiteral("target"),
-                           //: tavrio --help: what --target does; the examples are phrases as the
-                           //: date box reads them, in the language of the translation.
-                           QCoreApplication::translate(
-                               "CommandLine",
-                               "Counts down to the moment a phrase names, as the date "
-                               "box reads it (\"friday 17:00\", \"in 25 min\", \"24 dec\"), "
-                               "and prints that moment."),
-                           //: tavrio --help: the value of --target, as in "--target <phrase>".
-                           QCoreApplication::translate("CommandLine", "phrase")),
-        QCommandLineOption(
-            QStringLiteral("title"),
-            //: tavrio --help: what --title does; --target is the option's name, never translated.
-            QCoreApplication::translate("CommandLine",
-                                        "With --target: the title of what is awaited."),
-            //: tavrio --help: the value of --title, as in "--title <title>".
-            QCoreApplication::translate("CommandLine", "title")),
+        targetOption(),
+        titleOption(),
         //: tavrio --help: what --new does; --target and --title are the options' names, never
         //: translated. A kitchen timer from a launcher: tavrio --new --title Tea --target "in 4
         //: min".
@@ -262,6 +269,9 @@ std::vector<char*> withoutCaptionOptions(int argc, char** argv) {
 
 QStringList requestArguments(const CommandLine& commandLine) {
     QStringList arguments;
+    if (commandLine.action == CommandLine::Action::EndRunning) {
+        arguments << QStringLiteral("--exit");
+    }
     if (commandLine.openSettings) {
         arguments << QStringLiteral("--settings");
     }

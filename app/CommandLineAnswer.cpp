@@ -64,7 +64,7 @@ int answerCommandLine(const CommandLine& commandLine, const QStringList& argumen
         return runPrintCommand(commandLine.watch, commandLine.all);
     }
     case CommandLine::Action::EndRunning:
-        return Application::endRunning(argc, argv, commandLine);
+        return Application::endRunning(commandLine);
     case CommandLine::Action::Run:
         break;
     }

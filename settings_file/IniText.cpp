@@ -297,12 +297,17 @@ std::optional<QByteArray> iniTextWithoutSection(const QByteArray& text, const QS
     if (removingFrom < 0) {
         return result.append(QByteArrayView(text).sliced(copied));
     }
-    // The blank line that parted the section from the one before goes with it.
-    const QByteArray blankLine = kEndOfLine.toByteArray() + kEndOfLine.toByteArray();
-    while (result.endsWith(blankLine)) {
-        result.chop(kEndOfLine.size());
+    // The blank line that parted the section from the one before goes with it, in whichever line
+    // ends the file was written with.
+    for (;;) {
+        if (result.endsWith("\r\n\r\n")) {
+            result.chop(2);
+        } else if (result.endsWith("\n\n")) {
+            result.chop(1);
+        } else {
+            return result;
+        }
     }
-    return result;
 }
 
 } // namespace tavrio

@@ -170,6 +170,8 @@ TEST_F(IniTextTest, ASectionIsRemovedWholeAndNothingElse) {
         {"the last section, with the blank line before it",
          "[Settings]~What=a~Countdowns=Countdown2~~[Countdown2]~What=b~",
          "[Settings]~What=a~Countdowns=Countdown2~"},
+        {"the last section, in another system's line ends",
+         "[Settings]\r\nWhat=a\r\n\r\n[Countdown2]\r\nWhat=b\r\n", "[Settings]\r\nWhat=a\r\n"},
         {"a section between two others, its comments with it",
          "; mine\n[Countdown2]\n; note\nWhat=b\n\n[Settings]\nWhat=a\n",
          "; mine\n[Settings]\nWhat=a\n"},
