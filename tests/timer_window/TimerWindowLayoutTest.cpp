@@ -394,9 +394,10 @@ void TimerWindowLayoutTest::ctrlSizesTheText_data() {
     QTest::newRow("closed before the user stops") << 2 << true << 1 << true;
 }
 
-// Three steps up and two down from 24 points: the window fits the text exactly, nothing is stored
-// before the user stops, then FontSize and the size in one go (on the way out at the latest), and
-// the size Ctrl+0 comes back to.
+// Three steps up and two down from 12 points (small enough to grow on the test's small screen at a
+// scale of 2 with any system's fonts): the window fits the text exactly, nothing is stored before
+// the user stops, then FontSize and the size in one go (on the way out at the latest), and the
+// size Ctrl+0 comes back to.
 void TimerWindowLayoutTest::ctrlSizesTheText() {
     QFETCH(int, style);
     QFETCH(bool, hidden);
@@ -405,23 +406,23 @@ void TimerWindowLayoutTest::ctrlSizesTheText() {
     test::TestProgram test;
     test.store.preset(Key::BS, std::to_string(style));
     test.store.preset(Key::tvHide, hidden ? "True" : "False");
-    test.store.preset(Key::FontSize, "24");
+    test.store.preset(Key::FontSize, "12");
     const auto window = test::startTimerWindow(test);
     const QPoint centre = window->geometry().center();
 
     sizeText(*window, 3, pieces);
     sizeText(*window, -2, pieces);
 
-    QCOMPARE(window.Label1->FontSize(), 26.0f);
+    QCOMPARE(window.Label1->FontSize(), 13.0f);
     QTRY_VERIFY(wholeTextAbout(centre, *window));
     QCOMPARE(test::labelOverhang(*window).left(), -(window.Label1->height() / 4));
     QCOMPARE(window->minimumSize() == window->maximumSize(), style == 1);
     QCOMPARE(test.store.writesText(), QString());
-    const QString stored = "FontSize=26, " + sizeWrites(*window) + ", tvChosenSize=24";
+    const QString stored = "FontSize=13, " + sizeWrites(*window) + ", tvChosenSize=12";
     QVERIFY(!closeAtOnce || (window->close() && test.store.writesText() == stored));
     QTRY_COMPARE(test.store.writesText(), stored);
     QTest::keyClick(window.get(), Qt::Key_0, Qt::ControlModifier);
-    QCOMPARE(window.Label1->FontSize(), 24.0f);
+    QCOMPARE(window.Label1->FontSize(), 12.0f);
 }
 
 // A sized window without a frame grows about its centre for a wider text (a new day digit), the

@@ -236,4 +236,17 @@ for border in 5 0; do
         test "$(presses_under)" -eq $((presses + 1))
 done
 
+# A second countdown, in a subkey of its own: its own window, and a line of its own in --print --all.
+wineserver -k || true
+wine reg add "$SETTINGS" /v Countdowns /d Countdown2 /f >/dev/null
+wine reg add "${SETTINGS%Settings}Countdown2" /v What /d Exam /f >/dev/null
+wine reg add "${SETTINGS%Settings}Countdown2" /v tvDate /d "$(date +%F -d '+5 days')" /f >/dev/null
+printed_all=$(wine "$EXE" --print --all 2>"$DIR/print-all.log" | tr -d '\r' | cut -f1 | paste -sd ' ')
+check "--print --all prints a line for each countdown: '$printed_all'" test "$printed_all" = "Party Exam"
+wine "$EXE" >"$DIR/two.log" 2>&1 &
+PIDS+=($!)
+two_windows() { (($(timer_window | wc -l) == 2)); }
+wait_until 60 "a timer window for each countdown" two_windows
+check "each countdown has its own timer window" two_windows
+
 ((FAILURES == 0)) || fail "$FAILURES checks failed"
