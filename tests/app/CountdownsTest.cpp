@@ -100,24 +100,6 @@ private slots:
         QVERIFY(settings.windowTitle().endsWith(QString::fromUtf8(" \u2014 ??")));
     }
 
-    // Each settings window edits its own countdown alone, and names it.
-    void aSettingsWindowEditsItsOwnCountdown() {
-        RunningCountdowns program(presetThreeCountdowns);
-        CountdownState& exam = program.countdown(1);
-        program.forms->showSettingsWindow(exam);
-        const QString caption =
-            QStringLiteral("Tavrio Settings v%1 \u2014 ").arg(QString::fromLatin1(kVersionText));
-        QCOMPARE(program.forms->settingsWindow(exam).windowTitle(), caption + "Exam");
-        program.test.store.forget();
-
-        test::SettingsControls(program.forms->settingsWindow(exam)).txtWhat->setText("Final exam");
-
-        QCOMPARE(program.test.store.changes(), QStringList({"Countdown2/What=Final exam"}));
-        QCOMPARE(program.timer(1).windowTitle(), QStringLiteral("Tavrio To Final exam"));
-        QCOMPARE(program.timer(0).windowTitle(), QStringLiteral("Tavrio To Holiday"));
-        QCOMPARE(program.forms->settingsWindow(exam).windowTitle(), caption + "Final exam");
-    }
-
     // The list first, then the group: a crash between the two leaves values no countdown shows.
     // The first countdown is the program's own and stays.
     void aRemovedCountdownLeavesTheListThenTakesItsGroup() {

@@ -7,26 +7,17 @@ source "$(dirname "$0")/lib.sh" "$@"
 
 start_display
 
-# timer_window_named TITLE: the id of the timer window whose caption names TITLE, or nothing.
-timer_window_named() {
+# managed_timer_windows [TITLE]: the ids of the shown timer windows the window manager manages
+# (whose caption names TITLE, when given).
+managed_timer_windows() {
     local window
     for window in $(xdotool search --all --onlyvisible --pid "$TAVRIO_PID" \
-        --name "^${TIMER_CAPTION}$1\$" 2>/dev/null); do
-        if xprop -id "$window" WM_STATE 2>/dev/null | grep -q 'window state'; then
-            echo "$window"
-            return
-        fi
+        --name "^${TIMER_CAPTION}${1:-.*}\$" 2>/dev/null); do
+        xprop -id "$window" WM_STATE 2>/dev/null | grep -q 'window state' && echo "$window"
     done
 }
-
-timer_windows() {
-    local window count=0
-    for window in $(xdotool search --all --onlyvisible --pid "$TAVRIO_PID" \
-        --name "^$TIMER_CAPTION" 2>/dev/null); do
-        xprop -id "$window" WM_STATE 2>/dev/null | grep -q 'window state' && count=$((count + 1))
-    done
-    echo "$count"
-}
+timer_window_named() { managed_timer_windows "$1" | head -n 1; }
+timer_windows() { managed_timer_windows | wc -l; }
 
 # menu_on WINDOW KEY: chooses an entry of WINDOW's pop-up menu by its mnemonic.
 menu_on() {
