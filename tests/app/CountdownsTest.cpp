@@ -1,22 +1,18 @@
 // Several countdowns on the real forms engine: each its own windows and group, made beside the one
-// it came from, recorded before its group holds anything, removed with its group, all ticking
-// from one timer.
+// it came from, recorded before its group holds anything, removed with its group.
 #include "FormsEngine.h"
 #include "LoadedSettingsWindow.h"
 #include "StartedTimerWindow.h"
 #include "TestProgram.h"
-#include "Version.h"
 #include "WidgetTestMain.h"
 #include "frmMain.h"
 #include "frmSettings.h"
 
 #include <QApplication>
-#include <QLineEdit>
 #include <QPointer>
 #include <QTest>
 
 #include <optional>
-#include <set>
 #include <string>
 
 namespace tavrio {
@@ -114,17 +110,6 @@ private slots:
                  QStringList({"Settings/Countdowns=Countdown3", "-Countdown2"}));
         QCOMPARE(program.forms->countdowns().size(), std::size_t{2});
         QVERIFY(examWindow.isNull());
-    }
-
-    // One timer for every window: with several countdowns the program wakes once a second.
-    void oneTickRefreshesEveryTimerWindow() {
-        RunningCountdowns program(presetThreeCountdowns);
-        std::set<std::string> refreshed;
-        connect(
-            &*program.forms, &FormsEngine::displayed, this,
-            [&refreshed](const CountdownState& countdown) { refreshed.insert(countdown.group); });
-
-        QTRY_COMPARE_WITH_TIMEOUT(refreshed.size(), std::size_t{3}, 1500);
     }
 };
 
