@@ -1,13 +1,21 @@
 #include "UnreadableKeys.h"
 
-#include "Conversions.h"
+#include "KeyRead.h"
+
+#include <type_traits>
 
 namespace tavrio {
 
 namespace {
 
-bool inRange(const KeyInfo& info, std::int32_t value) {
-    return !info.range || info.range->contains(value);
+// As readKey reads a key's text: converted as the table declares, a whole number within its range.
+template <ReadAs As>
+bool reads(const KeyInfo& info, std::string_view text, const RegionalSettings& regional) {
+    const auto value = convertKeyText<As>(text, regional);
+    if constexpr (std::is_integral_v<typename decltype(value)::value_type>) {
+        return value && (!info.range || info.range->contains(*value));
+    }
+    return value.has_value();
 }
 
 } // namespace
@@ -15,22 +23,18 @@ bool inRange(const KeyInfo& info, std::int32_t value) {
 bool keyTextReads(Key key, std::string_view text, const RegionalSettings& regional) {
     const KeyInfo& info = keyInfo(key);
     switch (info.readAs) {
-    case ReadAs::Int16: {
-        const auto value = toInt16(text, regional);
-        return value && inRange(info, *value);
-    }
-    case ReadAs::Int32: {
-        const auto value = toInt32(text, regional);
-        return value && inRange(info, *value);
-    }
+    case ReadAs::Int16:
+        return reads<ReadAs::Int16>(info, text, regional);
+    case ReadAs::Int32:
+        return reads<ReadAs::Int32>(info, text, regional);
     case ReadAs::Byte:
-        return toByte(text, regional).has_value();
+        return reads<ReadAs::Byte>(info, text, regional);
     case ReadAs::Single:
-        return toSingle(text, regional).has_value();
+        return reads<ReadAs::Single>(info, text, regional);
     case ReadAs::Boolean:
-        return toBoolean(text, regional).has_value();
+        return reads<ReadAs::Boolean>(info, text, regional);
     case ReadAs::Date:
-        return toDate(text, regional).has_value();
+        return reads<ReadAs::Date>(info, text, regional);
     case ReadAs::Text:
         break;
     }
