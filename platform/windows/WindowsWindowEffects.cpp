@@ -62,6 +62,23 @@ public:
         return true;
     }
 
+    // Windows gives a window its frame when it makes the window, from its style: a window not
+    // made yet is made here, so that its frame is known before it is first shown (Qt's frame
+    // geometry is not).
+    std::optional<FrameExtents> frameExtents(const QWidget& window) const override {
+        const HWND handle = handleOf(window);
+        RECT outer{};
+        RECT client{};
+        POINT origin{0, 0};
+        if (!GetWindowRect(handle, &outer) || !GetClientRect(handle, &client) ||
+            !ClientToScreen(handle, &origin)) {
+            return std::nullopt;
+        }
+        return FrameExtents{int(origin.x - outer.left), int(origin.y - outer.top),
+                            int(outer.right - origin.x - client.right),
+                            int(outer.bottom - origin.y - client.bottom)};
+    }
+
 private:
     static constexpr qreal kJustBelowFull = 0.999;
 

@@ -4,8 +4,9 @@
 # window shows and stays above a window activated after it, --print counts down to a target stored
 # in the registry, --help in German comes through a pipe as UTF-8, a title typed into the settings
 # window is stored there, a second start hands over to the first, --exit ends it (storing the place
-# it was dragged to), and the hidden background is cut out at border styles 5 and 0; dragged by
-# any point, it follows the pointer.
+# it was dragged to), the settings window lies whole on the screen at twice the scale, and the
+# hidden background is cut out at border styles 5 and 0; dragged by any point, it follows the
+# pointer.
 #   tavrio_under_wine.sh DEPLOY_FOLDER
 set -euo pipefail
 
@@ -159,6 +160,23 @@ check "--exit ends the running Tavrio and waits for it" ended
 check "the place it was dragged to is stored by then" test -n "$(stored Left)"
 no_timer_window() { ! timer_window; }
 wait_until 10 "the timer window to go" no_timer_window
+
+# At twice the scale the settings window is taller than the screen: it is cut short to lie whole on
+# the screen, with the frame Wine draws for it.
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
+wine "$EXE" >"$DIR/scaled.log" 2>&1 &
+PIDS+=($!)
+wait_until 60 "the timer window at twice the scale" timer_window
+# Below the caption Wine draws, at twice its height.
+xdotool mousemove --sync --window "$(timer_window)" 40 120
+wait_until 20 "the settings window at twice the scale" double_clicked
+on_screen() {
+    xwininfo -id "$(settings_window)" | awk '/Absolute upper-left Y/ { y = $4 } /Height/ { h = $2 }
+        END { exit !(y >= 0 && y + h <= 800) }'
+}
+check "at twice the scale the settings window lies whole on the screen" on_screen
+wineserver -k || true
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null
 
 # The hidden background: Wine leaves the window's colour key out as Windows does, through an X
 # shape, over a window below that takes the whole screen. The shape is read from the X server:
