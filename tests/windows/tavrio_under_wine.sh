@@ -161,13 +161,12 @@ check "the place it was dragged to is stored by then" test -n "$(stored Left)"
 no_timer_window() { ! timer_window; }
 wait_until 10 "the timer window to go" no_timer_window
 
-# At twice the scale the settings window is taller than the screen: it is cut short to lie whole on
-# the screen, with the frame Wine draws for it.
+# At twice the scale the settings window, taller than the screen, is cut short to lie whole on it
+# with the frame Wine draws (a double-click below that frame's caption opens it).
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null
 wine "$EXE" >"$DIR/scaled.log" 2>&1 &
 PIDS+=($!)
 wait_until 60 "the timer window at twice the scale" timer_window
-# Below the caption Wine draws, at twice its height.
 xdotool mousemove --sync --window "$(timer_window)" 40 120
 wait_until 20 "the settings window at twice the scale" double_clicked
 on_screen() {
