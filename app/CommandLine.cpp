@@ -176,6 +176,11 @@ QString misuse(const QCommandLineParser& parser, const ProgramOptions& options) 
         //: translated.
         return QCoreApplication::translate("CommandLine", "--target does not go with --print.");
     }
+    if (parser.isSet(options.all) && !parser.isSet(options.print)) {
+        //: An error on the command line: --all without --print. Option names are never
+        //: translated.
+        return QCoreApplication::translate("CommandLine", "--all goes with --print.");
+    }
     return {};
 }
 
@@ -205,11 +210,6 @@ CommandLine chosen(const QCommandLineParser& parser, const ProgramOptions& optio
     }
     if (parser.isSet(options.title)) {
         result.title = parser.value(options.title);
-    }
-    if (parser.isSet(options.all) && !parser.isSet(options.print)) {
-        //: An error on the command line: --all without --print. Option names are never
-        //: translated.
-        return failure(QCoreApplication::translate("CommandLine", "--all goes with --print."));
     }
     if (parser.isSet(options.exit)) {
         result.action = CommandLine::Action::EndRunning;

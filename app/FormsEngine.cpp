@@ -188,10 +188,11 @@ CountdownState* FormsEngine::countdownStoredIn(const std::string& group) {
 }
 
 void FormsEngine::showSettingsWindow(CountdownState& countdown) {
-    if (windowsOf(countdown) == nullptr) {
+    const Windows* windows = windowsOf(countdown);
+    if (windows == nullptr) {
         return;
     }
-    const frmMain* timer = windowsOf(countdown)->timer;
+    const frmMain* timer = windows->timer;
     showInReach(settingsWindow(countdown), timer,
                 timer != nullptr ? std::optional{timer->outerGeometry()} : std::nullopt);
 }
@@ -248,7 +249,6 @@ CountdownState& FormsEngine::addCountdown(CountdownState& from,
     showTimerWindow(made);
     placeBeside(made, from);
     nameCountdownsInCaptions();
-    emit countdownsChanged();
     return made;
 }
 
@@ -310,10 +310,11 @@ void FormsEngine::placeBeside(CountdownState& made, CountdownState& from) {
 }
 
 void FormsEngine::removeCountdown(CountdownState& countdown) {
-    if (countdown.isFirst() || windowsOf(countdown) == nullptr) {
+    const Windows* windows = windowsOf(countdown);
+    if (countdown.isFirst() || windows == nullptr) {
         return;
     }
-    const auto found = countdowns_.begin() + (windowsOf(countdown) - countdowns_.data());
+    const auto found = countdowns_.begin() + (windows - countdowns_.data());
     // Its windows may be in the middle of a handler (the menu that asked): they go once it ends,
     // without their closing steps, which would store what is to be removed.
     for (QWidget* window : {static_cast<QWidget*>(found->settings.data()),
@@ -330,7 +331,6 @@ void FormsEngine::removeCountdown(CountdownState& countdown) {
     program_.writer.removeGroup(group);
     nameCountdownsInCaptions();
     emit countdownRemoved(group);
-    emit countdownsChanged();
 }
 
 void FormsEngine::storeCountdownList() {

@@ -91,8 +91,7 @@ public:
 signals:
     // After each refresh of a timer window's display, with the text shown.
     void displayed(CountdownState& countdown, const QString& caption, const QString& text);
-    // A countdown was made or removed; the one removed is gone by now.
-    void countdownsChanged();
+    // A countdown was removed, and is gone by now.
     void countdownRemoved(const std::string& group);
 
 private:

@@ -263,26 +263,22 @@ std::optional<DateValue> readDateAndTime(std::string_view text, const RegionalSe
     return toDateValue(date->date, timeOfDay);
 }
 
-// The time box's form, with the seconds that are not zero when `keepSeconds` asks for them.
-std::string timeText(DateValue value, const RegionalSettings& regional, bool keepSeconds) {
-    const auto civil = toCivil(value);
-    if (!civil) {
-        return {};
-    }
-    const auto second = static_cast<unsigned>(civil->timeOfDay.count());
-    const unsigned minuteOfDay = second / 60;
-    const unsigned hour = minuteOfDay / 60;
-    std::string text;
-    appendNumber(text, hour % 12 == 0 ? 12 : hour % 12, 2);
-    text += timeSeparatorOf(regional);
-    appendNumber(text, minuteOfDay % 60, 2);
-    if (keepSeconds && second % 60 != 0) {
-        text += timeSeparatorOf(regional);
-        appendNumber(text, second % 60, 2);
-    }
-    text += ' ';
-    text += designatorOf(hour >= 12, regional);
-    return text;
+// Year, month and day, as in 2007-02-10.
+void appendIsoDate(std::string& text, const std::chrono::year_month_day& date) {
+    appendNumber(text, static_cast<unsigned>(static_cast<int>(date.year())), 4);
+    text += '-';
+    appendNumber(text, static_cast<unsigned>(date.month()), 2);
+    text += '-';
+    appendNumber(text, static_cast<unsigned>(date.day()), 2);
+}
+
+// The 24-hour clock with seconds, as in 19:23:45.
+void appendClockTime(std::string& text, unsigned secondOfDay) {
+    appendNumber(text, secondOfDay / 3600, 2);
+    text += ':';
+    appendNumber(text, secondOfDay / 60 % 60, 2);
+    text += ':';
+    appendNumber(text, secondOfDay % 60, 2);
 }
 
 } // namespace
@@ -296,21 +292,13 @@ std::string storedDateText(DateValue value) {
     const auto second = static_cast<unsigned>(civil->timeOfDay.count());
     std::string text;
     if (hasDate) {
-        appendNumber(text, static_cast<unsigned>(static_cast<int>(civil->date.year())), 4);
-        text += '-';
-        appendNumber(text, static_cast<unsigned>(civil->date.month()), 2);
-        text += '-';
-        appendNumber(text, static_cast<unsigned>(civil->date.day()), 2);
+        appendIsoDate(text, civil->date);
     }
     if (second != 0 || !hasDate) {
         if (hasDate) {
             text += ' ';
         }
-        appendNumber(text, second / 3600, 2);
-        text += ':';
-        appendNumber(text, second / 60 % 60, 2);
-        text += ':';
-        appendNumber(text, second % 60, 2);
+        appendClockTime(text, second);
     }
     return text;
 }
@@ -336,7 +324,24 @@ std::string calendarPickText(DateValue value, const RegionalSettings& regional) 
 }
 
 std::string entryTimeText(DateValue value, const RegionalSettings& regional, EntrySeconds seconds) {
-    return timeText(value, regional, seconds == EntrySeconds::WhenNotZero);
+    const auto civil = toCivil(value);
+    if (!civil) {
+        return {};
+    }
+    const auto second = static_cast<unsigned>(civil->timeOfDay.count());
+    const unsigned minuteOfDay = second / 60;
+    const unsigned hour = minuteOfDay / 60;
+    std::string text;
+    appendNumber(text, hour % 12 == 0 ? 12 : hour % 12, 2);
+    text += timeSeparatorOf(regional);
+    appendNumber(text, minuteOfDay % 60, 2);
+    if (seconds == EntrySeconds::WhenNotZero && second % 60 != 0) {
+        text += timeSeparatorOf(regional);
+        appendNumber(text, second % 60, 2);
+    }
+    text += ' ';
+    text += designatorOf(hour >= 12, regional);
+    return text;
 }
 
 std::string isoMomentText(DateValue date, DateValue time) {
@@ -344,19 +349,10 @@ std::string isoMomentText(DateValue date, DateValue time) {
     if (!civil) {
         return {};
     }
-    const auto second = static_cast<unsigned>(civil->timeOfDay.count());
     std::string text;
-    appendNumber(text, static_cast<unsigned>(static_cast<int>(civil->date.year())), 4);
-    text += '-';
-    appendNumber(text, static_cast<unsigned>(civil->date.month()), 2);
-    text += '-';
-    appendNumber(text, static_cast<unsigned>(civil->date.day()), 2);
+    appendIsoDate(text, civil->date);
     text += 'T';
-    appendNumber(text, second / 3600, 2);
-    text += ':';
-    appendNumber(text, second / 60 % 60, 2);
-    text += ':';
-    appendNumber(text, second % 60, 2);
+    appendClockTime(text, static_cast<unsigned>(civil->timeOfDay.count()));
     return text;
 }
 

@@ -47,6 +47,19 @@ struct KeyRead {
     bool stored = false;
 };
 
+// The text as a value of the kind, within the key's range; none when it does not convert or lies
+// outside.
+template <ReadAs As>
+auto keyValue(std::string_view text, const KeyInfo& info, const RegionalSettings& regional) {
+    auto value = convertKeyText<As>(text, regional);
+    if constexpr (std::is_integral_v<typename decltype(value)::value_type>) {
+        if (value && info.range && !info.range->contains(*value)) {
+            value.reset();
+        }
+    }
+    return value;
+}
+
 // One key of the group, read as the table declares it; `absent` stands in for an absent key's
 // text.
 template <Key K>
@@ -55,14 +68,7 @@ KeyRead<ValueOfKey<K>> readKey(SettingsStore& store, std::string_view group,
                                std::string_view absent = keyInfo(K).defaultText.value_or("")) {
     constexpr KeyInfo info = keyInfo(K);
     const std::optional<std::string> text = store.read(kAppName, group, info.name);
-    KeyRead<ValueOfKey<K>> result{convertKeyText<info.readAs>(text ? *text : absent, regional),
-                                  text.has_value()};
-    if constexpr (std::is_integral_v<ValueOfKey<K>> && info.range.has_value()) {
-        if (result.value && !info.range->contains(*result.value)) {
-            result.value.reset();
-        }
-    }
-    return result;
+    return {keyValue<info.readAs>(text ? *text : absent, info, regional), text.has_value()};
 }
 
 template <Key K>

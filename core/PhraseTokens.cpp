@@ -23,7 +23,7 @@ CharClass classOf(char32_t c) {
         if (isDigit(static_cast<char>(c))) {
             return CharClass::Digit;
         }
-        const char lower = static_cast<char>(c | 0x20);
+        const char lower = lowerAscii(static_cast<char>(c));
         return lower >= 'a' && lower <= 'z' ? CharClass::Letter : CharClass::Other;
     }
     // Outside ASCII, whatever is not written joined counts as a letter: accented Latin, Cyrillic,
@@ -62,10 +62,6 @@ char32_t characterBefore(std::string_view text, std::size_t end) {
     return characterAt(text, start);
 }
 
-char lowered(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // Where `word` (folded, single blanks) ends when it is written at `at`; a blank in it stands for
 // any run of blanks.
 std::optional<std::size_t> wordEnd(std::string_view text, std::size_t at, std::string_view word) {
@@ -81,7 +77,7 @@ std::optional<std::size_t> wordEnd(std::string_view text, std::size_t at, std::s
             while (i < text.size() && isBlank(text[i])) {
                 ++i;
             }
-        } else if (lowered(text[i++]) != w) {
+        } else if (lowerAscii(text[i++]) != w) {
             return std::nullopt;
         }
     }

@@ -17,7 +17,7 @@ std::string foldedWord(std::string_view word) {
                 folded += ' ';
             }
         } else {
-            folded += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+            folded += lowerAscii(c);
         }
     }
     return folded;

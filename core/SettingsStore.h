@@ -61,12 +61,6 @@ public:
         return WriteResult::failure("this store cannot remove a section");
     }
 
-    // Removes like removeSection and tells `done` the outcome, as writeThen does.
-    virtual void removeSectionThen(std::string_view appName, std::string_view section,
-                                   const Done& done) {
-        done(removeSection(appName, section));
-    }
-
     // Waits, for at most `limit`, until every value handed to the store is written or has
     // failed, and returns the keys of the values still waiting when the time ran out: none
     // here, where every write is done when it returns.

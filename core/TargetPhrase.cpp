@@ -392,10 +392,7 @@ std::optional<Duration> durationOf(const std::vector<PhraseToken>& tokens) {
 
 // The day and time of a moment given in seconds on the line of linearSeconds.
 std::optional<PhraseTarget> targetAt(std::int64_t seconds) {
-    std::int64_t day = seconds / kSecondsPerDay;
-    if (seconds % kSecondsPerDay < 0) {
-        --day;
-    }
+    const std::int64_t day = dayOfMoment(seconds);
     const DateValue date = dateValueOf(day, 0);
     if (!toCivil(date)) {
         return std::nullopt;

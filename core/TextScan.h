@@ -15,6 +15,11 @@ constexpr bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// An ASCII capital as its small letter; every other byte as it is.
+constexpr char lowerAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 // The text without the blanks at either end.
 std::string_view trimBlanks(std::string_view text);
 

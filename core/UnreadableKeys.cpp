@@ -2,44 +2,33 @@
 
 #include "KeyRead.h"
 
-#include <type_traits>
-
 namespace tavrio {
 
 namespace {
 
-// As readKey reads a key's text: converted as the table declares, a whole number within its range.
-template <ReadAs As>
-bool reads(const KeyInfo& info, std::string_view text, const RegionalSettings& regional) {
-    const auto value = convertKeyText<As>(text, regional);
-    if constexpr (std::is_integral_v<typename decltype(value)::value_type>) {
-        return value && (!info.range || info.range->contains(*value));
-    }
-    return value.has_value();
-}
-
-} // namespace
-
+// Whether `text` reads as the key's table declares it.
 bool keyTextReads(Key key, std::string_view text, const RegionalSettings& regional) {
     const KeyInfo& info = keyInfo(key);
     switch (info.readAs) {
     case ReadAs::Int16:
-        return reads<ReadAs::Int16>(info, text, regional);
+        return keyValue<ReadAs::Int16>(text, info, regional).has_value();
     case ReadAs::Int32:
-        return reads<ReadAs::Int32>(info, text, regional);
+        return keyValue<ReadAs::Int32>(text, info, regional).has_value();
     case ReadAs::Byte:
-        return reads<ReadAs::Byte>(info, text, regional);
+        return keyValue<ReadAs::Byte>(text, info, regional).has_value();
     case ReadAs::Single:
-        return reads<ReadAs::Single>(info, text, regional);
+        return keyValue<ReadAs::Single>(text, info, regional).has_value();
     case ReadAs::Boolean:
-        return reads<ReadAs::Boolean>(info, text, regional);
+        return keyValue<ReadAs::Boolean>(text, info, regional).has_value();
     case ReadAs::Date:
-        return reads<ReadAs::Date>(info, text, regional);
+        return keyValue<ReadAs::Date>(text, info, regional).has_value();
     case ReadAs::Text:
         break;
     }
     return true;
 }
+
+} // namespace
 
 std::vector<Key> unreadableKeys(SettingsStore& store, std::string_view group,
                                 const RegionalSettings& regional) {

@@ -12,9 +12,6 @@
 
 namespace tavrio {
 
-// Whether `text` reads as the key's table declares it.
-bool keyTextReads(Key key, std::string_view text, const RegionalSettings& regional);
-
 // The keys of a countdown's group (every key but the program's list of countdowns) whose stored
 // text does not read, in the keys' order.
 std::vector<Key> unreadableKeys(SettingsStore& store, std::string_view group,

@@ -57,6 +57,14 @@ std::optional<double> appliedSize(const std::optional<std::int32_t>& twips) {
 
 } // namespace
 
+bool StoredGeometry::placeApplied() const {
+    return appliedPlace(left) || appliedPlace(top);
+}
+
+bool StoredGeometry::sizeApplied() const {
+    return appliedSize(width) && appliedSize(height);
+}
+
 TwipsRect outerTwips(const Rect& client, const FrameExtents& frame, double devicePixelRatio) {
     const Margins margins = logical(frame, devicePixelRatio);
     return {wholeTwips(client.left - margins.left), wholeTwips(client.top - margins.top),

@@ -51,6 +51,11 @@ struct StoredGeometry {
     std::optional<std::int32_t> width;
     std::optional<std::int32_t> height;
 
+    // A stored place is applied, in either coordinate (zero is no place).
+    bool placeApplied() const;
+    // A stored size is applied in both sides (none at zero or below).
+    bool sizeApplied() const;
+
     bool operator==(const StoredGeometry&) const = default;
 };
 

@@ -71,7 +71,7 @@ bool SettingsWriter::save(std::string_view group, Key key, std::string_view text
 }
 
 void SettingsWriter::removeGroup(std::string_view group) {
-    store_.removeSectionThen(kAppName, group, [](const WriteResult&) {});
+    static_cast<void>(store_.removeSection(kAppName, group));
 }
 
 std::vector<Key> SettingsWriter::finishWrites(std::chrono::milliseconds limit) {

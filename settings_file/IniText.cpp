@@ -189,16 +189,35 @@ struct KeyPlace {
     qsizetype sectionEnd = -1;
 };
 
+// Where the text's first line starts: after a UTF-8 byte order mark.
+qsizetype textStart(QByteArrayView data) {
+    return data.startsWith("\xef\xbb\xbf") ? 3 : 0;
+}
+
+// Whether a line that starts with '[' heads the named section.
+bool headsSection(QByteArrayView header, const QByteArray& sectionName) {
+    const qsizetype close = header.indexOf(']');
+    return close > 0 && header.sliced(1, close - 1).trimmed() == sectionName;
+}
+
+// The section's name as written, unless it is one Qt keeps apart (its "General" group).
+std::optional<QByteArray> ownSectionName(const QString& section) {
+    QByteArray name = escapedName(section);
+    if (name.isEmpty() || name.compare("general", Qt::CaseInsensitive) == 0) {
+        return std::nullopt;
+    }
+    return name;
+}
+
 KeyPlace findKey(QByteArrayView data, const QByteArray& sectionName, const QByteArray& keyName) {
     KeyPlace found;
     bool inSection = false;
-    qsizetype position = data.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    qsizetype position = textStart(data);
     Line line;
     while (nextLine(data, position, line)) {
         const QByteArrayView content = data.sliced(line.start, line.length);
         if (content.startsWith('[')) {
-            const qsizetype close = content.indexOf(']');
-            inSection = close > 0 && content.sliced(1, close - 1).trimmed() == sectionName;
+            inSection = headsSection(content, sectionName);
         } else if (inSection && line.equals >= 0 &&
                    data.sliced(line.start, line.equals - line.start).trimmed() == keyName) {
             found.keyLines.push_back(line);
@@ -253,31 +272,31 @@ QByteArray withSectionAdded(QByteArray text, const QByteArray& sectionName,
 
 std::optional<QByteArray> iniTextWithValue(const QByteArray& text, const QString& section,
                                            const QString& key, const QString& value) {
-    const QByteArray sectionName = escapedName(section);
-    if (sectionName.isEmpty() || sectionName.compare("general", Qt::CaseInsensitive) == 0) {
+    const std::optional<QByteArray> sectionName = ownSectionName(section);
+    if (!sectionName) {
         return std::nullopt;
     }
     const QByteArray keyName = escapedName(key);
     const QByteArray entry = keyName + '=' + escapedValue(value);
-    const KeyPlace found = findKey(text, sectionName, keyName);
+    const KeyPlace found = findKey(text, *sectionName, keyName);
     if (!found.keyLines.empty()) {
         return withKeyLinesReplaced(text, found.keyLines, entry);
     }
     if (found.sectionEnd >= 0) {
         return withLineAfter(text, found.sectionEnd, entry);
     }
-    return withSectionAdded(text, sectionName, entry);
+    return withSectionAdded(text, *sectionName, entry);
 }
 
 std::optional<QByteArray> iniTextWithoutSection(const QByteArray& text, const QString& section) {
-    const QByteArray sectionName = escapedName(section);
-    if (sectionName.isEmpty() || sectionName.compare("general", Qt::CaseInsensitive) == 0) {
+    const std::optional<QByteArray> sectionName = ownSectionName(section);
+    if (!sectionName) {
         return std::nullopt;
     }
     QByteArray result;
     qsizetype copied = 0;
     qsizetype removingFrom = -1;
-    qsizetype position = text.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    qsizetype position = textStart(text);
     Line line;
     while (nextLine(text, position, line)) {
         const QByteArrayView content = QByteArrayView(text).sliced(line.start, line.length);
@@ -288,8 +307,7 @@ std::optional<QByteArray> iniTextWithoutSection(const QByteArray& text, const QS
             copied = line.start;
             removingFrom = -1;
         }
-        const qsizetype close = content.indexOf(']');
-        if (close > 0 && content.sliced(1, close - 1).trimmed() == sectionName) {
+        if (headsSection(content, *sectionName)) {
             result.append(QByteArrayView(text).sliced(copied, line.start - copied));
             removingFrom = line.start;
         }

@@ -365,12 +365,12 @@ WriteResult QSettingsStore::write(std::string_view appName, std::string_view sec
     const QString group = qString(section);
     const QString name = qString(key);
     const QString value = qString(text);
+    const QString path = settingsKey(section, key);
     return applyChange(
         *open(appName), filePath_.isEmpty(),
         {[&](const QByteArray& file) { return iniTextWithValue(file, group, name, value); },
-         [&](Values& values) { values.insert(group + u'/' + name, value); },
-         4 * (name.size() + value.size())},
-        [&](QSettings& registry) { registry.setValue(group + u'/' + name, value); });
+         [&](Values& values) { values.insert(path, value); }, 4 * (name.size() + value.size())},
+        [&](QSettings& registry) { registry.setValue(path, value); });
 }
 
 WriteResult QSettingsStore::removeSection(std::string_view appName, std::string_view section) {

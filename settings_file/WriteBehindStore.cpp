@@ -55,12 +55,6 @@ void WriteBehindStore::writeThen(std::string_view appName, std::string_view sect
 }
 
 WriteResult WriteBehindStore::removeSection(std::string_view appName, std::string_view section) {
-    removeSectionThen(appName, section, Done{});
-    return WriteResult::success();
-}
-
-void WriteBehindStore::removeSectionThen(std::string_view appName, std::string_view section,
-                                         const Done& done) {
     {
         const std::lock_guard lock(mutex_);
         const auto inSection = [&](const Name& name) {
@@ -71,9 +65,10 @@ void WriteBehindStore::removeSectionThen(std::string_view appName, std::string_v
         const std::uint64_t number = ++written_;
         removing_.insert_or_assign(Section{std::string{appName}, std::string{section}}, number);
         queue_.push_back(Queued{Name{std::string{appName}, std::string{section}, std::string{}},
-                                std::string{}, number, done, true});
+                                std::string{}, number, Done{}, true});
     }
     wake_.notify_one();
+    return WriteResult::success();
 }
 
 std::vector<std::string> WriteBehindStore::flush(std::chrono::milliseconds limit) {

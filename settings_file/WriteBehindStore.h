@@ -48,8 +48,6 @@ public:
     // Queues the removal, after every write handed over before it: the values of the section
     // still waiting are dropped, and reads give none until a newer value is written.
     WriteResult removeSection(std::string_view appName, std::string_view section) override;
-    void removeSectionThen(std::string_view appName, std::string_view section,
-                           const Done& done) override;
 
     // The keys still waiting are in the order in which they would have been written.
     std::vector<std::string> flush(std::chrono::milliseconds limit) override;

@@ -8,9 +8,6 @@ WriterTurn::WriterTurn(const QString& path)
     : path_(path)
     , folder_(FileLock::onFolder(QFileInfo(path).absolutePath())) {}
 
-// The folder's lock ends with the object.
-WriterTurn::~WriterTurn() = default;
-
 WriterTurn::Outcome WriterTurn::take() {
     switch (folder_.take(kTurnLimit)) {
     case FileLock::Outcome::Taken:

@@ -28,7 +28,6 @@ public:
 
     // For the file at `path`.
     explicit WriterTurn(const QString& path);
-    ~WriterTurn();
     WriterTurn(const WriterTurn&) = delete;
     WriterTurn& operator=(const WriterTurn&) = delete;
 

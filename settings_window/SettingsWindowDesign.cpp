@@ -25,8 +25,6 @@ namespace tavrio {
 
 namespace {
 
-// The design's margin at the window's left edge, kept at its right edge by controls that grow.
-constexpr int kMargin = 240 / kTwipsPerPixel;
 // Between controls side by side, as the desktops' dialogs space them.
 constexpr int kGap = 6;
 
@@ -60,10 +58,6 @@ Control& named(const QWidget& page, const char* name) {
     return *page.findChild<Control*>(QString::fromLatin1(name));
 }
 
-QString translated(const char* text) {
-    return QCoreApplication::translate("tavrio::frmSettings", text);
-}
-
 template <class Control>
 Control* add(Control* control, const char* name) {
     control->setObjectName(QLatin1StringView(name));
@@ -74,19 +68,19 @@ Control* add(Control* control, const char* name) {
 void addControls(QWidget& page) {
     add(new QLineEdit(&page), "txtWhat");
     //: What the date box says (tooltip, screen reader) while its text is not a date.
-    add(new EntryBox(translated(QT_TRANSLATE_NOOP("tavrio::frmSettings",
+    add(new EntryBox(designText(QT_TRANSLATE_NOOP("tavrio::frmSettings",
                                                   "Not a date: the target stays as it was")),
                      &page),
         "txtDate");
     //: What the time box says (tooltip, screen reader) while its text is not a time.
-    add(new EntryBox(translated(QT_TRANSLATE_NOOP("tavrio::frmSettings",
+    add(new EntryBox(designText(QT_TRANSLATE_NOOP("tavrio::frmSettings",
                                                   "Not a time: the target stays as it was")),
                      &page),
         "txtTime");
     add(new MonthCalendar(&page), "Calendar1");
     add(new ScrollSlider(&page), "sldTrans");
     const auto caption = [&page](const char* name, const char* text) {
-        add(new QLabel(translated(text), &page), name);
+        add(new QLabel(designText(text), &page), name);
     };
     //: Above the slider for the timer window's opacity.
     caption("Label1", QT_TRANSLATE_NOOP("tavrio::frmSettings", "Opacity:"));
@@ -106,12 +100,12 @@ void addControls(QWidget& page) {
     caption("Label9", QT_TRANSLATE_NOOP("tavrio::frmSettings", "Border Style:"));
     //: Check box: the timer window's background becomes transparent, only the text shows.
     add(new WrappingCheckBox(
-            translated(QT_TRANSLATE_NOOP("tavrio::frmSettings", "Hide Background")), &page),
+            designText(QT_TRANSLATE_NOOP("tavrio::frmSettings", "Hide Background")), &page),
         "chkHide");
     //: Button that opens the font dialog for the timer window's text. "&&" shows as one "&";
     //: no letter is underlined.
     add(new QPushButton(
-            translated(QT_TRANSLATE_NOOP("tavrio::frmSettings", "Change Font Name, Size && Color")),
+            designText(QT_TRANSLATE_NOOP("tavrio::frmSettings", "Change Font Name, Size && Color")),
             &page),
         "cmdFont");
     add(new DonationPicture(&page), "Picture1");
@@ -132,13 +126,13 @@ void nameControls(const QWidget& page) {
     auto& calendar = named<MonthCalendar>(page, "Calendar1");
     //: What a screen reader calls the month calendar in which the target date is picked.
     calendar.setAccessibleName(
-        translated(QT_TRANSLATE_NOOP("tavrio::frmSettings", "Target date calendar")));
+        designText(QT_TRANSLATE_NOOP("tavrio::frmSettings", "Target date calendar")));
     //: The calendar's grid of days, where the user picks the day of the awaited event
-    calendar.setDayGridName(translated(QT_TRANSLATE_NOOP("tavrio::frmSettings", "Target date")));
+    calendar.setDayGridName(designText(QT_TRANSLATE_NOOP("tavrio::frmSettings", "Target date")));
     QWidget& picture = named(page, "Picture1");
     //: What a screen reader calls the donation picture (a button).
-    picture.setAccessibleName(translated(QT_TRANSLATE_NOOP("tavrio::frmSettings", "Donate")));
-    picture.setAccessibleDescription(translated(
+    picture.setAccessibleName(designText(QT_TRANSLATE_NOOP("tavrio::frmSettings", "Donate")));
+    picture.setAccessibleDescription(designText(
         //: What a screen reader says of the donation picture, after its name.
         QT_TRANSLATE_NOOP("tavrio::frmSettings", "Opens the donation page in the web browser")));
     for (std::size_t i = 1; i < std::size(kTabOrder); ++i) {
@@ -153,13 +147,13 @@ void nameControls(const QWidget& page) {
 void fitBorderStyleRow(const QWidget& page) {
     auto& list = named<QComboBox>(page, "Combo1");
     QWidget& box = named(page, "chkHide");
-    const int right = page.width() - kMargin;
+    const int right = page.width() - kDesignMargin;
     list.resize(std::clamp(list.sizeHint().width(), list.width(), right - list.x()), list.height());
     const int besideList = std::max(box.x(), list.geometry().right() + 1 + kGap);
     box.setGeometry(besideList, box.y(), right - besideList, box.height());
     const int lines = box.heightForWidth(box.width());
     if (box.minimumSizeHint().width() <= box.width() &&
-        lines <= roomBelow(box, kGap, kMargin) - box.y()) {
+        lines <= roomBelow(box, kGap, kDesignMargin) - box.y()) {
         box.resize(box.width(), std::max(box.height(), lines));
         return;
     }
@@ -174,11 +168,11 @@ void fitTexts(const QWidget& page) {
     fitBorderStyleRow(page);
     for (const auto& names : kCaptions) {
         QWidget& caption = named(page, names.first);
-        growToFit(caption, kGap, kMargin);
+        growToFit(caption, kGap, kDesignMargin);
         caption.resize(caption.width(),
                        std::min(caption.height(), roomBelow(caption, 0, 0) - caption.y()));
     }
-    growToFit(named(page, "cmdFont"), kGap, kMargin);
+    growToFit(named(page, "cmdFont"), kGap, kDesignMargin);
 }
 
 void layOut(QWidget& page) {
@@ -200,6 +194,10 @@ void layOut(QWidget& page) {
 }
 
 } // namespace
+
+QString designText(const char* text) {
+    return QCoreApplication::translate("tavrio::frmSettings", text);
+}
 
 QString spokenCaption(const QString& caption) {
     QString name;

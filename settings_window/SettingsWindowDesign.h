@@ -18,6 +18,12 @@ namespace tavrio {
 // The window's size in the design.
 inline constexpr QSize kSettingsWindowSize{4815 / kTwipsPerPixel, 7950 / kTwipsPerPixel};
 
+// The design's margin at the window's edges, in pixels.
+inline constexpr int kDesignMargin = 240 / kTwipsPerPixel;
+
+// A text of the design, in the user's language.
+QString designText(const char* text);
+
 // The page of controls, laid out at the design's size with the group below, and never smaller than
 // what shows them all.
 QWidget* makeDesignPage();

@@ -144,10 +144,8 @@ void frmSettings::Form_Load() {
     Calendar1->setValue(shared.TargetDate);
     // The stored title reaches the box and the caption, but is not written back: storing it
     // again would rewrite the settings file for a value the user did not change.
-    fillingTitle_ = true;
-    txtWhat->setText(QString::fromStdString(
+    fillTitle(QString::fromStdString(
         readSetting(program_.store, countdown_.group, Key::What, kWhatDefaultForTitleBox)));
-    fillingTitle_ = false;
     {
         const UpdatingScope updating(countdown_);
         if (const auto style = readBorderStyle(program_.store, countdown_.group, regional)) {
@@ -170,10 +168,14 @@ void frmSettings::showTargetSetElsewhere(const std::optional<QString>& title) {
     date_.fill(entryDateText(date, program_.regional));
     time_.fill(entryTimeText(time, program_.regional, EntrySeconds::WhenNotZero));
     if (title) {
-        fillingTitle_ = true;
-        txtWhat->setText(*title);
-        fillingTitle_ = false;
+        fillTitle(*title);
     }
+}
+
+void frmSettings::fillTitle(const QString& title) {
+    fillingTitle_ = true;
+    txtWhat->setText(title);
+    fillingTitle_ = false;
 }
 
 void frmSettings::Form_Unload() {
@@ -381,23 +383,22 @@ void frmSettings::chkSound_Click() {
 
 // Picking the entry in force again changes nothing, and writes nothing: a stored value that could
 // not be read, shown as the default, stays as it is.
-void frmSettings::cboAfter_Click() {
-    const auto after = static_cast<AfterTarget>(cboAfter->currentIndex());
-    if (after != countdown_.Moment.after) {
-        countdown_.Moment.after = after;
-        program_.writer.save(countdown_.group, Key::tvAfter, integerText(cboAfter->currentIndex()));
+template <class Choice>
+void frmSettings::storePick(const QComboBox& list, Choice& inForce, Key key) {
+    const auto picked = static_cast<Choice>(list.currentIndex());
+    if (picked != inForce) {
+        inForce = picked;
+        program_.writer.save(countdown_.group, key, integerText(list.currentIndex()));
         showTargetOnTimerWindow();
     }
 }
 
+void frmSettings::cboAfter_Click() {
+    storePick(*cboAfter, countdown_.Moment.after, Key::tvAfter);
+}
+
 void frmSettings::cboRepeat_Click() {
-    const auto repeat = static_cast<Repeat>(cboRepeat->currentIndex());
-    if (repeat != countdown_.Moment.repeat) {
-        countdown_.Moment.repeat = repeat;
-        program_.writer.save(countdown_.group, Key::tvRepeat,
-                             integerText(cboRepeat->currentIndex()));
-        showTargetOnTimerWindow();
-    }
+    storePick(*cboRepeat, countdown_.Moment.repeat, Key::tvRepeat);
 }
 
 } // namespace tavrio

@@ -98,6 +98,11 @@ private:
     void chkSound_Click();
     void cboAfter_Click();
     void cboRepeat_Click();
+    // The list's pick as the countdown's choice, stored unless it is the one in force.
+    template <class Choice>
+    void storePick(const QComboBox& list, Choice& inForce, Key key);
+    // A title in the box and the caption, not stored again.
+    void fillTitle(const QString& title);
 
     void scrollPage();
     void connectHandlers();

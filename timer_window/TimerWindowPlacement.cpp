@@ -194,10 +194,7 @@ Rect TimerWindowPlacement::resizedClient(QSize client) const {
 }
 
 bool TimerWindowPlacement::hasUserPlace() const {
-    const auto applied = [](const std::optional<std::int32_t>& twips) {
-        return twips.value_or(0) != 0;
-    };
-    return movedByUser() || userPlaceKept_ || applied(chosen_.left) || applied(chosen_.top);
+    return movedByUser() || userPlaceKept_ || chosen_.placeApplied();
 }
 
 void TimerWindowPlacement::storeSize() {

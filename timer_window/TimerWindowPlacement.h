@@ -124,9 +124,7 @@ private:
     // The user moved the window, or has a place of their own stored or kept.
     bool hasUserPlace() const;
     // A size the user chose, stored or resized, is in force.
-    bool hasUserSize() const {
-        return chosen_.width.value_or(0) > 0 && chosen_.height.value_or(0) > 0;
-    }
+    bool hasUserSize() const { return chosen_.sizeApplied(); }
     // The outer geometry of a client area in the frame, rounded outward.
     QRect outerOf(const QRect& client) const;
     double devicePixelRatio() const;

@@ -1,15 +1,12 @@
 // The timer window after start-up: the once-a-second display, the centred label, the size it
 // stores, a stored place off every screen, the frame at every scale, and the text never cut off.
-#include "SecondTicker.h"
 #include "StartedTimerWindow.h"
 #include "TestProgram.h"
 #include "WidgetTestMain.h"
 #include "frmMain.h"
 
-#include <QDateTime>
 #include <QResizeEvent>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -64,7 +61,6 @@ private slots:
     void aTickShowsTheTimeLeft_data();
     void aTickShowsTheTimeLeft();
     void theLabelSizesItselfToEachText();
-    void theTickComesJustAfterEachSecond();
     void restoringThePlaceAndSizeStoresNothing_data();
     void restoringThePlaceAndSizeStoresNothing();
     void aResizeAfterLoadingStoresTheOuterSize_data();
@@ -183,22 +179,6 @@ void TimerWindowLayoutTest::theLabelSizesItselfToEachText() {
     QVERIFY(counting.width() < noTarget.width());
     QCOMPARE(window.Label1->size(), noTarget);
     QVERIFY(test::labelCentred(*window));
-}
-
-// The tick comes once the clock has entered the next second, never in the one that is ending,
-// and each tick arms the next for at most a second later. (Only the wall clock's seconds are
-// compared: on a virtual machine its milliseconds may move in coarse steps.)
-void TimerWindowLayoutTest::theTickComesJustAfterEachSecond() {
-    const qint64 armedIn = QDateTime::currentMSecsSinceEpoch() / 1000;
-    const SecondTicker ticker;
-    qint64 tickedIn = armedIn;
-    QObject::connect(&ticker, &SecondTicker::tick, &ticker,
-                     [&tickedIn] { tickedIn = QDateTime::currentMSecsSinceEpoch() / 1000; });
-
-    QVERIFY(QSignalSpy(&ticker, &SecondTicker::tick).wait(2500));
-
-    QVERIFY(tickedIn > armedIn);
-    QVERIFY(ticker.remainingTime() > 0 && ticker.remainingTime() <= 1001);
 }
 
 void TimerWindowLayoutTest::restoringThePlaceAndSizeStoresNothing_data() {
