@@ -21,8 +21,8 @@ namespace {
 
 // Whether any of the keys a countdown stores is in the group.
 bool holdsValues(SettingsStore& store, std::string_view group) {
-    return std::any_of(kKeys.begin(), kKeys.end(), [&](const KeyInfo& info) {
-        return store.read(kAppName, group, info.name).has_value();
+    return std::any_of(kCountdownKeys.begin(), kCountdownKeys.end(), [&](Key key) {
+        return store.read(kAppName, group, keyName(key)).has_value();
     });
 }
 

@@ -130,6 +130,25 @@ inline constexpr std::array<std::size_t, 5> kKeyTableSizes{
     kKeys.size(), kNotificationKeys.size(), kMomentKeys.size(), kCountdownListKeys.size(),
     kTextSizeKeys.size()};
 
+// The keys a countdown's group holds: every key but the program's list of countdowns.
+inline constexpr auto kCountdownKeys = [] {
+    constexpr std::size_t count = [] {
+        std::size_t keys = 0;
+        for (const std::size_t size : kKeyTableSizes) {
+            keys += size;
+        }
+        return keys;
+    }();
+    std::array<Key, count - 1> keys{};
+    std::size_t next = 0;
+    for (std::size_t index = 0; index < count; ++index) {
+        if (static_cast<Key>(index) != Key::Countdowns) {
+            keys[next++] = static_cast<Key>(index);
+        }
+    }
+    return keys;
+}();
+
 constexpr const KeyInfo& keyInfo(Key key) {
     auto index = static_cast<std::size_t>(key);
     std::size_t table = 0;

@@ -33,8 +33,7 @@ bool keyTextReads(Key key, std::string_view text, const RegionalSettings& region
 std::vector<Key> unreadableKeys(SettingsStore& store, std::string_view group,
                                 const RegionalSettings& regional) {
     std::vector<Key> unreadable;
-    for (auto index = 0; index < static_cast<int>(Key::Countdowns); ++index) {
-        const auto key = static_cast<Key>(index);
+    for (const Key key : kCountdownKeys) {
         const auto text = store.read(kAppName, group, keyName(key));
         if (text && !keyTextReads(key, *text, regional)) {
             unreadable.push_back(key);
