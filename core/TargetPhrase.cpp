@@ -122,10 +122,12 @@ std::optional<unsigned> weekdayAt(const Cursor& c) {
     return c.is(PhraseWord::Weekday) ? onlyBit(t->weekdays) : std::nullopt;
 }
 
-// Whether the number that was just taken is an hour rather than a day or a year.
+// Whether the number that was just taken is an hour rather than a day or a year: a separator
+// counts only before minutes, since some languages end a day's number with the same period
+// ("24. joulukuuta").
 bool hourFollows(const Cursor& c) {
-    return c.isSeparator() || c.is(PhraseWord::OClock) || c.is(PhraseWord::Am) ||
-           c.is(PhraseWord::Pm);
+    return (c.isSeparator() && c.isNumber(2, 1)) || c.is(PhraseWord::OClock) ||
+           c.is(PhraseWord::Am) || c.is(PhraseWord::Pm);
 }
 
 std::optional<unsigned> takeDayOfMonth(Cursor& c) {

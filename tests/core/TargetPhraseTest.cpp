@@ -159,6 +159,8 @@ TEST(ReadTargetPhrase, AWordThatMeansTwoThingsReadsByWhatFollows) {
     v.add(PhraseWord::Days, "日");
     v.add(PhraseWord::Later, "後");
     v.add(PhraseWord::OClock, "h");
+    // Finnish writes "17.30", and a day as "24.": the period is an hour's only before minutes.
+    v.timeSeparators.push_back(".");
     const Row rows[] = {
         {"mar 24", "2027-03-24", ""},
         {"mar 17:00", "2026-12-15", "17:00:00"},
@@ -168,6 +170,7 @@ TEST(ReadTargetPhrase, AWordThatMeansTwoThingsReadsByWhatFollows) {
         {"in 1h30", "2026-12-09", "16:00:00"},
         {"1h30", "", ""},
         {"tomorrow 17h30", "2026-12-10", "17:30:00"},
+        {"24. dec 17.30", "2026-12-24", "17:30:00"},
     };
     const PhraseClock clock{at(2026y / December / 9, 14, 30)};
     for (const Row& row : rows) {
