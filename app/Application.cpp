@@ -297,8 +297,8 @@ SingleInstance::Answer Application::answerLaterStart(const CommandLine& request)
 
 // On disk before the answer: a script's next tavrio --print counts to the new target.
 SingleInstance::Answer Application::putTargetInForce(const CommandLine& request) {
-    const auto stored = [this](bool saved) {
-        return program_.writer.finishWrites().empty() && saved && program_.writer.allSaved();
+    const auto stored = [this](bool put) {
+        return program_.writer.finishWrites().empty() && put && program_.writer.allSaved();
     };
     if (request.newCountdown) {
         return answerTargetArgument(request, 0.0, [&](const TargetArgument& target) {

@@ -223,10 +223,9 @@ void FormsEngine::newCountdown(CountdownState& from) {
 
 bool FormsEngine::newCountdownWithTarget(CountdownState& from, const TargetArgument& target,
                                          const std::optional<QString>& title) {
-    bool saved = false;
-    addCountdown(from,
-                 [&](CountdownState& made) { saved = putTargetInForce(made, target, title); });
-    return saved;
+    bool put = false;
+    addCountdown(from, [&](CountdownState& made) { put = putTargetInForce(made, target, title); });
+    return put;
 }
 
 // The list is stored before the new group holds anything: a countdown whose group is listed but
@@ -260,13 +259,10 @@ bool FormsEngine::putTargetInForce(CountdownState& countdown, const TargetArgume
     }
     countdown.TargetDate = target.TargetDate;
     countdown.TargetTime = target.TargetTime;
-    // Each is saved, whether or not the one before could be.
-    bool saved =
-        program_.writer.save(countdown.group, Key::tvDate, storedDateText(target.TargetDate));
-    saved = program_.writer.save(countdown.group, Key::tvTime, storedDateText(target.TargetTime)) &&
-            saved;
+    program_.writer.save(countdown.group, Key::tvDate, storedDateText(target.TargetDate));
+    program_.writer.save(countdown.group, Key::tvTime, storedDateText(target.TargetTime));
     if (title) {
-        saved = program_.writer.save(countdown.group, Key::What, title->toStdString()) && saved;
+        program_.writer.save(countdown.group, Key::What, title->toStdString());
     }
     if (windows->settings != nullptr) {
         windows->settings->showTargetSetElsewhere(title);
@@ -277,7 +273,7 @@ bool FormsEngine::putTargetInForce(CountdownState& countdown, const TargetArgume
         }
         windows->timer->refreshNow();
     }
-    return saved;
+    return true;
 }
 
 // A new countdown looks like the one it was made from, as far as that one's look is stored: its

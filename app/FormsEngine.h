@@ -61,12 +61,13 @@ public:
 
     // A target (and a title) set from outside the windows, as by the command line: stored at
     // once, in force now, shown at once by the countdown's timer window and by its settings
-    // window if loaded, as if it had been stored when they opened. False when a value could not
-    // be saved (the writer tells the user why).
+    // window if loaded, as if it had been stored when they opened. False when the countdown has
+    // no windows; whether the values reached the disk is the writer's to tell once they are
+    // written (a save's own answer is about the key's write before it).
     bool putTargetInForce(CountdownState& countdown, const TargetArgument& target,
                           const std::optional<QString>& title);
     // A new countdown beside `from`, as newCountdown makes it, with the target and title stored
-    // before its timer window reads them, and no settings window. False as above.
+    // before its timer window reads them, and no settings window.
     bool newCountdownWithTarget(CountdownState& from, const TargetArgument& target,
                                 const std::optional<QString>& title);
 
