@@ -21,7 +21,6 @@
 #include <QTimer>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 
 namespace tavrio {
@@ -238,8 +237,10 @@ void Application::takeRequests() {
             parseCommandLine(QStringList{QStringLiteral("tavrio")} + arguments));
     });
     if (!listening) {
-        std::fprintf(stderr, "tavrio: cannot listen on %s: a later start will not reach this one\n",
-                     qPrintable(instance_.endpoint()));
+        writeLine(
+            ConsoleStream::Error,
+            QStringLiteral("tavrio: cannot listen on %1: a later start will not reach this one")
+                .arg(instance_.endpoint()));
     }
 }
 
@@ -314,7 +315,8 @@ SingleInstance::Answer Application::putTargetInForce(const CommandLine& request)
 
 void Application::report(const std::string& message) const {
     if (displayGone_) {
-        std::fprintf(stderr, "tavrio: %s\n", message.c_str());
+        writeLine(ConsoleStream::Error,
+                  QStringLiteral("tavrio: ") + QString::fromStdString(message));
         return;
     }
     QMessageBox::warning(nullptr, QStringLiteral("Tavrio"), QString::fromStdString(message));
@@ -325,8 +327,9 @@ bool Application::finishWrites() {
     if (waiting.empty()) {
         return true;
     }
-    std::fprintf(stderr, "tavrio: %s\n",
-                 unfinishedWritesMessage(waiting, SettingsWriter::kFinishLimit).c_str());
+    writeLine(ConsoleStream::Error,
+              QStringLiteral("tavrio: ") + QString::fromStdString(unfinishedWritesMessage(
+                                               waiting, SettingsWriter::kFinishLimit)));
     return false;
 }
 
