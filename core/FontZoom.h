@@ -9,7 +9,8 @@
 
 namespace tavrio {
 
-// The sizes the font dialog takes, in points.
+// The sizes the font dialog takes, in points: the limits the Windows font dialog is given, so a
+// font chosen in one would be taken by the other; the timer window's own sizing keeps to them too.
 inline constexpr int kSmallestChosenSize = 10;
 inline constexpr int kLargestChosenSize = 72;
 

@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QLibraryInfo>
 
+#include <utility>
+
 namespace tavrio {
 
 namespace {
@@ -32,7 +34,7 @@ ProgramLanguage::ProgramLanguage(const QLocale& locale) {
         return;
     }
     QCoreApplication::installTranslator(&program_);
-    installed_ = this;
+    previous_ = std::exchange(installed_, this);
     // Qt's own translations come with Qt (Debian: qt6-translations-l10n), in exactly the
     // language chosen for ours, so that a dialog never mixes two.
     const QLocale language(name());
@@ -44,8 +46,9 @@ ProgramLanguage::ProgramLanguage(const QLocale& locale) {
 }
 
 ProgramLanguage::~ProgramLanguage() {
+    // One made inside another's life (as a test does) gives the language back to it.
     if (installed_ == this) {
-        installed_ = nullptr;
+        installed_ = previous_;
     }
 }
 

@@ -34,6 +34,7 @@ public:
 
 private:
     static const ProgramLanguage* installed_;
+    const ProgramLanguage* previous_ = nullptr;
 
     QTranslator program_;
     QTranslator qt_;

@@ -3,7 +3,8 @@
 # (docs/ARCHITECTURE.md):
 #   core < platform < settings_file < module < timer_window < settings_window < app
 # A folder may include its own headers and those of folders before it, never one after it; core
-# includes no window system's headers (that it sees no Qt is checked by compiling, in ctest). Lists each include that breaks this, as
+# includes no window system's headers (that it sees no Qt is checked by compiling, in ctest).
+# Lists each include that breaks this, as
 #   FILE:LINE  includes HEADER (FOLDER)
 # and exits with 1 when it lists any.
 #   scripts/include-directions.sh
@@ -41,8 +42,8 @@ for folder in order:
                     if owners and not any(rank[owner] <= rank[folder] for owner in owners):
                         broken.append(f"{path}:{number}  includes {match.group(1)} "
                                       f"({', '.join(sorted(owners))})")
-                elif folder == "core" and angled.match(line):
-                    broken.append(f"{path}:{number}  includes {line.strip()[9:]} (a window "
+                elif folder == "core" and (system := angled.match(line)):
+                    broken.append(f"{path}:{number}  includes <{system.group(1)}> (a window "
                                   "system)")
 for line in broken:
     print(line)

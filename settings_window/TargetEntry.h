@@ -7,7 +7,6 @@
 #pragma once
 
 #include "DateValue.h"
-#include "PhraseVocabulary.h"
 #include "RegionalSettings.h"
 #include "SettingKeys.h"
 #include "TargetPhrase.h"

@@ -120,9 +120,9 @@ void Connection::read(const SingleInstanceChannel::Answerer& answer) {
             break;
         }
     }
+    const bool more = got < 0 && (errno == EAGAIN || errno == EINTR);
     const ReceivedMessage message = readInstanceMessage(received_);
-    if (message.state == ReceivedMessage::State::Incomplete && got < 0 &&
-        (errno == EAGAIN || errno == EINTR)) {
+    if (message.state == ReceivedMessage::State::Incomplete && more) {
         return; // the rest is on its way
     }
     // Nothing more is read while the request is acted on.

@@ -31,10 +31,6 @@ namespace tavrio {
 
 namespace {
 
-// The limits the Windows font dialog is given, so a font chosen here would be taken there too;
-// the timer window's own sizing keeps to them as well.
-constexpr int kSmallestSize = kSmallestChosenSize;
-constexpr int kLargestSize = kLargestChosenSize;
 // The face the Windows font dialog is handed when no face was chosen.
 constexpr char kFallbackFace[] = "Times New Roman";
 constexpr int kRegularWeight = 400;
@@ -167,7 +163,7 @@ FontDialog::FontDialog(const FontSpec& initial, QWidget* parent)
     // A size the dialog does not take (the timer window's 100-point default) starts as the
     // nearest it does, so that OK takes the dialog as it opens.
     sizeEdit->setText(
-        QLocale().toString(std::clamp<int>(initial.Size, kSmallestSize, kLargestSize)));
+        QLocale().toString(std::clamp<int>(initial.Size, kSmallestChosenSize, kLargestChosenSize)));
     selectListedSize();
     chooseColor(color_);
 
@@ -226,8 +222,8 @@ QLayout* FontDialog::choicesGrid() {
     sizeEdit->setAccessibleName(tr("Size"));
     //: What a screen reader says of the size box: the sizes it takes, in points.
     sizeEdit->setAccessibleDescription(tr("From %1 to %2 points")
-                                           .arg(QLocale().toString(kSmallestSize))
-                                           .arg(QLocale().toString(kLargestSize)));
+                                           .arg(QLocale().toString(kSmallestChosenSize))
+                                           .arg(QLocale().toString(kLargestChosenSize)));
     //: What a screen reader calls the font dialog's list of sizes.
     sizeList->setAccessibleName(tr("Sizes"));
     sizeList->setFocusPolicy(Qt::ClickFocus);
@@ -407,7 +403,7 @@ std::optional<double> FontDialog::size() const {
     if (!ok) {
         points = QLocale::c().toDouble(text, &ok);
     }
-    if (!ok || !(points >= kSmallestSize && points <= kLargestSize)) {
+    if (!ok || !(points >= kSmallestChosenSize && points <= kLargestChosenSize)) {
         return std::nullopt;
     }
     return points;
@@ -434,8 +430,8 @@ void FontDialog::refresh() {
     sizeRefusal->setText(points ? QString{} //: Font dialog, under the size box while it holds a
                                             //: size out of range.
                                 : tr("Size must be between %1 and %2 points.")
-                                      .arg(QLocale().toString(kSmallestSize))
-                                      .arg(QLocale().toString(kLargestSize)));
+                                      .arg(QLocale().toString(kSmallestChosenSize))
+                                      .arg(QLocale().toString(kLargestChosenSize)));
     okButton()->setEnabled(chosen().has_value());
 
     const QListWidgetItem* face = faceList->currentItem();

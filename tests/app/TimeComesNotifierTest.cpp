@@ -107,12 +107,6 @@ INSTANTIATE_TEST_SUITE_P(
              "2027-02-01"},
         Case{"ASleepOverSeveralOccurrences", EveryDay, {-1, 3 * kDay + 3600}, 1, "2027-02-04"},
         Case{"MissedWhileNotRunning", EveryWeek, {30 * kDay}, 1, "2027-03-07"},
-        Case{"TheStoredDateStaysForAShortenedMonth", EveryMonth, {-1, 1, 120}, 1, {}},
-        Case{"AndMovesToTheSeriesOwnDay",
-             EveryMonth,
-             {-1, 1, 120, 28 * kDay + 1, 28 * kDay + 60},
-             2,
-             "2027-03-31"},
         Case{"NotWhileTheSettingsWindowIsOpen", EveryDay, {-1, 1, 120}, 1, {}, SettingsWindowOpen}),
     [](const ::testing::TestParamInfo<Case>& info) { return info.param.name; });
 

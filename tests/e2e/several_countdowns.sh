@@ -110,8 +110,9 @@ check_eq "--print --all, a line for each" "$("$TAVRIO" --print --all | cut -f1)"
 
 note "The middle one removed, after the question"
 menu_on "$(timer_window_named Exam)" r
-question_shown() { [[ -n $(xdotool search --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio$') ]]; }
-wait_until 10 "the question" question_shown
+# A message box of Tavrio's, captioned with its name alone.
+message_shown() { [[ -n $(xdotool search --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio$') ]]; }
+wait_until 10 "the question" message_shown
 xdotool key Return
 exam_gone() { [[ -z $(timer_window_named Exam) ]]; }
 wait_until 10 "the removed countdown's window to go" exam_gone
@@ -125,8 +126,7 @@ cp "$SETTINGS_FILE" "$E2E_DIR/two.conf"
 printf '\n[Countdown9]\nWhat=Broken\nBS=9\ntvTrans=lots\n' >>"$SETTINGS_FILE"
 sed -i 's/^Countdowns=.*/& Countdown9/' "$SETTINGS_FILE"
 start_tavrio
-told() { [[ -n $(xdotool search --onlyvisible --pid "$TAVRIO_PID" --name '^Tavrio$') ]]; }
-wait_until 10 "the message about the unreadable values" told
+wait_until 10 "the message about the unreadable values" message_shown
 xdotool key Return
 three() { (($(timer_windows) == 3)); }
 check_soon "the broken countdown's window beside the others" three

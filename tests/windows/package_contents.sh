@@ -23,11 +23,13 @@ check "unpacked, $((size / 1000000)) MB, no more than 40 MB" test "$size" -le 40
 with_debug_sections() {
     local file
     while IFS= read -r -d '' file; do
-        x86_64-w64-mingw32-objdump -h "$file" | grep -q ' \.debug_' && echo "${file#"$folder"}"
+        if [[ $(x86_64-w64-mingw32-objdump -h "$file") == *' .debug_'* ]]; then
+            echo "${file#"$folder"}"
+        fi
     done < <(find "$folder" \( -iname '*.dll' -o -iname '*.exe' \) -print0)
 }
-check "no program or library with debug sections: $(with_debug_sections | tr '\n' ' ')" \
-    test -z "$(with_debug_sections)"
+debug=$(with_debug_sections | tr '\n' ' ')
+check "no program or library with debug sections: $debug" test -z "$debug"
 
 wanted=$(cd "$source_folder/translations" && ls tavrio_*.ts |
     sed 's/^tavrio_\(.*\)\.ts$/qtbase_\1.qm/' | grep -vx qtbase_en.qm | sort)
@@ -39,7 +41,8 @@ missing() {
     local file
     for file in LICENSE.txt $named; do [[ -s $folder/$file ]] || echo "$file"; done
 }
-check "the notice names licence files ($(echo $named)), each shipped: missing $(missing)" \
-    test -z "$(missing)"
+unshipped=$(missing)
+check "the notice names licence files ($(echo $named)), each shipped: missing $unshipped" \
+    test -z "$unshipped"
 
 ((FAILURES == 0)) || { echo "$FAILURES checks failed" >&2; exit 1; }

@@ -50,6 +50,11 @@ wait_until() {
         sleep 0.1
     done
 }
+# check_soon SECONDS WHAT COMMAND...: a check of what comes about a moment later.
+check_soon() {
+    wait_until "$@"
+    echo "ok: $2"
+}
 
 start_display() {
     : >"$DIR/display"
@@ -116,8 +121,7 @@ above_the_other() {
     [[ -n $timer && -n $below ]] && ((timer > below))
 }
 # Both are managed a moment after they show.
-wait_until 20 "the timer window above the window activated after it" above_the_other
-check "the timer window stays above a window activated after it" above_the_other
+check_soon 20 "the timer window stays above a window activated after it" above_the_other
 
 position_of() { xdotool getwindowgeometry "$1" | awk '/Position/ { sub(",", " ", $2); print $2 }'; }
 read -r x y < <(position_of "$TIMER")
@@ -127,8 +131,7 @@ for step in 1 2 3 4 5; do
 done
 xdotool mouseup 1
 dragged() { [[ $(position_of "$TIMER") == "$((x + 100)) $((y + 50))" ]]; }
-wait_until 20 "the timer window to follow the pointer" dragged
-check "the timer window is dragged by a point of its own" dragged
+check_soon 20 "the timer window is dragged by a point of its own" dragged
 
 second_start() { timeout 30 wine "$EXE" >"$DIR/second.log" 2>&1; }
 check "a second start hands over to the first and ends" second_start
@@ -150,8 +153,7 @@ SETTINGS_WINDOW=$(settings_window)
 # The settings window opens with the keyboard in its title box.
 xdotool type --delay 50 "Party"
 stored_title() { [[ $(stored What) == Party ]]; }
-wait_until 20 "the typed title in the registry" stored_title
-check "a title typed into the settings window is stored in the registry" stored_title
+check_soon 20 "a title typed into the settings window is stored in the registry" stored_title
 
 # As the installer does before it replaces the files: the place the window was dragged to is stored
 # on the way out.
@@ -241,8 +243,7 @@ for border in 5 0; do
     PIDS+=($!)
     wait_until 60 "the timer window at border style $border" timer_window
     TIMER=$(timer_window)
-    wait_until 20 "the background cut out at border style $border" cut_out
-    check "border style $border: the shape holds the text and leaves the background out" cut_out
+    check_soon 20 "border style $border: the shape holds the text and leaves the background out" cut_out
     read -r row_y width shaped on beside < <(shaped_row)
     presses=$(presses_under)
     # On the first stroke of the text, then beside it, where the window under shows.
@@ -263,7 +264,6 @@ check "--print --all prints a line for each countdown: '$printed_all'" test "$pr
 wine "$EXE" >"$DIR/two.log" 2>&1 &
 PIDS+=($!)
 two_windows() { (($(timer_window | wc -l) == 2)); }
-wait_until 60 "a timer window for each countdown" two_windows
-check "each countdown has its own timer window" two_windows
+check_soon 60 "each countdown has its own timer window" two_windows
 
 ((FAILURES == 0)) || fail "$FAILURES checks failed"
