@@ -1,9 +1,16 @@
-// A stand-in for libcanberra, for the end-to-end test of the sound when the time comes: found
-// first on the library path, it plays nothing and appends what it was asked to the file named by
-// TAVRIO_FAKE_SOUND_LOG, a line each: "open", "play ID", "destroy".
+// A stand-in for libcanberra, for the tests of the sound when the time comes: found first on the
+// library path, it plays nothing and appends what it was asked to the file named by
+// TAVRIO_FAKE_SOUND_LOG, a line each: "open", "play ID", "missing ID", "destroy".
+//   TAVRIO_FAKE_SOUNDS       the sounds its theme has, separated by commas (all when unset)
+//   TAVRIO_FAKE_SOUND_SERVER "absent": opening fails as without a sound server
+//   TAVRIO_FAKE_OPEN_UNTIL   opening waits until this file exists, as a sound server that is slow
+//                            to answer
 #include <canberra.h>
+#include <chrono>
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <thread>
 
@@ -23,6 +30,12 @@ void note(const std::string& line) {
     }
 }
 
+bool themeHas(const std::string& sound) {
+    const char* sounds = std::getenv("TAVRIO_FAKE_SOUNDS");
+    return sounds == nullptr ||
+           ("," + std::string{sounds} + ",").find("," + sound + ",") != std::string::npos;
+}
+
 } // namespace
 
 extern "C" {
@@ -37,8 +50,15 @@ int ca_context_change_props(ca_context*, ...) {
 }
 
 int ca_context_open(ca_context*) {
+    if (const char* until = std::getenv("TAVRIO_FAKE_OPEN_UNTIL")) {
+        while (!std::filesystem::exists(until)) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
     note("open");
-    return CA_SUCCESS;
+    const char* server = std::getenv("TAVRIO_FAKE_SOUND_SERVER");
+    return server != nullptr && std::string{server} == "absent" ? CA_ERROR_NOTAVAILABLE
+                                                                : CA_SUCCESS;
 }
 
 int ca_proplist_create(ca_proplist** p) {
@@ -60,6 +80,10 @@ int ca_proplist_destroy(ca_proplist* p) {
 
 int ca_context_play_full(ca_context* c, uint32_t id, ca_proplist* p, ca_finish_callback_t cb,
                          void* userdata) {
+    if (!themeHas(p->eventId)) {
+        note("missing " + p->eventId);
+        return CA_ERROR_NOTFOUND;
+    }
     note("play " + p->eventId);
     // The end, reported from another thread as a sound server does.
     std::thread([=] { cb(c, id, CA_SUCCESS, userdata); }).join();
