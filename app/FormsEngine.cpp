@@ -31,9 +31,7 @@ bool holdsValues(SettingsStore& store, std::string_view group) {
 FormsEngine::FormsEngine(Program& program, std::function<void()> end)
     : program_(program)
     , end_(std::move(end)) {
-    countdowns_.push_back({std::make_unique<CountdownState>(std::string(kSection)), {}, {}});
-    for (std::string& group :
-         countdownGroups(readSetting(program_.store, kSection, Key::Countdowns))) {
+    for (std::string& group : storedCountdownGroups(program_.store)) {
         countdowns_.push_back({std::make_unique<CountdownState>(std::move(group)), {}, {}});
     }
     connect(&ticker_, &SecondTicker::tick, this, [this] {

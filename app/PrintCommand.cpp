@@ -44,12 +44,8 @@ QString currentText(QSettingsStore& store, const RegionalSettings& regional, boo
     if (!all) {
         return countdownText(store, kSection, regional);
     }
-    std::vector<std::string> groups{std::string(kSection)};
-    for (std::string& group : countdownGroups(readSetting(store, kSection, Key::Countdowns))) {
-        groups.push_back(std::move(group));
-    }
     QStringList lines;
-    for (const std::string& group : groups) {
+    for (const std::string& group : storedCountdownGroups(store)) {
         QString title = QString::fromStdString(readSetting(store, group, Key::What));
         for (const QChar breaking : {u'\t', u'\n', u'\r'}) {
             title.replace(breaking, u' ');

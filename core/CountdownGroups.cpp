@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <utility>
 
 namespace tavrio {
 
@@ -32,6 +33,14 @@ std::vector<std::string> countdownGroups(std::string_view storedList) {
             std::find(groups.begin(), groups.end(), name) == groups.end()) {
             groups.emplace_back(name);
         }
+    }
+    return groups;
+}
+
+std::vector<std::string> storedCountdownGroups(SettingsStore& store) {
+    std::vector<std::string> groups{std::string(kSection)};
+    for (std::string& group : countdownGroups(readSetting(store, kSection, Key::Countdowns))) {
+        groups.push_back(std::move(group));
     }
     return groups;
 }

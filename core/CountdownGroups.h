@@ -6,6 +6,8 @@
 // store with one countdown holds no list at all.
 #pragma once
 
+#include "SettingsStore.h"
+
 #include <functional>
 #include <span>
 #include <string>
@@ -18,6 +20,9 @@ namespace tavrio {
 // countdown's group ("Countdown" and a whole number from 2, without leading zeros) are skipped,
 // and so are repeats.
 std::vector<std::string> countdownGroups(std::string_view storedList);
+
+// Every countdown's group as the store lists them, the first's ("Settings") first.
+std::vector<std::string> storedCountdownGroups(SettingsStore& store);
 
 // The list as it is stored: the groups in order, separated by a blank.
 std::string countdownListText(std::span<const std::string> groups);
